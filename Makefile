@@ -1,0 +1,45 @@
+# make run: build, prepare the play folder from data/, start the program there.
+# make test: build and run every test. Both install missing packages first.
+BUILD    ?= build
+ASAN     ?= build-asan
+PLAY     ?= play
+JOBS     ?= $(shell nproc)
+CMAKE_FLAGS ?=
+
+.PHONY: all deps build run test sanitize bench fuzz install format clean
+
+all: build
+
+deps:
+	@scripts/deps
+
+build: deps
+	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@mkdir -p $(PLAY)
+	@for f in monster.hxi area.hxi setup.hxi; do \
+	  [ -e $(PLAY)/$$f ] || cp data/$$f $(PLAY)/$$f; done
+	@cd $(PLAY) && ../$(BUILD)/hoardex
+
+test: build
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
+
+sanitize: deps
+	@cmake -S . -B $(ASAN) -DHOARDEX_SANITIZE=ON -DHOARDEX_BENCH=OFF \
+	  -DCMAKE_BUILD_TYPE=Debug >/dev/null
+	@cmake --build $(ASAN) -j $(JOBS)
+	@cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
+
+bench: build
+	@$(BUILD)/bench/hoardex_bench
+
+install: build
+	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+format:
+	@clang-format -i $$(git ls-files '*.cpp' '*.h')
+
+clean:
+	@rm -rf $(BUILD) $(ASAN)

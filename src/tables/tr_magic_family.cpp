@@ -1,0 +1,2 @@
+#include "trtables.h"
+void magic_aepp(all_dice_ptr) {}

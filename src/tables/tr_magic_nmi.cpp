@@ -1,0 +1,2 @@
+#include "trtables.h"
+void magic_NMI(all_dice_ptr) {}

@@ -1,0 +1,167 @@
+// The dice record, the result buffer and the category routines: everything the
+// interpreter and the tables share. Table routines only read the dice record;
+// every random choice is rolled into it before an item is evaluated.
+#pragma once
+
+#include <cstdint>
+
+struct metal_dice_td {
+  int32_t d100_metal;
+  int32_t d10_type;
+  int32_t d10_val1;
+  int32_t d10_val2;
+  int32_t d10_val3;
+  int32_t d6_val1;
+  int32_t d6_val2;
+  int32_t d6_val3;
+};
+
+struct gemjj_dice_td {
+  int32_t d3star_kind;
+  int32_t d10_size;
+  int32_t d10_appearance;
+  int32_t d10_clarity;
+  int32_t d100_name;
+  int32_t d10_starform;
+  int32_t d100_value;
+};
+
+struct other_dice_td {
+  int32_t d100_maintype;
+  int32_t d100_excep_1;
+  int32_t d100_excep_2;
+  int32_t d6_2_exc_qualmult;
+  int32_t d10_exc_qualgb;
+  int32_t d100_exc_sizemult;
+  int32_t d10_exc_sizesl;
+  int32_t d10_2_statueval;
+  int32_t d10_misc_amount;
+  int32_t d6_2_misc_val;
+  int32_t d3star_amount_class;
+  int32_t d6_amount_1;
+  int32_t d6_amount_2;
+  int32_t d10_keg_fill;
+  int32_t d100_keg_size;
+  int32_t d100_keg_material;
+  int32_t d10_furniture;
+  int32_t d10_3_fur_value;
+  int32_t d10_fur_kind;
+  int32_t d6_cov_width;
+  int32_t d10_2_a4_cov_length;
+  int32_t d10_crystal;
+  int32_t d10_glass_size;
+  int32_t d10_2_art_value;
+  int32_t d10_art_magic;
+  int32_t d6_clothes;
+  int32_t d100_cloth_length;
+  int32_t d100_cloth_value;
+  int32_t d10_book_kind;
+  int32_t d100_book;
+  int32_t d6_a1_book_excq;
+  int32_t d6_numspell;
+  int32_t d6_a2_EL;
+  int32_t d10_alignment;
+  int32_t d10_scroll_kind;
+  int32_t d100_scroll;
+  int32_t d10_2_map;
+  int32_t d10_map_area;
+  int32_t d100_map_accu;
+  int32_t d10_2_medicEL;
+  int32_t d6_scrollmap;
+  int32_t d100_coded;
+};
+
+struct milit_dice_td {
+  int32_t d100_maintype;
+  int32_t d10_NumberFound;
+  int32_t d10_NonHumanM;
+  int32_t d100_NHM_type;
+  int32_t d100_sub_type;
+  int32_t d6_2_amount;
+  int32_t d10_2_amount;
+};
+
+struct magic_dice_td {
+  int32_t d100_maintype;
+  int32_t d100_subtype;
+  int32_t d6_2_MEL;
+  int32_t d10_EL;
+  int32_t d10_2_potion_amount;
+  int32_t d6_2_cure;
+  int32_t d6_2_alignment;
+  int32_t d100_detection;
+  int32_t d100_immunity;
+  int32_t d100_total_imm;
+  int32_t d100_dedication;
+  int32_t d3star_curse;
+  int32_t d3star_NMI_type;
+  int32_t d10_2_NMI_amount;
+  int32_t d2star_NMI_amount;
+  int32_t d100_HCM;
+  int32_t d100_DAM;
+  int32_t d100_othermagic;
+  int32_t d3star_other_100;
+  int32_t d100_other_3_1;
+  int32_t d100_other_3_2;
+  int32_t d100_other_3_3;
+  int32_t d100_named_sub;
+};
+
+struct coins_dice_td {
+  int32_t d100_amount;
+  int32_t d10_kind;
+  int32_t d10_num;
+  int32_t d10_2_num;
+  int32_t d100_num;
+  int32_t d6_2_num;
+};
+
+using metal_dice = metal_dice_td;
+using gemjj_dice = gemjj_dice_td;
+using other_dice = other_dice_td;
+using milit_dice = milit_dice_td;
+using magic_dice = magic_dice_td;
+using coins_dice = coins_dice_td;
+
+struct all_dice_td {
+  metal_dice metal;
+  other_dice other;
+  milit_dice milit;
+  gemjj_dice gemjj;
+  magic_dice magic;
+  coins_dice coins;
+  // 0 for a stand-alone item; containers and kegs set it to 1 before the
+  // magic routines describe their contents, so those leave the amount out.
+  int32_t message;
+};
+
+using all_dice = all_dice_td;
+using all_dice_ptr = all_dice *;
+
+// The result buffer of every category routine. It holds far more than the
+// longest text the tables can build, so no text is ever cut.
+constexpr int TRS_TXT_SIZE = 1024;
+extern char con_trs_txt[TRS_TXT_SIZE];
+
+// Category routines: each writes its whole text into con_trs_txt and returns
+// the number of screen lines it takes.
+int other_main(all_dice_ptr dice);
+int coins_main(int t_CDF, int t_maxCDF, int t_mon_Stat, all_dice_ptr dice);
+int gemjj_main(int t_JewEL, all_dice_ptr dice);
+int milit_main(all_dice_ptr dice);
+int magic_main(all_dice_ptr dice);
+int metal_main(int t_JewEL, all_dice_ptr dice);
+
+// Routines one category borrows from another to name nested goods. Each only
+// appends to con_trs_txt. t_spec is the exceptional-item code of the other
+// treasure tables (0 for an ordinary item).
+void other_eating(int r_num, int r_val, uint32_t t_spec);
+void other_kegs(all_dice_ptr dice, uint32_t t_spec);
+void other_furniture(int r_val, uint32_t t_spec);
+void other_bookmain(all_dice_ptr dice, uint32_t t_spec);
+void other_musical(uint32_t t_spec);
+void magic_aepp(all_dice_ptr dice);
+void magic_NMI(all_dice_ptr dice);
+void magic_milit(all_dice_ptr dice);
+void milit_tableone(all_dice_ptr dice);
+void milit_weapon(int type, int num6, int num10);

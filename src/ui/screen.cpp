@@ -1,0 +1,115 @@
+// The grid behind every screen: curses window rules on 80x26 cells.
+#include "screen.h"
+
+#include <cstdlib>
+#include <cstring>
+
+namespace {
+Screen *g_screen = nullptr;
+}
+
+Screen &scr() {
+  if (!g_screen) std::abort();  // a screen must be installed before drawing
+  return *g_screen;
+}
+
+void set_screen(Screen *screen) { g_screen = screen; }
+
+int wherex() { return g_screen ? g_screen->col() : -1; }
+int wherey() { return g_screen ? g_screen->row() : -1; }
+
+Screen::Screen() {
+  for (auto &r : grid_) {
+    std::memset(r, ' ', SCREEN_COLS);
+    r[SCREEN_COLS] = '\0';
+  }
+}
+
+void Screen::move(int row, int col) {
+  if (row < 0 || row >= SCREEN_ROWS || col < 0 || col >= SCREEN_COLS) return;
+  cur_row_ = row;
+  cur_col_ = col;
+  blank_ = false;
+}
+
+void Screen::clear_eol() {
+  std::memset(&grid_[cur_row_][cur_col_], ' ', SCREEN_COLS - cur_col_);
+}
+
+void Screen::clear() {
+  for (auto &r : grid_) std::memset(r, ' ', SCREEN_COLS);
+  cur_row_ = 0;
+  cur_col_ = 0;
+  blank_ = false;
+}
+
+std::string Screen::line(int row) const {
+  if (row < 0 || row >= SCREEN_ROWS) return {};
+  return std::string(grid_[row], SCREEN_COLS);
+}
+
+// One character with the rules of a window that does not scroll: at the
+// bottom row a line end only clears the rest of the row, and characters past
+// the bottom-right cell are dropped.
+void Screen::put(char c) {
+  if (c == '\n') {
+    clear_eol();
+    if (cur_row_ < SCREEN_ROWS - 1) {
+      ++cur_row_;
+      cur_col_ = 0;
+    }
+    return;
+  }
+  if (c == '\r') {
+    cur_col_ = 0;
+    return;
+  }
+  if (c == '\t') {
+    int stop = (cur_col_ / 8 + 1) * 8;
+    while (cur_col_ < stop && !blank_) put(' ');
+    return;
+  }
+  if (blank_) return;  // past the bottom-right cell
+  unsigned char u = static_cast<unsigned char>(c);
+  grid_[cur_row_][cur_col_] = (u < 32 || u == 127) ? '?' : c;
+  if (++cur_col_ == SCREEN_COLS) {
+    if (cur_row_ < SCREEN_ROWS - 1) {
+      ++cur_row_;
+      cur_col_ = 0;
+    } else {
+      cur_col_ = SCREEN_COLS - 1;
+      blank_ = true;
+    }
+  }
+}
+
+void Screen::write(const char *text, int n) {
+  for (int i = 0; text[i] != '\0' && (n < 0 || i < n); ++i) {
+    put(text[i]);
+  }
+  blank_ = false;
+}
+
+void MemScreen::push_keys(const std::string &keys) {
+  for (unsigned char c : keys) keys_.push_back(c);
+}
+
+int MemScreen::read_key() {
+  ++refreshes_;
+  if (keys_.empty()) {
+    if (++past_end_ > 100000) std::abort();  // a dialogue that never ends
+    return KEY_ESC;
+  }
+  int k = keys_.front();
+  keys_.pop_front();
+  return k;
+}
+
+std::string MemScreen::dump() const {
+  std::string out;
+  for (int r = 0; r < SCREEN_ROWS; ++r) {
+    out += line(r);
+    out += '\n';
+  }
+  return out;
+}

@@ -1,0 +1,88 @@
+// The one seam through which all drawing and key reading passes. The program
+// draws on an 80x26 grid with the rules of a curses window (tabs to the next
+// multiple of 8, a line end clears the rest of the row, wrap at the right
+// edge, nothing written past the last row); ncurses shows that grid on the
+// terminal, and tests use the grid alone with scripted keys.
+#pragma once
+
+#include <deque>
+#include <string>
+
+constexpr int SCREEN_ROWS = 26;
+constexpr int SCREEN_COLS = 80;
+
+// Keys as the fields see them.
+constexpr int KEY_BS = 8;
+constexpr int KEY_CR = 13;
+constexpr int KEY_ESC = 27;
+constexpr int KEY_PAD_BS = 263;
+constexpr int KEY_PAD_ENTER = 343;
+
+class Screen {
+ public:
+  virtual ~Screen() = default;
+
+  void move(int row, int col);
+  // Writes at most n characters of text (all of it when n is negative) at
+  // the cursor, stopping at a terminating zero.
+  void write(const char *text, int n = -1);
+  void clear_eol();
+  void clear();
+  int row() const { return cur_row_; }
+  int col() const { return cur_col_; }
+  // The character shown at a cell, and a row of the grid as text.
+  char at(int row, int col) const { return grid_[row][col]; }
+  std::string line(int row) const;
+
+  // Brings the display up to date with the grid.
+  virtual void refresh() = 0;
+  // Waits for the next key.
+  virtual int read_key() = 0;
+
+ private:
+  void put(char c);
+
+  char grid_[SCREEN_ROWS][SCREEN_COLS + 1] = {};
+  int cur_row_ = 0;
+  int cur_col_ = 0;
+  bool blank_ = false;
+
+ protected:
+  Screen();
+};
+
+// A screen held in memory, fed from a script of keys. When the script runs
+// out it answers Escape, which leaves every dialogue; a run that keeps asking
+// after that is caught as a runaway loop.
+class MemScreen : public Screen {
+ public:
+  MemScreen() = default;
+  explicit MemScreen(std::deque<int> keys) : keys_(std::move(keys)) {}
+
+  void push_keys(const std::string &keys);
+  void push_key(int key) { keys_.push_back(key); }
+  std::size_t keys_left() const { return keys_.size(); }
+  // Number of reads made after the script ran out.
+  int reads_past_end() const { return past_end_; }
+  // Every refresh made so far.
+  int refreshes() const { return refreshes_; }
+  // The whole grid, rows joined by line ends, trailing blanks kept.
+  std::string dump() const;
+
+  void refresh() override { ++refreshes_; }
+  int read_key() override;
+
+ private:
+  std::deque<int> keys_;
+  int past_end_ = 0;
+  int refreshes_ = 0;
+};
+
+// The screen in use. The program installs the curses screen at start-up;
+// tests install a MemScreen.
+Screen &scr();
+void set_screen(Screen *screen);
+
+// Cursor column and row of the screen, or -1 when no screen is installed.
+int wherex();
+int wherey();

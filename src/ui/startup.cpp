@@ -1,0 +1,2 @@
+#include "hoardex.h"
+int main_hoardex() { return 0; }
