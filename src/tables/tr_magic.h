@@ -5,6 +5,9 @@
 #include "trtables.h"
 
 void magic_tableone(all_dice_ptr dice);
+// Breaks the text in con_trs_txt into screen lines near every 80th character
+// and returns the number of lines.
+int magic_breaklines();
 
 // Power lists: each appends one text.
 void magic_align(int r_align);
