@@ -1,12 +1,308 @@
+// Household goods of the other-treasure tables: eating utensils, plate,
+// drinking vessels, containers and kegs with their contents, furniture, furs,
+// fine coverings, glass and crystal, tools and art works.
+#include <cstdint>
+
 #include "tr_other.h"
-void other_eating(int, int, uint32_t) {}
-void other_plate(int, uint32_t) {}
-void other_vessel(int, uint32_t) {}
-void other_container(all_dice_ptr, uint32_t) {}
-void other_kegs(all_dice_ptr, uint32_t) {}
-void other_furniture(int, uint32_t) {}
-void other_fur(int, int, uint32_t) {}
-void other_finecov(int, int, uint32_t) {}
-void other_glass(int, int, uint32_t) {}
-void other_tools(uint32_t) {}
-void other_art(int, int, uint32_t) {}
+#include "trtext.h"
+
+namespace {
+
+bool is_exceptional(uint32_t t_spec) {
+  return (t_spec & (EXC_QUALITY | EXC_SIZE)) != 0;
+}
+
+// The multipliers of an exceptional item, for the routines that use them
+// differently from the standard step. Each is 1.0 where the item is ordinary.
+struct exc_multipliers {
+  float quality = 1.0f;     // quality multiplier
+  float size = 1.0f;        // size multiplier
+  float size_value = 1.0f;  // value multiplier of that size
+};
+
+// Works out the multipliers and appends the quality text, then the size text.
+exc_multipliers exceptional_parts(uint32_t t_spec) {
+  exc_multipliers m;
+  char t_txt[EXC_TXT_SIZE];
+  if (t_spec & EXC_QUALITY) {
+    m.quality = other_exqual(exc_qualmult(t_spec), t_txt);
+    trs_append(t_txt);
+  }
+  if (t_spec & EXC_SIZE) {
+    m.size = other_exsize(exc_sizesl(t_spec), exc_sizeroll(t_spec), t_txt);
+    m.size_value = other_exstoval(m.size);
+    trs_append(t_txt);
+  }
+  return m;
+}
+
+// clang-format off
+
+// Furniture, by other.d10_furniture: value factor and value text.
+struct furniture_row { int hi; float factor; const char *value_fmt; };
+constexpr furniture_row furniture_rows[] = {
+    { 1, 2.0f, ", %.0f BB"},
+    { 3, 5.0f, ", %.0f BB"},
+    { 6, 2.0f, ", %.1f CC"},
+    { 9, 2.0f, ", %.1f SC"},
+    {10, 1.0f, ", %.1f GC"},
+};
+
+// Fur garments, by other.d10_fur_kind: word appended and value factor.
+struct fur_row { int hi; const char *word; float factor; };
+constexpr fur_row fur_rows[] = {
+    { 3, "",       1.0f},  // a plain fur
+    { 4, " Belt",  0.5f},
+    { 5, " Hat",   0.5f},
+    { 6, " Stole", 1.0f},
+    { 7, " Coat",  2.0f},
+    { 8, " Cloak", 2.0f},
+    { 9, " Cape",  2.5f},
+    {10, " Robe",  2.5f},
+};
+
+// Glass and crystal, by other.d10_glass_size: size word, value factor and
+// value text.
+struct glass_row { int hi; const char *word; float factor; const char *value_fmt; };
+constexpr glass_row glass_rows[] = {
+    { 5, "Small ",  1.0f, ", %.1f CC"},
+    { 8, "Medium ", 1.0f, ", %.1f SC"},
+    {10, "Large ",  5.0f, ", %.1f SC"},
+};
+
+// Capacity of a container and of a keg in quarts, by other.d100_keg_size.
+struct capacity_row { int hi; float container; float keg; };
+constexpr capacity_row capacity_rows[] = {
+    { 10,  0.5f,   1.0f},
+    { 25,  1.0f,   2.0f},
+    { 45,  2.0f,   5.0f},
+    { 70,  5.0f,  10.0f},
+    { 90, 10.0f,  20.0f},
+    { 95, 15.0f,  30.0f},
+    { 99, 25.0f,  50.0f},
+    {100, 50.0f, 100.0f},
+};
+
+// Contents of a container or keg, by other.d100_keg_material. A natural magic
+// item or a magical potion is named and then described by the magic tables.
+enum class contents_kind { plain, natural_magic, potion };
+struct contents_row { int hi; const char *name; contents_kind kind; };
+constexpr contents_row contents_rows[] = {
+    {  5, "Beer",                  contents_kind::plain},
+    {  8, "Good Wine",             contents_kind::plain},
+    { 11, "Peska",                 contents_kind::plain},
+    { 13, "Nails",                 contents_kind::plain},
+    { 16, "Grease",                contents_kind::plain},
+    { 22, "Flour",                 contents_kind::plain},
+    { 24, "Sand",                  contents_kind::plain},
+    { 30, "Dried Fruits",          contents_kind::plain},
+    { 35, "Ale",                   contents_kind::plain},
+    { 37, "Fine Wine",             contents_kind::plain},
+    { 40, "Salt",                  contents_kind::plain},
+    { 44, "Oil",                   contents_kind::plain},
+    { 45, "Naptha",                contents_kind::plain},
+    { 49, "Spices",                contents_kind::plain},
+    { 58, "Water",                 contents_kind::plain},
+    { 62, "Ashes",                 contents_kind::plain},
+    { 67, "Perfume",               contents_kind::plain},
+    { 72, "Cheap Wine",            contents_kind::plain},
+    { 74, "Goideli Wine",          contents_kind::plain},
+    { 80, "Iron Spikes",           contents_kind::plain},
+    { 85, "Soothing Herbs",        contents_kind::plain},
+    { 88, "Healing Herbs",         contents_kind::plain},
+    { 90, "Natural Magic Item : ", contents_kind::natural_magic},
+    { 94, "Salted Meat",           contents_kind::plain},
+    { 99, "Other Item",            contents_kind::plain},
+    {100, "Magical Potion of ",    contents_kind::potion},
+};
+
+// Fill of a container or keg, by other.d10_keg_fill: 1 rotten, 2-8 filled to
+// 40 to 100 per cent, 9-10 empty.
+enum class fill_kind { rotten, filled, empty };
+struct fill_row { int hi; fill_kind kind; };
+constexpr fill_row fill_rows[] = {
+    { 1, fill_kind::rotten},
+    { 8, fill_kind::filled},
+    {10, fill_kind::empty},
+};
+
+// Number of kegs, by other.d3star_amount_class: fixed part plus how many of
+// other.d6_amount_1 and other.d6_amount_2 are added.
+struct keg_count_row { int hi; int fixed; int first; int second; };
+constexpr keg_count_row keg_count_rows[] = {
+    {1, 1, 0, 0},
+    {2, 0, 1, 0},
+    {3, 0, 1, 1},
+};
+
+// clang-format on
+
+// A potion fills a container or keg to three quarters of the usual quantity.
+constexpr float POTION_SHARE = 0.75f;
+
+// Steps shared by containers and kegs once their own value is stated: the
+// capacity of one (size_mod quarts times capacity), the contents and their
+// fill, then the description of magic contents. val_in_mod is the value
+// multiplier shown for filled contents of an exceptionally good item.
+void append_contents(all_dice_ptr dice, float size_mod, float capacity,
+                     float val_in_mod, uint32_t t_spec) {
+  const other_dice &o = dice->other;
+  size_mod = size_mod * capacity;
+  trs_appendf(", size %.1f quart", size_mod);
+
+  const contents_row &contents = table_row(contents_rows, o.d100_keg_material);
+  if (contents.kind == contents_kind::potion)
+    size_mod = size_mod * POTION_SHARE;
+
+  const fill_row &fill = table_row(fill_rows, o.d10_keg_fill);
+  switch (fill.kind) {
+    case fill_kind::rotten:
+      trs_appendf(", containing rotten %s", contents.name);
+      break;
+    case fill_kind::filled: {
+      float quantity = static_cast<float>(o.d10_keg_fill + 2);
+      quantity = quantity * 0.1f;
+      quantity = quantity * size_mod;
+      trs_appendf(", containing %.1f quart %s", quantity, contents.name);
+      if (t_spec & EXC_QUALITY) trs_appendf(", value * %.2f", val_in_mod);
+      break;
+    }
+    case fill_kind::empty:
+      trs_append(", empty ");
+      break;
+  }
+
+  // Own text complete: the magic routines now leave their amount out.
+  dice->message = 1;
+  if (fill.kind == fill_kind::empty) return;
+  if (contents.kind == contents_kind::potion) magic_aepp(dice);
+  if (contents.kind == contents_kind::natural_magic) magic_NMI(dice);
+}
+
+}  // namespace
+
+void other_eating(int r_num, int r_val, uint32_t t_spec) {
+  trs_appendf("%d Eating utensil(s)", r_num);
+  float val_mod = other_exceptional(static_cast<float>(r_val), t_spec);
+  trs_appendf(", mod. * %.1f BB", val_mod);
+}
+
+void other_plate(int r_val, uint32_t t_spec) {
+  trs_append("Plate");
+  float val_mod = other_exceptional(static_cast<float>(r_val), t_spec);
+  trs_appendf(", mod. * %.1f BB", val_mod);
+}
+
+void other_vessel(int r_val, uint32_t t_spec) {
+  trs_append("Drinking Vessel");
+  float val_mod = other_exceptional(static_cast<float>(r_val), t_spec);
+  trs_appendf(", mod. * %.1f BB", val_mod);
+}
+
+void other_tools(uint32_t t_spec) {
+  trs_append("Tools");
+  float val_mod = other_exceptional(1.0f, t_spec);
+  if (is_exceptional(t_spec)) trs_appendf(", %.1f * base value", val_mod);
+}
+
+void other_furniture(int r_val, uint32_t t_spec) {
+  trs_append("Furniture");
+  float val_mod = other_exceptional(1.0f, t_spec);
+  const furniture_row &row = table_row(furniture_rows, r_val);
+  val_mod = val_mod * row.factor;
+  trs_appendf(row.value_fmt, val_mod);
+}
+
+// Exceptional quality of a fur changes its coin unit, not its value.
+void other_fur(int r_roll, int r_kind, uint32_t t_spec) {
+  float val_mod = static_cast<float>(r_roll);
+  trs_append("Fur");
+  exc_multipliers exc = exceptional_parts(t_spec);
+  val_mod = val_mod * exc.size_value;
+  const fur_row &garment = table_row(fur_rows, r_kind);
+  trs_append(garment.word);
+  val_mod = val_mod * garment.factor;
+  trs_appendf((t_spec & EXC_QUALITY) ? ", %.0f SC" : ", %.0f CC", val_mod);
+}
+
+// The value is per square foot; an exceptional size scales both sides.
+void other_finecov(int width, int length, uint32_t t_spec) {
+  trs_append("Fine covering or Tapestry");
+  float val_mod = 5.0f;
+  exc_multipliers exc = exceptional_parts(t_spec);
+  val_mod = val_mod * exc.quality;
+  val_mod = val_mod * exc.size_value;
+  float size_mod = exc.size;
+  float width_ft = static_cast<float>(width) * size_mod;
+  float length_ft = static_cast<float>(length) * size_mod;
+  val_mod = val_mod * width_ft;
+  val_mod = val_mod * length_ft;
+  trs_appendf(", %.0f' x %.0f', %.1f CC", width_ft, length_ft, val_mod);
+}
+
+void other_glass(int r_glass, int r_size, uint32_t t_spec) {
+  float val_mod = 1.0f;
+  const glass_row &size = table_row(glass_rows, r_size);
+  trs_append(size.word);
+  val_mod = val_mod * size.factor;
+  if (r_glass == 10) {
+    trs_append("Crystal Item");
+    val_mod = val_mod * 3.0f;
+  } else {
+    trs_append("Glass Item");
+  }
+  val_mod = other_exceptional(val_mod, t_spec);
+  trs_appendf(size.value_fmt, val_mod);
+}
+
+// Exceptional quality sets the value factor to 2.0 in GC (in place of 5.0 in
+// SC) whatever the quality multiplier, and a good piece may be magical.
+void other_art(int val, int excq, uint32_t t_spec) {
+  trs_append("Art work");
+  float factor = 5.0f;
+  bool magical = false;
+  exc_multipliers exc = exceptional_parts(t_spec);
+  if (t_spec & EXC_QUALITY) {
+    factor = 2.0f;
+    magical = excq > 8;
+  }
+  factor = factor * exc.size_value;
+  float val_mod = static_cast<float>(val) * factor;
+  trs_appendf((t_spec & EXC_QUALITY) ? ", %.1f GC" : ", %.1f SC", val_mod);
+  if (magical) trs_append(". Magical item, roll manually!");
+}
+
+// Exceptional quality raises the value of the contents, not of the container;
+// an exceptional size raises both and scales the capacity.
+void other_container(all_dice_ptr dice, uint32_t t_spec) {
+  const other_dice &o = dice->other;
+  trs_append("Container");
+  float val_mod = static_cast<float>(o.d6_2_misc_val);
+  float val_in_mod = 1.0f;
+  float size_mod = 1.0f;
+  exc_multipliers exc = exceptional_parts(t_spec);
+  val_in_mod = val_in_mod * exc.quality;
+  val_mod = val_mod * exc.size_value;
+  val_in_mod = val_in_mod * exc.size_value;
+  size_mod = size_mod * exc.size;
+  trs_appendf((t_spec & EXC_QUALITY) ? ", mod * %.1f SC" : ", mod * %.1f BB",
+              val_mod);
+  append_contents(dice, size_mod,
+                  table_row(capacity_rows, o.d100_keg_size).container,
+                  val_in_mod, t_spec);
+}
+
+// Kegs have no value text of their own; an exceptionally good keg shows the
+// value multiplier of its contents. Capacity and quantity are those of one keg.
+void other_kegs(all_dice_ptr dice, uint32_t t_spec) {
+  const other_dice &o = dice->other;
+  const keg_count_row &count = table_row(keg_count_rows, o.d3star_amount_class);
+  trs_appendf("%d Keg(s)", count.fixed + count.first * o.d6_amount_1 +
+                               count.second * o.d6_amount_2);
+  float val_mod = 1.0f;
+  exc_multipliers exc = exceptional_parts(t_spec);
+  val_mod = val_mod * exc.quality;
+  val_mod = val_mod * exc.size_value;
+  append_contents(dice, exc.size, table_row(capacity_rows, o.d100_keg_size).keg,
+                  val_mod, t_spec);
+}
