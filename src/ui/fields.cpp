@@ -1,4 +1,132 @@
+// The field editors: the yes/no field, the number field and the text field,
+// each drawing its own echo and reading one key at a time.
+#include "fields.h"
+
+#include <cstdio>
+#include <cstring>
+
 #include "hoardex.h"
-int in_yn() { return -1; }
-int in_int(int, int) { return -1; }
-int enter_txt(char *) { return -1; }
+#include "screen.h"
+
+namespace {
+
+bool is_enter(int key) { return key == KEY_CR || key == KEY_PAD_ENTER; }
+bool is_backspace(int key) { return key == KEY_BS || key == KEY_PAD_BS; }
+
+bool text_char(int key, bool allow_space) {
+  return (key >= 'a' && key <= 'z') || (key >= 'A' && key <= 'Z') ||
+         (key >= '0' && key <= '9') || key == '{' || key == '}' || key == '_' ||
+         (allow_space && key == ' ');
+}
+
+}  // namespace
+
+int in_yn() {
+  Screen &s = scr();
+  int row = s.row();
+  int col = s.col();
+  int answer = -1;
+  for (;;) {
+    int key = s.read_key();
+    if (key == 'Y' || key == 'y' || key == 'N' || key == 'n') {
+      if (answer != -1) continue;
+      std::snprintf(buffer, sizeof buffer, "%c", key);
+      s.write(buffer);
+      answer = (key == 'Y' || key == 'y') ? 1 : 0;
+    } else if (key == KEY_BS) {
+      s.move(row, col);
+      s.write(" ");
+      s.move(row, col);
+      answer = -1;
+    } else if (key == KEY_CR) {
+      if (answer != -1) return answer;
+    } else if (key == KEY_ESC) {
+      return FIELD_ESCAPE;
+    }
+  }
+}
+
+int num_field(const num_rules &r, int start_col, long long *value) {
+  Screen &s = scr();
+  int row = s.row();
+  for (;;) {
+    int key = s.read_key();
+    if (key >= '0' && key <= '9') {
+      if (key == '0') {
+        bool ok = r.zero == ZERO_ALWAYS || *value != 0 ||
+                  (r.zero == ZERO_AT_START && wherex() == start_col);
+        if (!ok) continue;
+      }
+      if (*value >= r.digit_below) continue;
+      int digit = key - '0';
+      std::snprintf(buffer, sizeof buffer, "%d", digit);
+      s.write(buffer);
+      *value = *value * 10 + digit;
+    } else if (is_backspace(key)) {
+      if (*value > 0) {
+        *value /= 10;
+        s.move(row, wherex() - 1);
+        s.write(" ");
+        s.move(row, wherex() - 1);
+      } else if (r.bs_at_zero) {
+        s.move(row, start_col);
+        s.write(" ");
+        s.move(row, start_col);
+      }
+    } else if (is_enter(key)) {
+      if (*value >= r.lo && *value <= r.hi) return static_cast<int>(*value);
+      if (r.empty_enter && *value < r.lo && wherex() == start_col)
+        return FIELD_EMPTY;
+    } else if (key == KEY_ESC) {
+      return FIELD_ESCAPE;
+    } else if (r.pass_key != 0 && key == r.pass_key) {
+      return FIELD_PASSED;
+    }
+  }
+}
+
+int in_int(int min, int max) {
+  num_rules r{ZERO_AT_START, max, min, max, true, true, 0};
+  long long value = 0;
+  return num_field(r, wherex(), &value);
+}
+
+int text_field(const text_rules &r, char *dest, std::size_t size) {
+  Screen &s = scr();
+  int row = s.row();
+  int col = s.col();
+  char text[BUFFER_SIZE] = "";
+  int max_len = r.max_len < BUFFER_SIZE - 1 ? r.max_len : BUFFER_SIZE - 1;
+  int len = 0;
+  for (;;) {
+    int key = s.read_key();
+    if (text_char(key, r.allow_space)) {
+      if (len >= max_len) continue;
+      text[len++] = static_cast<char>(key);
+      text[len] = '\0';
+      s.move(row, col);
+      std::snprintf(buffer, sizeof buffer, "%-s", text);
+      s.write(buffer);
+    } else if (key == KEY_BS) {
+      if (len > 0) text[--len] = '\0';
+      s.move(row, col);
+      std::snprintf(buffer, sizeof buffer, "%-*s", r.width, text);
+      s.write(buffer);
+      s.move(row, col + len);
+    } else if (key == KEY_CR) {
+      if (len == 0) {
+        if (r.empty_enter) return FIELD_EMPTY;
+        continue;
+      }
+      std::snprintf(dest, size, "%s", text);
+      return 0;
+    } else if (key == KEY_ESC) {
+      return FIELD_ESCAPE;
+    }
+  }
+}
+
+int enter_txt(char *string) {
+  text_rules r{TEXT_SIZE - 1, true, TEXT_SIZE, true};
+  return text_field(r, string, TEXT_SIZE);
+}

@@ -5,8 +5,10 @@
 #include "screen_curses.h"
 
 #include <curses.h>
+#include <unistd.h>
 
 #include <csignal>
+#include <cstdio>
 #include <cstdlib>
 
 #include "screen.h"
@@ -68,7 +70,14 @@ CursesScreen *g_curses = nullptr;
 }  // namespace
 
 void curses_start() {
-  initscr();
+  // With the standard output sent elsewhere (a file collecting the farewell
+  // line), the screen goes to the controlling terminal instead.
+  FILE *tty = isatty(STDOUT_FILENO) ? nullptr : std::fopen("/dev/tty", "r+");
+  SCREEN *on_tty = tty ? newterm(nullptr, tty, stdin) : nullptr;
+  if (on_tty)
+    set_term(on_tty);
+  else
+    initscr();
   cbreak();
   noecho();
   nonl();
