@@ -1,2 +1,175 @@
+// Gems, jewels and jewelry: one line with kind, size, appearance, clarity,
+// stone and value in SC, valued higher by an able jeweler.
+#include "tr_gemjj.h"
+
 #include "trtext.h"
-int gemjj_main(int, all_dice_ptr) { trs_clear(); return 0; }
+
+namespace {
+
+struct kind_row {
+  int hi;
+  const char *text;
+  int col;  // column of the base factor in size_rows
+};
+
+// clang-format off
+constexpr kind_row kind_rows[] = {
+    {1, "Gem : ",     0},
+    {2, "Jewel : ",   1},
+    {3, "Jewelry : ", 2},
+};
+
+struct size_row {
+  int hi;
+  const char *text;
+  int base[3];  // gem, jewel, jewelry
+};
+
+constexpr size_row size_rows[] = {
+    { 7, "Small, ",  {2,  4,  8}},
+    { 9, "Medium, ", {3,  6, 12}},
+    {10, "Large, ",  {5, 10, 20}},
+};
+
+struct look_row {
+  int hi;
+  const char *app;
+  const char *clar;
+  int mod;
+};
+
+constexpr look_row look_rows[] = {
+    { 1, "severely flawed, ", "clouded, ",         -5},
+    { 3, "slightly flawed, ", "dull, ",            -2},
+    { 7, "minimal flawed, ",  "average clarity, ",  0},
+    { 9, "nearly flawless, ", "fine clarity, ",     2},
+    {10, "flawless, ",        "brilliant, ",        5},
+};
+
+struct stone_row {
+  int hi;
+  const char *name;
+  float mult;
+  bool star;  // may be a star stone
+};
+
+constexpr stone_row stone_rows[] = {
+    {  5, "Jet",           1.0f, false},
+    { 12, "Garnet",        1.0f, false},
+    { 18, "Amethyst",      1.0f, false},
+    { 24, "Agate",         1.0f, false},
+    { 30, "Jacinth",       1.0f, false},
+    { 36, "Turquoise",     1.0f, false},
+    { 41, "Jade",          1.5f, false},
+    { 46, "Carnelian",     1.5f, false},
+    { 51, "Onyx",          1.5f, false},
+    { 56, "Opal",          2.0f, true },
+    { 61, "Toadstone",     2.0f, false},
+    { 66, "Topaz",         2.0f, true },
+    { 71, "Serpentine",    2.0f, false},
+    { 76, "Snake Stone",   2.0f, false},
+    { 81, "Lapiz Lazuli",  2.0f, false},
+    { 86, "Carbuncle",     2.0f, false},
+    { 90, "Sapphire",      3.0f, true },
+    { 93, "Tourmaline",    3.0f, false},
+    { 95, "Emerald",       4.0f, true },
+    { 97, "Ruby",          4.0f, true },
+    { 98, "Dark Ruby",     5.0f, false},
+    { 99, "Diamond",       5.0f, true },
+    {100, "Black Diamond", 5.0f, false},
+};
+
+// Rows by the final factor, columns by the d100 of the value.
+struct value_row {
+  int hi;
+  float per_point[4];
+};
+
+constexpr value_row value_rows[] = {
+    { 10, { 0.5f,  0.6f,   0.8f,   1.0f}},
+    { 25, { 0.6f,  0.8f,   1.0f,   2.0f}},
+    { 45, { 0.8f,  1.0f,   2.0f,   4.0f}},
+    { 70, { 1.0f,  2.0f,   4.0f,  10.0f}},
+    {100, { 2.0f,  4.0f,  10.0f,  20.0f}},
+    {135, { 4.0f, 10.0f,  20.0f,  40.0f}},
+    {175, {10.0f, 20.0f,  40.0f, 100.0f}},
+    {176, {20.0f, 40.0f, 100.0f, 200.0f}},  // 176 or more
+};
+
+struct column_row {
+  int hi;
+  int col;
+};
+
+constexpr column_row column_rows[] = {
+    { 50, 0},
+    { 75, 1},
+    { 90, 2},
+    {100, 3},
+};
+// clang-format on
+
+}  // namespace
+
+void gemjj_type(int kind) { trs_append(table_row(kind_rows, kind).text); }
+
+int gemjj_size(int kind, int t_JewEL, int size) {
+  const size_row &row = table_row(size_rows, size);
+  trs_append(row.text);
+  int factor = row.base[table_row(kind_rows, kind).col];
+  // A gem's worth does not depend on who cuts it; a jewel's or jewelry's does.
+  if (kind != 1) factor += t_JewEL / 10;
+  return factor;
+}
+
+int gemjj_app(int r_app) {
+  const look_row &row = table_row(look_rows, r_app);
+  trs_append(row.app);
+  return row.mod;
+}
+
+int gemjj_clar(int r_clar) {
+  const look_row &row = table_row(look_rows, r_clar);
+  trs_append(row.clar);
+  return row.mod;
+}
+
+int gemjj_star(int star) {
+  if (star != 1) return 0;
+  trs_append("Star ");
+  return 2;
+}
+
+float gemjj_name(int r_name, int r_star) {
+  const stone_row &row = table_row(stone_rows, r_name);
+  float mult = row.mult;
+  if (row.star) mult = mult + static_cast<float>(gemjj_star(r_star));
+  trs_append(row.name);
+  return mult;
+}
+
+void gemjj_value(int factor, int roll) {
+  if (factor <= 0) {
+    trs_append(", valueless");
+    return;
+  }
+  float per_point =
+      table_row(value_rows, factor).per_point[table_row(column_rows, roll).col];
+  float value = static_cast<float>(factor) * per_point;
+  trs_appendf(", %.1f SC", value);
+}
+
+int gemjj_main(int t_JewEL, all_dice_ptr dice) {
+  const gemjj_dice &d = dice->gemjj;
+  trs_clear();
+  gemjj_type(d.d3star_kind);
+  int factor = gemjj_size(d.d3star_kind, t_JewEL, d.d10_size);
+  factor += gemjj_app(d.d10_appearance);
+  factor += gemjj_clar(d.d10_clarity);
+  float mult = gemjj_name(d.d100_name, d.d10_starform);
+  // The product is a whole number or a half; the 0.6 carries a half up.
+  factor = static_cast<int>(static_cast<double>(mult) * factor + 0.6);
+  gemjj_value(factor, d.d100_value);
+  trs_append("\n");
+  return 1;
+}

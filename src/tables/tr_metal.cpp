@@ -1,2 +1,88 @@
+// Fine metal: one line naming a worked metal object, its form and its value
+// in the coin unit of the metal.
+#include "tr_metal.h"
+
+#include <cstdio>
+
 #include "trtext.h"
-int metal_main(int, all_dice_ptr) { trs_clear(); return 0; }
+
+namespace {
+
+struct metal_row {
+  int hi;
+  const char *name;
+  const char *unit;
+  int mult;
+};
+
+// clang-format off
+constexpr metal_row metal_rows[] = {
+    {  1, "White Gold ",  "GC",  1},
+    { 15, "Brass ",       "CC",  2},
+    { 25, "Iron ",        "BB",  3},
+    { 40, "Gold ",        "SC",  4},
+    { 45, "Orichalum ",   "SC",  6},
+    { 55, "Nickel ",      "BB",  8},
+    { 70, "Copper ",      "CC",  1},
+    { 75, "Platinum ",    "SC", 15},
+    { 80, "Tin ",         "BB",  2},
+    { 95, "Silver ",      "SC",  2},
+    { 99, "Lead ",        "BB",  1},
+    {100, "Other Metal ", "",    0},  // no value is given
+};
+
+// A form's value: EL / 10 + times * (the first n10 d10s) + the first n6 d6s.
+struct form_row {
+  int hi;
+  const char *name;
+  int n10;
+  int times;
+  int n6;
+};
+
+constexpr form_row form_rows[] = {
+    { 1, "Ring",     0, 1, 1},
+    { 2, "Amulet",   1, 1, 0},
+    { 3, "Crown",    3, 1, 0},
+    { 5, "Bracelet", 0, 1, 2},
+    { 7, "Necklace", 2, 1, 0},
+    { 8, "Armband",  1, 1, 0},
+    { 9, "Scepter",  2, 3, 0},
+    {10, "Gorget",   0, 1, 3},
+};
+// clang-format on
+
+}  // namespace
+
+int metal_kind(int r_roll, char *kind) {
+  const metal_row &row = table_row(metal_rows, r_roll);
+  trs_append(row.name);
+  std::snprintf(kind, METAL_UNIT_SIZE, "%s", row.unit);
+  return row.mult;
+}
+
+int metal_type(int r_type, int d1, int d2, int d3, int d4, int d5, int d6,
+               int t_JewEL) {
+  const form_row &row = table_row(form_rows, r_type);
+  trs_append(row.name);
+  const int d10s[] = {d1, d2, d3};
+  const int d6s[] = {d4, d5, d6};
+  int d10_sum = 0;
+  for (int i = 0; i < row.n10; ++i) d10_sum += d10s[i];
+  int d6_sum = 0;
+  for (int i = 0; i < row.n6; ++i) d6_sum += d6s[i];
+  return t_JewEL / 10 + row.times * d10_sum + d6_sum;
+}
+
+int metal_main(int t_JewEL, all_dice_ptr dice) {
+  const metal_dice &d = dice->metal;
+  char unit[METAL_UNIT_SIZE];
+  trs_clear();
+  int mult = metal_kind(d.d100_metal, unit);
+  int val = metal_type(d.d10_type, d.d10_val1, d.d10_val2, d.d10_val3,
+                       d.d6_val1, d.d6_val2, d.d6_val3, t_JewEL);
+  int factor = mult * val;
+  if (d.d100_metal <= 99) trs_appendf(", %d %s", factor, unit);
+  trs_append("\n");
+  return 1;
+}

@@ -27,6 +27,10 @@ float other_exstoval(float size_mod);
 float other_exceptional(float value, uint32_t t_spec);
 
 void other_tableone(int r_roll, all_dice_ptr dice, uint32_t t_spec);
+// Breaks the finished text in con_trs_txt once, at its last blank at or
+// before column 79, when it is 80 characters or longer, and ends it with a
+// newline. Returns the number of screen lines (1 or 2).
+int other_linebreak();
 void other_statue(int r_roll, uint32_t t_spec);
 
 // Household goods.

@@ -1,0 +1,20 @@
+// The inner routines of the gem, jewel and jewelry tables. Each appends its
+// piece of the line to con_trs_txt.
+#pragma once
+
+// Appends the kind text: 1 gem, 2 jewel, 3 jewelry.
+void gemjj_type(int kind);
+// Appends the size text; returns the base value factor of the kind and size,
+// raised by the jeweler's EL / 10 for a jewel or jewelry.
+int gemjj_size(int kind, int t_JewEL, int size);
+// Append the appearance or clarity text; return its modifier.
+int gemjj_app(int r_app);
+int gemjj_clar(int r_clar);
+// Appends the stone (with "Star " before a star stone); returns its
+// multiplier.
+float gemjj_name(int r_name, int r_star);
+// Appends "Star " and returns 2 when star is 1; otherwise appends nothing and
+// returns 0.
+int gemjj_star(int star);
+// Appends the value text for the final factor and the d100 of the column.
+void gemjj_value(int factor, int roll);

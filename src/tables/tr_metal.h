@@ -1,0 +1,14 @@
+// The inner routines of the fine metal tables. Each appends its piece of the
+// line to con_trs_txt.
+#pragma once
+
+// Room for the coin unit of a metal ("GC", "SC", "CC", "BB" or empty).
+constexpr int METAL_UNIT_SIZE = 5;
+
+// Appends the metal's name (ending with a blank), copies its coin unit into
+// kind (METAL_UNIT_SIZE characters) and returns its price multiplier.
+int metal_kind(int r_roll, char *kind);
+// Appends the form's name and returns its value before the metal's
+// multiplier: the jeweler's EL / 10 plus the value dice the form names.
+int metal_type(int r_type, int d1, int d2, int d3, int d4, int d5, int d6,
+               int t_JewEL);
