@@ -93,3 +93,22 @@ TEST(Cursor, WhereQueriesNeedAScreen) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST(Grid, WriteStopsAtLengthWithoutReadingPastIt) {
+  MemScreen s;
+  // Exactly three bytes, no terminator: reading a fourth would be an overrun
+  // the sanitizer build reports.
+  char *text = new char[3]{'a', 'b', 'c'};
+  s.write(text, 3);
+  delete[] text;
+  EXPECT_EQ(s.line(0).substr(0, 4), "abc ");
+  // A long run wraps exactly like single characters do.
+  s.move(1, 75);
+  s.write("0123456789");
+  EXPECT_EQ(s.line(1).substr(75), "01234");
+  EXPECT_EQ(s.line(2).substr(0, 6), "56789 ");
+}
+
+}  // namespace

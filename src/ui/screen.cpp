@@ -84,8 +84,24 @@ void Screen::put(char c) {
 }
 
 void Screen::write(const char *text, int n) {
-  for (int i = 0; text[i] != '\0' && (n < 0 || i < n); ++i) {
+  int i = 0;
+  while ((n < 0 || i < n) && text[i] != '\0') {
+    // A run of ordinary characters that fits the row is copied at once; the
+    // rest goes through put, which knows the control characters and edges.
+    int room = SCREEN_COLS - 1 - cur_col_;
+    int run = 0;
+    while (run < room && (n < 0 || i + run < n) &&
+           static_cast<unsigned char>(text[i + run]) >= 32 &&
+           text[i + run] != 127)
+      ++run;
+    if (run > 0 && !blank_) {
+      std::memcpy(&grid_[cur_row_][cur_col_], text + i, run);
+      cur_col_ += run;
+      i += run;
+      continue;
+    }
     put(text[i]);
+    ++i;
   }
   blank_ = false;
 }
