@@ -1,14 +1,10 @@
-// Manufactured magic item families: the EL cap, the MEL and EL part, the
-// immunity and curse entries, each family's power rows, the ounces of the
-// potion family, and the levels of named and special items.
+// Manufactured magic item families: the EL cap, the power rows that read a
+// list, the ounces of the potion family, total immunity and negation, and the
+// levels and items of named and special items.
 #include <gtest/gtest.h>
 
-#include <string>
-#include <utility>
-#include <vector>
-
+#include "support/table_tests.h"
 #include "tr_magic.h"
-#include "trtext.h"
 
 namespace {
 
@@ -16,278 +12,99 @@ namespace {
 // curse 2, detection 88; MEL 5 with EL 2 (under the cap of 3); 14 ounces.
 all_dice family_dice(int subtype) {
   all_dice d{};
-  d.magic.d100_subtype = subtype;
-  d.magic.d6_2_MEL = 5;
-  d.magic.d10_EL = 2;
-  d.magic.d10_2_potion_amount = 14;
-  d.magic.d6_2_cure = 10;
-  d.magic.d100_immunity = 42;
-  d.magic.d100_total_imm = 50;
-  d.magic.d6_2_alignment = 12;
-  d.magic.d3star_curse = 2;
-  d.magic.d100_detection = 88;
+  magic_dice &m = d.magic;
+  m.d100_subtype = subtype, m.d6_2_MEL = 5, m.d10_EL = 2;
+  m.d10_2_potion_amount = 14, m.d6_2_cure = 10, m.d100_immunity = 42;
+  m.d100_total_imm = 50, m.d6_2_alignment = 12, m.d3star_curse = 2;
+  m.d100_detection = 88;
   return d;
 }
 
-std::string run_family(void (*family)(all_dice_ptr), all_dice &d) {
-  trs_clear();
-  family(&d);
-  return con_trs_txt;
+std::string run(void (*family)(all_dice_ptr), all_dice &d) {
+  return text_of([&] { family(&d); });
 }
 
-struct power_case {
-  int lo, hi;
-  const char *power;
-};
-
-void expect_powers(void (*family)(all_dice_ptr), const std::string &tail,
-                   const std::vector<power_case> &rows) {
-  for (const power_case &row : rows) {
-    for (int subtype : {row.lo, row.hi}) {
-      all_dice d = family_dice(subtype);
-      EXPECT_EQ(run_family(family, d), row.power + tail) << subtype;
-    }
-  }
-}
-
-TEST(MagicFamily, ElCapIsWrittenBackIntoTheRecord) {
+TEST(MagicFamily, ElCapIsWrittenBackIntoTheRecordAndStated) {
   const struct {
     int mel, el, capped;
-  } cases[] = {{3, 9, 2}, {3, 1, 1}, {2, 10, 1},  {2, 1, 1},  {7, 10, 4},
-               {7, 4, 4}, {7, 3, 3}, {12, 10, 6}, {12, 6, 6}, {12, 5, 5}};
+  } cases[] = {{3, 9, 2}, {3, 1, 1}, {2, 10, 1},  {7, 10, 4},
+               {7, 4, 4}, {7, 3, 3}, {12, 10, 6}, {12, 5, 5}};
   for (const auto &c : cases) {
-    all_dice d{};
+    all_dice d = family_dice(35);
     d.magic.d6_2_MEL = c.mel;
     d.magic.d10_EL = c.el;
-    magic_el_cap(&d);
+    EXPECT_EQ(run(magic_aepp, d), "Luck, MEL " + std::to_string(c.mel) +
+                                      "  EL " + std::to_string(c.capped) +
+                                      ", 14 ounces");
     EXPECT_EQ(d.magic.d10_EL, c.capped) << c.mel << " " << c.el;
     EXPECT_EQ(d.magic.d6_2_MEL, c.mel);
   }
 }
 
-TEST(MagicFamily, PotionStatesTheCappedEl) {
-  all_dice d = family_dice(35);
-  d.magic.d6_2_MEL = 3;
-  d.magic.d10_EL = 9;
-  EXPECT_EQ(run_family(magic_aepp, d), "Luck, MEL 3  EL 2, 14 ounces");
-  EXPECT_EQ(d.magic.d10_EL, 2);
-  d.magic.d10_EL = 1;
-  EXPECT_EQ(run_family(magic_aepp, d), "Luck, MEL 3  EL 1, 14 ounces");
-}
-
-TEST(MagicFamily, MelElPartHasTwoBlanksBeforeEl) {
-  trs_clear();
-  trs_append("Staff");
-  magic_mel_el(24, 12);
-  EXPECT_STREQ(con_trs_txt, "Staff, MEL 24  EL 12");
-}
-
-TEST(MagicFamily, PotionPowerRows) {
-  expect_powers(magic_aepp, ", MEL 5  EL 2, 14 ounces",
-                {{1, 20, "Cure Disease and Plague"},
-                 {21, 30, "Immunity to Telepathic Powers"},
-                 {31, 34, "Communicate"},
-                 {35, 35, "Luck"},
-                 {36, 45, "Protection"},
-                 {46, 50, "Mana Sensing"},
-                 {51, 55, "Mana Reading"},
-                 {56, 60, "Mana Resistance"},
-                 {61, 75, "Attribute Effect"},
-                 {76, 80, "Repel or Banish Sidh Elder"},
-                 {81, 83, "Attraction"},
-                 {84, 90, "Influence"},
-                 {91, 95, "Wealth"},
-                 {96, 96, "Physical Curse"},
-                 {97, 100, "Detection of Poison"}});
-}
-
-TEST(MagicFamily, ContainerContentLeavesOuncesOut) {
-  all_dice d = family_dice(61);
-  d.message = 1;
-  EXPECT_EQ(run_family(magic_aepp, d), "Attribute Effect, MEL 5  EL 2");
-  d.message = 0;
-  EXPECT_EQ(run_family(magic_aepp, d),
-            "Attribute Effect, MEL 5  EL 2, 14 ounces");
-}
-
-TEST(MagicFamily, JeweledItemPowerRowsStateNoAmount) {
-  expect_powers(magic_jtsw, ", MEL 5  EL 2",
-                {{1, 5, "Cure Disease and Plague"},
-                 {6, 11, "Communicate"},
-                 {12, 18, "Protection"},
-                 {19, 22, "Mana Resistance"},
-                 {23, 29, "Alignment Tie to Sidh Elder"},
-                 {30, 40, "Attribute Effect"},
-                 {41, 45, "Repel or Banish Sidh Elder"},
-                 {46, 50, "Special Attribute"},
-                 {51, 57, "Detection of Poison"},
-                 {58, 65, "Creature Tie"},
-                 {66, 66, "Physical Curse"},
-                 {67, 75, "Summoning"},
-                 {76, 82, "Negation of Telepathic Powers"},
-                 {83, 85, "Familiar"},
-                 {86, 86, "Ward Pact"},
-                 {87, 98, "Magic Power, alignment Sidh Elder"},
-                 {99, 100, "Family Spell, alignment Sidh Elder"}});
-}
-
-TEST(MagicFamily, OtherTreasurePowerRows) {
-  expect_powers(magic_other, ", MEL 5  EL 2",
-                {{1, 5, "Detection of Poison"},
-                 {6, 15, "Cure Disease and Plague"},
-                 {16, 30, "Communicate"},
-                 {31, 55, "Protection"},
-                 {56, 65, "Attribute Effect"},
-                 {66, 80, "Enhanced"},
-                 {81, 88, "Repel or Banish Sidh Elder"},
-                 {89, 92, "Influence"},
-                 {93, 93, "Physical Curse"},
-                 {94, 100, "Other Power"}});
-}
-
-TEST(MagicFamily, TotalImmunityAndTotalNegation) {
-  const struct {
-    void (*family)(all_dice_ptr);
-    int subtype, immunity, total_imm;
-    const char *text;
-  } cases[] = {
-      {magic_aepp, 21, 100, 1,
-       "Total Immunity to Two Powers, roll manually, MEL 5  EL 2, 14 ounces"},
-      {magic_aepp, 30, 100, 2,
-       "Total Immunity to Storm Powers, MEL 5  EL 2, 14 ounces"},
-      {magic_aepp, 30, 100, 100,
-       "Total Immunity to Other Powers, MEL 5  EL 2, 14 ounces"},
-      {magic_aepp, 21, 99, 1,
-       "Immunity to Other Powers, MEL 5  EL 2, 14 ounces"},
-      {magic_aepp, 21, 1, 1,
-       "Immunity to Storm Powers, MEL 5  EL 2, 14 ounces"},
-      {magic_jtsw, 76, 100, 1,
-       "Total Negation of Two Powers, roll manually, MEL 5  EL 2"},
-      {magic_jtsw, 82, 100, 90, "Total Negation of Detection, MEL 5  EL 2"},
-      {magic_jtsw, 82, 99, 1, "Negation of Other Powers, MEL 5  EL 2"},
+// clang-format off
+TEST(MagicFamily, PowerRowsContainerContentsAndTotalImmunity) {
+  // The ends of each family's table and the rows that read a power list; a
+  // container's content (message 1) leaves the ounces out; immunity 100
+  // reads the total roll less one.
+  const struct { void (*family)(all_dice_ptr); int subtype; const char *power; int immunity = 42, total_imm = 50, message = 0; } cases[] = {
+      {magic_aepp,   1, "Cure Disease and Plague"},       {magic_aepp,  21, "Immunity to Telepathic Powers"},
+      {magic_aepp,  35, "Luck"},                          {magic_aepp,  80, "Repel or Banish Sidh Elder"},
+      {magic_aepp,  96, "Physical Curse"},                {magic_aepp,  97, "Detection of Poison"},
+      {magic_aepp, 100, "Detection of Poison"},
+      {magic_jtsw,   1, "Cure Disease and Plague"},       {magic_jtsw,  23, "Alignment Tie to Sidh Elder"},
+      {magic_jtsw,  45, "Repel or Banish Sidh Elder"},    {magic_jtsw,  51, "Detection of Poison"},
+      {magic_jtsw,  66, "Physical Curse"},                {magic_jtsw,  76, "Negation of Telepathic Powers"},
+      {magic_jtsw,  86, "Ward Pact"},                     {magic_jtsw,  87, "Magic Power, alignment Sidh Elder"},
+      {magic_jtsw,  99, "Family Spell, alignment Sidh Elder"}, {magic_jtsw, 100, "Family Spell, alignment Sidh Elder"},
+      {magic_other,  1, "Detection of Poison"},           {magic_other,  6, "Cure Disease and Plague"},
+      {magic_other, 88, "Repel or Banish Sidh Elder"},    {magic_other, 93, "Physical Curse"},
+      {magic_other, 100, "Other Power"},
+      {magic_aepp, 61, "Attribute Effect", 42, 1, 1},     {magic_aepp, 61, "Attribute Effect", 42, 1, 0},
+      {magic_aepp, 21, "Total Immunity to Two Powers, roll manually", 100, 1},
+      {magic_aepp, 30, "Total Immunity to Storm Powers", 100, 2},
+      {magic_aepp, 30, "Total Immunity to Other Powers", 100, 100},
+      {magic_aepp, 21, "Immunity to Other Powers", 99, 1},
+      {magic_jtsw, 76, "Total Negation of Two Powers, roll manually", 100, 1},
+      {magic_jtsw, 82, "Negation of Other Powers", 99, 1},
   };
   for (const auto &c : cases) {
     all_dice d = family_dice(c.subtype);
-    d.magic.d100_immunity = c.immunity;
-    d.magic.d100_total_imm = c.total_imm;
-    EXPECT_EQ(run_family(c.family, d), c.text);
+    d.magic.d100_immunity = c.immunity, d.magic.d100_total_imm = c.total_imm, d.message = c.message;
+    const bool ounces = c.family == magic_aepp && c.message == 0;
+    EXPECT_EQ(run(c.family, d), c.power + std::string(ounces ? ", MEL 5  EL 2, 14 ounces" : ", MEL 5  EL 2")) << c.subtype;
   }
 }
 
-TEST(MagicFamily, CurseEntryNamesTheKindThenCurse) {
-  const std::pair<int, const char *> cases[] = {
-      {1, "Emotional Curse"}, {2, "Physical Curse"}, {3, "Mental Curse"}};
-  for (const auto &[curse, text] : cases) {
-    all_dice d{};
-    d.magic.d3star_curse = curse;
-    trs_clear();
-    magic_curse_entry(&d);
-    EXPECT_STREQ(con_trs_txt, text);
-  }
-}
-
-std::string named(int r_magic, int r_MEL, int r_EL, int r_extra) {
-  trs_clear();
-  magic_named(r_magic, r_MEL, r_EL, r_extra);
-  return con_trs_txt;
-}
-
-TEST(MagicNamed, MelIsAtLeast8AndElAtMostHalfMel) {
-  const struct {
-    int mel, el;
-    const char *levels;
-  } cases[] = {
-      {2, 10, ", MEL 8  EL 4"},   {3, 1, ", MEL 8  EL 4"},
-      {4, 1, ", MEL 8  EL 4"},    {5, 7, ", MEL 10  EL 5"},
-      {6, 1, ", MEL 12  EL 4"},   {12, 10, ", MEL 24  EL 12"},
-      {12, 9, ", MEL 24  EL 12"}, {12, 8, ", MEL 24  EL 11"},
+TEST(MagicNamed, LevelsAndItemWeaponAndArmorRows) {
+  // MEL at least 8, EL at most half the MEL.
+  const struct { int r_magic, mel, el, r_extra; const char *text; } cases[] = {
+      {40,  2, 10,   1, "Staff, MEL 8  EL 4"},   {40,  5,  7,  1, "Staff, MEL 10  EL 5"},
+      {40,  6,  1,   1, "Staff, MEL 12  EL 4"},  {40, 12,  9,  1, "Staff, MEL 24  EL 12"},
+      {40, 12,  8,   1, "Staff, MEL 24  EL 11"}, { 0,  6,  2,  1, "Sword, MEL 12  EL 5"},
+      {30,  6,  2,  11, "Fighting Dagger, MEL 12  EL 5"}, {1, 6, 2, 100, "Tulwar, MEL 12  EL 5"},
+      {31,  6,  2,  50, "Staff, MEL 12  EL 5"},  {46,  6,  2, 50, "Talisman, MEL 12  EL 5"},
+      {56,  6,  2,   1, "Buckler, MEL 12  EL 5"}, {70, 6,  2, 90, "Metal Helmet, MEL 12  EL 5"},
+      {56,  6,  2,  91, "Metal Helm, MEL 12  EL 5"}, {71, 6, 2, 50, "Jeweled Item, MEL 12  EL 5"},
+      {91,  6,  2,  50, "Other Item, MEL 12  EL 5"}, {101, 6, 2, 50, "Other Item, MEL 12  EL 5"},
   };
   for (const auto &c : cases)
-    EXPECT_EQ(named(40, c.mel, c.el, 1), std::string("Staff") + c.levels)
-        << c.mel << " " << c.el;
-}
-
-TEST(MagicNamed, ItemWeaponAndArmorRows) {
-  const struct {
-    int r_magic, r_extra;
-    const char *item;
-  } cases[] = {
-      {0, 10, "Sword"},
-      {30, 1, "Sword"},
-      {30, 11, "Fighting Dagger"},
-      {1, 15, "Fighting Dagger"},
-      {1, 16, "Throwing Dagger"},
-      {1, 20, "Throwing Dagger"},
-      {1, 21, "Broadsword"},
-      {1, 35, "Broadsword"},
-      {1, 36, "Bastard Sword"},
-      {1, 50, "Bastard Sword"},
-      {1, 51, "Great Sword"},
-      {1, 70, "Great Sword"},
-      {1, 71, "Scimitar"},
-      {1, 90, "Scimitar"},
-      {1, 91, "Tulwar"},
-      {1, 100, "Tulwar"},
-      {31, 50, "Staff"},
-      {45, 50, "Staff"},
-      {46, 50, "Talisman"},
-      {55, 50, "Talisman"},
-      {56, 1, "Buckler"},
-      {70, 5, "Buckler"},
-      {56, 6, "Banded Shield"},
-      {56, 15, "Banded Shield"},
-      {56, 16, "Metal Shield"},
-      {56, 20, "Metal Shield"},
-      {56, 21, "Scalemail"},
-      {56, 30, "Scalemail"},
-      {56, 31, "Chainmail"},
-      {56, 45, "Chainmail"},
-      {56, 46, "Plate Mail"},
-      {56, 60, "Plate Mail"},
-      {56, 61, "Plate Armor"},
-      {56, 70, "Plate Armor"},
-      {56, 71, "Metal Helmet"},
-      {56, 90, "Metal Helmet"},
-      {56, 91, "Metal Helm"},
-      {56, 100, "Metal Helm"},
-      {71, 50, "Jeweled Item"},
-      {90, 50, "Jeweled Item"},
-      {91, 50, "Other Item"},
-      {100, 50, "Other Item"},
-      {101, 50, "Other Item"},
-  };
-  for (const auto &c : cases)
-    EXPECT_EQ(named(c.r_magic, 6, 2, c.r_extra),
-              std::string(c.item) + ", MEL 12  EL 5")
-        << c.r_magic << " " << c.r_extra;
-}
-
-TEST(MagicNamed, MainTableLeavesTheRecordsElAlone) {
+    EXPECT_EQ(text_of([&] { magic_named(c.r_magic, c.mel, c.el, c.r_extra); }), c.text) << c.r_magic;
+  // From the main table the record's EL is left alone.
   all_dice d{};
-  d.magic.d100_maintype = 50;
-  d.magic.d100_subtype = 80;
-  d.magic.d6_2_MEL = 2;
-  d.magic.d10_EL = 10;
+  d.magic.d100_maintype = 50, d.magic.d100_subtype = 80, d.magic.d6_2_MEL = 2, d.magic.d10_EL = 10;
   magic_main(&d);
   EXPECT_STREQ(con_trs_txt, "Named Item : Jeweled Item, MEL 8  EL 4\n");
   EXPECT_EQ(d.magic.d10_EL, 10);
 }
 
 TEST(MagicSpecial, MelAtLeast11AndElBetween6AndHalfMel) {
-  const struct {
-    int mel, el;
-    const char *text;
-  } cases[] = {
-      {2, 1, ", MEL 11  EL 6"},  {5, 1, ", MEL 11  EL 6"},
-      {5, 10, ", MEL 11  EL 6"}, {6, 10, ", MEL 12  EL 6"},
-      {6, 3, ", MEL 12  EL 6"},  {9, 5, ", MEL 18  EL 8"},
-      {9, 10, ", MEL 18  EL 9"}, {12, 10, ", MEL 24  EL 12"},
+  const struct { int mel, el; const char *text; } cases[] = {
+      {2, 1, ", MEL 11  EL 6"}, {5, 10, ", MEL 11  EL 6"}, {6, 10, ", MEL 12  EL 6"}, {6, 3, ", MEL 12  EL 6"},
+      {9, 5, ", MEL 18  EL 8"}, {9, 10, ", MEL 18  EL 9"}, {12, 10, ", MEL 24  EL 12"},
   };
-  for (const auto &c : cases) {
-    trs_clear();
-    magic_special(c.mel, c.el);
-    EXPECT_STREQ(con_trs_txt, c.text) << c.mel << " " << c.el;
-  }
+  for (const auto &c : cases)
+    EXPECT_EQ(text_of([&] { magic_special(c.mel, c.el); }), c.text) << c.mel << " " << c.el;
 }
+// clang-format on
 
 }  // namespace

@@ -1,69 +1,45 @@
-// Fine metal: every metal row with its unit and multiplier, every form with
+// Fine metal: the ends and unit changes of the metal rows, every form with
 // the value dice it reads, the jeweler's EL and the valueless other metal.
 #include <gtest/gtest.h>
-
-#include <string>
 
 #include "tr_metal.h"
 #include "trtext.h"
 
 namespace {
 
-std::string metal_text(int el, const metal_dice &d) {
-  all_dice dice{};
-  dice.metal = d;
-  EXPECT_EQ(metal_main(el, &dice), 1);
-  return con_trs_txt;
-}
-
 // clang-format off
-TEST(Metal, MetalRowsUnitsAndMultipliers) {
-  // A ring with d6 5 and EL 0: the value is 5 times the multiplier.
-  struct {
-    int roll;
-    const char *text;
-  } const cases[] = {
-      { 1, "White Gold Ring, 5 GC\n"},  { 2, "Brass Ring, 10 CC\n"},     {15, "Brass Ring, 10 CC\n"},
-      {16, "Iron Ring, 15 BB\n"},       {25, "Iron Ring, 15 BB\n"},      {26, "Gold Ring, 20 SC\n"},
-      {30, "Gold Ring, 20 SC\n"},       {40, "Gold Ring, 20 SC\n"},      {41, "Orichalum Ring, 30 SC\n"},
-      {45, "Orichalum Ring, 30 SC\n"},  {46, "Nickel Ring, 40 BB\n"},    {55, "Nickel Ring, 40 BB\n"},
-      {56, "Copper Ring, 5 CC\n"},      {70, "Copper Ring, 5 CC\n"},     {71, "Platinum Ring, 75 SC\n"},
-      {75, "Platinum Ring, 75 SC\n"},   {76, "Tin Ring, 10 BB\n"},       {80, "Tin Ring, 10 BB\n"},
-      {81, "Silver Ring, 10 SC\n"},     {95, "Silver Ring, 10 SC\n"},    {96, "Lead Ring, 5 BB\n"},
-      {99, "Lead Ring, 5 BB\n"},        {100, "Other Metal Ring\n"},
+TEST(Metal, MetalsFormsAndJewelersEl) {
+  const struct { int el; metal_dice d; const char *text; } cases[] = {
+      // A ring with d6 5 and EL 0: the value is 5 times the multiplier.
+      { 0, {  1,  1,  1,  1,  1, 5, 1, 1}, "White Gold Ring, 5 GC\n"},
+      { 0, {  2,  1,  1,  1,  1, 5, 1, 1}, "Brass Ring, 10 CC\n"},
+      { 0, { 45,  1,  1,  1,  1, 5, 1, 1}, "Orichalum Ring, 30 SC\n"},
+      { 0, { 46,  1,  1,  1,  1, 5, 1, 1}, "Nickel Ring, 40 BB\n"},
+      { 0, { 75,  1,  1,  1,  1, 5, 1, 1}, "Platinum Ring, 75 SC\n"},
+      { 0, { 99,  1,  1,  1,  1, 5, 1, 1}, "Lead Ring, 5 BB\n"},
+      { 0, {100,  1,  1,  1,  1, 5, 1, 1}, "Other Metal Ring\n"},
+      // Copper (x1) with EL 25 (+2); d10s 2, 5, 9 and d6s 1, 3, 6.
+      {25, { 60,  1,  2,  5,  9, 1, 3, 6}, "Copper Ring, 3 CC\n"},
+      {25, { 60,  2,  2,  5,  9, 1, 3, 6}, "Copper Amulet, 4 CC\n"},
+      {25, { 60,  3,  2,  5,  9, 1, 3, 6}, "Copper Crown, 18 CC\n"},
+      {25, { 60,  4,  2,  5,  9, 1, 3, 6}, "Copper Bracelet, 6 CC\n"},
+      {25, { 60,  5,  2,  5,  9, 1, 3, 6}, "Copper Bracelet, 6 CC\n"},
+      {25, { 60,  6,  2,  5,  9, 1, 3, 6}, "Copper Necklace, 9 CC\n"},
+      {25, { 60,  7,  2,  5,  9, 1, 3, 6}, "Copper Necklace, 9 CC\n"},
+      {25, { 60,  8,  2,  5,  9, 1, 3, 6}, "Copper Armband, 4 CC\n"},
+      {25, { 60,  9,  2,  5,  9, 1, 3, 6}, "Copper Scepter, 23 CC\n"},
+      {25, { 60, 10,  2,  5,  9, 1, 3, 6}, "Copper Gorget, 12 CC\n"},
+      { 9, { 30,  1,  1,  1,  1, 1, 1, 1}, "Gold Ring, 4 SC\n"},
+      {10, { 30,  1,  1,  1,  1, 1, 1, 1}, "Gold Ring, 8 SC\n"},
+      {80, { 73,  9, 10, 10,  1, 1, 1, 1}, "Platinum Scepter, 1020 SC\n"},
+      {80, {100,  3, 10, 10, 10, 6, 6, 6}, "Other Metal Crown\n"},
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(metal_text(0, {c.roll, 1, 1, 1, 1, 5, 1, 1}), c.text) << c.roll;
-}
-
-TEST(Metal, FormsReadTheirOwnDice) {
-  // Copper (x1) with EL 25 (+2); d10s 2, 5, 9 and d6s 1, 3, 6.
-  struct {
-    int type;
-    const char *text;
-  } const cases[] = {
-      {1, "Copper Ring, 3 CC\n"},     {2, "Copper Amulet, 4 CC\n"},   {3, "Copper Crown, 18 CC\n"},
-      {4, "Copper Bracelet, 6 CC\n"}, {5, "Copper Bracelet, 6 CC\n"}, {6, "Copper Necklace, 9 CC\n"},
-      {7, "Copper Necklace, 9 CC\n"}, {8, "Copper Armband, 4 CC\n"},  {9, "Copper Scepter, 23 CC\n"},
-      {10, "Copper Gorget, 12 CC\n"},
-  };
-  for (const auto &c : cases)
-    EXPECT_EQ(metal_text(25, {60, c.type, 2, 5, 9, 1, 3, 6}), c.text) << c.type;
-}
-
-TEST(Metal, JewelersElAndOtherMetal) {
-  struct {
-    int el;
-    metal_dice d;
-    const char *text;
-  } const cases[] = {
-      { 0, { 56, 1,  1,  1,  1, 1, 1, 1}, "Copper Ring, 1 CC\n"},
-      { 9, { 30, 1,  1,  1,  1, 1, 1, 1}, "Gold Ring, 4 SC\n"},
-      {10, { 30, 1,  1,  1,  1, 1, 1, 1}, "Gold Ring, 8 SC\n"},
-      {80, { 73, 9, 10, 10,  1, 1, 1, 1}, "Platinum Scepter, 1020 SC\n"},
-      {80, {100, 3, 10, 10, 10, 6, 6, 6}, "Other Metal Crown\n"},
-  };
-  for (const auto &c : cases) EXPECT_EQ(metal_text(c.el, c.d), c.text);
+  for (const auto &c : cases) {
+    all_dice dice{};
+    dice.metal = c.d;
+    EXPECT_EQ(metal_main(c.el, &dice), 1);
+    EXPECT_STREQ(con_trs_txt, c.text) << c.d.d100_metal << " " << c.d.d10_type;
+  }
 }
 // clang-format on
 
