@@ -1,8 +1,7 @@
-// The field editors driven key by key on the in-memory screen: the yes/no
-// field, the number field and its variants, the text and file-name fields.
+// The field editors driven key by key on the in-memory screen: one table of
+// key sequences with the result, the prompt line and what was stored.
 #include <gtest/gtest.h>
 
-#include <cstring>
 #include <string>
 
 #include "hoardex.h"
@@ -10,219 +9,92 @@
 
 namespace {
 
-class Fields : public ::testing::Test {
- protected:
-  void SetUp() override {
-    set_screen(&s);
-    s.move(25, 10);  // the field begins here
-  }
-  void TearDown() override { set_screen(nullptr); }
-  void keys(const std::string &k) { s.push_keys(k); }
-  void key(int k) { s.push_key(k); }
-  // What the field shows: columns 10 onwards of the prompt line.
-  std::string shown(int width = 12) { return s.line(25).substr(10, width); }
-  MemScreen s;
-};
-
-TEST_F(Fields, YesNoShowsOneAnswerAndNeedsEnter) {
-  keys("yn\r");
-  EXPECT_EQ(in_yn(), 1);
-  EXPECT_EQ(shown(3), "y  ");
-
-  s.move(25, 10);
-  keys("\rY");
-  key(KEY_BS);
-  keys("n\r");
-  EXPECT_EQ(in_yn(), 0);
-  EXPECT_EQ(shown(3), "n  ");
-  EXPECT_EQ(s.keys_left(), 0u);
-
-  // Keypad Enter does not confirm, nor does the keypad backspace drop.
-  s.move(25, 10);
-  keys("N");
-  key(KEY_PAD_ENTER);
-  key(KEY_PAD_BS);
-  keys("y");
-  key(KEY_ESC);
-  EXPECT_EQ(in_yn(), -1);
-  EXPECT_EQ(shown(3), "N  ");
+// Keys in the tables: '\r' Enter, '\b' Backspace, '~' Escape, '>' keypad
+// Enter, '<' keypad Backspace; any other character is itself.
+void push(MemScreen &s, const std::string &keys) {
+  for (char c : keys)
+    s.push_key(c == '~'   ? KEY_ESC
+               : c == '>' ? KEY_PAD_ENTER
+               : c == '<' ? KEY_PAD_BS
+                          : static_cast<unsigned char>(c));
 }
 
-TEST_F(Fields, NumberFieldOneToNinetyNine) {
-  keys("\r");
-  EXPECT_EQ(in_int(1, 99), -2);
-
-  // A zero moves the cursor, so Enter is ignored until Backspace removes it.
-  s.move(25, 10);
-  keys("00\r");
-  key(KEY_BS);
-  keys("\r");
-  EXPECT_EQ(in_int(1, 99), -2);
-  EXPECT_EQ(shown(3), "   ");
-  EXPECT_EQ(s.col(), 10);
-  EXPECT_EQ(s.keys_left(), 0u);
-
-  s.move(25, 10);
-  keys("05\r");
-  EXPECT_EQ(in_int(1, 99), 5);
-  EXPECT_EQ(shown(3), "05 ");
-
-  s.move(25, 10);
-  s.clear_eol();
-  keys("a-7");
-  key(KEY_PAD_ENTER);
-  EXPECT_EQ(in_int(1, 99), 7);
-  EXPECT_EQ(shown(3), "7  ");
-
-  s.move(25, 10);
-  keys("42");
-  key(KEY_ESC);
-  EXPECT_EQ(in_int(1, 99), -1);
+// The prompt line without its outer blanks, '|' marking the cursor.
+std::string shown(const MemScreen &s) {
+  std::string l = s.line(25).insert(s.col(), "|");
+  std::size_t b = l.find_first_not_of(' ');
+  return l.substr(b, l.find_last_not_of(' ') - b + 1);
 }
 
-TEST_F(Fields, NumberFieldHoldsOneDigitMoreThanTheRange) {
-  keys("\r");
-  EXPECT_EQ(in_int(0, 10), 0);  // min 0: never -2
+std::string g_stored;  // what a text field left in its destination
 
-  s.move(25, 10);
-  keys("15\r");
-  key(KEY_BS);
-  keys("\r");
-  EXPECT_EQ(in_int(0, 10), 1);
-  EXPECT_EQ(shown(3), "1  ");
-  EXPECT_EQ(s.col(), 11);
-
-  s.move(25, 10);
-  keys("99\r");
-  key(KEY_PAD_BS);
-  keys("\r");
-  EXPECT_EQ(in_int(0, 10), 9);
-
-  s.move(25, 10);
-  keys("10007\r");
-  EXPECT_EQ(in_int(1, 100), 100);
-  EXPECT_EQ(shown(5), "100  ");
-
-  // 200 is typed because 20 is below 100; Enter waits for Backspace.
-  s.move(25, 10);
-  keys("2000\r");
-  key(KEY_BS);
-  keys("\r");
-  EXPECT_EQ(in_int(1, 100), 20);
-  EXPECT_EQ(shown(5), "20   ");
-}
-
-TEST_F(Fields, CreatureCdfField) {
-  keys("0429\r");
-  EXPECT_EQ(set_CDF(17, 1), 42);
-  EXPECT_EQ(s.line(25).substr(0, 28), " Enter the monster CDF : 42 ");
-
-  s.move(25, 1);
-  s.clear_eol();
-  keys("5");
-  key(KEY_ESC);
-  EXPECT_EQ(set_CDF(17, 2), 17);
-  EXPECT_EQ(s.line(25).substr(0, 52),
-            " Enter the maximum CDF for the group of monsters : 5");
-
-  keys("0\r7");
-  key(KEY_BS);
-  keys("0");
-  key(KEY_BS);
-  keys("\r8");
-  key(KEY_PAD_ENTER);
-  EXPECT_EQ(set_CDF(3, 1), 8);
-}
-
-TEST_F(Fields, JewelerElField) {
-  keys("\r");
-  EXPECT_EQ(set_c_JewEL(), 0);
-
-  info.c_JewEL = 33;
-  keys("81\r");
-  key(KEY_BS);
-  keys("\r");
-  EXPECT_EQ(set_c_JewEL(), 8);
-
-  // Zeros can be typed while the value is 0, and stay on the screen.
-  keys("000");
-  key(KEY_BS);
-  keys("5\r");
-  EXPECT_EQ(set_c_JewEL(), 5);
-  const int field = 54;  // after the prompt
-  EXPECT_EQ(s.line(25).substr(field, 5), "0005 ");
-
-  keys("12");
-  key(KEY_ESC);
-  EXPECT_EQ(set_c_JewEL(), 33);
-}
-
-TEST_F(Fields, TextFieldTakesFiftyNineCharacters) {
+int text() {
   char dest[TEXT_SIZE] = "unchanged";
-  std::string long_text(59, 'a');
-  long_text[0] = '{';
-  long_text[1] = '_';
-  long_text[2] = ' ';
-  keys(long_text + "zZ\r");
-  EXPECT_EQ(enter_txt(dest), 0);
-  EXPECT_EQ(std::string(dest), long_text);
-  EXPECT_EQ(s.line(25).substr(10, 60), long_text + " ");
-
-  // Only letters, digits, braces, underscore and blank are taken.
-  s.move(25, 0);
-  s.clear_eol();
-  s.move(25, 10);
-  keys("a.b/c:d");
-  key(KEY_PAD_BS);
-  key(KEY_PAD_ENTER);
-  keys("\r");
-  EXPECT_EQ(enter_txt(dest), 0);
-  EXPECT_STREQ(dest, "abcd");
+  int r = enter_txt(dest);
+  g_stored = dest;
+  return r;
 }
-
-TEST_F(Fields, TextFieldBackspaceAndEmptyEnter) {
-  char dest[TEXT_SIZE] = "unchanged";
-  key(KEY_BS);
-  keys("\r");
-  EXPECT_EQ(enter_txt(dest), -2);
-  EXPECT_STREQ(dest, "unchanged");
-
-  s.move(25, 10);
-  keys("abc");
-  key(KEY_BS);
-  key(KEY_ESC);
-  EXPECT_EQ(enter_txt(dest), -1);
-  EXPECT_STREQ(dest, "unchanged");
-  EXPECT_EQ(shown(4), "ab  ");
-  EXPECT_EQ(s.col(), 12);  // just after the text
-
-  s.move(25, 10);
-  keys("xy");
-  key(KEY_BS);
-  key(KEY_BS);
-  key(KEY_BS);
-  keys("q\r");
-  EXPECT_EQ(enter_txt(dest), 0);
-  EXPECT_STREQ(dest, "q");
-}
-
-TEST_F(Fields, FileNameField) {
+int file_name() {
   std::snprintf(output_name, sizeof output_name, "%s", "default");
-  keys("\r");            // an empty Enter keeps waiting
-  keys("my hoard_{1}");  // the blank is refused, the ninth character too
-  keys("\r");
-  EXPECT_EQ(set_out_name(), 0);
-  EXPECT_STREQ(output_name, "myhoard_");
-  EXPECT_EQ(s.line(25).substr(0, 53),
-            " Enter the output filename (no extension) : myhoard_ ");
+  int r = set_out_name();
+  g_stored = output_name;
+  return r;
+}
 
-  keys("ab");
-  key(KEY_BS);
-  key(KEY_ESC);
-  EXPECT_EQ(set_out_name(), 1);
-  EXPECT_STREQ(output_name, "myhoard_");
-  EXPECT_EQ(s.line(25).substr(44, 9), "a        ");
-  EXPECT_EQ(s.col(), 45);
+TEST(Fields, KeySequences) {
+  const std::string a56(56, 'a'),
+      jew = "Enter the EL of the jeweler or 0 if unknown (0-80) : ";
+  const std::string out = "Enter the output filename (no extension) : ";
+  const struct {
+    int (*field)();
+    std::string keys;
+    int result;
+    std::string shown, stored;
+  } cases[] = {
+      // clang-format off
+      {[] { return in_yn(); }, "yn\r", 1, "y|", ""},                  // one answer, then Enter
+      {[] { return in_yn(); }, "\rY\bn\r", 0, "n|", ""},              // Enter needs an answer; Backspace drops it
+      {[] { return in_yn(); }, "N><y~", -1, "N|", ""},                // keypad keys do nothing
+      {[] { return in_int(1, 99); }, "\r", -2, "|", ""},
+      {[] { return in_int(1, 99); }, "00\r\b\r", -2, "|", ""},        // one leading zero; Enter waits until it is removed
+      {[] { return in_int(1, 99); }, "05\r", 5, "05|", ""},
+      {[] { return in_int(1, 99); }, "a-7>", 7, "7|", ""},
+      {[] { return in_int(1, 99); }, "42~", -1, "42|", ""},
+      {[] { return in_int(0, 10); }, "\r", 0, "|", ""},               // lowest 0: never empty
+      {[] { return in_int(0, 10); }, "15\r\b\r", 1, "1|", ""},        // one digit more than the range, Enter waits
+      {[] { return in_int(0, 10); }, "99\r<\r", 9, "9|", ""},
+      {[] { return in_int(1, 100); }, "10007\r", 100, "100|", ""},
+      {[] { return in_int(1, 100); }, "2000\r\b\r", 20, "20|", ""},
+      {[] { return set_CDF(17, 1); }, "0429\r", 42, "Enter the monster CDF : 42|", ""},  // no leading zero, two digits
+      {[] { return set_CDF(17, 1); }, "0\r7\b0\b\r8>", 8, "Enter the monster CDF : 8|", ""},
+      {[] { return set_CDF(17, 2); }, "5~", 17, "Enter the maximum CDF for the group of monsters : 5|", ""},
+      {[] { return set_c_JewEL(); }, "\r", 0, jew + "|", ""},
+      {[] { return set_c_JewEL(); }, "81\r\b\r", 8, jew + "8|", ""},
+      {[] { return set_c_JewEL(); }, "000\b5\r", 5, jew + "0005|", ""},  // zeros always taken
+      {[] { return set_c_JewEL(); }, "12~", 33, jew + "12|", ""},
+      {text, "{_ " + a56 + "zZ\r", 0, "{_ " + a56 + "|", "{_ " + a56},  // 59 characters
+      {text, "a.b/c:d<>\r", 0, "abcd|", "abcd"},
+      {text, "\b\r", -2, "|", "unchanged"},
+      {text, "abc\b~", -1, "ab|", "unchanged"},
+      {text, "xy\b\b\bq\r", 0, "q|", "q"},
+      {file_name, "\rmy hoard_{1}\r", 0, out + "myhoard_|", "myhoard_"},  // 8, no blank
+      {file_name, "ab\b~", 1, out + "a|", "default"},
+      // clang-format on
+  };
+  MemScreen s;
+  set_screen(&s);
+  info.c_JewEL = 33;
+  for (const auto &c : cases) {
+    s.clear();
+    s.move(25, 10);
+    push(s, c.keys);
+    g_stored = "";
+    EXPECT_EQ(c.field(), c.result) << c.keys;
+    EXPECT_EQ(shown(s), c.shown) << c.keys;
+    EXPECT_EQ(g_stored, c.stored) << c.keys;
+    EXPECT_EQ(s.keys_left() + s.reads_past_end(), 0u) << c.keys;
+  }
+  set_screen(nullptr);
 }
 
 }  // namespace
