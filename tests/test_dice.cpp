@@ -28,7 +28,9 @@ TEST(Gendice, FaceFollowsHighBitsOfGeneratorValue) {
       long r = std::rand();
       std::srand(seed);
       int got = gendice(faces);
-      EXPECT_EQ(got, static_cast<int>(faces * static_cast<long long>(r) / 2147483648LL) + 1);
+      EXPECT_EQ(got, static_cast<int>(faces * static_cast<long long>(r) /
+                                      2147483648LL) +
+                         1);
       ASSERT_GE(got, 1);
       ASSERT_LE(got, faces);
     }
@@ -43,8 +45,8 @@ TEST(Gendice, SmallestAndLargestGeneratorValues) {
     std::srand(low);
     EXPECT_EQ(gendice(faces), 1) << faces;
   }
-  unsigned high = seed_where(
-      [](int r) { return r >= 2147483648LL - 2147483648LL / 100; });
+  unsigned high =
+      seed_where([](int r) { return r >= 2147483648LL - 2147483648LL / 100; });
   for (int faces : {2, 3, 6, 10, 100}) {
     std::srand(high);
     EXPECT_EQ(gendice(faces), faces) << faces;
