@@ -4,6 +4,9 @@ BUILD    ?= build
 ASAN     ?= build-asan
 PLAY     ?= play
 JOBS     ?= $(shell nproc)
+FUZZ     ?= build-fuzz
+FUZZ_SECONDS ?= 60
+FUZZ_TARGETS = fuzz_monsters fuzz_areas fuzz_settings fuzz_interp fuzz_fields
 CMAKE_FLAGS ?=
 
 .PHONY: all deps build run test sanitize bench fuzz install format clean
@@ -35,6 +38,14 @@ sanitize: deps
 bench: build
 	@$(BUILD)/bench/hoardex_bench
 
+# make fuzz: every libFuzzer target in fuzz/ for FUZZ_SECONDS seconds each,
+# built with clang and the address and undefined-behaviour sanitizers.
+fuzz: deps
+	@cmake -S . -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DHOARDEX_FUZZ=ON \
+	  -DHOARDEX_BENCH=OFF >/dev/null
+	@cmake --build $(FUZZ) -j $(JOBS) --target $(FUZZ_TARGETS)
+	@fuzz/run $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
 install: build
 	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
@@ -42,4 +53,4 @@ format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	@rm -rf $(BUILD) $(ASAN)
+	@rm -rf $(BUILD) $(ASAN) $(FUZZ)

@@ -92,6 +92,10 @@ void curses_start() {
   sigaction(SIGINT, &sa, nullptr);
   sigaction(SIGTERM, &sa, nullptr);
   sigaction(SIGHUP, &sa, nullptr);
+  // Past a file size limit (ulimit -f) a write then fails like one on a full
+  // disk, which the writers report, instead of the signal ending the program
+  // half-way through a report with the terminal left raw.
+  std::signal(SIGXFSZ, SIG_IGN);
 
   g_curses = new CursesScreen();
   set_screen(g_curses);

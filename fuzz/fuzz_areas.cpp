@@ -1,0 +1,45 @@
+// Fuzz target: any bytes as area.hxi. The loader either refuses the file and
+// leaves the table empty, or fills it with names that fit their field; the
+// lair list is then drawn from it.
+#include <cstdint>
+#include <cstring>
+
+#include "fuzz_support.h"
+
+extern "C" int LLVMFuzzerInitialize(int *, char ***) {
+  fuzz::enter_work_dir();
+  default_settings();
+  return 0;
+}
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+  FILE *f = fuzz::open_bytes(data, size);
+  if (!f) return 0;
+  char err[256];
+  std::memset(err, 0, sizeof err);
+  int bad = load_areas(f, "area.hxi", err, sizeof err);
+  std::fclose(f);
+  if (bad) {
+    fuzz::check(max_area == 0, "a refused file leaves no area");
+    fuzz::check(err[0] != '\0', "a refused file is described");
+    for (const area_type &a : area)
+      fuzz::check(a.name[0] == '\0', "a refused file leaves no name");
+    return 0;
+  }
+  fuzz::check(max_area >= 1 && max_area <= MAX_AREAS, "count 1-32");
+  for (int i = 0; i < max_area; ++i) {
+    fuzz::check(strnlen(area[i].name, NAME_SIZE) < NAME_SIZE,
+                "name terminated");
+    fuzz::check(!std::memchr(area[i].name, '_', NAME_SIZE),
+                "no underscore in a name");
+  }
+
+  // The lair list; the scripted screen answers Escape, which keeps the
+  // current lair.
+  MemScreen screen;
+  set_screen(&screen);
+  info.c_area = 0;
+  fuzz::check(sel_area() == 0, "Escape keeps the current lair");
+  set_screen(nullptr);
+  return 0;
+}
