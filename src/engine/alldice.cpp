@@ -5,22 +5,6 @@
 
 namespace {
 
-int d6_2() {
-  int a = D6();
-  return a + D6();
-}
-
-int d10_2() {
-  int a = D10();
-  return a + D10();
-}
-
-int d10_3() {
-  int a = D10();
-  a += D10();
-  return a + D10();
-}
-
 void roll_metal(metal_dice &m) {
   m.d100_metal = D100();
   m.d10_type = D10();
@@ -36,13 +20,13 @@ void roll_other(other_dice &o) {
   o.d100_maintype = D100();
   o.d100_excep_1 = D100();
   o.d100_excep_2 = D100();
-  o.d6_2_exc_qualmult = d6_2();
+  o.d6_2_exc_qualmult = D2d6();
   o.d10_exc_qualgb = D10();
   o.d100_exc_sizemult = D100();
   o.d10_exc_sizesl = D10();
-  o.d10_2_statueval = d10_2();
+  o.d10_2_statueval = D2d10();
   o.d10_misc_amount = D10();
-  o.d6_2_misc_val = d6_2();
+  o.d6_2_misc_val = D2d6();
   o.d3star_amount_class = D3star();
   o.d6_amount_1 = D6();
   o.d6_amount_2 = D6();
@@ -50,13 +34,13 @@ void roll_other(other_dice &o) {
   o.d100_keg_size = D100();
   o.d100_keg_material = D100();
   o.d10_furniture = D10();
-  o.d10_3_fur_value = d10_3();
+  o.d10_3_fur_value = D3d10();
   o.d10_fur_kind = D10();
   o.d6_cov_width = D6();
-  o.d10_2_a4_cov_length = d10_2() + 4;
+  o.d10_2_a4_cov_length = D2d10() + 4;
   o.d10_crystal = D10();
   o.d10_glass_size = D10();
-  o.d10_2_art_value = d10_2();
+  o.d10_2_art_value = D2d10();
   o.d10_art_magic = D10();
   o.d6_clothes = D6();
   o.d100_cloth_length = D100();
@@ -69,10 +53,10 @@ void roll_other(other_dice &o) {
   o.d10_alignment = D10();
   o.d10_scroll_kind = D10();
   o.d100_scroll = D100();
-  o.d10_2_map = d10_2();
+  o.d10_2_map = D2d10();
   o.d10_map_area = D10();
   o.d100_map_accu = D100();
-  o.d10_2_medicEL = d10_2();
+  o.d10_2_medicEL = D2d10();
   o.d6_scrollmap = D6();
   o.d100_coded = D100();
 }
@@ -83,8 +67,8 @@ void roll_milit(milit_dice &m) {
   m.d10_NonHumanM = D10();
   m.d100_NHM_type = D100();
   m.d100_sub_type = D100();
-  m.d6_2_amount = d6_2();
-  m.d10_2_amount = d10_2();
+  m.d6_2_amount = D2d6();
+  m.d10_2_amount = D2d10();
 }
 
 void roll_gemjj(gemjj_dice &g) {
@@ -100,18 +84,18 @@ void roll_gemjj(gemjj_dice &g) {
 void roll_magic(magic_dice &m) {
   m.d100_maintype = D100();
   m.d100_subtype = D100();
-  m.d6_2_MEL = d6_2();
+  m.d6_2_MEL = D2d6();
   m.d10_EL = D10();
-  m.d10_2_potion_amount = d10_2();
-  m.d6_2_cure = d6_2();
-  m.d6_2_alignment = d6_2();
+  m.d10_2_potion_amount = D2d10();
+  m.d6_2_cure = D2d6();
+  m.d6_2_alignment = D2d6();
   m.d100_detection = D100();
   m.d100_immunity = D100();
   m.d100_total_imm = D100();
   m.d100_dedication = D100();
   m.d3star_curse = D3star();
   m.d3star_NMI_type = D3star();
-  m.d10_2_NMI_amount = d10_2();
+  m.d10_2_NMI_amount = D2d10();
   m.d2star_NMI_amount = D2star();
   m.d100_HCM = D100();
   m.d100_DAM = D100();
@@ -127,9 +111,9 @@ void roll_coins(coins_dice &c) {
   c.d100_amount = D100();
   c.d10_kind = D10();
   c.d10_num = D10();
-  c.d10_2_num = d10_2();
+  c.d10_2_num = D2d10();
   c.d100_num = D100();
-  c.d6_2_num = d6_2();
+  c.d6_2_num = D2d6();
 }
 
 }  // namespace

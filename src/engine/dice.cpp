@@ -24,3 +24,19 @@ int D3star() {
 }
 
 int D2star() { return gendice(6) <= 4 ? 1 : 2; }
+
+int D2d6() {
+  int a = D6();
+  return a + D6();
+}
+
+int D2d10() {
+  int a = D10();
+  return a + D10();
+}
+
+int D3d10() {
+  int a = D10();
+  a += D10();
+  return a + D10();
+}

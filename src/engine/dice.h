@@ -15,6 +15,10 @@ int D3();
 // D2star gives 1, 2 with chances 4/6, 2/6.
 int D3star();
 int D2star();
+// Sums of dice, rolled one after the other: 2d6, 2d10 and 3d10.
+int D2d6();
+int D2d10();
+int D3d10();
 
 // Number of generator values one roll_dice call draws.
 constexpr int DICE_PER_RECORD = 111;

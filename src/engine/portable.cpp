@@ -44,14 +44,6 @@ struct portable_ctx {
 };
 
 bool chance(int n) { return D100() <= n; }
-int d6_2() {
-  int a = D6();
-  return a + D6();
-}
-int d10_2() {
-  int a = D10();
-  return a + D10();
-}
 
 void textf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 void textf(const char *fmt, ...) {
@@ -68,7 +60,7 @@ void group(int count, int select) { main_metal_or_jewelry(count, select); }
 void coin_pouch() {
   if (!chance(30)) return;
   textf("Pouch contains %d coins of mixed type\n", D100());
-  group(d6_2(), JEWELS);
+  group(D2d6(), JEWELS);
 }
 
 // ------------------------------------------------------------- the classes
@@ -105,7 +97,7 @@ void class_4(const portable_ctx &c) {
   if (c.spec & DRESSED) {
     script_text("Clothing, grants EL8 Fire Resistance\n");
     script_item("L2_WEAPON", "ONE_ONLY");
-    group(d6_2(), LARGE_JEWELS);
+    group(D2d6(), LARGE_JEWELS);
   } else {
     script_text(NO_PORTABLE);
   }
@@ -160,7 +152,7 @@ void class_11(const portable_ctx &) { group(D3(), JEWELRY); }
 
 void class_12(const portable_ctx &c) {
   if (c.spec & EXCEPTIONAL)
-    textf("%d Copper Coins\n", d10_2());
+    textf("%d Copper Coins\n", D2d10());
   else
     script_text(SEE_BOOK);
 }
@@ -232,7 +224,7 @@ void class_20(const portable_ctx &) {
   script_item(table_row(CLASS_20_FINDS, D100()).keyword);
 }
 
-void class_21(const portable_ctx &) { group(d6_2(), JEWELRY); }
+void class_21(const portable_ctx &) { group(D2d6(), JEWELRY); }
 
 void class_22(const portable_ctx &) {
   if (chance(10)) script_text("Equivalent of a Dagger\n");
@@ -258,14 +250,14 @@ void extra_disgorged(const portable_ctx &) {
   textf(" %d Disgorged Persons\n", D6());
 }
 void extra_elven_arrows(const portable_ctx &) {
-  textf("%d Elven Arrows\n", d10_2());
+  textf("%d Elven Arrows\n", D2d10());
 }
 void extra_elf_shot(const portable_ctx &) {
-  textf("%d Elf Shot Arrows\n", d6_2());
+  textf("%d Elf Shot Arrows\n", D2d6());
 }
 void extra_jewelry_d3star(const portable_ctx &) { group(D3star(), JEWELRY); }
 void extra_jewelry_d2star(const portable_ctx &) { group(D2star(), JEWELRY); }
-void extra_copper(const portable_ctx &) { textf("%d Copper Coins\n", d10_2()); }
+void extra_copper(const portable_ctx &) { textf("%d Copper Coins\n", D2d10()); }
 void extra_magic(const portable_ctx &c) {
   if (!(c.spec & MAGIC_USER)) return;
   for (int n = D3star(); n > 0; --n) script_item("L1_MAGIC");
