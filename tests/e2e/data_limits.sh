@@ -1,0 +1,36 @@
+#!/usr/bin/env bash
+# Limits in the real program. A lair item count outside 0 to 999 ends
+# start-up with status 1 and no screen. A report past the file size limit
+# (ulimit -f) is refused like one on a full disk: the size-limit signal does
+# not end the program, the earlier reports stay whole with nothing of the
+# new one after them, and the program goes on.
+. "$(dirname "$0")/lib.sh"
+
+MSG="Cannot write output file! Treasure generation failed. Hit any key."
+e2e_setup
+for count in 2147483647 -2147483648 99999999999999999999; do
+  printf '2\nGood _ 1 0x0\nGreedy _ %s 0x0\n' "$count" >"$WORK/monster.hxi"
+  (cd "$WORK" && timeout 10 "$HOARDEX_BIN" >"$WORK/out" 2>"$WORK/err" </dev/null)
+  [ $? = 1 ] && [ ! -s "$WORK/out" ] && grep -qF "monster 2:" "$WORK/err" ||
+    e2e_fail "lair count $count was not refused: $(cat "$WORK/err")"
+done
+
+printf '1\nKeeper _ 3 0x0\n' >"$WORK/monster.hxi"
+printf '1\nVault 0 20 20 20 20\n' >"$WORK/area.hxi" # coins only: one page
+# Earlier reports of 4000 bytes; the limit leaves room for 96 more.
+head -c 4000 /dev/zero | tr '\0' x >"$WORK/default.hxo"
+cp "$WORK/default.hxo" "$WORK/earlier"
+e2e_tmux new-session -d -s t -x 80 -y 26 "cd '$WORK' && ulimit -f 4 &&\
+ TERM=screen '$HOARDEX_BIN' 2>.stderr; echo \$? >.status; sleep 600"
+e2e_wait "Enter your choice :"
+e2e_keys 7
+e2e_wait "$MSG"
+[ "$(e2e_screen | sed -n 26p)" = " $MSG" ] || e2e_fail "not on the prompt line"
+cmp -s "$WORK/default.hxo" "$WORK/earlier" || e2e_fail "the output changed"
+[ "$(cat "$WORK/.stderr")" = "$MSG" ] || e2e_fail "not on the error stream"
+e2e_keys Space
+e2e_wait "Enter your choice :"
+e2e_keys q n y
+e2e_wait_exit
+[ "$E2E_STATUS" = 0 ] || e2e_fail "exit status $E2E_STATUS"
+echo PASS

@@ -1,0 +1,77 @@
+#!/usr/bin/env bash
+# Terminal faults, with the program started from an interactive shell that
+# compares its terminal settings before and after each run. Below 80x26 the
+# program asks for a larger window and acts on no key, at start-up and
+# mid-run; a resize while a report is paging or a dialogue is open brings the
+# same screen back and the typed digit stays; Ctrl-C at a page pause ends it
+# with status 130 and the earlier report whole; SIGTERM (the same handler as
+# SIGHUP) with 143. Each way out gives the terminal back as it was.
+. "$(dirname "$0")/lib.sh"
+
+SMALL="Please enlarge the window to at least 80x26."
+e2e_setup
+printf '2\nHoard_Keeper _ 40 0x0\nDeep_Eater Gulp 40 0x0\n' >"$WORK/monster.hxi"
+printf '1\nDeep_Cave 0 20 20 20 20\n' >"$WORK/area.hxi"
+e2e_tmux new-session -d -s t -x 70 -y 20 \
+  "cd '$WORK' && TERM=screen bash --norc --noprofile -i"
+resize() { e2e_tmux resize-window -t t -x "$1" -y "$2"; }
+# Starts the program; the shell then prints "<name>:st=<status>", and
+# "<name>:tty=same" if the settings are unchanged. The quotes keep the typed
+# line from matching what the test waits for.
+run_case() {
+  e2e_type "clear; stty -g >.before; bash -c 'echo \$\$ >.pid; exec \"\$0\"'\
+ '$HOARDEX_BIN' 2>/dev/null; echo $1:s''t=\$?; stty -g | cmp -s .before - &&\
+ echo $1:t''ty=same"
+  e2e_keys Enter
+}
+expect_end() {
+  e2e_wait "$1:st=$2"
+  e2e_wait "$1:tty=same" 5
+}
+# Waits until the pane shows exactly the given screen.
+wait_screen() {
+  local end=$((SECONDS + 10))
+  until [ "$(e2e_screen)" = "$1" ]; do
+    [ $SECONDS -le $end ] || e2e_fail "the screen did not come back as it was"
+    sleep 0.1
+  done
+}
+run_case int
+e2e_wait "$SMALL"
+e2e_keys q # dropped: taken, it would leave the menu for the exit question
+sleep 0.3
+resize 80 26
+e2e_wait "Enter your choice :"
+e2e_keys 7
+e2e_wait "Hit any key to continue."
+page=$(e2e_screen)
+resize 70 20
+e2e_wait "$SMALL"
+resize 80 26
+wait_screen "$page"
+e2e_keys Space Space Space Space Space # 3 pauses; the menu ignores the rest
+e2e_wait "Enter your choice :"
+cp "$WORK/default.hxo" "$WORK/earlier.hxo"
+e2e_keys 1
+e2e_wait "SELECT MONSTER"
+e2e_type 2
+e2e_wait "Select a monster (1-2) : 2"
+list=$(e2e_screen)
+resize 80 25
+e2e_wait "$SMALL"
+resize 80 26
+wait_screen "$list"
+e2e_keys Enter
+e2e_wait "Monster         : Gulp, Deep Eater"
+e2e_keys 7
+e2e_wait "Hit any key to continue."
+e2e_keys C-c
+expect_end int 130
+[ -s "$WORK/earlier.hxo" ] && cmp -s "$WORK/default.hxo" "$WORK/earlier.hxo" ||
+  e2e_fail "the output changed after Ctrl-C during a generation"
+
+run_case term
+e2e_wait "Enter your choice :"
+kill -TERM "$(cat "$WORK/.pid")"
+expect_end term 143
+echo PASS
