@@ -1,37 +1,25 @@
-// The longest texts: the longest magical military item word for word, and
-// walks over every row of the military main table, its sub-tables, the race
-// rows, the goods the supplies name, and every row of the magic table, with
-// the other dice at their extremes. Every text must arrive whole (ending
-// with its line end) and its line count must equal its line ends.
-#include <gtest/gtest.h>
-
+// The longest magical military item word for word; walks over every row of the
+// military and magic tables and what they reach, the other dice at their ends.
 #include "support/table_tests.h"
-
-namespace {
 
 using category = int (*)(all_dice_ptr);
 
 // clang-format off
-// The rows of the supplies' goods that a military item can reach: keg and
-// container contents, fill and capacity; books, scrolls, coded scrolls and
-// maps; furniture.
-void walk_supplies(all_dice base, category run, text_check &check) {
-  for (int amount = 1; amount <= 3; ++amount)
-    for (int material = 1; material <= 100; ++material)
-      for (int fill : {1, 2, 8, 9, 10})
-        for (int size : {1, 10, 11, 26, 46, 71, 91, 96, 100}) {
-          all_dice d = base;
-          d.milit.d100_sub_type = 51;  // kegs
-          other_dice &o = d.other;
-          o.d3star_amount_class = amount, o.d100_keg_material = material, o.d10_keg_fill = fill, o.d100_keg_size = size;
-          check(run(&d), "kegs", d);
-        }
+// The supplies' goods: kegs (their count as the profile has it); books,
+// scrolls, coded scrolls and maps.
+static void walk_supplies(all_dice base, category run, text_check &check) {
+  for (int material = 1; material <= 100; ++material)
+    for (int fill : {1, 2, 8, 9, 10})
+      for (int size : {1, 10, 11, 26, 46, 71, 91, 96, 100}) {
+        all_dice d = base;  // kegs
+        d.milit.d100_sub_type = 51, d.other.d100_keg_material = material, d.other.d10_keg_fill = fill, d.other.d100_keg_size = size;
+        check(run(&d), "kegs", d);
+      }
   for (int row = 1; row <= 100; ++row)
     for (int coded : {1, 96, 100}) {
-      all_dice d = base;
-      d.milit.d100_sub_type = 31;  // books, scrolls and maps
+      all_dice d = base;  // books, scrolls and maps
       other_dice &o = d.other;
-      o.d10_book_kind = 1, o.d100_book = row;
+      d.milit.d100_sub_type = 31, o.d10_book_kind = 1, o.d100_book = row;
       check(run(&d), "book", d);
       o.d10_book_kind = 10, o.d10_scroll_kind = 10, o.d10_2_map = row % 19 + 2, o.d10_map_area = coded / 10 + 1;
       check(run(&d), "map", d);
@@ -39,15 +27,12 @@ void walk_supplies(all_dice base, category run, text_check &check) {
       check(run(&d), "scroll", d);
       o.d100_scroll = 100, o.d100_coded = row;
       check(run(&d), "coded scroll", d);
-      d.milit.d100_sub_type = 16, o.d10_furniture = row % 10 + 1;
-      check(run(&d), "furniture", d);
     }
 }
 
-// Every military main-table row against every sub-table row, then every race
-// against the bounds of every race's kind rows (and the values just outside
-// 1 to 100), then the supplies' goods, directly and made by another race.
-void walk_military(all_dice base, category run, text_check &check) {
+// Every main-table row against every sub-table row; every race against every
+// bound of the kind rows and just outside; the supplies of another race.
+static void walk_military(all_dice base, category run, text_check &check) {
   for (int maintype = 1; maintype <= 100; ++maintype)
     for (int sub = 0; sub <= 101; ++sub) {
       all_dice d = base;
@@ -58,21 +43,17 @@ void walk_military(all_dice base, category run, text_check &check) {
     for (int kind : {0, 1, 34, 35, 44, 45, 55, 56, 57, 62, 63, 74, 75, 76, 80, 81, 82, 85, 86, 87, 88, 91, 92, 100, 101})
       for (int sub = 0; sub <= 101; ++sub) {
         all_dice d = base;
-        milit_dice &m = d.milit;
-        m.d100_maintype = 100, m.d10_NonHumanM = race, m.d100_NHM_type = kind, m.d100_sub_type = sub;
+        d.milit.d100_maintype = 100, d.milit.d10_NonHumanM = race, d.milit.d100_NHM_type = kind, d.milit.d100_sub_type = sub;
         check(run(&d), "race", d);
       }
-  all_dice supplies = base, made = base;
-  supplies.milit.d100_maintype = 66;
-  walk_supplies(supplies, run, check);
+  all_dice made = base;
   made.milit.d100_maintype = 100, made.milit.d10_NonHumanM = 10, made.milit.d100_NHM_type = 80;  // "Other race's "
   walk_supplies(made, run, check);
 }
 
-// A magical military item without modifier and with three total immunities
-// (rows 1, 8 and 15, each less 5), MEL 12 with EL 10 capped to 6, on supplies
-// made by another race.
-all_dice three_powers(int profile, int maintype, int sub_type) {
+// A magical military item of another race without modifier, with three total
+// immunities (rows 1, 8 and 15, each less 5), MEL 12 with EL 10 capped to 6.
+static all_dice three_powers(int profile, int maintype, int sub_type) {
   all_dice d = extreme_dice(profile);
   magic_dice &m = d.magic;
   m.d100_maintype = maintype, m.d100_HCM = 76, m.d100_DAM = 51, m.d100_subtype = 98, m.d3star_other_100 = 3;
@@ -83,14 +64,12 @@ all_dice three_powers(int profile, int maintype, int sub_type) {
 }
 
 TEST(LongestTexts, MagicalCodedScrollOfAnotherRaceWithThreePowers) {
-  // A coded treasure and spell scroll (EL 8, Balance) worth 2 * 5 * 20 + 2,
-  // with the 1500 GC treasure map of map roll 5 + 14: 302 characters before
-  // the breaks at the last blanks at or before 239, 159 and 79.
+  // A coded treasure and spell scroll worth 2 * 5 * 20 + 2, its map of roll 5 + 14
+  // made accurate: 302 characters, broken at the last blanks by 239, 159 and 79.
   all_dice d = three_powers(0, 90, 35);
   other_dice &o = d.other;
   o.d10_book_kind = 10, o.d10_scroll_kind = 7, o.d100_scroll = 100, o.d100_coded = 100, o.d6_a2_EL = 8;
-  o.d10_alignment = 8, o.d10_2_medicEL = 20, o.d6_scrollmap = 5;
-  o.d100_map_accu = 100;  // replaced by 0 for a treasure scroll's map
+  o.d10_alignment = 8, o.d10_2_medicEL = 20, o.d6_scrollmap = 5, o.d100_map_accu = 100;
   EXPECT_EQ(magic_main(&d), 4);
   EXPECT_EQ(std::string(con_trs_txt),
             "Magical 1 Other race's Militairy Coded Scroll : Treasure and Spell Scroll, 1 EL\n"
@@ -107,11 +86,9 @@ TEST(LongestTexts, EveryMilitaryAndMagicRowArrivesWhole) {
   int32_t magic_dice::*const slots[] = {&magic_dice::d100_other_3_1, &magic_dice::d100_other_3_2, &magic_dice::d100_other_3_3};
   text_check check{.first_max = 79};  // magic texts break at or before 79
   for (int profile = 0; profile < PROFILES; ++profile) {
-    for (int maintype = 1; maintype <= 100; ++maintype) {
-      // Every row of the magic table with the single power of every row and
-      // the modifiers of its military rows (hit chance, damage, other magic
-      // at and past their bounds); then several powers, every count with each
-      // slot on every row.
+    // Every magic row with every single power (military rows: with modifiers at
+    // and past their bounds), and every count of powers with each slot on every row.
+    for (int maintype = 1; maintype <= 100; ++maintype)
       for (int mods = 0; mods < (maintype >= 76 && maintype <= 90 ? 9 : 1); ++mods)
         for (int row = 1; row <= 100; ++row) {
           all_dice d = extreme_dice(profile);
@@ -124,7 +101,6 @@ TEST(LongestTexts, EveryMilitaryAndMagicRowArrivesWhole) {
           m.d3star_other_100 = mods / 3 + 1, m.*slots[mods % 3] = row;
           check(magic_main(&d), "powers", d);
         }
-    }
     // Every military item under three powers of the longest kind.
     walk_military(three_powers(profile, 76 + profile, 1), magic_main, check);
   }
@@ -132,5 +108,3 @@ TEST(LongestTexts, EveryMilitaryAndMagicRowArrivesWhole) {
   EXPECT_GT(check.longest, 240u);  // the walk reached texts of three breaks
 }
 // clang-format on
-
-}  // namespace

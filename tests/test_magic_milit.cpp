@@ -1,17 +1,11 @@
-// Magical military items: modifiers deciding the item and its powers, the
-// power rows, several powers on shifted rows, the keyword-forced magical
-// weapon and the EL cap.
-#include <gtest/gtest.h>
-
+// Magical military items: modifiers deciding the item and its powers, the power
+// rows, several powers on shifted rows, the keyword-forced weapon, the EL cap.
 #include "support/table_tests.h"
 #include "tr_magic.h"
 
-namespace {
-
-// No modifier, one power of row 17 ("Protection"), MEL 7 with EL 9 (capped to
-// 4); alignment Law, dedication "Slay a Creature", immunity "Iron", curse
-// "Physical "; the military table gives one uniform, the weapon table clubs.
-all_dice magic_milit_dice() {
+// No modifier, power row 17 (Protection), MEL 7 with EL 9 (capped to 4), Law,
+// Slay a Creature, Iron, Physical; one uniform from the main table, or clubs.
+static all_dice magic_milit_dice() {
   all_dice d{};
   magic_dice &m = d.magic;
   m.d100_maintype = 76, m.d100_subtype = 17, m.d6_2_MEL = 7, m.d10_EL = 9;
@@ -22,9 +16,8 @@ all_dice magic_milit_dice() {
   return d;
 }
 
-// The text of the magic table for the record as `set` leaves it.
 template <typename F>
-std::string magical(F set, int lines = 1) {
+static std::string magical(F set, int lines = 1) {
   all_dice d = magic_milit_dice();
   set(d.magic, d.milit);
   EXPECT_EQ(magic_main(&d), lines);
@@ -39,8 +32,7 @@ TEST(MagicMilit, ModifiersSeveralPowersAndTheMagicWeapon) {
             "Magical Club(s), Hit Chance modifier, MEL 7  EL 4\n");
   EXPECT_EQ(magical([](magic_dice &m, milit_dice &) { m.d100_HCM = 1, m.d100_DAM = 50, m.d100_othermagic = 40; }),
             "Magical Club(s), Hit Chance modifier, Damage modifier, Protection, MEL 7  EL 4\n");
-  // "L3_MAGICWEAPON": magic row 80, military row 1; without a modifier the
-  // weapon is counted (d10 4 + 2 gives 2).
+  // "L3_MAGICWEAPON": magic row 80, military row 1, counted without a modifier (4 + 2: 2).
   EXPECT_EQ(magical([](magic_dice &m, milit_dice &w) { m.d100_maintype = 80, m.d100_subtype = 36, w.d100_maintype = 1, w.d10_NumberFound = 4, w.d100_sub_type = 53; }),
             "Magical 2 Set(s) of Arrows (7 each), Mana Resistance, MEL 7  EL 4\n");
   // Several powers: 1 - 5 = -4 is an immunity (here a total one), 79 - 5 = 74
@@ -50,17 +42,13 @@ TEST(MagicMilit, ModifiersSeveralPowersAndTheMagicWeapon) {
               m.d100_other_3_2 = 79, m.d100_other_3_3 = 100, m.d6_2_MEL = 12, m.d10_EL = 10, w.d100_maintype = 51;
             }, 2),
             "Magical 1 Flag(s), Total Immunity to Two Powers, roll manually, Physical Curse,\n     Other Power, MEL 12  EL 6\n");
-  // Two powers: 15 - 5 = 10 and 16 - 5 = 11; the third row is not read.
+  // Two powers: rows 10 and 11; the third is not read.
   EXPECT_EQ(magical([](magic_dice &m, milit_dice &) { m.d100_subtype = 100, m.d3star_other_100 = 2, m.d100_other_3_1 = 15, m.d100_other_3_2 = 16, m.d100_other_3_3 = 74; }),
             "Magical 1 Uniform(s), Immunity to Iron, Communicate, MEL 7  EL 4\n");
-}
-
-TEST(MagicMilit, PowerRows) {
   const struct { int subtype; const char *power; } rows[] = {
-      { 1, "Immunity to Iron"}, {10, "Immunity to Iron"}, {11, "Communicate"}, {43, "Alignment Tie to Law"},
-      {72, "Special Ban"}, {73, "Knowledge"}, {74, "Physical Curse"}, {75, "Creature Tie"},
-      {90, "Magic Power, alignment Law"}, {91, "Dedication to Slay a Creature"}, {96, "Other Power"},
-      {97, "Intelligent, alignment Law, dedicated to Slay a Creature"},
+      {10, "Immunity to Iron"}, {11, "Communicate"}, {43, "Alignment Tie to Law"}, {72, "Special Ban"}, {73, "Knowledge"},
+      {74, "Physical Curse"}, {75, "Creature Tie"}, {90, "Magic Power, alignment Law"}, {91, "Dedication to Slay a Creature"},
+      {96, "Other Power"}, {97, "Intelligent, alignment Law, dedicated to Slay a Creature"},
   };
   for (const auto &r : rows) {
     all_dice d = magic_milit_dice();
@@ -69,5 +57,3 @@ TEST(MagicMilit, PowerRows) {
   }
 }
 // clang-format on
-
-}  // namespace

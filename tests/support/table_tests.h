@@ -1,6 +1,5 @@
 // Helpers the treasure-table tests share: the text a routine leaves in the
-// result buffer, the exceptional-item codes, dice at the ends of their ranges
-// and the check that a finished text arrived whole.
+// result buffer, exceptional-item codes, extreme dice and the wholeness check.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -22,8 +21,7 @@ std::string text_of(F call) {
 }
 
 // clang-format off
-// Exceptional quality with its multiplier; exceptional size with its large
-// (1-5) or small (6-10) roll and its size-table roll.
+// Exceptional quality with its multiplier; size with its large (1-5) or small (6-10) roll and row.
 constexpr uint32_t quality(int mult) { return EXC_QUALITY | static_cast<uint32_t>(mult) << 4; }
 constexpr uint32_t sized(int smla, int roll) { return EXC_SIZE | static_cast<uint32_t>(roll) << 12 | static_cast<uint32_t>(smla) << 20; }
 
@@ -39,8 +37,7 @@ inline constexpr die_range magic_ranges[] = {
     D100, D100, D6_2, D10, D10_2, D6_2, D6_2, D100, D100, D100, D100, D3S,
     D3S, D10_2, D2S, D100, D100, D100, D3S, D100, D100, D100, D100};
 
-// Profiles of extreme dice: 0 puts every die at its minimum, 1 at its
-// maximum; 2 and 3 pick either end per die from a fixed mix.
+// Extreme dice: profile 0 all minimum, 1 all maximum, 2 and 3 a fixed mix of ends.
 inline constexpr int PROFILES = 4;
 
 template <typename Sub, std::size_t N>
@@ -63,10 +60,8 @@ inline all_dice extreme_dice(int profile) {
   return d;
 }
 
-// Checks one result: the text is whole (shorter than the buffer and ending
-// with its line end), takes at most four lines, its line count equals its line
-// ends and its first line is at most first_max long. Records the longest text;
-// reports only the first few failures.
+// Checks one result: whole (shorter than the buffer, ending with its line end),
+// at most four lines, as many as its line ends, a first line up to first_max.
 struct text_check {
   std::size_t first_max = TRS_TXT_SIZE, longest = 0;
   int failures = 0;
@@ -76,9 +71,8 @@ struct text_check {
     const auto ends = std::count(con_trs_txt, con_trs_txt + len, '\n');
     const bool whole = len > 0 && len < TRS_TXT_SIZE - 1 && con_trs_txt[len - 1] == '\n';
     if ((!whole || ends != lines || lines > 4 || std::strcspn(con_trs_txt, "\n") > first_max) && failures++ < 5)
-      ADD_FAILURE() << walk << " milit " << d.milit.d100_maintype << "/" << d.milit.d100_sub_type << " magic "
-                    << d.magic.d100_maintype << "/" << d.magic.d100_subtype << ": lines " << lines
-                    << ", line ends " << ends << ", text \"" << con_trs_txt << "\"";
+      ADD_FAILURE() << walk << " milit " << d.milit.d100_maintype << "/" << d.milit.d100_sub_type << " magic " << d.magic.d100_maintype
+                    << "/" << d.magic.d100_subtype << ": lines " << lines << ", line ends " << ends << ", text \"" << con_trs_txt << "\"";
     longest = std::max(longest, len);
   }
 };
