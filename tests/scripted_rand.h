@@ -1,5 +1,5 @@
 // Scripted dice: this rand() makes the next dice come up as a test says and
-// counts its draws. Include it in one test source only.
+// counts its draws; with none queued it gives values of a fixed sequence.
 #pragma once
 
 #include <cstdint>
@@ -10,9 +10,8 @@ namespace scripted {
 
 inline std::deque<int> queue;
 inline long draws = 0;
-inline uint64_t state = 1;
 
-inline void reset(uint64_t seed = 1) { queue.clear(), draws = 0, state = seed; }
+inline void reset() { queue.clear(), draws = 0; }
 
 // Queues dice such as "d100=40 d3=1 d3*=2 d2*=1": for each the smallest
 // generator value v with max * v / 2^31 at least value - 1. The starred dice
@@ -32,12 +31,8 @@ inline void dice(const char *rolls) {
 }  // namespace scripted
 
 int rand() noexcept {
-  ++scripted::draws;
-  if (scripted::queue.empty()) {
-    scripted::state = scripted::state * 6364136223846793005U + 1;
-    return static_cast<int>(scripted::state >> 33);
-  }
+  long n = ++scripted::draws;
+  if (scripted::queue.empty()) return static_cast<int>(n * 48271 % 2147483647);
   int v = scripted::queue.front();
-  scripted::queue.pop_front();
-  return v;
+  return scripted::queue.pop_front(), v;
 }

@@ -6,12 +6,10 @@
 
 #include "tr_coins.h"
 
-namespace {
-
 TEST(Coins, AmountRowsAtBothEnds) {
   all_dice d{};
   d.coins = {1, 5, 4, 13, 57, 7};  // distinct dice: each formula shows
-  // The amount roll is the highest CDF plus d100_amount.
+  // The amount roll (the highest CDF plus d100_amount) and its number.
   const int rows[][2] = {{5, 7},     {6, 13},     {15, 13},   {16, 17},
                          {30, 17},   {31, 26},    {50, 26},   {51, 57},
                          {80, 57},   {81, 114},   {100, 114}, {101, 171},
@@ -41,5 +39,3 @@ TEST(Coins, KindByStationOrByCdf) {
     EXPECT_STREQ(con_trs_txt, line) << cdf << " " << station << " " << kind;
   }
 }
-
-}  // namespace

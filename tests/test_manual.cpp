@@ -3,8 +3,6 @@
 #include "engine_env.h"
 #include "scripted_rand.h"
 
-namespace {
-
 class Manual : public EngineEnv {
  protected:
   int run(const std::string &keys) {
@@ -12,30 +10,35 @@ class Manual : public EngineEnv {
     return manual_select();
   }
   static std::string script(const std::string &items) {
-    return today(" ") + "\n1 1 1\n[POS:  \n[COM:  \n----------\n" +
-           "0 89 1 1 0 -1 0\n----------\nMANUAL-GENERATION\n" + items +
+    return script_head("0 89 1 1 0 -1 0") + "MANUAL-GENERATION\n" + items +
            "END-OF-SECTION\n";
-  }
-  // The whole report of a manual script with the given body.
-  static std::string report(const std::string &body) {
-    return REPORT_RULE + "Date       : " + today("/") +
-           "\nGame date  : 1/1/1\nPosition   : \nArea       : Cave\n"
-           "Monster    : Manual generation\n\nComments   : \n\n-----\n\n"
-           "Manual Treasure Generation :\n\n" +
-           body + "\n-----\n\n";
   }
   // The count on the screen when the n-th key was read.
   std::string count(int n) const { return screen.row(n, 21).substr(68); }
 };
 
-TEST_F(Manual, TwoCoinsAndAMagicItemGenerated) {
+TEST_F(Manual, PickedItemsGeneratedOrLeftAtOnce) {
+  const std::string head =
+      REPORT_RULE + "Date       : " + today("/") +
+      "\nGame date  : 1/1/1\nPosition   : \nArea       : Cave\n"
+      "Monster    : Manual generation\n\nComments   : \n\n-----\n\n"
+      "Manual Treasure Generation :\n\n";
   EXPECT_EQ(run("226Gx"), 0);
   EXPECT_EQ(script_text(),
             script("< L1_COINS >\n< L1_COINS >\n< L1_MAGIC >\n"));
   EXPECT_EQ(count(0) + count(1) + count(2) + count(3), "0123");
-  std::string head = report("");  // the report's items are the interpreter's
-  EXPECT_EQ(output().rfind(head.substr(0, head.size() - 8), 0), 0u);
+  EXPECT_EQ(output().rfind(head, 0), 0u);  // the items are the interpreter's
   EXPECT_EQ(screen.row(-1, 5), " Manual Treasure Generation :");
+  std::filesystem::remove("default.hxo");
+  EXPECT_EQ(run("Gx"), 0);
+  EXPECT_EQ(output(), head + "\n-----\n\n");
+  std::filesystem::remove("default.hxo");
+  for (const char *keys : {"xM", "m", "Q", "q", "\x1b"}) {
+    EXPECT_EQ(run(keys), 0) << keys;
+    EXPECT_EQ(script_text(), script("")) << keys;
+  }
+  EXPECT_EQ(count(8), "0");  // an unknown key adds nothing
+  EXPECT_FALSE(std::filesystem::exists("default.hxo"));
   EXPECT_EQ(screen.keys_left(), 0u);
 }
 
@@ -58,17 +61,3 @@ TEST_F(Manual, RandomItemsFromTheAreaTable) {
   EXPECT_EQ(screen.row(15, 25), " Enter your choice :");
   EXPECT_EQ(scripted::draws, 0);
 }
-
-TEST_F(Manual, GenerateOrLeaveAtOnce) {
-  EXPECT_EQ(run("Gx"), 0);
-  EXPECT_EQ(output(), report(""));
-  std::filesystem::remove("default.hxo");
-  for (const char *keys : {"xM", "m", "Q", "q", "\x1b"}) {
-    EXPECT_EQ(run(keys), 0) << keys;
-    EXPECT_EQ(script_text(), script("")) << keys;
-  }
-  EXPECT_EQ(count(3), "0");  // an unknown key adds nothing
-  EXPECT_FALSE(std::filesystem::exists("default.hxo"));
-}
-
-}  // namespace

@@ -1,46 +1,24 @@
 // The main menu: the whole screen with the settings column and shortened
 // texts, the special-score lines of each monster, and the menu keys.
-#include <gtest/gtest.h>
+#include "engine_env.h"
 
-#include <cstring>
-#include <string>
-
-#include "hoardex.h"
-#include "infofiles.h"
-#include "screen.h"
-
-namespace {
-
-class Menu : public ::testing::Test {
+class Menu : public EngineEnv {
  protected:
   void SetUp() override {
-    monster[0] = monster_type{"Bog Lurker", "Mirewight", nullptr, 0x3, 0, 0};
-    // Station, MEL and CEL, other monsters, Station again, magic user.
-    monster[1] = monster_type{"Ash Warlock", " ", nullptr, 0x803C, 0, 0};
-    monster[2] =
-        monster_type{"Fen Shifter", "Skinturner", nullptr, 0x3700, 0, 0};
+    EngineEnv::SetUp();
+    // 0x803C: Station, MEL and CEL, other monsters, Station, magic user.
+    monster[0] = {"Bog Lurker", "Mirewight", nullptr, 0x3, 0, 0};
+    monster[1] = {"Ash Warlock", " ", nullptr, 0x803C, 0, 0};
+    monster[2] = {"Fen Shifter", "Skinturner", nullptr, 0x3700, 0, 0};
+    area[1] = {"Ruined Keep", 0, 0, 0, 0, 0};
     max_mon = 3;
-    area[0] = area_type{"Cave", 0, 0, 0, 0, 0};
-    area[1] = area_type{"Ruined Keep", 0, 0, 0, 0, 0};
-    max_area = 2;
-    default_settings();
-    std::strcpy(pos_txt, " ");
-    std::strcpy(comm_txt, " ");
-    set_screen(&s);
   }
-  void TearDown() override { set_screen(nullptr); }
-  // Rows first to last of the menu from column col, without trailing blanks.
+  // Rows first to last of the menu from column col.
   std::string rows(int first, int last, int col = 0) {
-    s.push_key(KEY_ESC);
+    screen.push_key(KEY_ESC);
     main_menu();
-    std::string out;
-    for (int r = first; r <= last; ++r) {
-      std::string l = s.line(r).substr(col);
-      out += l.substr(0, l.find_last_not_of(' ') + 1) + "\n";
-    }
-    return out;
+    return screen.rows(first, last, col);
   }
-  MemScreen s;
 };
 
 TEST_F(Menu, WholeScreenWithTheSettingsColumn) {
@@ -76,12 +54,11 @@ TEST_F(Menu, WholeScreenWithTheSettingsColumn) {
 
  Enter your choice :
 )");
-  EXPECT_EQ(s.col(), 21);  // the cursor waits after the prompt
+  EXPECT_EQ(screen.col(), 21);  // the cursor waits after the prompt
 }
 
 TEST_F(Menu, ScoreLinesFollowTheMonstersBits) {
-  info.c_mon = 2;
-  info.other_mon = 0x1000 | 0x400 | 0x100;
+  info.c_mon = 2, info.other_mon = 0x1000 | 0x400 | 0x100;
   EXPECT_EQ(rows(10, 16, 32),
             "Dressed         : No\nExceptional member : Yes\n"
             "Humanoid Form    Yes\nElite member    : No\n"
@@ -92,21 +69,16 @@ TEST_F(Menu, ScoreLinesFollowTheMonstersBits) {
 }
 
 TEST_F(Menu, KeysStoreTheDialogueResults) {
+  // Other keys are ignored; "3" then Escape keeps the CDF; Escape leaves.
   info.c_CDF = 7;
-  s.push_keys("x0 Z\r3\x1b\x1b");  // other keys ignored; Escape leaves
+  screen.push_keys("x0 Z\r3\033\033342\r49\r581\r\b\r12\r22\rq");
   main_menu();
-  EXPECT_EQ(info.c_CDF, 7);  // "3" then Escape keeps the CDF
-  EXPECT_EQ(s.keys_left() + s.reads_past_end(), 0u);
-  s.push_keys("342\r49\r581\r\b\r12\r22\rq");  // "q" leaves too
-  main_menu();
-  EXPECT_EQ(s.keys_left() + s.reads_past_end(), 0u);
-  EXPECT_EQ(s.line(5).substr(50, 12), "Ash Warlock ");  // redrawn
-  EXPECT_EQ(s.line(7).substr(50, 3), "42 ");
-  EXPECT_EQ(info.c_CDF, 42);
-  EXPECT_EQ(info.max_CDF, 9);
-  EXPECT_EQ(info.c_JewEL, 8);
-  EXPECT_EQ(info.c_mon, 1);
-  EXPECT_EQ(info.c_area, 1);
+  EXPECT_EQ(info.c_CDF, 7);
+  main_menu();  // "q" leaves too
+  EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
+  EXPECT_EQ(screen.line(5).substr(50, 12) + screen.line(7).substr(50, 3),
+            "Ash Warlock 42 ");  // redrawn
+  EXPECT_EQ(std::vector<int>({info.c_CDF, info.max_CDF, info.c_JewEL,
+                              info.c_mon, info.c_area}),
+            std::vector<int>({42, 9, 8, 1, 1}));
 }
-
-}  // namespace

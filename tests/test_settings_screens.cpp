@@ -1,22 +1,9 @@
 // The settings dialogues: monster list paging, the area list, the
 // special-score questions, the game date with position and comments.
-#include <gtest/gtest.h>
+#include "engine_env.h"
 
-#include <string>
-
-#include "hoardex.h"
-#include "infofiles.h"
-#include "screen.h"
-
-namespace {
-
-class Screens : public ::testing::Test {
+class Screens : public EngineEnv {
  protected:
-  void SetUp() override {
-    default_settings();
-    set_screen(&s);
-  }
-  void TearDown() override { set_screen(nullptr); }
   // n monsters "Monster k"; every third has the group "Clan".
   void monsters(int n, uint32_t spec = 0) {
     for (int i = 0; i < n; ++i) {
@@ -26,27 +13,15 @@ class Screens : public ::testing::Test {
     }
     max_mon = n;
   }
-  // Rows first to last without trailing blanks, each ended by a line end.
-  std::string rows(int first, int last) {
-    std::string out;
-    for (int r = first; r <= last; ++r) {
-      std::string l = s.line(r);
-      out += l.substr(0, l.find_last_not_of(' ') + 1) + "\n";
-    }
-    return out;
-  }
-  MemScreen s;
 };
-
-// The label of monster k as the list shows it.
-std::string label(int k) {
-  return ((k - 1) % 3 ? "" : "Clan, ") + std::string("Monster ") +
-         std::to_string(k);
-}
 
 TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
   monsters(37);
   info.c_mon = 5;
+  auto label = [](int k) {  // the label of monster k as the list shows it
+    return ((k - 1) % 3 ? "" : "Clan, ") + std::string("Monster ") +
+           std::to_string(k);
+  };
   const std::string prompt =
       " Spacebar for next page of monster list. Select a monster (1-37) :\n";
   std::string page1 = "        SELECT MONSTER\n\n";
@@ -57,50 +32,44 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
     page1 += row;
   }
   for (const char *k : {"\x1b", "  \x1b"}) {  // Space twice wraps to page one
-    s.push_keys(k);
+    screen.push_keys(k);
     EXPECT_EQ(sel_monster(), 5);  // Escape keeps the current monster
-    EXPECT_EQ(rows(3, 25), page1 + "\n\n" + prompt);
+    EXPECT_EQ(screen.rows(3, 25), page1 + "\n\n" + prompt);
   }
-  s.push_keys(" \x1b");
+  screen.push_keys(" \x1b");
   sel_monster();
-  EXPECT_EQ(rows(5, 25),
+  EXPECT_EQ(screen.rows(5, 25),
             " 37: Clan, Monster 37\n" + std::string(19, '\n') + prompt);
   // 0 and 38 cannot be chosen; typing goes on across a page change.
-  s.push_keys("038\r\b7\r1 2\r");
+  screen.push_keys("038\r\b7\r1 2\r");
   EXPECT_EQ(sel_monster(), 36);
   EXPECT_EQ(sel_monster(), 11);
-  EXPECT_EQ(s.line(25).substr(67, 3), "12 ");
-  EXPECT_EQ(s.keys_left() + s.reads_past_end(), 0u);
+  EXPECT_EQ(screen.line(25).substr(67, 3), "12 ");
+  EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
 }
 
 TEST_F(Screens, AreaListOfFiveAreas) {
-  const char *names[] = {"Open Ground", "Cave", "Burrow", "Sunken Temple",
-                         "Ruined Keep"};
-  for (int i = 0; i < 5; ++i)
-    std::snprintf(area[i].name, NAME_SIZE, "%s", names[i]);
-  max_area = 5;
+  max_area = 0;
+  for (const char *n :
+       {"Open Ground", "Cave", "Burrow", "Sunken Temple", "Ruined Keep"})
+    std::snprintf(area[max_area++].name, NAME_SIZE, "%s", n);
   info.c_area = 2;
-  s.push_keys(
-      "60\r\b\x1b"
-      "5\r");
+  screen.push_keys("60\r\b\0335\r");
   EXPECT_EQ(sel_area(), 2);  // 6 is refused; Escape keeps the current area
   // Each left name is padded to 20 columns, then a tab to column 32.
-  EXPECT_EQ(rows(3, 8),
+  EXPECT_EQ(screen.rows(3, 8),
             "        SELECT AREA\n\n"
             "  1: Open Ground                 4: Sunken Temple\n"
             "  2: Cave                        5: Ruined Keep\n"
             "  3: Burrow\n\n");
-  EXPECT_EQ(rows(25, 25), " Select an area (1-5) : 6\n");
+  EXPECT_EQ(screen.rows(25, 25), " Select an area (1-5) : 6\n");
   EXPECT_EQ(sel_area(), 4);
 }
 
 TEST_F(Screens, SpecialScoreQuestions) {
   // Each case goes on from the answers the one before stored.
-  const struct {
-    uint32_t spec;
-    std::string keys, stored, prompt;
-  } cases[] = {
-      // clang-format off
+  // clang-format off
+  const struct { uint32_t spec; std::string keys, stored, prompt; } cases[] = {
       {0x4 | 0x8, "1\r2\r3\r4\r5\r6\r", "4 5 6 abc00010", " CEL (0-50) : 6 "},  // asked twice
       {0x4 | 0x20, "1\r2\r\r9\r", "9 2 0 abc00010", " Station (0-10) : 9 "},      // Station again; empty is 0
       {0x10 | 0xFF00, "n\ry\ry\ry\ry\ry\ry\rn\ry\r", "9 2 0 fd00", " Is it a King of its race (y/n) : y "},
@@ -112,37 +81,34 @@ TEST_F(Screens, SpecialScoreQuestions) {
   info.other_mon = 0xABC00010;  // bits 16 to 31 go once answers are stored
   for (const auto &c : cases) {
     monsters(1, c.spec);
-    s.push_keys(c.keys);
+    screen.push_keys(c.keys);
     set_mon_spec();
     char stored[64];
     std::snprintf(stored, sizeof stored, "%d %d %d %x", info.c_mon_Stat,
                   info.c_mon_MEL, info.c_mon_CEL, info.other_mon);
     EXPECT_EQ(stored, c.stored) << c.keys;
-    EXPECT_EQ(s.line(25).substr(0, c.prompt.size()), c.prompt) << c.keys;
-    EXPECT_EQ(s.keys_left() + s.reads_past_end(), 0u) << c.keys;
+    EXPECT_EQ(screen.line(25).substr(0, c.prompt.size()), c.prompt) << c.keys;
+    EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u) << c.keys;
   }
   // The questions blank columns 1 to 55: the longest question's end stays.
-  EXPECT_EQ(rows(25, 25), " Is it a King of its race (y/n) : y" +
-                              std::string(21, ' ') + "/n) : n\n");
+  EXPECT_EQ(screen.rows(25, 25), " Is it a King of its race (y/n) : y" +
+                                     std::string(21, ' ') + "/n) : n\n");
 }
 
 TEST_F(Screens, CommentsScreenStoresAllOrNothing) {
-  s.move(25, 0);
-  s.write(std::string(80, 'x').c_str());
-  s.push_keys("5\r6\r2024\rAt the ford\rGreat battle\r");
+  screen.move(25, 0);
+  screen.write(std::string(80, 'x').c_str());
+  screen.push_keys("5\r6\r2024\rAt the ford\rGreat battle\r");
   EXPECT_EQ(enter_comm(), 1);
   // The comments question blanks the line up to column 76.
-  EXPECT_EQ(s.line(25),
+  EXPECT_EQ(screen.line(25),
             "xComments   : Great battle" + std::string(51, ' ') + "xxx");
-  s.push_keys("\r\r\r\r\r");  // empty Enters keep every value
+  screen.push_keys("\r\r\r\r\r");  // empty Enters keep every value
   EXPECT_EQ(enter_comm(), 1);
   // Escape at the last question drops every answer.
-  s.push_keys("9\r9\r9\rElsewhere\r\x1b");
+  screen.push_keys("9\r9\r9\rElsewhere\r\x1b");
   EXPECT_EQ(enter_comm(), 0);
-  EXPECT_EQ(info.gd_day * 100 + info.gd_month, 506);
-  EXPECT_EQ(info.gd_year, 2024);
-  EXPECT_STREQ(pos_txt, "At the ford");
-  EXPECT_STREQ(comm_txt, "Great battle");
+  EXPECT_EQ(std::to_string(info.gd_day) + "/" + std::to_string(info.gd_month) +
+                "/" + std::to_string(info.gd_year) + pos_txt + comm_txt,
+            "5/6/2024At the fordGreat battle");
 }
-
-}  // namespace

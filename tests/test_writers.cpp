@@ -5,8 +5,6 @@
 #include "scripted_rand.h"
 #include "scriptio.h"
 
-namespace {
-
 const std::string NO_PORT = "[ Monster has no portable treasure.\n]\n",
                   BOOK = "[ See Book IV for portable treasure description\n]\n",
                   J = "< L2_JEWELRY >\n", M = "< L1_METAL >\n",
@@ -31,31 +29,22 @@ class Writers : public EngineEnv {
 };
 
 TEST_F(Writers, AreaTableAndSelectors) {
-  // Area 0 bounds 2, 4, 6, 8: each category on two faces, magic above. Area
-  // 1 bounds 10: only other treasure, unless 1 is added to a 10.
-  EXPECT_EQ(written("d10=1 d10=2 d10=3 d10=5 d10=7 d10=8 d10=9 d10=10 d10=1 "
-                    "d10=2 d10=8 d10=10 d10=10",
-                    [] {
-                      main_treasure_table(0, 8, 0);
-                      main_treasure_table(0, 3, 1);
-                      main_treasure_table(1, 1, 0);
-                      main_treasure_table(1, 1, 1);
-                    }),
-            OTHER + OTHER + COINS + GEMJJ + MILIT + MILIT + MAGIC + MAGIC +
-                OTHER + COINS + MAGIC + OTHER + MAGIC);
-  // Selectors 0 and 40 split at 50; below 0 is 0; every item rolls its d100,
-  // even of an unknown selector.
-  EXPECT_EQ(written("d100=51 d100=50 d100=99 d100=3 d100=60 d100=1 d100=9 "
-                    "d100=51 d100=50 d100=7",
-                    [] {
-                      main_metal_or_jewelry(2, 0);
-                      for (int sel : {1, 2, 20, 21, 3})
-                        main_metal_or_jewelry(1, sel);
-                      main_metal_or_jewelry(2, 40);
-                      main_metal_or_jewelry(1, -3);
-                    }),
-            M + J + J + M + "< L2_JEWEL LARGE >\n" + JL +
-                "< L1_METAL GOLD >\n< L2_JEWELRY LARGE >\n" + J);
+  // clang-format off
+  const struct { void (*write)(); const char *rolls; std::string script; } cases[] = {
+      // Area 0 bounds 2, 4, 6, 8: each category on two faces, magic above.
+      {[] { main_treasure_table(0, 8, 0); }, "d10=1 d10=2 d10=3 d10=5 d10=7 d10=8 d10=9 d10=10", OTHER + OTHER + COINS + GEMJJ + MILIT + MILIT + MAGIC + MAGIC},
+      {[] { main_treasure_table(0, 3, 1); }, "d10=1 d10=2 d10=8", OTHER + COINS + MAGIC},  // 1 added
+      // Area 1 bounds 10: only other treasure, unless 1 is added to a 10.
+      {[] { main_treasure_table(1, 1, 0), main_treasure_table(1, 1, 1); }, "d10=10 d10=10", OTHER + MAGIC},
+      // Selectors 0 and 40 split at 50; below 0 is 0; every item rolls its
+      // d100, even of an unknown selector.
+      {[] { main_metal_or_jewelry(2, 0); }, "d100=51 d100=50", M + J},
+      {[] { for (int sel : {1, 2, 20, 21, 3}) main_metal_or_jewelry(1, sel); }, "d100=99 d100=3 d100=60 d100=1 d100=9", J + M + "< L2_JEWEL LARGE >\n" + JL},
+      {[] { main_metal_or_jewelry(2, 40), main_metal_or_jewelry(1, -3); }, "d100=51 d100=50 d100=7", "< L1_METAL GOLD >\n< L2_JEWELRY LARGE >\n" + J},
+  };
+  // clang-format on
+  for (const auto &c : cases)
+    EXPECT_EQ(written(c.rolls, c.write), c.script) << c.rolls;
 }
 
 constexpr uint32_t P = 0x2;  // has portable treasure
@@ -64,129 +53,82 @@ constexpr uint32_t KING = 0x100, ELITE = 0x200, HUMANOID = 0x400, MALE = 0x800,
                    MAGIC_USER = 0x8000;
 constexpr uint32_t cls(uint32_t c) { return c << 16; }
 
-// The classes whose answer depends on the flags, and the extra flags.
-const struct {
-  uint32_t flags, port;
-  const char *rolls;
-  std::string script;
-} PORTABLE_CASES[] = {
-    {0x4 | 0x8 | 0x20, cls(2) | 0x7FF, "", NO_PORT},
-    {P, 0, "", ""},
-    {P | INTELLIGENT, cls(1), "d3=2 d100=70 d100=20 d2*=2 d100=1 d100=99",
-     J + J + M + M},
-    {P | MAGIC_USER, cls(2),
-     "d100=100 d100=100 d100=100 d100=100 d3=1 d100=5 d100=100 d3=3 d100=50 "
-     "d100=50 d100=50 d100=50",
-     "< L3_MAGICWEAPON >\n< L2_CLOTHING >\n" + MAGIC + J + M + M + M + M},
-    {P, cls(2), "d100=50 d100=51 d100=51 d100=51 d100=51",
-     "< L3_MAGICWEAPON >\n"},
-    {P | ELITE | KING, cls(3), "d3*=3 d3=1 d100=80",
-     "[ Non-ferrous Armor, AV 4\n]\n" + M + "< L1_MAGIC ELDER >\n"},
-    {P | DRESSED, cls(4), "d6=1 d6=2 d100=40 d100=40 d100=40",
-     "[ Clothing, grants EL8 Fire Resistance\n]\n" + W +
-         "< L2_JEWEL LARGE >\n< L2_JEWEL LARGE >\n< L2_JEWEL LARGE >\n"},
-    {P | EXCEPTIONAL, cls(5), "d6=2 d100=9 d100=90 d3=1 d100=9 d100=41",
-     J + J + M + NO_PORT},
-    {P | MALE, cls(8), "", "[ Crude Jewelry\n]\n" + W},
-    {P, cls(8), "", "[ Leather harness with metal clasp\n]\n"},
-    {P | HUMANOID, cls(9),
-     "d3=1 d100=3 d2*=1 d100=3 d100=30 d100=77 d6=1 d6=1 d100=3 d100=3",
-     M + J + "[ Pouch contains 77 coins of mixed type\n]\n" + JL + JL},
-    {P | EXCEPTIONAL, cls(12), "d10=3 d10=4", "[ 7 Copper Coins\n]\n"},
-    {P, cls(12), "", BOOK},
-    {P | MALE, cls(13), "", "[ Crude Weapon\nJewelry, valueless\n]\n"},
-    {P | MALE, cls(15), "d100=30", W},
-    {P, cls(15), "d100=10 d100=99 d100=5", JL + MAGIC},
-    {P | MALE, cls(16), "", W},
-    {P, cls(16), "d3=1 d100=99 d100=30 d100=31 d100=30", J + MAGIC + JL},
-    {P, 0x80, "", ""},
-    // The extra flags come after the class row, in the order of their masks.
-    {P | MAGIC_USER, cls(4) | 0x7FF,
-     "d6=3 d10=10 d10=10 d6=6 d6=6 d3*=1 d100=5 d2*=2 d100=5 d100=5 d10=1 "
-     "d10=1 d3*=2 d3=1 d100=5 d3=1 d100=100 d100=25 d6=1 d100=5",
-     NO_PORT + "[ Fine Clothing, 5 times normal value\n]\n" +
-         "[  3 Disgorged Persons\n]\n[ 20 Elven Arrows\n]\n"
-         "[ 12 Elf Shot Arrows\n]\n" +
-         J + J + J + "[ 2 Copper Coins\n]\n" + MAGIC + MAGIC + M + M + J},
-};
-
 TEST_F(Writers, PortableTable) {
-  for (const auto &c : PORTABLE_CASES)
-    EXPECT_EQ(
-        written(c.rolls,
-                [&] { main_portable_table(0, c.flags, c.port, nullptr); }),
-        c.script)
-        << std::hex << "flags 0x" << c.flags << " port 0x" << c.port;
-  auto port = [](uint32_t flags, const char *text) {
-    return [=] { main_portable_table(0, flags, 0, text); };
+  // The classes whose answer depends on the flags, and the extra flags.
+  // clang-format off
+  const struct { uint32_t flags, port; const char *rolls; std::string script; const char *text = nullptr; } cases[] = {
+      {0x4 | 0x8 | 0x20, cls(2) | 0x7FF, "", NO_PORT},
+      {P, 0, "", ""},
+      {P | INTELLIGENT, cls(1), "d3=2 d100=70 d100=20 d2*=2 d100=1 d100=99", J + J + M + M},
+      {P | MAGIC_USER, cls(2), "d100=100 d100=100 d100=100 d100=100 d3=1 d100=5 d100=100 d3=3 d100=50 d100=50 d100=50 d100=50", "< L3_MAGICWEAPON >\n< L2_CLOTHING >\n" + MAGIC + J + M + M + M + M},
+      {P, cls(2), "d100=50 d100=51 d100=51 d100=51 d100=51", "< L3_MAGICWEAPON >\n"},
+      {P | ELITE | KING, cls(3), "d3*=3 d3=1 d100=80", "[ Non-ferrous Armor, AV 4\n]\n" + M + "< L1_MAGIC ELDER >\n"},
+      {P | DRESSED, cls(4), "d6=1 d6=2 d100=40 d100=40 d100=40", "[ Clothing, grants EL8 Fire Resistance\n]\n" + W + "< L2_JEWEL LARGE >\n< L2_JEWEL LARGE >\n< L2_JEWEL LARGE >\n"},
+      {P | EXCEPTIONAL, cls(5), "d6=2 d100=9 d100=90 d3=1 d100=9 d100=41", J + J + M + NO_PORT},
+      {P | MALE, cls(8), "", "[ Crude Jewelry\n]\n" + W},
+      {P, cls(8), "", "[ Leather harness with metal clasp\n]\n"},
+      {P | HUMANOID, cls(9), "d3=1 d100=3 d2*=1 d100=3 d100=30 d100=77 d6=1 d6=1 d100=3 d100=3", M + J + "[ Pouch contains 77 coins of mixed type\n]\n" + JL + JL},
+      {P | EXCEPTIONAL, cls(12), "d10=3 d10=4", "[ 7 Copper Coins\n]\n"},
+      {P, cls(12), "", BOOK},
+      {P | MALE, cls(13), "", "[ Crude Weapon\nJewelry, valueless\n]\n"},
+      {P | MALE, cls(15), "d100=30", W},
+      {P, cls(15), "d100=10 d100=99 d100=5", JL + MAGIC},
+      {P | MALE, cls(16), "", W},
+      {P, cls(16), "d3=1 d100=99 d100=30 d100=31 d100=30", J + MAGIC + JL},
+      {P, 0x80, "", ""},
+      // The extra flags come after the class row, in the order of their masks.
+      {P | MAGIC_USER, cls(4) | 0x7FF, "d6=3 d10=10 d10=10 d6=6 d6=6 d3*=1 d100=5 d2*=2 d100=5 d100=5 d10=1 d10=1 d3*=2 d3=1 d100=5 d3=1 d100=100 d100=25 d6=1 d100=5",
+       NO_PORT + "[ Fine Clothing, 5 times normal value\n]\n[  3 Disgorged Persons\n]\n[ 20 Elven Arrows\n]\n[ 12 Elf Shot Arrows\n]\n" + J + J + J + "[ 2 Copper Coins\n]\n" + MAGIC + MAGIC + M + M + J},
+      // Station 1 + MEL 2 = 3 area items, then 6, each roll with 1 added; then
+      // a d100 of at most 10 x Station gives d3 metal or jewelry.
+      {P | 0x1 | 0x4 | 0x8 | 0x20, 0, "d10=1 d10=4 d10=9 d10=2 d10=3 d10=5 d10=6 d10=7 d10=10 d100=10 d3=2 d100=51 d100=50",
+       "[ Bone necklace\n]\n" + OTHER + GEMJJ + MAGIC + COINS + COINS + GEMJJ + MILIT + MILIT + MAGIC + M + J, "Bone necklace\n"},
+      {P | 0x20, 0, "d100=11", ""},
+      // A "]" cannot end the text early, and a text gets its closing line end.
+      {P, 0, "", "[ Ring) < L1_MAGIC >\nBand\n]\n", "Ring] < L1_MAGIC >\nBand"},
+      // clang-format on
   };
-  // Station + MEL + CEL = 3 area items, then 6, each roll with 1 added; then
-  // a d100 of at most 10 x Station gives d3 metal or jewelry.
   info.c_mon_Stat = 1, info.c_mon_MEL = 2;
-  EXPECT_EQ(written("d10=1 d10=4 d10=9 d10=2 d10=3 d10=5 d10=6 d10=7 d10=10 "
-                    "d100=10 d3=2 d100=51 d100=50",
-                    port(P | 0x1 | 0x4 | 0x8 | 0x20, "Bone necklace\n")),
-            "[ Bone necklace\n]\n" + OTHER + GEMJJ + MAGIC + COINS + COINS +
-                GEMJJ + MILIT + MILIT + MAGIC + M + J);
-  // A "]" cannot end the text early, and a text gets its closing line end.
-  EXPECT_EQ(written("", port(P, "Ring] < L1_MAGIC >\nBand")),
-            "[ Ring) < L1_MAGIC >\nBand\n]\n");
-  info.c_mon_Stat = 0;
-  EXPECT_EQ(written("d100=1", port(P | 0x20, nullptr)), "");
+  for (const auto &c : cases)
+    EXPECT_EQ(written(c.rolls,
+                      [&] { main_portable_table(0, c.flags, c.port, c.text); }),
+              c.script)
+        << std::hex << "flags 0x" << c.flags << " port 0x" << c.port;
 }
 
-class Autogen : public Writers {
- protected:
-  // Key "7" after the writer's dice, then one dice record for each item.
-  std::string generate(monster_type m, const char *rolls, int items) {
-    monster[0] = m;
-    scripted::reset();
-    scripted::dice(rolls);
+TEST_F(Writers, ExtraLairItemsOfKeySeven) {
+  char tooth[] = "Gold tooth\n";
+  const std::string tooth_rows =
+      "[ Gold tooth\n]\n" + BOOK + "[ Fine Clothing, 5 times normal value\n]\n";
+  // The settings: monster, area, CDF, highest CDF, JewEL, extra items,
+  // Station, MEL, CEL, game date and the stored answers.
+  // clang-format off
+  const struct { monster_type mon; info_type settings; const char *rolls; int items; const char *numbers; std::string lair, portable = NO_PORT; } cases[] = {
+      // 0x4: Station + 1 extra items (with Station 0 one), MEL not added, the
+      // Station in the numbers line; 0x1 adds 1 to the rolls.
+      {{"G", "O", nullptr, 0x4 | 0x8 | 0x1, 0, 0}, {0, 0, 1, 1, 0, 0, 0, 5, 0, 1, 1, 1, 0}, "d10=2", 1, "0 0 1 1 0 0 0", COINS},
+      // 0x10: on a d100 of 30 or less, d6 extra items, unless any yes is stored.
+      {{"G", "O", nullptr, 0x10, 0, 0}, {0, 0, 1, 1, 0, 0, 0, 0, 0, 1, 1, 1, 0}, "d100=30 d6=2 d10=1 d10=1", 2, "0 0 1 1 0 -1 0", OTHER + OTHER},
+      {{"G", "O", nullptr, 0x10, 0, 0}, {0, 0, 1, 1, 0, 0, 0, 0, 0, 1, 1, 1, 0}, "d100=31", 0, "0 0 1 1 0 -1 0", ""},
+      {{"G", "O", nullptr, 0x10, 0, 0}, {0, 0, 1, 1, 0, 0, 0, 0, 0, 1, 1, 1, 0x800}, "", 0, "0 0 1 1 0 -1 0", ""},
+      // Both words hold 0x10: a sum would carry into 0x20 and roll Station
+      // items. The portable code goes into the numbers line, the text first.
+      {{"G", "O", tooth, 0x2 | 0x10, cls(19) | 0x1, 0}, {0, 0, 1, 1, 0, 0, 10, 0, 0, 1, 1, 1, 0x10}, "", 0, "0 0 1 1 0 -1 1245185", "", tooth_rows},
+      // 0x8: MEL extra items and no Station, whatever was entered.
+      {{"G", "O", nullptr, 0x8, 0, 1}, {0, 1, 12, 40, 7, 0, 3, 2, 0, 1, 1, 1, 0}, "d10=5 d10=5 d10=5", 3, "1 0 12 40 7 -1 0", OTHER + OTHER + OTHER},
+  };
+  // clang-format on
+  for (const auto &c : cases) {
+    monster[0] = c.mon, info = c.settings;
+    scripted::reset(), scripted::dice(c.rolls);
     long writer_dice = static_cast<long>(scripted::queue.size());
     screen.push_keys("xxxx");
-    EXPECT_EQ(generate_cs(), 0);
-    EXPECT_EQ(scripted::draws, writer_dice + 111L * items);
-    return script_text();
+    EXPECT_EQ(generate_cs(), 0);  // key "7"; one dice record for each item
+    EXPECT_EQ(scripted::draws, writer_dice + 111L * c.items) << c.rolls;
+    EXPECT_EQ(script_text(), script_head(c.numbers) + "PORTABLE\n" +
+                                 c.portable +
+                                 "END-OF-SECTION\n----------\nLAIR-TREASURE\n" +
+                                 c.lair + "END-OF-SECTION\n")
+        << c.rolls;
   }
-  static std::string script(const char *numbers, const std::string &portable,
-                            const std::string &lair) {
-    return today(" ") + "\n1 1 1\n[POS:  \n[COM:  \n----------\n" + numbers +
-           "\n----------\nPORTABLE\n" + portable +
-           "END-OF-SECTION\n----------\nLAIR-TREASURE\n" + lair +
-           "END-OF-SECTION\n";
-  }
-};
-
-TEST_F(Autogen, ExtraLairItems) {
-  // 0x4: Station + 1 extra items (with Station 0 one), MEL not added, the
-  // Station in the numbers line; 0x1 adds 1 to the rolls.
-  info.c_mon_MEL = 5;
-  EXPECT_EQ(
-      generate({"Grunt", "Orc", nullptr, 0x4 | 0x8 | 0x1, 0, 0}, "d10=2", 1),
-      script("0 0 1 1 0 0 0", NO_PORT, COINS));
-  // 0x10: on a d100 of 30 or less, d6 extra items, unless any yes is stored.
-  monster_type others{"Grunt", "Orc", nullptr, 0x10, 0, 0};
-  EXPECT_EQ(generate(others, "d100=30 d6=2 d10=1 d10=1", 2),
-            script("0 0 1 1 0 -1 0", NO_PORT, OTHER + OTHER));
-  EXPECT_EQ(generate(others, "d100=31", 0),
-            script("0 0 1 1 0 -1 0", NO_PORT, ""));
-  info.other_mon = 0x800;
-  EXPECT_EQ(generate(others, "", 0), script("0 0 1 1 0 -1 0", NO_PORT, ""));
-  // Both words hold 0x10: a sum would carry into 0x20 and roll Station items.
-  // The portable code goes into the numbers line, the text before its rows.
-  char text[] = "Gold tooth\n";
-  info.other_mon = 0x10, info.c_mon_Stat = 10;
-  EXPECT_EQ(
-      generate({"Grunt", "Orc", text, 0x2 | 0x10, cls(19) | 0x1, 0}, "", 0),
-      script("0 0 1 1 0 -1 1245185",
-             "[ Gold tooth\n]\n" + BOOK +
-                 "[ Fine Clothing, 5 times normal value\n]\n",
-             ""));
-  // 0x8: MEL extra items and no Station, whatever was entered.
-  info = {0, 1, 12, 40, 7, 0, 3, 2, 0, 1, 1, 1, 0};
-  EXPECT_EQ(
-      generate({"Grunt", "Orc", nullptr, 0x8, 0, 1}, "d10=5 d10=5 d10=5", 3),
-      script("1 0 12 40 7 -1 0", NO_PORT, OTHER + OTHER + OTHER));
 }
-
-}  // namespace
