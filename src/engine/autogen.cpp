@@ -14,10 +14,10 @@ constexpr uint32_t MEL_EXTRA = 0x8;      // MEL extra lair items
 constexpr uint32_t MAY_HAVE_OTHERS = 0x10;
 
 // Extra lair items on top of the monster's own number.
-int extra_lair_items(uint32_t spec) {
-  if (spec & STATION_EXTRA) return info.c_mon_Stat + 1;
-  if (spec & MEL_EXTRA) return info.c_mon_MEL;
-  if ((spec & MAY_HAVE_OTHERS) && info.other_mon == 0 && D100() <= 30)
+int extra_lair_items(uint32_t spec_code) {
+  if (spec_code & STATION_EXTRA) return info.c_mon_Stat + 1;
+  if (spec_code & MEL_EXTRA) return info.c_mon_MEL;
+  if ((spec_code & MAY_HAVE_OTHERS) && info.other_mon == 0 && D100() <= 30)
     return D6();
   return 0;
 }

@@ -40,7 +40,7 @@ constexpr char NO_PORTABLE[] = "Monster has no portable treasure.\n";
 constexpr char SEE_BOOK[] = "See Book IV for portable treasure description\n";
 
 struct portable_ctx {
-  uint32_t spec;  // portable flags
+  uint32_t flags;  // portable flags
 };
 
 bool chance(int n) { return D100() <= n; }
@@ -68,7 +68,7 @@ void coin_pouch() {
 void class_none(const portable_ctx &) {}
 
 void class_1(const portable_ctx &c) {
-  if (c.spec & INTELLIGENT) {
+  if (c.flags & INTELLIGENT) {
     group(D3(), JEWELRY);
     group(D2star(), METAL);
   } else if (chance(60)) {
@@ -77,7 +77,7 @@ void class_1(const portable_ctx &c) {
 }
 
 void class_2(const portable_ctx &c) {
-  int n = (c.spec & MAGIC_USER) ? 100 : 50;
+  int n = (c.flags & MAGIC_USER) ? 100 : 50;
   if (chance(n)) script_item("L3_MAGICWEAPON");
   if (chance(n)) script_item("L2_CLOTHING");
   if (chance(n)) script_item("L1_MAGIC");
@@ -86,15 +86,15 @@ void class_2(const portable_ctx &c) {
 }
 
 void class_3(const portable_ctx &c) {
-  if (c.spec & ELITE) {
+  if (c.flags & ELITE) {
     textf("Non-ferrous Armor, AV %d\n", D3star() + 1);
     group(D3(), METAL_OR_JEWELRY);
   }
-  if (c.spec & KING) script_item("L1_MAGIC", "ELDER");
+  if (c.flags & KING) script_item("L1_MAGIC", "ELDER");
 }
 
 void class_4(const portable_ctx &c) {
-  if (c.spec & DRESSED) {
+  if (c.flags & DRESSED) {
     script_text("Clothing, grants EL8 Fire Resistance\n");
     script_item("L2_WEAPON", "ONE_ONLY");
     group(D2d6(), LARGE_JEWELS);
@@ -114,7 +114,7 @@ void class_6(const portable_ctx &) {
 }
 
 void class_5(const portable_ctx &c) {
-  if (c.spec & EXCEPTIONAL) {
+  if (c.flags & EXCEPTIONAL) {
     group(D6(), JEWELRY);
     group(D3(), METAL);
   }
@@ -131,7 +131,7 @@ void class_7(const portable_ctx &) {
 }
 
 void class_8(const portable_ctx &c) {
-  if (c.spec & MALE) {
+  if (c.flags & MALE) {
     script_text("Crude Jewelry\n");
     script_item("L2_WEAPON", "ONE_ONLY");
   } else {
@@ -140,7 +140,7 @@ void class_8(const portable_ctx &c) {
 }
 
 void class_9(const portable_ctx &c) {
-  if (!(c.spec & HUMANOID)) return;
+  if (!(c.flags & HUMANOID)) return;
   group(D3(), METAL);
   group(D2star(), JEWELRY);
   coin_pouch();
@@ -151,15 +151,15 @@ void class_10(const portable_ctx &) { coin_pouch(); }
 void class_11(const portable_ctx &) { group(D3(), JEWELRY); }
 
 void class_12(const portable_ctx &c) {
-  if (c.spec & EXCEPTIONAL)
+  if (c.flags & EXCEPTIONAL)
     textf("%d Copper Coins\n", D2d10());
   else
     script_text(SEE_BOOK);
 }
 
 void class_13(const portable_ctx &c) {
-  script_text((c.spec & MALE) ? "Crude Weapon\nJewelry, valueless\n"
-                              : NO_PORTABLE);
+  script_text((c.flags & MALE) ? "Crude Weapon\nJewelry, valueless\n"
+                               : NO_PORTABLE);
 }
 
 void class_14(const portable_ctx &) { group(D6(), METAL_OR_JEWELRY); }
@@ -178,7 +178,7 @@ constexpr single_find_row SINGLE_FINDS[] = {
 // clang-format on
 
 void class_15(const portable_ctx &c) {
-  if (c.spec & MALE) {
+  if (c.flags & MALE) {
     if (chance(30)) script_item("L2_WEAPON", "ONE_ONLY");
     return;
   }
@@ -188,7 +188,7 @@ void class_15(const portable_ctx &c) {
 }
 
 void class_16(const portable_ctx &c) {
-  if (c.spec & MALE) {
+  if (c.flags & MALE) {
     script_item("L2_WEAPON", "ONE_ONLY");
     return;
   }
@@ -259,7 +259,7 @@ void extra_jewelry_d3star(const portable_ctx &) { group(D3star(), JEWELRY); }
 void extra_jewelry_d2star(const portable_ctx &) { group(D2star(), JEWELRY); }
 void extra_copper(const portable_ctx &) { textf("%d Copper Coins\n", D2d10()); }
 void extra_magic(const portable_ctx &c) {
-  if (!(c.spec & MAGIC_USER)) return;
+  if (!(c.flags & MAGIC_USER)) return;
   for (int n = D3star(); n > 0; --n) script_item("L1_MAGIC");
 }
 void extra_metal(const portable_ctx &) { group(D3(), METAL); }
