@@ -72,23 +72,23 @@ void draw_main_menu() {
     s.write(buffer);
   }
 
-  uint32_t spec = m.spec_code;
+  uint32_t code = m.spec_code;
   int row = 10;
-  if (spec & 0xC) {
+  if (code & 0xC) {
     score_number(&row, "Station         : %d", info.c_mon_Stat);
     score_number(&row, "MEL             : %d", info.c_mon_MEL);
     score_number(&row, "CEL             : %d", info.c_mon_CEL);
   }
-  if (spec & 0x10) score_answer(&row, "Other monsters in group : %s", 0x10);
-  if (spec & 0x20) score_number(&row, "Station         : %d", info.c_mon_Stat);
-  if (spec & 0x8000) score_answer(&row, "Magic User      : %s", 0x8000);
-  if (spec & 0x4000) score_answer(&row, "Intelligent     : %s", 0x4000);
-  if (spec & 0x2000) score_answer(&row, "Dressed         : %s", 0x2000);
-  if (spec & 0x1000) score_answer(&row, "Exceptional member : %s", 0x1000);
-  if (spec & 0x800) score_answer(&row, "Male            : %s", 0x800);
-  if (spec & 0x400) score_answer(&row, "Humanoid Form    %s", 0x400);
-  if (spec & 0x200) score_answer(&row, "Elite member    : %s", 0x200);
-  if (spec & 0x100) score_answer(&row, "King of race    : %s", 0x100);
+  if (code & 0x10) score_answer(&row, "Other monsters in group : %s", 0x10);
+  if (code & 0x20) score_number(&row, "Station         : %d", info.c_mon_Stat);
+  if (code & 0x8000) score_answer(&row, "Magic User      : %s", 0x8000);
+  if (code & 0x4000) score_answer(&row, "Intelligent     : %s", 0x4000);
+  if (code & 0x2000) score_answer(&row, "Dressed         : %s", 0x2000);
+  if (code & 0x1000) score_answer(&row, "Exceptional member : %s", 0x1000);
+  if (code & 0x800) score_answer(&row, "Male            : %s", 0x800);
+  if (code & 0x400) score_answer(&row, "Humanoid Form    %s", 0x400);
+  if (code & 0x200) score_answer(&row, "Elite member    : %s", 0x200);
+  if (code & 0x100) score_answer(&row, "King of race    : %s", 0x100);
 
   std::snprintf(buffer, sizeof buffer, "Game date       : %d/%d/%d",
                 info.gd_day, info.gd_month, info.gd_year);

@@ -140,8 +140,8 @@ void set_mon_spec() {
   int32_t mel = info.c_mon_MEL;
   int32_t cel = info.c_mon_CEL;
   uint32_t other = info.other_mon;
-  uint32_t spec = monster[info.c_mon].spec_code;
-  if ((spec & 0xFFFC) == 0) return;
+  uint32_t code = monster[info.c_mon].spec_code;
+  if ((code & 0xFFFC) == 0) return;
 
   struct number_q {
     uint32_t bit;
@@ -158,7 +158,7 @@ void set_mon_spec() {
       {0x8, "CEL (0-50) : ", 50, &cel},
   };
   for (const number_q &q : numbers) {
-    if (!(spec & q.bit)) continue;
+    if (!(code & q.bit)) continue;
     question(q.text);
     int got = in_int(0, q.max);
     if (got < 0) return;  // Escape drops every answer
@@ -183,7 +183,7 @@ void set_mon_spec() {
   };
   for (const yn_q &q : answers) {
     uint32_t mask = 1u << q.bit;
-    if (!(spec & mask)) continue;
+    if (!(code & mask)) continue;
     if (!q.text) {
       question("Station (0-10) : ");
       int got = in_int(0, 10);
