@@ -1,6 +1,5 @@
-// Fixture of the engine's and the dialogues' tests: a private work folder, a
-// screen keeping a picture at every key it reads, small monster and area
-// tables and the default settings.
+// Fixture of the engine's and dialogues' tests: a private folder, a screen
+// keeping a picture at each key read, small tables, the default settings.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -21,8 +20,7 @@ struct SnapScreen : MemScreen {
     snaps.push_back(dump());
     return MemScreen::read_key();
   }
-  // A row from column col without trailing blanks when the n-th key was
-  // read, or now (n < 0); rows first to last so, each ended by a line end.
+  // Row r from column col, no trailing blanks, at the n-th key or now (n < 0).
   std::string row(int n, int r, int col = 0) const {
     std::string s = n < 0 ? line(r) : snaps.at(n).substr(r * 81, 80);
     s.erase(s.find_last_not_of(' ') + 1);

@@ -13,9 +13,14 @@ inline long draws = 0;
 
 inline void reset() { queue.clear(), draws = 0; }
 
-// Queues dice such as "d100=40 d3=1 d3*=2 d2*=1": for each the smallest
-// generator value v with max * v / 2^31 at least value - 1. The starred dice
-// come from one d6: D3star 1, 2, 3 from 1, 4, 6; D2star 1, 2 from 1, 5.
+// The smallest generator value v with max * v / 2^31 at least face - 1.
+inline int value_for(int max, int face) {
+  return static_cast<int>((((int64_t{face} - 1) << 31) + max - 1) / max);
+}
+
+// Queues dice such as "d100=40 d3=1 d3*=2 d2*=1", each at value_for. The
+// starred dice come from one d6: D3star 1, 2, 3 from 1, 4, 6; D2star 1, 2
+// from 1, 5.
 inline void dice(const char *rolls) {
   int max = 0, value = 0, used = 0;
   for (const char *p = rolls; std::sscanf(p, " d%d%n", &max, &used) == 1;) {
@@ -24,7 +29,7 @@ inline void dice(const char *rolls) {
     p += used;
     if (star) value = value == 1 ? 1 : max == 2 ? 5 : value == 2 ? 4 : 6;
     if (star) max = 6;
-    queue.push_back((((int64_t{value} - 1) << 31) + max - 1) / max);
+    queue.push_back(value_for(max, value));
   }
 }
 

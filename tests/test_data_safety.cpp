@@ -14,7 +14,7 @@ namespace {
 const std::string OUTPUT_MSG =
     "Cannot write output file! Treasure generation failed. Hit any key.";
 
-// A manual script of `texts` literal texts "<tag> <i>" and a closing one.
+// A manual script of texts "<tag> <i>" for i below `texts`, then "<tag> end".
 std::string script(const std::string &tag, int texts) {
   std::string s =
       "1 2 2024\n1 1 1\n[POS: \n[COM: \n----------\n"
@@ -38,9 +38,8 @@ struct SizeLimit {
 
 using Safety = EngineEnv;
 
-// A folder, a link to a full device and a file at its size limit in place
-// of the output: each failure is reported, and once there is room again the
-// next report follows the earlier ones.
+// A folder, /dev/full and a file at its size limit as the output: each fails
+// with the message; with room again the next report follows the earlier ones.
 TEST_F(Safety, AnOutputThatCannotBeWrittenKeepsTheEarlierReports) {
   const std::string earlier = "earlier reports\n" + std::string(3000, 'x');
   spit("limit.hxo", earlier);
@@ -75,23 +74,20 @@ TEST_F(Safety, AFailedSettingsSaveLeavesTheOldFileWholeAndNoTemporaryFile) {
   }
   EXPECT_EQ(screen.row(-1, 25), " Cannot save current settings! Hit any key.");
   EXPECT_EQ(slurp("setup.hxi"), old);
-  auto files = std::filesystem::directory_iterator(".");
-  EXPECT_EQ(std::distance(begin(files), end(files)), 1);
+  EXPECT_EQ(std::distance(std::filesystem::directory_iterator("."), {}), 1);
 }
 
-// Two processes interpret long scripts against one output at the same moment:
-// the output holds whole reports, each as the process writes it alone.
+// Two processes append long reports to one output at once: never mixed.
 TEST_F(Safety, TwoProgramsNeverInterleaveTheirReports) {
   constexpr int ROUNDS = 2;
   spit("a.hxs", script("alpha", 2000));
   spit("b.hxs", script("bravo", 2000));
-  auto alone = [this](const char *name) {
-    std::strcpy(script_name, name);
-    spit("default.hxo", "");
+  std::string reports[2];
+  for (int k = 0; k < 2; ++k) {  // each report as a process writes it alone
+    std::strcpy(script_name, k == 0 ? "a" : "b"), spit("default.hxo", "");
     run_script_con(18);
-    return output();
-  };
-  const std::string reports[2] = {alone("a"), alone("b")};
+    reports[k] = output();
+  }
   spit("default.hxo", "");
   for (int round = 0; round < ROUNDS; ++round) {
     int gate[2];
@@ -107,8 +103,7 @@ TEST_F(Safety, TwoProgramsNeverInterleaveTheirReports) {
       run_script_con(18);
       _exit(screen.row(-1, 25) == " Hit any key to continue." ? 0 : 1);
     }
-    close(gate[0]);
-    close(gate[1]);
+    close(gate[0]), close(gate[1]);
     for (pid_t kid : kids) {
       int status = 0;
       waitpid(kid, &status, 0);
@@ -124,8 +119,7 @@ TEST_F(Safety, TwoProgramsNeverInterleaveTheirReports) {
     at += reports[k].size();
     ++count[k];
   }
-  EXPECT_EQ(count[0], ROUNDS);
-  EXPECT_EQ(count[1], ROUNDS);
+  EXPECT_EQ(std::pair(count[0], count[1]), std::pair(ROUNDS, ROUNDS));
 }
 
 }  // namespace

@@ -1,13 +1,6 @@
 // The loaders: good files, a table of bad input with its exact message, and a
 // table of settings brought into range (the save is in test_startup.cpp).
-#include <gtest/gtest.h>
-
-#include <cstdio>
-#include <string>
-#include <vector>
-
-#include "hoardex.h"
-#include "infofiles.h"
+#include "engine_env.h"
 
 // An open stream over the text.
 FILE *over(const std::string &text) {
@@ -17,8 +10,7 @@ FILE *over(const std::string &text) {
   return f;
 }
 
-// Loads text as the monster file ('m') or the area file ('a'): the result
-// and the message.
+// Loads text as the monster ('m') or area ('a') file: the result, the message.
 std::string load(char kind, const std::string &text) {
   FILE *f = over(text);
   char err[256] = "";

@@ -5,8 +5,7 @@
 using category = int (*)(all_dice_ptr);
 
 // clang-format off
-// The supplies' goods: kegs (their count as the profile has it); books,
-// scrolls, coded scrolls and maps.
+// The supplies' goods: kegs; books, scrolls, coded scrolls and maps.
 static void walk_supplies(all_dice base, category run, text_check &check) {
   for (int material = 1; material <= 100; ++material)
     for (int fill : {1, 2, 8, 9, 10})
@@ -30,8 +29,7 @@ static void walk_supplies(all_dice base, category run, text_check &check) {
     }
 }
 
-// Every main-table row against every sub-table row; every race against every
-// bound of the kind rows and just outside; the supplies of another race.
+// Every main row by sub row; every race at and past each kind row's bounds.
 static void walk_military(all_dice base, category run, text_check &check) {
   for (int maintype = 1; maintype <= 100; ++maintype)
     for (int sub = 0; sub <= 101; ++sub) {
@@ -86,8 +84,8 @@ TEST(LongestTexts, EveryMilitaryAndMagicRowArrivesWhole) {
   int32_t magic_dice::*const slots[] = {&magic_dice::d100_other_3_1, &magic_dice::d100_other_3_2, &magic_dice::d100_other_3_3};
   text_check check{.first_max = 79};  // magic texts break at or before 79
   for (int profile = 0; profile < PROFILES; ++profile) {
-    // Every magic row with every single power (military rows: with modifiers at
-    // and past their bounds), and every count of powers with each slot on every row.
+    // Every row with each single power (military rows with modifiers at and past
+    // their bounds), and every count of powers with each slot on every row.
     for (int maintype = 1; maintype <= 100; ++maintype)
       for (int mods = 0; mods < (maintype >= 76 && maintype <= 90 ? 9 : 1); ++mods)
         for (int row = 1; row <= 100; ++row) {

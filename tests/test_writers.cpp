@@ -54,7 +54,6 @@ constexpr uint32_t KING = 0x100, ELITE = 0x200, HUMANOID = 0x400, MALE = 0x800,
 constexpr uint32_t cls(uint32_t c) { return c << 16; }
 
 TEST_F(Writers, PortableTable) {
-  // The classes whose answer depends on the flags, and the extra flags.
   // clang-format off
   const struct { uint32_t flags, port; const char *rolls; std::string script; const char *text = nullptr; } cases[] = {
       {0x4 | 0x8 | 0x20, cls(2) | 0x7FF, "", NO_PORT},
@@ -100,8 +99,8 @@ TEST_F(Writers, ExtraLairItemsOfKeySeven) {
   char tooth[] = "Gold tooth\n";
   const std::string tooth_rows =
       "[ Gold tooth\n]\n" + BOOK + "[ Fine Clothing, 5 times normal value\n]\n";
-  // The settings: monster, area, CDF, highest CDF, JewEL, extra items,
-  // Station, MEL, CEL, game date and the stored answers.
+  // Settings: monster, area, CDF, highest CDF, JewEL, extra items, Station,
+  // MEL, CEL, game date, stored answers.
   // clang-format off
   const struct { monster_type mon; info_type settings; const char *rolls; int items; const char *numbers; std::string lair, portable = NO_PORT; } cases[] = {
       // 0x4: Station + 1 extra items (with Station 0 one), MEL not added, the
@@ -120,9 +119,8 @@ TEST_F(Writers, ExtraLairItemsOfKeySeven) {
   // clang-format on
   for (const auto &c : cases) {
     monster[0] = c.mon, info = c.settings;
-    scripted::reset(), scripted::dice(c.rolls);
+    scripted::reset(), scripted::dice(c.rolls), screen.push_keys("xxxx");
     long writer_dice = static_cast<long>(scripted::queue.size());
-    screen.push_keys("xxxx");
     EXPECT_EQ(generate_cs(), 0);  // key "7"; one dice record for each item
     EXPECT_EQ(scripted::draws, writer_dice + 111L * c.items) << c.rolls;
     EXPECT_EQ(script_text(), script_head(c.numbers) + "PORTABLE\n" +
