@@ -14,7 +14,8 @@ void push(MemScreen &s, const std::string &keys) {
 
 // The prompt line without its outer blanks, '|' marking the cursor.
 std::string shown(const MemScreen &s) {
-  std::string l = s.line(25).insert(s.col(), "|");
+  std::string row = s.line(25);
+  std::string l = row.substr(0, s.col()) + '|' + row.substr(s.col());
   std::size_t b = l.find_first_not_of(' ');
   return l.substr(b, l.find_last_not_of(' ') - b + 1);
 }
