@@ -1,10 +1,13 @@
-// Scripted dice: this rand() makes the next dice come up as a test says and
-// counts its draws; with none queued it gives values of a fixed sequence.
+// Scripted dice: while a scripted::source lives, the dice come up as a test
+// says and their draws are counted; with none queued they follow a fixed
+// sequence.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 #include <deque>
+
+#include "dice.h"
 
 namespace scripted {
 
@@ -33,11 +36,17 @@ inline void dice(const char *rolls) {
   }
 }
 
-}  // namespace scripted
-
-int rand() noexcept {
-  long n = ++scripted::draws;
-  if (scripted::queue.empty()) return static_cast<int>(n * 48271 % 2147483647);
-  int v = scripted::queue.front();
-  return scripted::queue.pop_front(), v;
+inline int next() {
+  long n = ++draws;
+  if (queue.empty()) return static_cast<int>(n * 48271 % 2147483647);
+  int v = queue.front();
+  return queue.pop_front(), v;
 }
+
+// Installs the scripted values as the dice's source while it lives.
+struct source {
+  source() { reset(), set_random_source(next); }
+  ~source() { set_random_source(nullptr); }
+};
+
+}  // namespace scripted

@@ -4,39 +4,49 @@
 #include <cstdint>
 #include <cstdlib>
 
-int gendice(int max) {
-  // rand() yields 0 .. 2^31-1; the exact product shifted right by 31 bits is
-  // the integer part of max * r / 2^31.
-  int64_t r = std::rand();
-  return static_cast<int>((static_cast<int64_t>(max) * r) >> 31) + 1;
+namespace {
+int (*g_source)() = nullptr;  // a test's scripted values, or null for rand()
 }
 
-int D100() { return gendice(100); }
-int D10() { return gendice(10); }
-int D6() { return gendice(6); }
-int D3() { return gendice(3); }
+void seed_dice(unsigned seed) { std::srand(seed); }
 
-int D3star() {
-  int r = gendice(6);
+int random_value() { return g_source ? g_source() : std::rand(); }
+
+void set_random_source(int (*source)()) { g_source = source; }
+
+int roll_die(int faces) {
+  // The values are 0 .. 2^31-1; the exact product shifted right by 31 bits is
+  // the integer part of faces * r / 2^31.
+  int64_t r = random_value();
+  return static_cast<int>((static_cast<int64_t>(faces) * r) >> 31) + 1;
+}
+
+int d100() { return roll_die(100); }
+int d10() { return roll_die(10); }
+int d6() { return roll_die(6); }
+int d3() { return roll_die(3); }
+
+int d3_star() {
+  int r = roll_die(6);
   if (r <= 3) return 1;
   if (r <= 5) return 2;
   return 3;
 }
 
-int D2star() { return gendice(6) <= 4 ? 1 : 2; }
+int d2_star() { return roll_die(6) <= 4 ? 1 : 2; }
 
-int D2d6() {
-  int a = D6();
-  return a + D6();
+int two_d6() {
+  int a = d6();
+  return a + d6();
 }
 
-int D2d10() {
-  int a = D10();
-  return a + D10();
+int two_d10() {
+  int a = d10();
+  return a + d10();
 }
 
-int D3d10() {
-  int a = D10();
-  a += D10();
-  return a + D10();
+int three_d10() {
+  int a = d10();
+  a += d10();
+  return a + d10();
 }

@@ -1,28 +1,38 @@
-// Dice drawn from the C library's generator, and the roll of the whole dice
-// record that precedes every treasure item.
+// The dice: every random number of the program is drawn through
+// random_value(), which takes the C library's rand() unless a test installed
+// a source of its own; and the roll of the whole dice record that precedes
+// every treasure item.
 #pragma once
 
 #include "trtables.h"
 
-// A die of `max` faces (at least 1): 1 to max, taken from the high-order bits
-// of the next rand() value.
-int gendice(int max);
-int D100();
-int D10();
-int D6();
-int D3();
-// Weighted dice from one d6: D3star gives 1, 2, 3 with chances 3/6, 2/6, 1/6;
-// D2star gives 1, 2 with chances 4/6, 2/6.
-int D3star();
-int D2star();
+// Seeds the C library's generator; the one place the program seeds it.
+void seed_dice(unsigned seed);
+// The next generator value, 0 to 2^31-1.
+int random_value();
+// Draws the generator values from `source` instead of rand(); null restores
+// rand(). For tests that script the dice.
+void set_random_source(int (*source)());
+
+// A die of `faces` faces (at least 1): 1 to faces, taken from the high-order
+// bits of the next generator value.
+int roll_die(int faces);
+int d100();
+int d10();
+int d6();
+int d3();
+// Weighted dice from one d6: d3_star gives 1, 2, 3 with chances 3/6, 2/6,
+// 1/6; d2_star gives 1, 2 with chances 4/6, 2/6.
+int d3_star();
+int d2_star();
 // Sums of dice, rolled one after the other: 2d6, 2d10 and 3d10.
-int D2d6();
-int D2d10();
-int D3d10();
+int two_d6();
+int two_d10();
+int three_d10();
 
 // Number of generator values one roll_dice call draws.
 constexpr int DICE_PER_RECORD = 111;
 
 // Fills every field of the record with a fresh roll, in declaration order of
 // the sub-records metal, other, milit, gemjj, magic, coins; sets message to 0.
-void roll_dice(all_dice_ptr dice);
+void roll_dice(all_dice &dice);

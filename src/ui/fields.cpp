@@ -5,7 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
-#include "hoardex.h"
+#include "dialogs.h"
+#include "model.h"
 #include "screen.h"
 
 namespace {
@@ -14,10 +15,11 @@ bool is_enter(int key) { return key == KEY_CR || key == KEY_PAD_ENTER; }
 bool is_backspace(int key) { return key == KEY_BS || key == KEY_PAD_BS; }
 
 bool text_char(int key, bool allow_space) {
-  return (key >= 'a' && key <= 'z') || (key >= 'A' && key <= 'Z') ||
-         (key >= '0' && key <= '9') || key == '{' || key == '}' || key == '_' ||
-         (allow_space && key == ' ');
+  return is_output_name_char(key) || (allow_space && key == ' ');
 }
+
+// The longest text a text field holds.
+constexpr int TEXT_FIELD_SIZE = 256;
 
 }  // namespace
 
@@ -30,8 +32,8 @@ int in_yn() {
     int key = s.read_key();
     if (key == 'Y' || key == 'y' || key == 'N' || key == 'n') {
       if (answer != -1) continue;
-      std::snprintf(buffer, sizeof buffer, "%c", key);
-      s.write(buffer);
+      char echo[2] = {static_cast<char>(key), '\0'};
+      s.write(echo);
       answer = (key == 'Y' || key == 'y') ? 1 : 0;
     } else if (key == KEY_BS) {
       s.move(row, col);
@@ -59,8 +61,8 @@ int num_field(const num_rules &r, int start_col, long long *value) {
       }
       if (*value >= r.digit_below) continue;
       int digit = key - '0';
-      std::snprintf(buffer, sizeof buffer, "%d", digit);
-      s.write(buffer);
+      char echo[2] = {static_cast<char>(key), '\0'};
+      s.write(echo);
       *value = *value * 10 + digit;
     } else if (is_backspace(key)) {
       if (*value > 0) {
@@ -95,8 +97,9 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
   Screen &s = scr();
   int row = s.row();
   int col = s.col();
-  char text[BUFFER_SIZE] = "";
-  int max_len = r.max_len < BUFFER_SIZE - 1 ? r.max_len : BUFFER_SIZE - 1;
+  char text[TEXT_FIELD_SIZE] = "";
+  int max_len =
+      r.max_len < TEXT_FIELD_SIZE - 1 ? r.max_len : TEXT_FIELD_SIZE - 1;
   int len = 0;
   for (;;) {
     int key = s.read_key();
@@ -105,13 +108,13 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
       text[len++] = static_cast<char>(key);
       text[len] = '\0';
       s.move(row, col);
-      std::snprintf(buffer, sizeof buffer, "%-s", text);
-      s.write(buffer);
+      s.write(text);
     } else if (key == KEY_BS) {
       if (len > 0) text[--len] = '\0';
       s.move(row, col);
-      std::snprintf(buffer, sizeof buffer, "%-*s", r.width, text);
-      s.write(buffer);
+      char shown[TEXT_FIELD_SIZE + 8];
+      std::snprintf(shown, sizeof shown, "%-*s", r.width, text);
+      s.write(shown);
       s.move(row, col + len);
     } else if (key == KEY_CR) {
       if (len == 0) {
@@ -126,7 +129,7 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
   }
 }
 
-int enter_txt(char *string) {
+int enter_txt(char *text) {
   text_rules r{TEXT_SIZE - 1, true, TEXT_SIZE, true};
-  return text_field(r, string, TEXT_SIZE);
+  return text_field(r, text, TEXT_SIZE);
 }

@@ -4,10 +4,10 @@
 // "G".
 #include <cstdio>
 
-#include "engine.h"
-#include "hoardex.h"
+#include "dialogs.h"
+#include "pager.h"
 #include "screen.h"
-#include "scriptio.h"
+#include "writers.h"
 
 namespace {
 
@@ -21,7 +21,7 @@ struct pick_row {
 };
 
 // clang-format off
-constexpr pick_row PICKS[] = {
+constexpr pick_row pick_rows[] = {
   {'2', "L1_COINS"},
   {'3', "L1_GEMJJ"},
   {'4', "L1_METAL"},
@@ -31,12 +31,11 @@ constexpr pick_row PICKS[] = {
 };
 // clang-format on
 
-void draw_screen() {
+constexpr char TITLE[] = "CHOOSE TREASURE MANUALLY";
+
+void draw_screen(const area_record &lair) {
   Screen &s = scr();
-  s.clear();
-  s.move(1, 1);
-  title_banner();
-  s.write("\tCHOOSE TREASURE MANUALLY\n\n");
+  draw_heading(TITLE);
   s.write(
       "  1: Add number of random treasures               Area : \n"
       "     for current area to list\n\n");
@@ -47,9 +46,9 @@ void draw_screen() {
   s.write("  6: Add a Magic Item to list\n");
   s.write("  7: Add an Other Treasure to list\n");
   s.move(5, 57);
-  const area_type &a = area_at(info.c_area);
-  std::snprintf(buffer, sizeof buffer, "%.*s", NAME_SIZE - 1, a.name);
-  s.write(buffer);
+  char name[NAME_SIZE];
+  std::snprintf(name, sizeof name, "%.*s", NAME_SIZE - 1, lair.name);
+  s.write(name);
   s.move(21, 1);
   s.write(
       " G: Generate treasure from current list          Number of Items : "
@@ -66,7 +65,7 @@ void prompt(const char *text) {
 }
 
 // Choice 1: a number of area-table rolls. Returns the number of items added.
-int add_random_items() {
+int add_random_items(script_writer &w, const area_record &lair) {
   prompt("Enter number of treasures (1-100) : ");
   int n = in_int(1, 100);
   if (n == -1) return 0;
@@ -74,30 +73,32 @@ int add_random_items() {
   prompt("Add 1 to rolls on Area Treasure Table (y/n) : ");
   int yes = in_yn();
   if (yes == -1) return 0;
-  main_treasure_table(info.c_area, n, yes == 1 ? 1 : 0);
+  write_area_items(w, lair, n, yes == 1 ? 1 : 0);
   return n;
 }
 
 const char *picked_keyword(int key) {
-  for (const pick_row &p : PICKS)
+  for (const pick_row &p : pick_rows)
     if (p.key == key) return p.keyword;
   return nullptr;
 }
 
 }  // namespace
 
-int manual_select() {
+int manual_generation(const session &ss) {
   Screen &s = scr();
-  draw_screen();
-  if (script_create() != 0) {
-    generation_failed(MSG_SCRIPT_WRITE);
+  const area_record &lair = area_at(ss.tables, ss.config.lair_index);
+  draw_screen(lair);
+  FILE *script = create_script(SCRIPT_PATH);
+  if (!script) {
+    generation_failed(status_message(generation_status::script_write_failed));
     return 1;
   }
+  script_writer w(script);
   // The seventh number, a monster's portable code in an automatic script,
   // means nothing here.
-  script_header(info.c_area, MANUAL_MONSTER, info.c_CDF, info.max_CDF,
-                info.c_JewEL, -1, 0);
-  script_line("MANUAL-GENERATION\n");
+  write_header(w, ss.generation(), MANUAL_MONSTER, -1, 0);
+  w.line("MANUAL-GENERATION\n");
   s.move(25, 1);
   s.write(CHOICE_PROMPT);
 
@@ -108,9 +109,9 @@ int manual_select() {
     int key = s.read_key();
     bool done = false;
     if (key == '1') {
-      count += add_random_items();
+      count += add_random_items(w, lair);
     } else if (const char *kw = picked_keyword(key)) {
-      script_item(kw);
+      w.item(kw);
       ++count;
     } else if (key == 'G' || key == 'g') {
       generate = done = true;
@@ -120,24 +121,23 @@ int manual_select() {
     }
     prompt("");
     s.move(21, 68);
-    std::snprintf(buffer, sizeof buffer, "%d     ", count);
-    s.write(buffer);
+    char shown[24];
+    std::snprintf(shown, sizeof shown, "%d     ", count);
+    s.write(shown);
     s.move(25, 1);
     s.write(CHOICE_PROMPT);
     if (done) break;
   }
 
-  script_line("END-OF-SECTION\n");
-  if (script_close() != 0) {
-    generation_failed(MSG_SCRIPT_WRITE);
+  w.line("END-OF-SECTION\n");
+  if (!close_script(script)) {
+    generation_failed(status_message(generation_status::script_write_failed));
     return 1;
   }
   if (generate) {
-    s.clear();
-    title_banner();
-    s.write("\tCHOOSE TREASURE MANUALLY\n\n");
+    draw_heading(TITLE, 0);
     s.move(5, 1);
-    run_script_con(18);
+    show_generation(ss);
   }
   return 0;
 }

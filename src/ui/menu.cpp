@@ -2,28 +2,42 @@
 // column, and the dispatch of the menu keys to the dialogues.
 #include <cstdio>
 
-#include "engine.h"
-#include "hoardex.h"
+#include "dialogs.h"
 #include "screen.h"
 
 namespace {
 
-// One special-score line at column 32 of the next free row.
+// One line at column 32 of the next free special-score row.
 void score_line(int *row, const char *text) {
   Screen &s = scr();
   s.move((*row)++, 32);
   s.write(text);
 }
 
-void score_number(int *row, const char *format, int value) {
-  std::snprintf(buffer, sizeof buffer, format, value);
-  score_line(row, buffer);
-}
-
-void score_answer(int *row, const char *format, uint32_t bit) {
-  std::snprintf(buffer, sizeof buffer, format,
-                (info.other_mon & bit) ? "Yes" : "No");
-  score_line(row, buffer);
+// The special-score lines of the current monster's special code.
+void draw_scores(const session &ss, uint32_t code) {
+  const settings &c = ss.config;
+  char line[80];
+  int row = 10;
+  if (code & (SCORES_STATION_EXTRA | SCORES_MEL_EXTRA)) {
+    const int values[] = {c.station, c.mel, c.cel};
+    for (const score_row &r : score_rows) {
+      std::snprintf(line, sizeof line, r.menu_label,
+                    values[static_cast<int>(r.which)]);
+      score_line(&row, line);
+    }
+  }
+  for (const special_flag &f : special_flag_rows) {
+    if (!(code & f.bit)) continue;
+    if (f.use == flag_use::answer)
+      std::snprintf(line, sizeof line, f.menu_label,
+                    (c.answers & f.bit) ? "Yes" : "No");
+    else if (f.use == flag_use::station)
+      std::snprintf(line, sizeof line, f.menu_label, c.station);
+    else
+      continue;
+    score_line(&row, line);
+  }
 }
 
 // A label and a text shortened to 29 columns: longer texts show their first
@@ -32,18 +46,17 @@ void short_text(int row, const char *label, const char *text) {
   char shown[32];
   if (std::snprintf(shown, sizeof shown, "%s", text) > 29)
     std::snprintf(shown, sizeof shown, "%.28s..", text);
-  std::snprintf(buffer, sizeof buffer, "%s%s", label, shown);
+  char line[80];
+  std::snprintf(line, sizeof line, "%s%s", label, shown);
   Screen &s = scr();
   s.move(row, 32);
-  s.write(buffer);
+  s.write(line);
 }
 
-void draw_main_menu() {
+void draw_main_menu(const session &ss) {
+  const settings &c = ss.config;
   Screen &s = scr();
-  s.clear();
-  s.move(1, 1);
-  title_banner();
-  s.write("\tMAIN MENU\t\t\tCURRENT SETTINGS\n\n");
+  draw_heading("MAIN MENU\t\t\tCURRENT SETTINGS");
   s.write("  1: Select a monster\t\tMonster\t\t:\n");
   s.write("  2: Select a lair\t\tLair\t\t:\n");
   s.write("  3: Set creature CDF\t\tCreature CDF\t:\n");
@@ -58,87 +71,71 @@ void draw_main_menu() {
   s.move(22, 1);
   s.write(" Q: Exit this program\n");
 
-  const monster_type &m = monster[info.c_mon];
-  monster_label(m, buffer, sizeof buffer);
+  char line[80];
+  const monster_record &m = ss.tables.monsters[c.monster_index];
+  monster_label(m, line, sizeof line);
   s.move(5, 50);
-  s.write(buffer);
-  std::snprintf(buffer, sizeof buffer, "%s", area[info.c_area].name);
+  s.write(line);
   s.move(6, 50);
-  s.write(buffer);
-  const int values[] = {info.c_CDF, info.max_CDF, info.c_JewEL};
+  s.write(ss.tables.areas[c.lair_index].name);
+  const int values[] = {c.cdf, c.group_cdf, c.jeweler_el};
   for (int i = 0; i < 3; ++i) {
-    std::snprintf(buffer, sizeof buffer, "%d", values[i]);
+    std::snprintf(line, sizeof line, "%d", values[i]);
     s.move(7 + i, 50);
-    s.write(buffer);
+    s.write(line);
   }
+  draw_scores(ss, m.special_code);
 
-  uint32_t code = m.spec_code;
-  int row = 10;
-  if (code & 0xC) {
-    score_number(&row, "Station         : %d", info.c_mon_Stat);
-    score_number(&row, "MEL             : %d", info.c_mon_MEL);
-    score_number(&row, "CEL             : %d", info.c_mon_CEL);
-  }
-  if (code & 0x10) score_answer(&row, "Other monsters in group : %s", 0x10);
-  if (code & 0x20) score_number(&row, "Station         : %d", info.c_mon_Stat);
-  if (code & 0x8000) score_answer(&row, "Magic User      : %s", 0x8000);
-  if (code & 0x4000) score_answer(&row, "Intelligent     : %s", 0x4000);
-  if (code & 0x2000) score_answer(&row, "Dressed         : %s", 0x2000);
-  if (code & 0x1000) score_answer(&row, "Exceptional member : %s", 0x1000);
-  if (code & 0x800) score_answer(&row, "Male            : %s", 0x800);
-  if (code & 0x400) score_answer(&row, "Humanoid Form    %s", 0x400);
-  if (code & 0x200) score_answer(&row, "Elite member    : %s", 0x200);
-  if (code & 0x100) score_answer(&row, "King of race    : %s", 0x100);
-
-  std::snprintf(buffer, sizeof buffer, "Game date       : %d/%d/%d",
-                info.gd_day, info.gd_month, info.gd_year);
+  std::snprintf(line, sizeof line, "Game date       : %d/%d/%d", c.game_day,
+                c.game_month, c.game_year);
   s.move(17, 32);
-  s.write(buffer);
-  short_text(18, "Position        : ", pos_txt);
-  short_text(19, "Comments        : ", comm_txt);
-  std::snprintf(buffer, sizeof buffer, "%s.hxo", output_name);
+  s.write(line);
+  short_text(18, "Position        : ", ss.position);
+  short_text(19, "Comments        : ", ss.comment);
+  std::snprintf(line, sizeof line, "%s.hxo", c.output_name);
   s.move(21, 50);
-  s.write(buffer);
+  s.write(line);
   s.move(25, 1);
   s.write("Enter your choice : ");
 }
 
 }  // namespace
 
-void main_menu() {
-  draw_main_menu();
+void main_menu(session &ss) {
+  settings &c = ss.config;
+  draw_main_menu(ss);
   for (;;) {
     switch (scr().read_key()) {
       case '1':
-        info.c_mon = sel_monster();
+        c.monster_index = select_monster(ss);
         break;
       case '2':
-        info.c_area = sel_area();
+        c.lair_index = select_area(ss);
         break;
       case '3':
-        info.c_CDF = set_CDF(info.c_CDF, 1);
+        c.cdf = ask_cdf(c.cdf, cdf_kind::creature);
         break;
       case '4':
-        info.max_CDF = set_CDF(info.max_CDF, 2);
+        c.group_cdf = ask_cdf(c.group_cdf, cdf_kind::group);
         break;
       case '5':
-        info.c_JewEL = set_c_JewEL();
+        c.jeweler_el = ask_jeweler_el(c.jeweler_el);
         break;
       case '6':
-        set_mon_spec();
+        ask_special_scores(ss);
         break;
       case '7':
-        generate_cs();
+        generate_automatic(ss);
         break;
       case '8':
-        manual_select();
+        manual_generation(ss);
         break;
       case '9':
-        enter_comm();
+        enter_comments(ss);
         break;
       case 'F':
       case 'f':
-        set_out_name();
+        ask_output_name(c);
         break;
       case 'Q':
       case 'q':
@@ -147,6 +144,6 @@ void main_menu() {
       default:
         continue;  // not a menu key: nothing is redrawn
     }
-    draw_main_menu();
+    draw_main_menu(ss);
   }
 }

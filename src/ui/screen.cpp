@@ -105,27 +105,3 @@ void Screen::write(const char *text, int n) {
   }
   blank_ = false;
 }
-
-void MemScreen::push_keys(const std::string &keys) {
-  for (unsigned char c : keys) keys_.push_back(c);
-}
-
-int MemScreen::read_key() {
-  ++refreshes_;
-  if (keys_.empty()) {
-    if (++past_end_ > 100000) std::abort();  // a dialogue that never ends
-    return KEY_ESC;
-  }
-  int k = keys_.front();
-  keys_.pop_front();
-  return k;
-}
-
-std::string MemScreen::dump() const {
-  std::string out;
-  for (int r = 0; r < SCREEN_ROWS; ++r) {
-    out += line(r);
-    out += '\n';
-  }
-  return out;
-}

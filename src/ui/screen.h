@@ -5,7 +5,6 @@
 // terminal, and tests use the grid alone with scripted keys.
 #pragma once
 
-#include <deque>
 #include <string>
 
 constexpr int SCREEN_ROWS = 26;
@@ -51,35 +50,8 @@ class Screen {
   Screen();
 };
 
-// A screen held in memory, fed from a script of keys. When the script runs
-// out it answers Escape, which leaves every dialogue; a run that keeps asking
-// after that is caught as a runaway loop.
-class MemScreen : public Screen {
- public:
-  MemScreen() = default;
-  explicit MemScreen(std::deque<int> keys) : keys_(std::move(keys)) {}
-
-  void push_keys(const std::string &keys);
-  void push_key(int key) { keys_.push_back(key); }
-  std::size_t keys_left() const { return keys_.size(); }
-  // Number of reads made after the script ran out.
-  int reads_past_end() const { return past_end_; }
-  // Every refresh made so far.
-  int refreshes() const { return refreshes_; }
-  // The whole grid, rows joined by line ends, trailing blanks kept.
-  std::string dump() const;
-
-  void refresh() override { ++refreshes_; }
-  int read_key() override;
-
- private:
-  std::deque<int> keys_;
-  int past_end_ = 0;
-  int refreshes_ = 0;
-};
-
 // The screen in use. The program installs the curses screen at start-up;
-// tests install a MemScreen.
+// tests install a screen held in memory.
 Screen &scr();
 void set_screen(Screen *screen);
 

@@ -1,78 +1,36 @@
 // Start-up and shutdown: the order of the start-up steps, the settings file
 // at start and at exit, and the save and exit questions.
 #include <cstdio>
-#include <cstdlib>
 #include <ctime>
+#include <string>
 
-#include "hoardex.h"
-#include "infofiles.h"
+#include "dialogs.h"
+#include "dice.h"
+#include "info_files.h"
 #include "screen.h"
 #include "screen_curses.h"
 
-namespace {
-
-const char MONSTER_MSG[] =
-    "Cannot open monster information file!\n"
-    "Make sure 'monster.hxi' is in current directory.";
-const char AREA_MSG[] =
-    "Cannot open area information file!\n"
-    "Make sure 'area.hxi' is in current directory.";
-const char SETUP_MSG[] =
-    "Cannot open setup information file!\n"
-    "Make sure 'setup.hxi' is in current directory.";
-
-}  // namespace
-
-int load_info_files() {
-  FILE *mf = std::fopen("monster.hxi", "r");
-  if (!mf) {
-    std::fputs(MONSTER_MSG, stderr);
+int load_info_files(session &s) {
+  std::string err;
+  if (load_tables(s.tables, err) != 0) {
+    std::fputs(err.c_str(), stderr);
     return 1;
   }
-  FILE *af = std::fopen("area.hxi", "r");
-  if (!af) {
-    std::fputs(AREA_MSG, stderr);
-    std::fclose(mf);
-    return 1;
-  }
-  char err[256];
-  int bad = load_monsters(mf, "monster.hxi", err, sizeof err);
-  std::fclose(mf);
-  if (!bad) {
-    bad = load_areas(af, "area.hxi", err, sizeof err);
-    if (bad) free_monsters();
-  }
-  std::fclose(af);
-  if (bad) {
-    std::fprintf(stderr, "%s\n", err);
-    return 1;
-  }
-  init_settings();
+  std::snprintf(s.comment, sizeof s.comment, "%s", " ");
+  std::snprintf(s.position, sizeof s.position, "%s", " ");
+  if (load_settings_file(s.tables, s.config, err) != 0)
+    std::fputs(err.c_str(), stderr);  // the defaults are taken
   return 0;
 }
 
-int init_settings() {
-  std::snprintf(comm_txt, sizeof comm_txt, "%s", " ");
-  std::snprintf(pos_txt, sizeof pos_txt, "%s", " ");
-  FILE *f = std::fopen("setup.hxi", "r");
-  if (f) {
-    load_settings(f);
-    std::fclose(f);
-    return 0;
-  }
-  std::fputs(SETUP_MSG, stderr);
-  default_settings();
-  return 1;
-}
-
-int exit_and_save() {
+int ask_save_and_exit(const session &ss) {
   Screen &s = scr();
   s.move(25, 1);
   s.write("Do you want to save the current settings? (y/n) : ");
   for (;;) {
     int key = s.read_key();
     if (key == 'y' || key == 'Y') {
-      if (save_settings("setup.hxi") != 0) {
+      if (save_settings("setup.hxi", ss.config) != 0) {
         // The whole line is cleared so no part of the question stays.
         s.move(25, 1);
         s.clear_eol();
@@ -93,16 +51,14 @@ int exit_and_save() {
   return (key == 'y' || key == 'Y') ? 1 : 0;
 }
 
-int main_hoardex() {
-  std::srand(static_cast<unsigned>(std::time(nullptr)));
-  if (load_info_files() != 0) return 1;
-  Dice = new all_dice;
+int run_program() {
+  seed_dice(static_cast<unsigned>(std::time(nullptr)));
+  session s;
+  if (load_info_files(s) != 0) return 1;
   curses_start();
   do {
-    main_menu();
-  } while (exit_and_save() != 1);
-  free_monsters();
-  delete Dice;
-  Dice = nullptr;
+    main_menu(s);
+  } while (ask_save_and_exit(s) != 1);
+  free_monsters(s.tables);
   return 0;
 }

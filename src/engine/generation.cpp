@@ -1,0 +1,147 @@
+// A generation from start to end: writing the automatic script, and reading
+// a script back into the report that is appended to the output file.
+//
+// The report is built in memory while the script is read and appended to the
+// output file in one piece at the end, under an exclusive lock. Two programs
+// in one folder therefore never interleave their reports, and the lock is
+// not held while the user pages through the report on the screen.
+#include "generation.h"
+
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cstdio>
+
+#include "dice.h"
+#include "interpreter.h"
+#include "writers.h"
+
+namespace {
+
+// Extra lair items on top of the monster's own number.
+int extra_lair_items(uint32_t special_code, const settings &s) {
+  if (special_code & SCORES_STATION_EXTRA) return s.station + 1;
+  if (special_code & SCORES_MEL_EXTRA) return s.mel;
+  if ((special_code & MAY_HAVE_OTHERS) && s.answers == 0 && d100() <= 30)
+    return d6();
+  return 0;
+}
+
+// Sends every event to two sinks: the report's text and the caller's.
+class both_sinks : public report_sink {
+ public:
+  both_sinks(report_sink &a, report_sink &b) : a_(a), b_(b) {}
+  void header(const report_header &h) override {
+    a_.header(h);
+    b_.header(h);
+  }
+  void section(section_kind k, std::string_view text, int lines) override {
+    a_.section(k, text, lines);
+    b_.section(k, text, lines);
+  }
+  void literal(std::string_view text, int lines, bool closed) override {
+    a_.literal(text, lines, closed);
+    b_.literal(text, lines, closed);
+  }
+  void item(const report_item &item) override {
+    a_.item(item);
+    b_.item(item);
+  }
+  void end(const report_end &e) override {
+    a_.end(e);
+    b_.end(e);
+  }
+
+ private:
+  report_sink &a_;
+  report_sink &b_;
+};
+
+}  // namespace
+
+const char *status_message(generation_status status) {
+  switch (status) {
+    case generation_status::script_write_failed:
+      return "Cannot write script! Treasure generation failed. Hit any key.";
+    case generation_status::script_read_failed:
+      return "Cannot read script! Treasure generation failed. Hit any key.";
+    case generation_status::output_write_failed:
+      return "Cannot write output file! Treasure generation failed. Hit any "
+             "key.";
+    case generation_status::done:
+      break;
+  }
+  return nullptr;
+}
+
+void write_header(script_writer &w, const generation_input &in, int monster,
+                  int station, long portable_code) {
+  const settings &s = in.config;
+  w.header({in.real_date, s.game_day, s.game_month, s.game_year, in.position,
+            in.comment},
+           {s.lair_index, monster, s.cdf, s.group_cdf, s.jeweler_el, station,
+            portable_code});
+}
+
+void write_automatic_script(script_writer &w, const generation_input &in) {
+  const settings &s = in.config;
+  const monster_record &m = monster_at(in.tables, s.monster_index);
+  const area_record &lair = area_at(in.tables, s.lair_index);
+  int station = (m.special_code & SCORES_STATION_EXTRA) ? s.station : -1;
+  write_header(w, in, s.monster_index, station,
+               static_cast<long>(m.portable_code));
+
+  w.line("PORTABLE\n");
+  // The answers share the bit 0x10 with the generation bits; an OR keeps a
+  // yes to "other monsters" from carrying into 0x20 (the Station bit).
+  uint32_t flags = (m.special_code & GENERATION_BITS) | s.answers;
+  write_portable_items(w, {lair, flags, m.portable_code, m.portable_text,
+                           s.station, s.mel, s.cel});
+  w.line("END-OF-SECTION\n----------\nLAIR-TREASURE\n");
+
+  int items = m.lair_items + extra_lair_items(m.special_code, s);
+  write_area_items(w, lair, items, (m.special_code & ADD_ONE) ? 1 : 0);
+  w.line("END-OF-SECTION\n");
+}
+
+generation_status write_automatic_script_file(const char *path,
+                                              const generation_input &in) {
+  FILE *f = create_script(path);
+  if (!f) return generation_status::script_write_failed;
+  script_writer w(f);
+  write_automatic_script(w, in);
+  return close_script(f) ? generation_status::done
+                         : generation_status::script_write_failed;
+}
+
+int open_output(const char *name) {
+  char path[FILE_NAME_SIZE + 8];
+  std::snprintf(path, sizeof path, "%.*s.hxo", FILE_NAME_SIZE - 1, name);
+  return open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+}
+
+generation_status interpret_to_output(FILE *script, int output_fd,
+                                      const info_tables &tables,
+                                      report_sink &sink) {
+  text_report report;
+  both_sinks both(report, sink);
+  all_dice dice{};
+  interpret_script(script, tables, dice, both);
+  return append_report(output_fd, report.text())
+             ? generation_status::done
+             : generation_status::output_write_failed;
+}
+
+generation_status interpret_file(const char *path, const char *output_name,
+                                 const info_tables &tables, report_sink &sink) {
+  FILE *script = std::fopen(path, "r");
+  if (!script) return generation_status::script_read_failed;
+  int fd = open_output(output_name);
+  if (fd < 0) {
+    std::fclose(script);
+    return generation_status::output_write_failed;
+  }
+  generation_status status = interpret_to_output(script, fd, tables, sink);
+  std::fclose(script);
+  return status;
+}

@@ -1,0 +1,69 @@
+// A generation from start to end: the automatic script for the current
+// settings (menu key "7"), and the interpretation of a script into the
+// output file with its report sent to a sink as well.
+#pragma once
+
+#include "model.h"
+#include "report_sink.h"
+#include "script_writer.h"
+
+// Everything a generation reads.
+struct generation_input {
+  const info_tables &tables;
+  const settings &config;
+  const char *position;
+  const char *comment;
+  calendar_date real_date;  // written as the real date of the script
+};
+
+// What a run works on: the loaded tables, the settings and the position and
+// comment texts.
+struct session {
+  info_tables tables{};
+  settings config{};
+  char position[TEXT_SIZE] = " ";
+  char comment[TEXT_SIZE] = " ";
+
+  // The input of a generation now.
+  generation_input generation() const {
+    return {tables, config, position, comment, today()};
+  }
+};
+
+enum class generation_status {
+  done,
+  script_write_failed,
+  script_read_failed,
+  output_write_failed,
+};
+
+// The message that tells the user a generation failed; null for done.
+const char *status_message(generation_status status);
+
+// The header of a script written for the input; `monster` names the monster
+// slot, `station` is -1 for a monster without a Station.
+void write_header(script_writer &w, const generation_input &in, int monster,
+                  int station, long portable_code);
+
+// Writes the automatic script for the current monster and lair: the
+// portable section and the lair section with the monster's lair items and
+// the extra ones its special code gives.
+void write_automatic_script(script_writer &w, const generation_input &in);
+
+// Creates the script file at `path` and writes the automatic script into it.
+generation_status write_automatic_script_file(const char *path,
+                                              const generation_input &in);
+
+// Opens the output file `name`.hxo for appending; -1 when it cannot be.
+int open_output(const char *name);
+
+// Interprets the open script, appends its report to the open output file
+// (closed afterwards) and sends the report to `sink` as it is read.
+generation_status interpret_to_output(FILE *script, int output_fd,
+                                      const info_tables &tables,
+                                      report_sink &sink);
+
+// Opens the script at `path` and the output file `output_name`.hxo, then
+// interprets as interpret_to_output does.
+generation_status interpret_file(const char *path, const char *output_name,
+                                 const info_tables &tables, report_sink &sink);

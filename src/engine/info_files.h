@@ -1,0 +1,43 @@
+// Reading the monster, area and settings files and writing the settings file.
+// The loaders read whitespace-separated tokens with bounded reads, cut text
+// tokens to their fields and refuse any entry that would not fit the tables.
+#pragma once
+
+#include <cstddef>
+#include <cstdio>
+#include <string>
+
+#include "model.h"
+
+// Fills the monsters of `t` from an open monster file. Returns 0, or 1 with
+// a one-line description (naming `file_name` and the entry) in err; on
+// failure the monster table is left empty.
+int load_monsters(FILE *f, const char *file_name, info_tables &t, char *err,
+                  std::size_t n);
+// Fills the areas of `t` from an open area file; same contract.
+int load_areas(FILE *f, const char *file_name, info_tables &t, char *err,
+               std::size_t n);
+// Releases every portable text and empties the monster table.
+void free_monsters(info_tables &t);
+
+// The settings a fresh start takes: output "default", first monster and lair,
+// CDFs 1, no EL, no special scores, game date 1/1/1.
+void default_settings(settings &s);
+// Reads the settings from an open settings file. Fields the file does not
+// hold stay 0; then every value is brought into the range the settings
+// screens allow, and a monster or area index outside the loaded tables
+// becomes 0. An output name with a character an output name may not hold is
+// replaced by "default".
+void load_settings(FILE *f, const info_tables &t, settings &s);
+// Writes the four settings lines to a temporary file beside `path` and
+// renames it over `path`, so the old file stays whole unless the new one was
+// written completely. Returns 0, or 1 when anything failed.
+int save_settings(const char *path, const settings &s);
+
+// Opens monster.hxi and area.hxi in the current folder (both before reading
+// either) and loads them. Returns 0, or 1 with the text to show on the
+// standard error stream in err; nothing is left loaded then.
+int load_tables(info_tables &t, std::string &err);
+// Loads setup.hxi from the current folder. Without the file the settings
+// take their defaults and 1 is returned with the notice in err.
+int load_settings_file(const info_tables &t, settings &s, std::string &err);

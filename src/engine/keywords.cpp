@@ -1,0 +1,94 @@
+// From a treasure item to its category routine: the modifier keywords with the
+// dice fields they force, and the dispatch from a category code to the
+// routine with the numbers it needs from the script's numbers line.
+#include "keywords.h"
+
+#include <cstring>
+
+#include "trtext.h"
+
+namespace {
+
+// A dice field a keyword forces, and the value it forces.
+struct forced_die {
+  int32_t *(*field)(all_dice &);
+  int32_t value;
+};
+
+int32_t *other_maintype(all_dice &d) { return &d.other.d100_maintype; }
+int32_t *gem_kind(all_dice &d) { return &d.gemjj.d3star_kind; }
+int32_t *gem_size(all_dice &d) { return &d.gemjj.d10_size; }
+int32_t *milit_maintype(all_dice &d) { return &d.milit.d100_maintype; }
+int32_t *milit_number(all_dice &d) { return &d.milit.d10_NumberFound; }
+int32_t *magic_maintype(all_dice &d) { return &d.magic.d100_maintype; }
+int32_t *magic_alignment(all_dice &d) { return &d.magic.d6_2_alignment; }
+int32_t *metal_kind(all_dice &d) { return &d.metal.d100_metal; }
+
+constexpr int KEEP = -1;  // the keyword leaves the category as it is
+
+struct keyword_row {
+  const char *word;
+  int code;
+  forced_die first;
+  forced_die second;
+};
+
+// clang-format off
+constexpr keyword_row keyword_rows[] = {
+  {"L1_OTHER",       1,    {},                     {}},
+  {"L1_COINS",       2,    {},                     {}},
+  {"L1_GEMJJ",       3,    {},                     {}},
+  {"L1_MILIT",       4,    {},                     {}},
+  {"L1_MAGIC",       5,    {},                     {}},
+  {"L1_METAL",       6,    {},                     {}},
+  {"L2_CLOTHING",    1,    {other_maintype,  85},  {}},
+  {"L2_JEWEL",       3,    {gem_kind,        2},   {}},
+  {"L2_JEWELRY",     3,    {gem_kind,        3},   {}},
+  {"L2_GEM",         3,    {gem_kind,        1},   {}},
+  {"L2_WEAPON",      4,    {milit_maintype,  1},   {}},
+  {"ELDER",          KEEP, {magic_alignment, 6},   {}},
+  {"LARGE",          KEEP, {gem_size,        10},  {}},
+  {"GOLD",           KEEP, {metal_kind,      30},  {}},
+  {"ONE_ONLY",       KEEP, {milit_number,    1},   {}},
+  {"L3_MAGICWEAPON", 5,    {magic_maintype,  80},  {milit_maintype, 1}},
+};
+// clang-format on
+
+int category_none(const item_numbers &, all_dice &) {
+  trs_clear();
+  return 0;
+}
+int category_other(const item_numbers &, all_dice &d) { return other_main(&d); }
+int category_coins(const item_numbers &a, all_dice &d) {
+  return coins_main(a.cdf, a.group_cdf, a.station, &d);
+}
+int category_gemjj(const item_numbers &a, all_dice &d) {
+  return gemjj_main(a.jeweler_el, &d);
+}
+int category_milit(const item_numbers &, all_dice &d) { return milit_main(&d); }
+int category_magic(const item_numbers &, all_dice &d) { return magic_main(&d); }
+int category_metal(const item_numbers &a, all_dice &d) {
+  return metal_main(a.jeweler_el, &d);
+}
+
+// Indexed by the category code modulo 8.
+constexpr int (*category_rows[8])(const item_numbers &, all_dice &) = {
+    category_none,  category_other, category_coins, category_gemjj,
+    category_milit, category_magic, category_metal, category_none,
+};
+
+}  // namespace
+
+int apply_keyword(const char *token, int code, all_dice &dice) {
+  for (const keyword_row &k : keyword_rows) {
+    if (token[0] != k.word[0] || std::strcmp(token, k.word) != 0) continue;
+    if (k.first.field) *k.first.field(dice) = k.first.value;
+    if (k.second.field) *k.second.field(dice) = k.second.value;
+    return k.code == KEEP ? code : k.code;
+  }
+  return code;
+}
+
+int evaluate_item(int category, const item_numbers &numbers, all_dice &dice) {
+  return category_rows[category & 7](numbers, dice);
+}

@@ -1,0 +1,90 @@
+// Where the interpreter sends a report: the parsed header, then in script
+// order each section start, literal text and treasure item, then the end.
+// Every text comes with the number of screen lines it counts for, so a pager
+// can page it; text_report turns the events into the exact bytes the output
+// file receives.
+#pragma once
+
+#include <cstddef>
+#include <string>
+#include <string_view>
+
+// How far the script's header could be read; a header cut short or
+// malformed stops at the last part that was whole.
+enum class header_part {
+  none,       // not even the real date
+  real_date,  // the real date
+  game_date,  // and the game date
+  position,   // and some words of the position (maybe all of them)
+  complete,   // and the comment and the numbers line
+};
+
+struct report_header {
+  header_part read;
+  int real_date[3];  // day, month, year
+  int game_date[3];
+  // The words of the texts, each followed by one blank.
+  std::string_view position;
+  std::string_view comment;
+  int area_index;
+  std::string_view area_label;  // "(unknown)" for no loaded area
+  int monster_index;
+  std::string_view monster_label;  // also "Manual generation", "(unknown)"
+  int cdf;
+  int group_cdf;
+  int jeweler_el;
+  int station;  // -1: none
+  bool has_portable_code;
+  long portable_code;
+};
+
+enum class section_kind { portable, lair_treasure, manual_generation };
+
+struct report_item {
+  int category;               // the category code its keywords chose
+  std::string_view keywords;  // its keyword tokens in order, blank-separated
+  std::string_view text;      // its text in the report
+  int lines;                  // the screen lines the category routine counts
+};
+
+struct report_end {
+  bool complete;      // every open section was closed
+  long stopped_line;  // 1-based script line where reading stopped, if not
+};
+
+class report_sink {
+ public:
+  virtual ~report_sink() = default;
+  // Always first, also for a header cut short.
+  virtual void header(const report_header &h) = 0;
+  // A section word, with the heading text the report shows for it.
+  virtual void section(section_kind kind, std::string_view text, int lines) = 0;
+  // A literal text; `closed` is false when the script ended inside it.
+  virtual void literal(std::string_view text, int lines, bool closed) = 0;
+  virtual void item(const report_item &item) = 0;
+  // Always last.
+  virtual void end(const report_end &e) = 0;
+};
+
+// Collects the report's bytes exactly as they are appended to the output.
+class text_report : public report_sink {
+ public:
+  void header(const report_header &h) override;
+  void section(section_kind kind, std::string_view text, int lines) override;
+  void literal(std::string_view text, int lines, bool closed) override;
+  void item(const report_item &item) override;
+  void end(const report_end &e) override;
+
+  const std::string &text() const { return text_; }
+  // Empties the text, keeping its storage for the next report.
+  void clear() { text_.clear(); }
+
+ private:
+  std::string text_;
+};
+
+// Appends a finished report to an open output file in one write under an
+// exclusive lock; on a failed write the file is cut back to its earlier
+// length, so no part of the report stays. Closes the file. Returns true when
+// the whole report is in the file.
+bool append_report(int fd, const std::string &report);

@@ -1,0 +1,67 @@
+// Writing the treasure script: the header, section words, treasure items and
+// literal texts, over a stream the caller opened.
+#pragma once
+
+#include <cstdio>
+
+#include "model.h"
+
+struct calendar_date {
+  int day;
+  int month;
+  int year;
+};
+
+// The clock's date today, as the real date of a generation.
+calendar_date today();
+
+// The numbers line of a script.
+struct script_numbers {
+  int area;
+  int monster;
+  int cdf;
+  int group_cdf;
+  int jeweler_el;
+  int station;         // -1: none
+  long portable_code;  // written, never read back
+};
+
+// What the header of a script holds besides its numbers.
+struct script_heading {
+  calendar_date real_date;
+  int game_day;
+  int game_month;
+  int game_year;
+  const char *position;
+  const char *comment;
+};
+
+class script_writer {
+ public:
+  explicit script_writer(FILE *file) : file_(file) {}
+
+  // The header: the real date, the game date, the position and comment
+  // texts, the separators and the numbers line.
+  void header(const script_heading &h, const script_numbers &n);
+  // A text as it stands (section words, separators).
+  void line(const char *text);
+  // A treasure item: "< ", the keywords joined by blanks, " >\n". The second
+  // keyword may be null.
+  void item(const char *keyword, const char *second = nullptr);
+  // A literal text: "[ ", the text, "]\n". A "]" inside the text would end it
+  // early and let the rest be read as script words, so it is written as ")".
+  void text(const char *text);
+  // As text, with a line end added when the text does not end with one.
+  void text_line(const char *text);
+
+ private:
+  void literal(const char *text, bool end_line);
+  FILE *file_;
+};
+
+// Creates the script file for writing (an earlier one is replaced); null
+// when it cannot be made.
+FILE *create_script(const char *path);
+// Closes a script written through a script_writer. Returns true when every
+// write and the close succeeded.
+bool close_script(FILE *script);

@@ -1,0 +1,58 @@
+// The screens and dialogues of the program, each drawing on the installed
+// screen and reading its keys.
+#pragma once
+
+#include "generation.h"
+
+// Field editors. -1 means Escape, -2 Enter on an empty field.
+int in_yn();
+int in_int(int min, int max);
+int enter_txt(char *text);
+
+// The heading of a full screen: the screen cleared, the title banner at
+// column 1 of `row` (row 0 keeps column 0), the title after a tab and two
+// line ends.
+void draw_heading(const char *title, int row = 1);
+
+// Shows a failed generation's message on the standard error stream and the
+// prompt line, then waits for one key.
+void generation_failed(const char *message);
+
+// The main menu until Q or Escape.
+void main_menu(session &s);
+// The monster list; returns the chosen index, or the current one on Escape.
+int select_monster(const session &s);
+// One page of the monster list from row 5, with its prompt.
+void show_monster_page(const info_tables &t, int page);
+// The area list; returns the chosen index, or the current one on Escape.
+int select_area(const session &s);
+enum class cdf_kind { creature, group };
+// Asks a CDF; returns it, or `current` on Escape.
+int ask_cdf(int current, cdf_kind kind);
+// Asks the jeweler's EL; returns it, or `current` on Escape.
+int ask_jeweler_el(int current);
+// The special-score questions of the current monster.
+void ask_special_scores(session &s);
+// Game date, position and comments; returns 1 when they were stored.
+int enter_comments(session &s);
+// The output file name; returns 0 when a name was stored.
+int ask_output_name(settings &s);
+// Lines of the report on one page of the screen.
+constexpr int REPORT_PAGE_LINES = 18;
+// Interprets the script at `script_path` into the output file while the
+// pager shows the report from the cursor; then waits for a key, or shows the
+// failure.
+void show_generation(const session &s, const char *script_path = SCRIPT_PATH);
+// Automatic generation for the current settings (menu key "7").
+int generate_automatic(const session &s);
+// Manual treasure generation (menu key "8").
+int manual_generation(const session &s);
+
+// Start-up from the current folder: the information files, then the
+// settings. Returns 1, with the message on the standard error stream, when
+// the monster or area file is missing or malformed.
+int load_info_files(session &s);
+// The save and exit questions; returns 1 when the program is to end.
+int ask_save_and_exit(const session &s);
+// The whole run from start-up to the last menu; returns the exit status.
+int run_program();

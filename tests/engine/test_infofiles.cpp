@@ -1,0 +1,132 @@
+// The loaders: good files, a table of bad input with its exact message, and a
+// table of settings brought into range (the save is in test_startup.cpp).
+#include "engine_env.h"
+
+namespace {
+
+info_tables tables;  // what the loaders fill
+settings config;
+
+// An open stream over the text.
+FILE *over(const std::string &text) {
+  FILE *f = std::tmpfile();
+  std::fputs(text.c_str(), f);
+  std::rewind(f);
+  return f;
+}
+
+// Loads text as the monster ('m') or area ('a') file: the result, the message.
+std::string load(char kind, const std::string &text) {
+  FILE *f = over(text);
+  char err[256] = "";
+  int r = kind == 'm' ? load_monsters(f, "monster.hxi", tables, err, sizeof err)
+                      : load_areas(f, "area.hxi", tables, err, sizeof err);
+  std::fclose(f);
+  return std::to_string(r) + " " + err;
+}
+
+// A loaded monster as "name|group|count|special|portable|text".
+std::string mon(int i) {
+  const monster_record &m = tables.monsters[i];
+  char out[400];
+  std::snprintf(out, sizeof out, "%s|%s|%d|%x|%x|%s", m.name, m.group,
+                m.lair_items, m.special_code, m.portable_code,
+                m.portable_text ? m.portable_text : "-");
+  return out;
+}
+
+TEST(InfoFiles, GoodFilesFillTheTables) {
+  // 300 characters of portable text: 255 are kept, "]" becomes ")".
+  std::string port = std::string(254, 'p') + "]" + std::string(45, 'q');
+  EXPECT_EQ(load('m',
+                 "3\nBog_Lurker Mire_folk 3 0x1\n"  // no 0x2: no text
+                 "Hag _ 999 0X4002 0x10000 Bone_charms|%s%n\n"
+                 "A_very_long_monster_name_indeed Groupnameoverlong 0 "
+                 "FFFFFFFF ffffffff " +
+                     port),
+            "0 ");
+  EXPECT_EQ(tables.monster_count, 3);
+  EXPECT_EQ(mon(0), "Bog Lurker|Mire folk|3|1|0|-");
+  EXPECT_EQ(mon(1), "Hag| |999|4002|10000|Bone charms\n%s%n");
+  EXPECT_EQ(mon(2), "A very long monster|Groupnameoverl|0|ffffffff|ffffffff|" +
+                        std::string(254, 'p') + ")");  // cut to 19, 14, 255
+  free_monsters(tables);
+  EXPECT_EQ(tables.monster_count, 0);
+  EXPECT_EQ(
+      load('a', "1 Far_too_long_a_lair_name -2147483648 2 3 4 2147483647"),
+      "0 ");
+  const area_record &a = tables.areas[0];
+  EXPECT_EQ(std::string(a.name) + std::to_string(tables.area_count),
+            "Far too long a lair1");
+  EXPECT_EQ(std::vector<int>({a.other_bound, a.coins_bound, a.gems_bound,
+                              a.military_bound, a.magic_bound}),
+            std::vector<int>({-2147483648, 2, 3, 4, 2147483647}));
+}
+
+TEST(InfoFiles, BadInputIsRefusedWithOneLineNamingTheFileAndEntry) {
+  std::string mons = "91\n", areas = "33\n";
+  for (int i = 0; i < 91; ++i) mons += "M _ 1 0\n", areas += "L 1 2 3 4 5\n";
+  const std::string cut = " is cut short by the end of the file";
+  // clang-format off
+  const struct { char kind; std::string text, err; } cases[] = {
+      {'m', mons, "monster.hxi: 91 monsters listed, at most 90 allowed"},
+      {'a', areas, "area.hxi: 33 areas listed, at most 32 allowed"},
+      {'m', "-1 A _ 1 0", "monster.hxi: the number of monsters -1 is negative"},
+      {'m', "0", "monster.hxi: the file lists no monsters"},
+      {'a', "\n", "area.hxi: the number of areas is missing"},
+      {'m', "3x A _ 1 0", "monster.hxi: the number of monsters '3x' is not a number"},
+      {'m', "3\nA _ 1 0\nB _ 1 0\n", "monster.hxi: monster 3 of 3" + cut},
+      {'m', "2\nA _ 1 2 0 t\nB _ 1\n", "monster.hxi: monster 2 of 2" + cut},
+      {'m', "1\nB _ 1 2 0x10\n", "monster.hxi: monster 1 of 1" + cut},
+      {'a', "2\nA 1 2 3 4 5\nB 1 2 3 4", "area.hxi: area 2 of 2" + cut},
+      {'m', "1\nB _ %n 0", "monster.hxi: monster 1: the lair item count '%n' is not a decimal number"},
+      {'m', "1\nB _ 1 0xZZ", "monster.hxi: monster 1: the special code '0xZZ' is not a 32-bit hexadecimal number"},
+      {'m', "1\nB _ 1 100000000", "monster.hxi: monster 1: the special code '100000000' is not a 32-bit hexadecimal number"},
+      {'a', "1\nA 1 2 three 4 5", "area.hxi: area 1: the gems bound 'three' is not a decimal number"},
+      {'a', "1\nA 1 2 3 4 2147483648", "area.hxi: area 1: the magic bound 2147483648 is outside -2147483648 to 2147483647"},
+      {'m', "1\nB _ 1000 0", "monster.hxi: monster 1: the lair item count 1000 is outside 0 to 999"},
+      {'m', "1\nB _ -1 0", "monster.hxi: monster 1: the lair item count -1 is outside 0 to 999"},
+      // clang-format on
+  };
+  for (const auto &c : cases) {
+    EXPECT_EQ(load(c.kind, c.text), "1 " + c.err);
+    EXPECT_EQ(c.kind == 'm' ? tables.monster_count : tables.area_count, 0)
+        << c.text;
+    EXPECT_EQ(tables.monsters[0].portable_text,
+              nullptr);  // nothing stays loaded
+  }
+}
+
+TEST(InfoFiles, SettingsAreReadThenBroughtIntoRange) {
+  const std::string max = "2147483647 ", min = "-2147483648 ";
+  // clang-format off
+  const struct { std::string text, now; } cases[] = {
+      {"mytreas\n4 2 12 15 40\n3 20 30 -1\n7 11 1234\n", "mytreas|4 2 12 15 40|3 20 30 -1|7 11 1234"},
+      {"a\n0 0 " + max + max + max + "\n" + max + max + max + "0\n" + max + "99999999999999999999 " + max, "a|0 0 99 99 80|10 50 50 0|99 99 9999"},
+      {"a\n" + min + min + min + min + min + "\n" + min + min + min + "0\n" + min + "-99999999999999999999 0", "a|0 0 1 1 0|0 0 0 0|1 1 1"},
+      {"a\n5 3 1 1 0", "a|0 0 1 1 0|0 0 0 0|1 1 1"},
+      {"short\n3 1 40\n", "short|3 1 40 1 0|0 0 0 0|1 1 1"},
+      {"x\n2 1 7 oops 9\n1 1 1 1\n5 5 5\n", "x|2 1 7 1 0|0 0 0 0|1 1 1"},
+      {"", "default|0 0 1 1 0|0 0 0 0|1 1 1"},
+      {"abcdefghijkl\n0 0 2 2 0", "abcdefgh|0 0 2 2 0|0 0 0 0|1 1 1"},
+      {"../etc\n", "default|0 0 1 1 0|0 0 0 0|1 1 1"},
+      {"{Ab_9}\n", "{Ab_9}|0 0 1 1 0|0 0 0 0|1 1 1"},
+      // clang-format on
+  };
+  for (const auto &c : cases) {
+    tables.monster_count = 5, tables.area_count = 3;
+    FILE *f = over(c.text);
+    load_settings(f, tables, config);
+    std::fclose(f);
+    char now[256];  // the settings in the four-line form of the file
+    std::snprintf(now, sizeof now, "%s|%d %d %d %d %d|%d %d %d %d|%d %d %d",
+                  config.output_name, config.monster_index, config.lair_index,
+                  config.cdf, config.group_cdf, config.jeweler_el,
+                  config.station, config.mel, config.cel,
+                  static_cast<int32_t>(config.answers), config.game_day,
+                  config.game_month, config.game_year);
+    EXPECT_EQ(now, c.now) << c.text;
+  }
+}
+
+}  // namespace

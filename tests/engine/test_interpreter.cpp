@@ -1,0 +1,102 @@
+// The interpreter with no screen at all: the report's bytes for scripts cut
+// short or malformed, and the events a structured consumer receives.
+#include "dice.h"
+#include "engine_env.h"
+#include "interpreter.h"
+
+namespace {
+
+// Every event as one line of text, for a consumer that is no report.
+struct event_log : report_sink {
+  void header(const report_header &h) override {
+    log += "header " + std::to_string(static_cast<int>(h.read)) + " " +
+           std::string(h.position) + "|" + std::string(h.comment) + "|" +
+           std::string(h.area_label) + "|" + std::string(h.monster_label) +
+           (h.has_portable_code ? " " + std::to_string(h.portable_code) : "") +
+           "\n";
+  }
+  void section(section_kind k, std::string_view, int lines) override {
+    log += "section " + std::to_string(static_cast<int>(k)) + " " +
+           std::to_string(lines) + "\n";
+  }
+  void literal(std::string_view text, int lines, bool closed) override {
+    log += "literal " + std::to_string(lines) + (closed ? " " : " open ") +
+           std::string(text) + "\n";
+  }
+  void item(const report_item &i) override {
+    log += "item " + std::to_string(i.category) + " [" +
+           std::string(i.keywords) + "] " + std::to_string(i.lines) + "\n";
+  }
+  void end(const report_end &e) override {
+    log += "end " + std::to_string(e.complete) + " " +
+           std::to_string(e.stopped_line) + "\n";
+  }
+  std::string log;
+};
+
+struct Interpreter : EngineEnv {
+  template <typename Sink>
+  bool run(const std::string &script, Sink &sink) {
+    FILE *f = fmemopen(const_cast<char *>(script.data()), script.size(), "r");
+    all_dice dice{};
+    bool complete = interpret_script(f, tables, dice, sink);
+    std::fclose(f);
+    return complete;
+  }
+};
+
+const std::string HEAD =
+    "6 12 2024\n3 4 1021\n[POS: by  [the]   gate\n[COM: -3 torches -\n"
+    "----------\n";
+const std::string DATES =
+    REPORT_RULE + "Date       : 6/12/2024\nGame date  : 3/4/1021\n";
+const std::string CLOSING = "\n-----\n\n";
+
+TEST_F(Interpreter, ReportsWhatCouldBeReadOfAScriptCutShortOrMalformed) {
+  const std::string unknown = HEAD + "-1 57 1 1 0 -1 0\n----------\nPORTABLE\n",
+                    unknown_report =
+                        DATES + "Position   : by [the] gate \nArea       : " +
+                        "(unknown)\nMonster    : (unknown)\n\nComments   : " +
+                        "-3 torches - \n\n-----\n\nPortable treasure :\n\n";
+  const std::pair<std::string, std::string> cases[] = {
+      // clang-format off
+      {"6 12 x\n", REPORT_RULE},
+      {"6 12 2024\n3 4 1021\n[POS: " + std::string(60, 'w'), DATES + "Position   : "},
+      {HEAD + "1 0 12 40 7", DATES + "Position   : by [the] gate "},
+      {unknown + "[ Half a text\nand more", unknown_report + "Half a text\nand more"},
+      {unknown + "THIS_TOKEN_IS_LONGER\n< L1_COINS >\n", unknown_report},
+      {unknown + "> [ never read ]", unknown_report},
+      // clang-format on
+  };
+  for (const auto &[script, report] : cases) {
+    text_report sink;
+    EXPECT_FALSE(run(script, sink)) << script;
+    EXPECT_EQ(sink.text(), report + CLOSING) << script;
+  }
+}
+
+TEST_F(Interpreter, SendsEveryPartInOrderToAStructuredConsumer) {
+  event_log sink;
+  EXPECT_TRUE(
+      run(HEAD + "1 89 12 40 7 -1 65536\n----------\nPORTABLE\n" +
+              "[ a\nb\n]\n< L1_OTHER >\n< ELDER L3_MAGICWEAPON JUNK >\n" +
+              "END-OF-SECTION\nLAIR-TREASURE\nEND-OF-SECTION\nTAIL",
+          sink));
+  const std::string magic = sink.log.substr(sink.log.find("item 5"));
+  EXPECT_EQ(sink.log.substr(0, sink.log.find("item 1")),
+            "header 4 by [the] gate |-3 torches - |Old Tower|Manual "
+            "generation 65536\nsection 0 2\nliteral 2 a\nb\n\n");
+  EXPECT_EQ(magic.substr(0, magic.find(']') + 1),
+            "item 5 [ELDER L3_MAGICWEAPON JUNK]");
+  EXPECT_EQ(sink.log.substr(sink.log.find("section 1")),
+            "section 1 5\nend 1 0\n");
+
+  // A script without the seventh number goes on with its sections; one cut
+  // short names the line where reading stopped.
+  sink.log.clear();
+  EXPECT_FALSE(run(HEAD + "0 0 1 1 0 -1\n----------\nPORTABLE\n[ x\ny", sink));
+  EXPECT_EQ(sink.log.substr(sink.log.find("|Cave")),
+            "|Cave|Orc, Grunt\nsection 0 2\nliteral 1 open x\ny\nend 0 10\n");
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+// The field editors driven key by key on the in-memory screen: one table of
+// key sequences with the result, the prompt line and what was stored.
+#include <cstring>
+
+#include "ui_env.h"
+
+// Keys in the tables: '\r' Enter, '\b' Backspace, '~' Escape, '>' keypad
+// Enter, '<' keypad Backspace; any other character is itself.
+void push(MemScreen &s, const std::string &keys) {
+  for (char c : keys)
+    s.push_key(c == '~'   ? KEY_ESC
+               : c == '>' ? KEY_PAD_ENTER
+               : c == '<' ? KEY_PAD_BS
+                          : static_cast<unsigned char>(c));
+}
+
+// The prompt line without its outer blanks, '|' marking the cursor.
+std::string shown(const MemScreen &s) {
+  std::string row = s.line(25);
+  std::string l = row.substr(0, s.col()) + '|' + row.substr(s.col());
+  std::size_t b = l.find_first_not_of(' ');
+  return l.substr(b, l.find_last_not_of(' ') - b + 1);
+}
+
+std::string g_stored;  // what a text field left in its destination
+settings g_config;     // the settings the fields change
+
+int text() {
+  char dest[TEXT_SIZE] = "unchanged";
+  int r = enter_txt(dest);
+  return g_stored = dest, r;
+}
+int file_name() {
+  std::snprintf(g_config.output_name, sizeof g_config.output_name, "%s",
+                "default");
+  int r = ask_output_name(g_config);
+  return g_stored = g_config.output_name, r;
+}
+
+using Fields = UiEnv;
+
+TEST_F(Fields, KeySequences) {
+  const std::string a56(56, 'a'),
+      jew = "Enter the EL of the jeweler or 0 if unknown (0-80) : ",
+      out = "Enter the output filename (no extension) : ";
+  // clang-format off
+  const struct { int (*field)(); std::string keys; int result; std::string shown, stored; } cases[] = {
+      {[] { return in_yn(); }, "yn\r", 1, "y|", ""},                  // one answer, then Enter
+      {[] { return in_yn(); }, "\rY\bn\r", 0, "n|", ""},              // Enter needs an answer; Backspace drops it
+      {[] { return in_yn(); }, "N><y~", -1, "N|", ""},                // keypad keys do nothing
+      {[] { return in_int(1, 99); }, "00\r\b\r", -2, "|", ""},        // one leading zero; Enter waits until it is removed
+      {[] { return in_int(1, 99); }, "05\r", 5, "05|", ""},
+      {[] { return in_int(1, 99); }, "a-7>", 7, "7|", ""},
+      {[] { return in_int(1, 99); }, "42~", -1, "42|", ""},
+      {[] { return in_int(0, 10); }, "\r", 0, "|", ""},               // lowest 0: never empty
+      {[] { return in_int(0, 10); }, "15\r<\r", 1, "1|", ""},         // one digit more than the range, Enter waits
+      {[] { return in_int(1, 100); }, "10007\r", 100, "100|", ""},
+      {[] { return in_int(1, 100); }, "2000\r\b\r", 20, "20|", ""},
+      {[] { return ask_cdf(17, cdf_kind::creature); }, "0429\r", 42, "Enter the monster CDF : 42|", ""},  // no leading zero, two digits
+      {[] { return ask_cdf(17, cdf_kind::creature); }, "0\r7\b0\b\r8>", 8, "Enter the monster CDF : 8|", ""},
+      {[] { return ask_cdf(17, cdf_kind::group); }, "5~", 17, "Enter the maximum CDF for the group of monsters : 5|", ""},
+      {[] { return ask_jeweler_el(g_config.jeweler_el); }, "\r", 0, jew + "|", ""},
+      {[] { return ask_jeweler_el(g_config.jeweler_el); }, "81\r\b\r", 8, jew + "8|", ""},
+      {[] { return ask_jeweler_el(g_config.jeweler_el); }, "000\b5\r", 5, jew + "0005|", ""},  // zeros always taken
+      {[] { return ask_jeweler_el(g_config.jeweler_el); }, "12~", 33, jew + "12|", ""},
+      {text, "{_ " + a56 + "zZ\r", 0, "{_ " + a56 + "|", "{_ " + a56},  // 59 characters
+      {text, "a.b/c:d<>\r", 0, "abcd|", "abcd"},
+      {text, "\b\r", -2, "|", "unchanged"},
+      {text, "abc\b~", -1, "ab|", "unchanged"},
+      {text, "xy\b\b\bq\r", 0, "q|", "q"},
+      {file_name, "\rmy hoard_{1}\r", 0, out + "myhoard_|", "myhoard_"},  // 8, no blank
+      {file_name, "ab\b~", 1, out + "a|", "default"},
+      // clang-format on
+  };
+  MemScreen &s = screen;
+  g_config.jeweler_el = 33;
+  for (const auto &c : cases) {
+    s.clear();
+    s.move(25, 10);
+    push(s, c.keys);
+    g_stored = "";
+    EXPECT_EQ(c.field(), c.result) << c.keys;
+    EXPECT_EQ(shown(s), c.shown) << c.keys;
+    EXPECT_EQ(g_stored, c.stored) << c.keys;
+    EXPECT_EQ(s.keys_left() + s.reads_past_end(), 0u) << c.keys;
+  }
+}

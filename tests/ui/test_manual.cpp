@@ -1,0 +1,66 @@
+// Manual generation: the key sequences, the script they write, the count on
+// the screen, and the report of the items picked.
+#include <cstring>
+
+#include "scripted_rand.h"
+#include "ui_env.h"
+
+class Manual : public UiEnv {
+ protected:
+  scripted::source dice_;
+  int run(const std::string &keys) {
+    screen.push_keys(keys);
+    return manual_generation(ss);
+  }
+  static std::string script(const std::string &items) {
+    return script_head("0 89 1 1 0 -1 0") + "MANUAL-GENERATION\n" + items +
+           "END-OF-SECTION\n";
+  }
+  // The count on the screen when the n-th key was read.
+  std::string count(int n) const { return screen.row(n, 21).substr(68); }
+};
+
+TEST_F(Manual, PickedItemsGeneratedOrLeftAtOnce) {
+  const std::string head =
+      REPORT_RULE + "Date       : " + today("/") +
+      "\nGame date  : 1/1/1\nPosition   : \nArea       : Cave\n"
+      "Monster    : Manual generation\n\nComments   : \n\n-----\n\n"
+      "Manual Treasure Generation :\n\n";
+  EXPECT_EQ(run("226Gx"), 0);
+  EXPECT_EQ(script_text(),
+            script("< L1_COINS >\n< L1_COINS >\n< L1_MAGIC >\n"));
+  EXPECT_EQ(count(0) + count(1) + count(2) + count(3), "0123");
+  EXPECT_EQ(output().rfind(head, 0), 0u);  // the items are the interpreter's
+  EXPECT_EQ(screen.row(-1, 5), " Manual Treasure Generation :");
+  std::filesystem::remove("default.hxo");
+  EXPECT_EQ(run("Gx"), 0);
+  EXPECT_EQ(output(), head + "\n-----\n\n");
+  std::filesystem::remove("default.hxo");
+  for (const char *keys : {"xM", "m", "Q", "q", "\x1b"}) {
+    EXPECT_EQ(run(keys), 0) << keys;
+    EXPECT_EQ(script_text(), script("")) << keys;
+  }
+  EXPECT_EQ(count(8), "0");  // an unknown key adds nothing
+  EXPECT_FALSE(std::filesystem::exists("default.hxo"));
+  EXPECT_EQ(screen.keys_left(), 0u);
+}
+
+TEST_F(Manual, RandomItemsFromTheAreaTable) {
+  scripted::dice("d10=5");
+  EXPECT_EQ(run("1\rn\rM"), 0);  // an empty number is one item
+  EXPECT_EQ(script_text(), script("< L1_GEMJJ >\n"));
+  EXPECT_EQ(count(4), "1");
+  std::string items;
+  for (int i = 0; i < 100; ++i)  // 3 with 1 added: coins
+    scripted::dice("d10=2"), items += "< L1_COINS >\n";
+  EXPECT_EQ(run("1100\ry\rM"), 0);
+  EXPECT_EQ(script_text(), script(items));
+  EXPECT_EQ(count(12), "100");
+  // Escape at the number or at the question adds nothing and rolls nothing.
+  scripted::reset();
+  EXPECT_EQ(run("1\03315\r\033M"), 0);
+  EXPECT_EQ(script_text(), script(""));
+  EXPECT_EQ(count(15) + count(19), "00");
+  EXPECT_EQ(screen.row(15, 25), " Enter your choice :");
+  EXPECT_EQ(scripted::draws, 0);
+}

@@ -1,0 +1,87 @@
+// The main menu: the whole screen with the settings column and shortened
+// texts, the special-score lines of each monster, and the menu keys.
+#include <cstring>
+
+#include "ui_env.h"
+
+class Menu : public UiEnv {
+ protected:
+  void SetUp() override {
+    UiEnv::SetUp();
+    // 0x803C: Station, MEL and CEL, other monsters, Station, magic user.
+    tables.monsters[0] = {"Bog Lurker", "Mirewight", nullptr, 0x3, 0, 0};
+    tables.monsters[1] = {"Ash Warlock", " ", nullptr, 0x803C, 0, 0};
+    tables.monsters[2] = {"Fen Shifter", "Skinturner", nullptr, 0x3700, 0, 0};
+    tables.areas[1] = {"Ruined Keep", 0, 0, 0, 0, 0};
+    tables.monster_count = 3;
+  }
+  // Rows first to last of the menu from column col.
+  std::string rows(int first, int last, int col = 0) {
+    screen.push_key(KEY_ESC);
+    main_menu(ss);
+    return screen.rows(first, last, col);
+  }
+};
+
+TEST_F(Menu, WholeScreenWithTheSettingsColumn) {
+  config = {"default", 1, 1, 12, 34, 56, 4, 17, 23, 0x8000, 3, 11, 1024};
+  std::snprintf(config.output_name, sizeof config.output_name, "%s", "hoard");
+  // 29 characters are shown whole, longer texts as 28 and "..".
+  std::snprintf(ss.position, sizeof ss.position, "%s",
+                std::string(29, 'p').c_str());
+  std::strcpy(ss.comment, "abcdefghijklmnopqrstuvwxyz1234");
+  EXPECT_EQ(rows(0, 25), R"(
+ Wyrdmoor Treasure Generator                                  Ombrel Software
+
+        MAIN MENU                       CURRENT SETTINGS
+
+  1: Select a monster           Monster         : Ash Warlock
+  2: Select a lair              Lair            : Ruined Keep
+  3: Set creature CDF           Creature CDF    : 12
+  4: Set group's highest CDF    Group's CDF     : 34
+  5: Set jeweler's EL           Jeweler EL      : 56
+  6: Set creature special       Station         : 4
+     scores                     MEL             : 17
+                                CEL             : 23
+  7: Generate treasure for      Other monsters in group : No
+     current settings           Station         : 4
+  8: Manual Treasure Generation Magic User      : Yes
+
+  9: Enter comments             Game date       : 3/11/1024
+                                Position        : ppppppppppppppppppppppppppppp
+                                Comments        : abcdefghijklmnopqrstuvwxyz12..
+
+  F: Select an output file      Output file     : hoard.hxo
+  Q: Exit this program
+
+
+ Enter your choice :
+)");
+  EXPECT_EQ(screen.col(), 21);  // the cursor waits after the prompt
+}
+
+TEST_F(Menu, ScoreLinesFollowTheMonstersBits) {
+  config.monster_index = 2, config.answers = 0x1000 | 0x400 | 0x100;
+  EXPECT_EQ(rows(10, 16, 32),
+            "Dressed         : No\nExceptional member : Yes\n"
+            "Humanoid Form    Yes\nElite member    : No\n"
+            "King of race    : Yes\n\n\n");
+  config.monster_index = 0;  // 0x1 and 0x2 show nothing
+  EXPECT_EQ(rows(10, 16, 32), std::string(7, '\n'));
+  EXPECT_EQ(rows(5, 5, 50), "Mirewight, Bog Lurker\n");
+}
+
+TEST_F(Menu, KeysStoreTheDialogueResults) {
+  // Other keys are ignored; "3" then Escape keeps the CDF; Escape leaves.
+  config.cdf = 7;
+  screen.push_keys("x0 Z\r3\033\033342\r49\r581\r\b\r12\r22\rq");
+  main_menu(ss);
+  EXPECT_EQ(config.cdf, 7);
+  main_menu(ss);  // "q" leaves too
+  EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
+  EXPECT_EQ(screen.line(5).substr(50, 12) + screen.line(7).substr(50, 3),
+            "Ash Warlock 42 ");  // redrawn
+  EXPECT_EQ(std::vector<int>({config.cdf, config.group_cdf, config.jeweler_el,
+                              config.monster_index, config.lair_index}),
+            std::vector<int>({42, 9, 8, 1, 1}));
+}

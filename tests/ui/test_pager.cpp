@@ -1,0 +1,98 @@
+// The report on the screen and in the file: the report byte for byte with
+// its pages, and the lock of the output file.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <unistd.h>
+
+#include <cstring>
+#include <thread>
+
+#include "dice.h"
+#include "ui_env.h"
+
+const std::string CLOSING = "\n-----\n\n";
+
+// A script's header, and the report's header it gives.
+std::string head(const std::string &nums, const std::string &pos = " ",
+                 const std::string &com = " ") {
+  return "6 12 2024\n3 4 1021\n[POS: " + pos + "\n[COM: " + com +
+         "\n----------\n" + nums + "\n----------\n";
+}
+std::string report_head(const std::string &area_name, const std::string &mon,
+                        const std::string &pos = "",
+                        const std::string &com = "") {
+  return REPORT_RULE + "Date       : 6/12/2024\nGame date  : 3/4/1021\n" +
+         "Position   : " + pos + "\nArea       : " + area_name +
+         "\nMonster    : " + mon + "\n\nComments   : " + com + "\n\n-----\n\n";
+}
+
+struct Interp : UiEnv {
+  // Runs the interpreter as its callers do: the body echoed from row 5.
+  void run(const std::string &script, const std::string &keys = "x") {
+    spit("temp.hxs", script);
+    screen.push_keys(keys), screen.move(5, 0);
+    show_generation(ss);
+  }
+};
+
+TEST_F(Interp, ReportsOfTwoRunsPagedAndAppended) {
+  // Each item rolls fresh dice; keywords force fields; the last category wins.
+  seed_dice(11);
+  all_dice d;
+  auto item = [&](auto eval) {
+    roll_dice(d);
+    eval();
+    return std::string(con_trs_txt);
+  };
+  std::string coin = item([&] { coins_main(12, 40, -1, &d); });
+  std::string lair = item([&] { d.gemjj.d10_size = 10, gemjj_main(7, &d); });
+  lair += item([&] { d.gemjj.d10_size = 10, gemjj_main(7, &d); });
+  roll_dice(d);  // an item without a category: rolled, nothing written
+  lair += item([&] { metal_main(7, &d); });
+  lair += item([&] {
+    d.magic.d100_maintype = 80, d.milit.d100_maintype = 1, magic_main(&d);
+  });
+  // Heading 2 + 15 lines + the coin reach 18: the pause follows the coin,
+  // though "d e" would fit. A four-line text past row 24 starts page three.
+  seed_dice(11);
+  const std::string text = std::string(14, '\n') + "z\n";  // 15 lines
+  run(head("1 0 12 40 7 -1 123") + "PORTABLE\n[ " + text +
+          "]\n< L1_COINS >\n[ d\ne\n]\n[ " + text + "]\n" +
+          "[ W1\nW2\nW3\nW4\n]\nEND-OF-SECTION\n----------\nLAIR-TREASURE\n"
+          "< LARGE L1_GEMJJ >\n< L1_GEMJJ LARGE >\n< LARGE >\n"
+          "< L1_COINS L1_METAL >\n< L3_MAGICWEAPON >\nEND-OF-SECTION\n",
+      "abc");
+  ASSERT_EQ(screen.snaps.size(), 3u);
+  EXPECT_EQ(screen.row(0, 5), "Portable treasure :");  // not the header
+  EXPECT_EQ(screen.row(0, 22) + "\n" + screen.row(0, 23), coin);
+  EXPECT_EQ(screen.row(0, 25), " Hit any key to continue.");
+  EXPECT_EQ(screen.row(1, 5) + screen.row(1, 21) + screen.row(1, 22), " dz");
+  EXPECT_EQ(screen.row(2, 5) + screen.row(2, 12), " W1Treasure in lair  :");
+
+  // A manual script ends after its one section; the rest is not read.
+  run(head("5 1 1 1 0 -1 0", "by  [the]   gate", "-3 torches -") +
+      "MANUAL-GENERATION\nEND-OF-SECTION\n< L1_COINS >\n[ Tail\n]\n");
+  EXPECT_EQ(output(), report_head("Old Tower", "Orc, Grunt") +
+                          "Portable treasure :\n\n" + text + coin + "d\ne\n" +
+                          text +
+                          "W1\nW2\nW3\nW4\n\n-----\n\nTreasure in lair  :\n\n" +
+                          lair + CLOSING +
+                          report_head("(unknown)", "Wyvern", "by [the] gate ",
+                                      "-3 torches - ") +
+                          "Manual Treasure Generation :\n\n" + CLOSING);
+  EXPECT_EQ(screen.keys_left(), 0u);
+}
+
+TEST_F(Interp, ReportWaitsForTheLockOfAnotherWriter) {
+  spit("temp.hxs", head("0 0 1 1 0 -1 0"));
+  int other = open("default.hxo", O_WRONLY | O_APPEND | O_CREAT, 0644);
+  ASSERT_EQ(flock(other, LOCK_EX), 0);
+  screen.push_keys("x");
+  std::thread gen([this] { show_generation(ss); });
+  usleep(300 * 1000);
+  EXPECT_EQ(output(), "");  // still waiting for the lock
+  ASSERT_EQ(write(other, "OTHER REPORT\n", 13), 13);
+  close(other);  // and with it the lock
+  gen.join();
+  EXPECT_EQ(output().rfind("OTHER REPORT\n" + REPORT_RULE, 0), 0u);
+}

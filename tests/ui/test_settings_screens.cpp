@@ -1,0 +1,103 @@
+// The settings dialogues: monster list paging, the area list, the
+// special-score questions, the game date with position and comments.
+#include <cstring>
+
+#include "ui_env.h"
+
+class Screens : public UiEnv {
+ protected:
+  // n monsters "Monster k"; every third has the group "Clan".
+  void monsters(int n, uint32_t code = 0) {
+    for (int i = 0; i < n; ++i) {
+      std::snprintf(tables.monsters[i].name, NAME_SIZE, "Monster %d", i + 1);
+      std::snprintf(tables.monsters[i].group, GROUP_SIZE, "%s",
+                    i % 3 ? " " : "Clan");
+      tables.monsters[i].special_code = code;
+    }
+    tables.monster_count = n;
+  }
+};
+
+TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
+  monsters(37);
+  config.monster_index = 5;
+  // Every row of both pages is compared in tests/e2e/ui_lists.sh.
+  const std::string prompt =
+      " Spacebar for next page of monster list. Select a monster (1-37) :\n";
+  for (const char *k : {"\x1b", "  \x1b"}) {  // Space twice wraps to page one
+    screen.push_keys(k);
+    EXPECT_EQ(select_monster(ss), 5);  // Escape keeps the current monster
+    EXPECT_EQ(screen.rows(3, 5) + screen.rows(22, 25),
+              "        SELECT MONSTER\n\n  1: Clan, Monster 1" +
+                  std::string(15, ' ') +
+                  "19: Clan, Monster 19\n 18: Monster 18" +
+                  std::string(20, ' ') + "36: Monster 36\n\n\n" + prompt);
+  }
+  screen.push_keys(" \x1b");
+  select_monster(ss);
+  EXPECT_EQ(screen.rows(5, 25),
+            " 37: Clan, Monster 37\n" + std::string(19, '\n') + prompt);
+  // 0 and 38 cannot be chosen; typing goes on across a page change.
+  screen.push_keys("038\r\b7\r1 2\r");
+  EXPECT_EQ(select_monster(ss), 36);
+  EXPECT_EQ(select_monster(ss), 11);
+  EXPECT_EQ(screen.line(25).substr(67, 3), "12 ");
+  EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
+}
+
+TEST_F(Screens, AreaListOfFiveAreas) {
+  tables.area_count = 5,
+  config.lair_index = 2;  // tests/e2e/ui_lists.sh compares the rows
+  screen.push_keys("60\r\b\0335\r");
+  EXPECT_EQ(select_area(ss), 2);  // 6 is refused; Escape keeps the current area
+  EXPECT_EQ(screen.rows(25, 25), " Select an area (1-5) : 6\n");
+  EXPECT_EQ(select_area(ss), 4);
+}
+
+TEST_F(Screens, SpecialScoreQuestions) {
+  // Each case goes on from the answers the one before stored.
+  // clang-format off
+  const struct { uint32_t code; std::string keys, stored, prompt; } cases[] = {
+      {0x4 | 0x8, "1\r2\r3\r4\r5\r6\r", "4 5 6 abc00010", " CEL (0-50) : 6 "},  // asked twice
+      {0x4 | 0x20, "1\r2\r\r9\r", "9 2 0 abc00010", " Station (0-10) : 9 "},      // Station again; empty is 0
+      {0x10 | 0xFF00, "n\ry\ry\ry\ry\ry\ry\rn\ry\r", "9 2 0 fd00", " Is it a King of its race (y/n) : y "},
+      {0x4 | 0x8, "5\r6\r\x1b", "9 2 0 fd00", " CEL (0-50) : "},  // Escape drops all
+      {0x4 | 0x100, "7\r8\r9\ry\x1b", "9 2 0 fd00", " Is it a King of its race (y/n) : y "},  // Escape drops all
+      {0x3 | 0x40000, "", "9 2 0 fd00", " Is it a King"},  // nothing to ask
+      // clang-format on
+  };
+  config.answers = 0xABC00010;  // bits 16 to 31 go once answers are stored
+  for (const auto &c : cases) {
+    monsters(1, c.code);
+    screen.push_keys(c.keys);
+    ask_special_scores(ss);
+    char stored[64];
+    std::snprintf(stored, sizeof stored, "%d %d %d %x", config.station,
+                  config.mel, config.cel, config.answers);
+    EXPECT_EQ(stored, c.stored) << c.keys;
+    EXPECT_EQ(screen.line(25).substr(0, c.prompt.size()), c.prompt) << c.keys;
+    EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u) << c.keys;
+  }
+  // The questions blank columns 1 to 55: the longest question's end stays.
+  EXPECT_EQ(screen.rows(25, 25), " Is it a King of its race (y/n) : y" +
+                                     std::string(21, ' ') + "/n) : n\n");
+}
+
+TEST_F(Screens, CommentsScreenStoresAllOrNothing) {
+  screen.move(25, 0);
+  screen.write(std::string(80, 'x').c_str());
+  screen.push_keys("5\r6\r2024\rAt the ford\rGreat battle\r");
+  EXPECT_EQ(enter_comments(ss), 1);
+  // The comments question blanks columns up to 76.
+  EXPECT_EQ(screen.line(25),
+            "xComments   : Great battle" + std::string(51, ' ') + "xxx");
+  screen.push_keys("\r\r\r\r\r");  // empty Enters keep every value
+  EXPECT_EQ(enter_comments(ss), 1);
+  // Escape at the last question drops every answer.
+  screen.push_keys("9\r9\r9\rElsewhere\r\x1b");
+  EXPECT_EQ(enter_comments(ss), 0);
+  EXPECT_EQ(std::to_string(config.game_day) + "/" +
+                std::to_string(config.game_month) + "/" +
+                std::to_string(config.game_year) + ss.position + ss.comment,
+            "5/6/2024At the fordGreat battle");
+}

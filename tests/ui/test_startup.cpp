@@ -1,0 +1,76 @@
+// Start-up from the current folder (missing and malformed files, the
+// settings file or the defaults) and the save and exit questions with the
+// atomic save of the settings file.
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstring>
+
+#include "ui_env.h"
+
+const char DEFAULTS[] = "default\n0 0 1 1 0\n0 0 0 0\n1 1 1\n";
+
+struct InFolder : UiEnv {
+  void SetUp() override { UiEnv::SetUp(), tables.monster_count = 0; }
+  void TearDown() override { free_monsters(tables), UiEnv::TearDown(); }
+};
+
+TEST_F(InFolder, LoadsTheFilesOrSaysWhichIsMissingOrBad) {
+  const char *mon = "2 A _ 1 0 B _ 1 0", *are = "1 Cave 1 2 3 4 5";
+  // clang-format off
+  const struct { const char *monster, *area, *setup, *err, *saved; } cases[] = {
+      {nullptr, are, nullptr, "Cannot open monster information file!\nMake sure 'monster.hxi' is in current directory.", nullptr},
+      {mon, nullptr, nullptr, "Cannot open area information file!\nMake sure 'area.hxi' is in current directory.", nullptr},
+      {"2 A _ 1 0 B _ 1", are, nullptr, "monster.hxi: monster 2 of 2 is cut short by the end of the file\n", nullptr},
+      {mon, are, nullptr, "Cannot open setup information file!\nMake sure 'setup.hxi' is in current directory.", DEFAULTS},
+      {mon, are, "hoard\n1 0 7 9 12\n0 0 0 -2147483392\n3 4 9999\n", "", "hoard\n1 0 7 9 12\n0 0 0 -2147483392\n3 4 9999\n"},
+      // clang-format on
+  };
+  for (const auto &c : cases) {
+    for (auto [name, text] : {std::pair{"monster.hxi", c.monster},
+                              {"area.hxi", c.area},
+                              {"setup.hxi", c.setup}})
+      text ? spit(name, text) : void(std::filesystem::remove(name));
+    config.cdf = 50, std::strcpy(ss.comment, "old");  // replaced at start-up
+    testing::internal::CaptureStderr();
+    int r = load_info_files(ss);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), c.err);
+    EXPECT_EQ(r, c.saved ? 0 : 1) << c.err;
+    EXPECT_EQ(tables.monster_count,
+              c.saved ? 2 : 0);  // nothing stays loaded on failure
+    if (!c.saved) continue;
+    EXPECT_STREQ(ss.comment, " ");
+    ASSERT_EQ(save_settings("check", config), 0);
+    EXPECT_EQ(slurp("check"), c.saved);
+  }
+}
+
+TEST_F(InFolder, SaveAndExitQuestionsAndTheAtomicSave) {
+  screen.push_keys("xyY");  // other keys are ignored at the save question
+  EXPECT_EQ(ask_save_and_exit(ss), 1);
+  EXPECT_EQ(slurp("setup.hxi"), DEFAULTS);
+  // The save question is wiped before the exit question.
+  EXPECT_EQ(screen.line(25), " Do you want to exit the program? (y/n) : " +
+                                 std::string(38, ' '));
+  spit("setup.hxi", "old\n");
+  // "n" saves nothing and any key but "y" stays; Escape returns at once.
+  screen.push_keys("nq\x1by");
+  EXPECT_EQ(ask_save_and_exit(ss) + ask_save_and_exit(ss), 0);
+  EXPECT_EQ(screen.line(25).substr(0, 51),
+            " Do you want to save the current settings? (y/n) : ");
+  // A folder where the temporary file would go makes the save fail; the
+  // message waits for one key, then the menu comes back.
+  std::string tmp = "setup.hxi." + std::to_string(getpid()) + ".tmp";
+  ASSERT_EQ(mkdir(tmp.c_str(), 0755), 0);
+  screen.push_keys("ky");
+  EXPECT_EQ(ask_save_and_exit(ss), 0);
+  EXPECT_EQ(screen.line(25), " Cannot save current settings! Hit any key." +
+                                 std::string(37, ' '));
+  EXPECT_EQ(screen.keys_left(), 1u);
+  EXPECT_EQ(slurp("setup.hxi"), "old\n");
+  // A rename over a full folder fails and leaves no temporary file behind.
+  ASSERT_EQ(rmdir(tmp.c_str()) + mkdir("sub", 0755) + mkdir("sub/x", 0755), 0);
+  EXPECT_EQ(save_settings("sub", config), 1);
+  EXPECT_EQ(std::system("test \"$(ls -A | tr '\\n' ' ')\" = 'setup.hxi sub '"),
+            0);
+}

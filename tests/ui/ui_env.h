@@ -1,0 +1,41 @@
+// Fixture of the dialogues' tests: the engine's fixture with a screen held
+// in memory that keeps a picture at each key read.
+#pragma once
+
+#include <algorithm>
+
+#include "dialogs.h"
+#include "engine_env.h"
+#include "mem_screen.h"
+
+struct SnapScreen : MemScreen {
+  int read_key() override {
+    snaps.push_back(dump());
+    return MemScreen::read_key();
+  }
+  // Row r from column col, no trailing blanks, at the n-th key or now (n < 0).
+  std::string row(int n, int r, int col = 0) const {
+    std::string s = n < 0 ? line(r) : snaps.at(n).substr(r * 81, 80);
+    s.erase(s.find_last_not_of(' ') + 1);
+    return s.substr(std::min(s.size(), std::size_t(col)));
+  }
+  std::string rows(int first, int last, int col = 0) const {
+    std::string out;
+    for (int r = first; r <= last; ++r) out += row(-1, r, col) + "\n";
+    return out;
+  }
+  std::vector<std::string> snaps;
+};
+
+class UiEnv : public EngineEnv {
+ protected:
+  void SetUp() override {
+    EngineEnv::SetUp();
+    set_screen(&screen);
+  }
+  void TearDown() override {
+    set_screen(nullptr);
+    EngineEnv::TearDown();
+  }
+  SnapScreen screen;
+};
