@@ -16,9 +16,7 @@
 #include <string>
 
 #include "dice.h"
-#include "engine.h"
-#include "hoardex.h"
-#include "screen.h"
+#include "generation.h"
 #include "trtables.h"
 
 // ------------------------------------------------- counting heap allocation
@@ -57,15 +55,7 @@ void counted(F call) {
   g_counting.store(false, std::memory_order_relaxed);
 }
 
-// A screen that draws on its grid and never waits.
-class BenchScreen : public Screen {
- public:
-  void refresh() override {}
-  int read_key() override { return ' '; }
-};
-
-BenchScreen g_screen;
-all_dice g_dice;
+info_tables g_tables;  // one area
 
 // A private work folder with one area, made once.
 void prepare_folder() {
@@ -74,27 +64,20 @@ void prepare_folder() {
   static char folder[] = "/tmp/hxbench.XXXXXX";
   if (!mkdtemp(folder) || chdir(folder) != 0) std::abort();
   std::atexit([] { std::filesystem::remove_all(folder); });
-  set_screen(&g_screen);
-  Dice = &g_dice;
-  std::strcpy(script_name, "temp");
-  std::strcpy(output_name, "default");
-  std::strcpy(area[0].name, "Bench Hall");
-  area[0].other = 2;
-  area[0].coins = 4;
-  area[0].gemjj = 6;
-  area[0].milit = 8;
-  max_area = 1;
-  info.c_CDF = 30;
-  info.max_CDF = 60;
-  info.c_JewEL = 20;
+  std::strcpy(g_tables.areas[0].name, "Bench Hall");
+  g_tables.areas[0].other_bound = 2;
+  g_tables.areas[0].coins_bound = 4;
+  g_tables.areas[0].gems_bound = 6;
+  g_tables.areas[0].military_bound = 8;
+  g_tables.area_count = 1;
   ready = true;
 }
 
 void BM_roll_dice(benchmark::State &state) {
-  std::srand(1);
+  seed_dice(1);
   all_dice d;
   for (auto _ : state) {
-    counted([&] { roll_dice(&d); });
+    counted([&] { roll_dice(d); });
     benchmark::DoNotOptimize(d);
   }
   state.counters["allocations"] =
@@ -112,8 +95,8 @@ const char *const CATEGORY_NAMES[] = {"",      "other", "coins", "gemjj",
 void BM_category(benchmark::State &state) {
   int code = static_cast<int>(state.range(0));
   static all_dice records[RECORDS];
-  std::srand(7);
-  for (all_dice &r : records) roll_dice(&r);
+  seed_dice(7);
+  for (all_dice &r : records) roll_dice(r);
   g_allocations = 0;
   int i = 0;
   for (auto _ : state) {
@@ -214,14 +197,17 @@ double floor_seconds(long bytes) {
 void BM_interpreter_100k(benchmark::State &state) {
   prepare_folder();
   write_script();
-  std::srand(3);
+  seed_dice(3);
   g_allocations = 0;
   long bytes = 0;
   double seconds = 0;
   for (auto _ : state) {
     std::remove("default.hxo");
     double start = cpu_seconds();
-    counted([] { run_script_con(18); });
+    // Headless: the report is only appended. It is kept from run to run,
+    // as a caller generating many reports would keep it.
+    static text_report report;
+    counted([] { interpret_file(SCRIPT_PATH, "default", g_tables, report); });
     seconds += cpu_seconds() - start;
     state.PauseTiming();
     bytes = report_bytes();

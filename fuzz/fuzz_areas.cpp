@@ -8,7 +8,7 @@
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
   fuzz::enter_work_dir();
-  default_settings();
+  default_settings(config);
   return 0;
 }
 
@@ -17,20 +17,21 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (!f) return 0;
   char err[256];
   std::memset(err, 0, sizeof err);
-  int bad = load_areas(f, "area.hxi", err, sizeof err);
+  int bad = load_areas(f, "area.hxi", tables, err, sizeof err);
   std::fclose(f);
   if (bad) {
-    fuzz::check(max_area == 0, "a refused file leaves no area");
+    fuzz::check(tables.area_count == 0, "a refused file leaves no area");
     fuzz::check(err[0] != '\0', "a refused file is described");
-    for (const area_type &a : area)
+    for (const area_record &a : tables.areas)
       fuzz::check(a.name[0] == '\0', "a refused file leaves no name");
     return 0;
   }
-  fuzz::check(max_area >= 1 && max_area <= MAX_AREAS, "count 1-32");
-  for (int i = 0; i < max_area; ++i) {
-    fuzz::check(strnlen(area[i].name, NAME_SIZE) < NAME_SIZE,
+  fuzz::check(tables.area_count >= 1 && tables.area_count <= MAX_AREAS,
+              "count 1-32");
+  for (int i = 0; i < tables.area_count; ++i) {
+    fuzz::check(strnlen(tables.areas[i].name, NAME_SIZE) < NAME_SIZE,
                 "name terminated");
-    fuzz::check(!std::memchr(area[i].name, '_', NAME_SIZE),
+    fuzz::check(!std::memchr(tables.areas[i].name, '_', NAME_SIZE),
                 "no underscore in a name");
   }
 
@@ -38,8 +39,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   // current lair.
   MemScreen screen;
   set_screen(&screen);
-  info.c_area = 0;
-  fuzz::check(sel_area() == 0, "Escape keeps the current lair");
+  config.lair_index = 0;
+  fuzz::check(select_area(ss) == 0, "Escape keeps the current lair");
   set_screen(nullptr);
   return 0;
 }

@@ -108,47 +108,47 @@ void run_dialogue(int which, uint8_t param) {
     }
     case 3: {
       int old = 1 + param % 99;
-      int got = set_CDF(old, 1 + param % 2);
+      int got = ask_cdf(old, param % 2 ? cdf_kind::group : cdf_kind::creature);
       fuzz::check((got >= 1 && got <= 99) || got == old, "CDF result");
       break;
     }
     case 4: {
-      info.c_JewEL = param % 81;
-      int got = set_c_JewEL();
+      config.jeweler_el = param % 81;
+      int got = ask_jeweler_el(config.jeweler_el);
       fuzz::check(got >= 0 && got <= 80, "jeweler EL result");
       break;
     }
     case 5:
-      info.c_mon = sel_monster();
+      config.monster_index = select_monster(ss);
       break;
     case 6:
-      info.c_area = sel_area();
+      config.lair_index = select_area(ss);
       break;
     case 7:
-      set_mon_spec();
+      ask_special_scores(ss);
       break;
     case 8:
-      enter_comm();
-      fuzz::check(valid_text(pos_txt, TEXT_SIZE), "position characters");
-      fuzz::check(valid_text(comm_txt, TEXT_SIZE), "comment characters");
+      enter_comments(ss);
+      fuzz::check(valid_text(ss.position, TEXT_SIZE), "position characters");
+      fuzz::check(valid_text(ss.comment, TEXT_SIZE), "comment characters");
       break;
     case 9: {
-      int got = set_out_name();
+      int got = ask_output_name(config);
       fuzz::check(got == 0 || got == 1, "output name result");
       break;
     }
     case 10:
       remove_outputs();
-      main_menu();
+      main_menu(ss);
       break;
     case 11: {
       remove_outputs();
-      int got = manual_select();
+      int got = manual_generation(ss);
       fuzz::check(got == 0 || got == 1, "manual generation result");
       break;
     }
     default: {
-      int got = exit_and_save();
+      int got = ask_save_and_exit(ss);
       fuzz::check(got == 0 || got == 1, "exit question result");
       break;
     }
@@ -160,17 +160,16 @@ void run_dialogue(int which, uint8_t param) {
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
   fuzz::enter_work_dir();
   fuzz::load_sample_tables();
-  Dice = new all_dice;
   return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (size < 2) return 0;
-  default_settings();
-  std::strcpy(pos_txt, " ");
-  std::strcpy(comm_txt, " ");
-  info.c_mon = data[1] % max_mon;
-  info.c_area = data[1] % max_area;
+  default_settings(config);
+  std::strcpy(ss.position, " ");
+  std::strcpy(ss.comment, " ");
+  config.monster_index = data[1] % tables.monster_count;
+  config.lair_index = data[1] % tables.area_count;
 
   MemScreen screen(decode_keys(data + 2, size - 2));
   set_screen(&screen);

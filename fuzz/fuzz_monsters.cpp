@@ -14,9 +14,9 @@ bool has_char(const char *s, std::size_t n, char c) {
 
 void check_table() {
   for (int i = 0; i < MAX_MONSTERS; ++i) {
-    const monster_type &m = monster[i];
-    if (i >= max_mon) {
-      fuzz::check(m.port_txt == nullptr && m.name[0] == '\0',
+    const monster_record &m = tables.monsters[i];
+    if (i >= tables.monster_count) {
+      fuzz::check(m.portable_text == nullptr && m.name[0] == '\0',
                   "slots past the count stay empty");
       continue;
     }
@@ -25,17 +25,17 @@ void check_table() {
     fuzz::check(!has_char(m.name, NAME_SIZE, '_'), "no underscore in a name");
     fuzz::check(!has_char(m.group, GROUP_SIZE, '_'),
                 "no underscore in a group");
-    fuzz::check(m.num_of_trss >= 0 && m.num_of_trss <= 999,
+    fuzz::check(m.lair_items >= 0 && m.lair_items <= 999,
                 "lair item count 0-999");
-    if (!(m.spec_code & 0x2)) {
-      fuzz::check(m.port_txt == nullptr && m.port_code == 0,
+    if (!(m.special_code & 0x2)) {
+      fuzz::check(m.portable_text == nullptr && m.portable_code == 0,
                   "portable fields only with 0x2");
       continue;
     }
-    fuzz::check(m.port_txt != nullptr, "a portable text with 0x2");
-    std::size_t n = std::strlen(m.port_txt);
-    fuzz::check(n <= PORT_TXT_MAX, "portable text at most 255 characters");
-    fuzz::check(!std::strpbrk(m.port_txt, "_|]"),
+    fuzz::check(m.portable_text != nullptr, "a portable text with 0x2");
+    std::size_t n = std::strlen(m.portable_text);
+    fuzz::check(n <= PORTABLE_TEXT_MAX, "portable text at most 255 characters");
+    fuzz::check(!std::strpbrk(m.portable_text, "_|]"),
                 "portable text translated and safe for a script");
   }
 }
@@ -44,7 +44,7 @@ void check_table() {
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
   fuzz::enter_work_dir();
-  default_settings();
+  default_settings(config);
   return 0;
 }
 
@@ -53,27 +53,29 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (!f) return 0;
   char err[256];
   std::memset(err, 0, sizeof err);
-  int bad = load_monsters(f, "monster.hxi", err, sizeof err);
+  int bad = load_monsters(f, "monster.hxi", tables, err, sizeof err);
   std::fclose(f);
   if (bad) {
-    fuzz::check(max_mon == 0, "a refused file leaves no monster");
+    fuzz::check(tables.monster_count == 0, "a refused file leaves no monster");
     fuzz::check(err[0] != '\0' && strnlen(err, sizeof err) < sizeof err,
                 "a refused file is described");
     check_table();
     return 0;
   }
-  fuzz::check(max_mon >= 1 && max_mon <= MAX_MONSTERS, "count 1-90");
+  fuzz::check(tables.monster_count >= 1 && tables.monster_count <= MAX_MONSTERS,
+              "count 1-90");
   check_table();
 
   // Draw what the program draws from the table: every page of the monster
   // list and every label.
   MemScreen screen;
   set_screen(&screen);
-  for (int page = 0; page * 36 < max_mon; ++page) mon_page(page);
+  for (int page = 0; page * 36 < tables.monster_count; ++page)
+    show_monster_page(tables, page);
   char label[GROUP_SIZE + NAME_SIZE + 2];
-  for (int i = 0; i < max_mon; ++i)
-    monster_label(monster[i], label, sizeof label);
+  for (int i = 0; i < tables.monster_count; ++i)
+    monster_label(tables.monsters[i], label, sizeof label);
   set_screen(nullptr);
-  free_monsters();
+  free_monsters(tables);
   return 0;
 }

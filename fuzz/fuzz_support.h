@@ -10,9 +10,15 @@
 #include <filesystem>
 #include <string>
 
-#include "hoardex.h"
-#include "infofiles.h"
-#include "screen.h"
+#include "dialogs.h"
+#include "dice.h"
+#include "info_files.h"
+#include "mem_screen.h"
+
+// What the dialogues work on, for the whole run of a target.
+inline session ss;
+inline info_tables &tables = ss.tables;
+inline settings &config = ss.config;
 
 namespace fuzz {
 
@@ -45,14 +51,14 @@ inline void load_sample_tables() {
   char err[256];
   std::string dir = HOARDEX_DATA_DIR;
   FILE *f = std::fopen((dir + "/monster.hxi").c_str(), "r");
-  if (!f || load_monsters(f, "monster.hxi", err, sizeof err) != 0)
+  if (!f || load_monsters(f, "monster.hxi", tables, err, sizeof err) != 0)
     fail("the sample monster file does not load");
   std::fclose(f);
   f = std::fopen((dir + "/area.hxi").c_str(), "r");
-  if (!f || load_areas(f, "area.hxi", err, sizeof err) != 0)
+  if (!f || load_areas(f, "area.hxi", tables, err, sizeof err) != 0)
     fail("the sample area file does not load");
   std::fclose(f);
-  default_settings();
+  default_settings(config);
 }
 
 // An open stream over the input bytes (an empty input reads as an empty
@@ -62,33 +68,37 @@ inline FILE *open_bytes(const uint8_t *data, size_t size) {
   return fmemopen(const_cast<uint8_t *>(data), size, "r");
 }
 
-// The characters the output-name field accepts.
+// The characters an output name may hold, spelled out independently of the
+// program so a change to its alphabet is caught.
 inline bool name_char(char c) {
   return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
          (c >= '0' && c <= '9') || c == '{' || c == '}' || c == '_';
 }
 
 inline bool valid_output_name() {
-  std::size_t n = strnlen(output_name, FILE_NAME_SIZE);
+  std::size_t n = strnlen(config.output_name, FILE_NAME_SIZE);
   if (n == 0 || n >= FILE_NAME_SIZE) return false;
   for (std::size_t i = 0; i < n; ++i)
-    if (!name_char(output_name[i])) return false;
+    if (!name_char(config.output_name[i])) return false;
   return true;
 }
 
 // The ranges the settings screens keep, and indexes inside the tables.
 inline void check_settings() {
-  check(info.c_mon >= 0 && info.c_mon < max_mon, "monster index in table");
-  check(info.c_area >= 0 && info.c_area < max_area, "area index in table");
-  check(info.c_CDF >= 1 && info.c_CDF <= 99, "CDF 1-99");
-  check(info.max_CDF >= 1 && info.max_CDF <= 99, "group CDF 1-99");
-  check(info.c_JewEL >= 0 && info.c_JewEL <= 80, "jeweler EL 0-80");
-  check(info.c_mon_Stat >= 0 && info.c_mon_Stat <= 10, "Station 0-10");
-  check(info.c_mon_MEL >= 0 && info.c_mon_MEL <= 50, "MEL 0-50");
-  check(info.c_mon_CEL >= 0 && info.c_mon_CEL <= 50, "CEL 0-50");
-  check(info.gd_day >= 1 && info.gd_day <= 99, "game day 1-99");
-  check(info.gd_month >= 1 && info.gd_month <= 99, "game month 1-99");
-  check(info.gd_year >= 1 && info.gd_year <= 9999, "game year 1-9999");
+  check(
+      config.monster_index >= 0 && config.monster_index < tables.monster_count,
+      "monster index in table");
+  check(config.lair_index >= 0 && config.lair_index < tables.area_count,
+        "area index in table");
+  check(config.cdf >= 1 && config.cdf <= 99, "CDF 1-99");
+  check(config.group_cdf >= 1 && config.group_cdf <= 99, "group CDF 1-99");
+  check(config.jeweler_el >= 0 && config.jeweler_el <= 80, "jeweler EL 0-80");
+  check(config.station >= 0 && config.station <= 10, "Station 0-10");
+  check(config.mel >= 0 && config.mel <= 50, "MEL 0-50");
+  check(config.cel >= 0 && config.cel <= 50, "CEL 0-50");
+  check(config.game_day >= 1 && config.game_day <= 99, "game day 1-99");
+  check(config.game_month >= 1 && config.game_month <= 99, "game month 1-99");
+  check(config.game_year >= 1 && config.game_year <= 9999, "game year 1-9999");
   check(valid_output_name(), "output name of 1-8 allowed characters");
 }
 

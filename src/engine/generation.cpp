@@ -122,18 +122,24 @@ int open_output(const char *name) {
 
 generation_status interpret_to_output(FILE *script, int output_fd,
                                       const info_tables &tables,
-                                      report_sink &sink) {
-  text_report report;
-  both_sinks both(report, sink);
+                                      text_report &report,
+                                      report_sink *viewer) {
+  report.clear();
   all_dice dice{};
-  interpret_script(script, tables, dice, both);
+  if (viewer) {
+    both_sinks both(report, *viewer);
+    interpret_script(script, tables, dice, both);
+  } else {
+    interpret_script(script, tables, dice, report);
+  }
   return append_report(output_fd, report.text())
              ? generation_status::done
              : generation_status::output_write_failed;
 }
 
 generation_status interpret_file(const char *path, const char *output_name,
-                                 const info_tables &tables, report_sink &sink) {
+                                 const info_tables &tables, text_report &report,
+                                 report_sink *viewer) {
   FILE *script = std::fopen(path, "r");
   if (!script) return generation_status::script_read_failed;
   int fd = open_output(output_name);
@@ -141,7 +147,8 @@ generation_status interpret_file(const char *path, const char *output_name,
     std::fclose(script);
     return generation_status::output_write_failed;
   }
-  generation_status status = interpret_to_output(script, fd, tables, sink);
+  generation_status status =
+      interpret_to_output(script, fd, tables, report, viewer);
   std::fclose(script);
   return status;
 }

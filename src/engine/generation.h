@@ -57,13 +57,17 @@ generation_status write_automatic_script_file(const char *path,
 // Opens the output file `name`.hxo for appending; -1 when it cannot be.
 int open_output(const char *name);
 
-// Interprets the open script, appends its report to the open output file
-// (closed afterwards) and sends the report to `sink` as it is read.
+// Interprets the open script into `report`, whose text is then appended to
+// the open output file (closed afterwards); every part of the report also
+// goes to `viewer` when one is given, as it is read. The report is emptied
+// first, so one kept from run to run keeps its storage.
 generation_status interpret_to_output(FILE *script, int output_fd,
                                       const info_tables &tables,
-                                      report_sink &sink);
+                                      text_report &report,
+                                      report_sink *viewer = nullptr);
 
 // Opens the script at `path` and the output file `output_name`.hxo, then
 // interprets as interpret_to_output does.
 generation_status interpret_file(const char *path, const char *output_name,
-                                 const info_tables &tables, report_sink &sink);
+                                 const info_tables &tables, text_report &report,
+                                 report_sink *viewer = nullptr);

@@ -19,8 +19,9 @@ void generation_failed(const char *message) {
 
 void show_generation(const session &ss, const char *script_path) {
   report_pager pager(REPORT_PAGE_LINES);
-  generation_status status =
-      interpret_file(script_path, ss.config.output_name, ss.tables, pager);
+  text_report report;
+  generation_status status = interpret_file(script_path, ss.config.output_name,
+                                            ss.tables, report, &pager);
   if (status != generation_status::done) {
     generation_failed(status_message(status));
     return;
