@@ -55,8 +55,8 @@ int num_field(const num_rules &r, int start_col, long long *value) {
     int key = s.read_key();
     if (key >= '0' && key <= '9') {
       if (key == '0') {
-        bool ok = r.zero == ZERO_ALWAYS || *value != 0 ||
-                  (r.zero == ZERO_AT_START && wherex() == start_col);
+        bool ok = r.zero == zero_rule::always || *value != 0 ||
+                  (r.zero == zero_rule::at_start && wherex() == start_col);
         if (!ok) continue;
       }
       if (*value >= r.digit_below) continue;
@@ -88,7 +88,7 @@ int num_field(const num_rules &r, int start_col, long long *value) {
 }
 
 int in_int(int min, int max) {
-  num_rules r{ZERO_AT_START, max, min, max, true, true, 0};
+  num_rules r{zero_rule::at_start, max, min, max, true, true, 0};
   long long value = 0;
   return num_field(r, wherex(), &value);
 }

@@ -9,10 +9,10 @@ constexpr int FIELD_EMPTY = -2;   // Enter on an empty field
 constexpr int FIELD_PASSED = -3;  // the caller's own key (rules.pass_key)
 
 // When the digit "0" is accepted.
-enum zero_rule {
-  ZERO_AT_START,     // when the value is not 0, or nothing is typed yet
-  ZERO_AFTER_DIGIT,  // only when the value is not 0
-  ZERO_ALWAYS,
+enum class zero_rule {
+  at_start,     // when the value is not 0, or nothing is typed yet
+  after_digit,  // only when the value is not 0
+  always,
 };
 
 struct num_rules {

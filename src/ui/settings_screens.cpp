@@ -18,7 +18,7 @@ constexpr int PAGE_ROWS = 18;  // rows 5 to 22
 // FIELD_PASSED for pass_key with *value kept.
 int list_field(int count, int current, int pass_key, int start_col,
                long long *value) {
-  num_rules r{ZERO_AFTER_DIGIT, 10, 1, count, false, false, pass_key};
+  num_rules r{zero_rule::after_digit, 10, 1, count, false, false, pass_key};
   int got = num_field(r, start_col, value);
   if (got == FIELD_PASSED) return FIELD_PASSED;
   if (got == FIELD_ESCAPE) return current;
@@ -121,7 +121,7 @@ int ask_cdf(int current, cdf_kind kind) {
   prompt(kind == cdf_kind::creature
              ? "Enter the monster CDF : "
              : "Enter the maximum CDF for the group of monsters : ");
-  num_rules r{ZERO_AFTER_DIGIT, 10, 1, 99, false, false, 0};
+  num_rules r{zero_rule::after_digit, 10, 1, 99, false, false, 0};
   long long value = 0;
   int got = num_field(r, wherex(), &value);
   return got == FIELD_ESCAPE ? current : got;
@@ -129,7 +129,7 @@ int ask_cdf(int current, cdf_kind kind) {
 
 int ask_jeweler_el(int current) {
   prompt("Enter the EL of the jeweler or 0 if unknown (0-80) : ");
-  num_rules r{ZERO_ALWAYS, 10, 0, 80, false, false, 0};
+  num_rules r{zero_rule::always, 10, 0, 80, false, false, 0};
   long long value = 0;
   int got = num_field(r, wherex(), &value);
   return got == FIELD_ESCAPE ? current : got;
