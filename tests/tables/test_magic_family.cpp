@@ -1,6 +1,6 @@
 // Manufactured magic item families: the EL cap, power rows reading a list, the
 // ounces of potions, total immunity and negation, named and special items.
-#include "support/table_tests.h"
+#include "table_tests.h"
 #include "tr_magic.h"
 
 // clang-format off

@@ -1,6 +1,6 @@
 // Books, scrolls and maps: table ends, exceptional quality raising the row,
 // coded scrolls, treasure scrolls with their accurate map, map accuracy.
-#include "support/table_tests.h"
+#include "table_tests.h"
 
 // clang-format off
 // Book kind `kind` (books up to 4), scroll kind `scroll` (scrolls up to 7, then

@@ -1,6 +1,6 @@
 // Clothing, cloth, instruments and other items: cloth price rows, exceptional
 // texts and multipliers (the plain items: see the main table in test_other).
-#include "support/table_tests.h"
+#include "table_tests.h"
 
 // clang-format off
 TEST(OtherCloth, PriceRowsLengthsAndExceptionalItems) {

@@ -1,6 +1,6 @@
 // The longest magical military item word for word; walks over every row of the
 // military and magic tables and what they reach, the other dice at their ends.
-#include "support/table_tests.h"
+#include "table_tests.h"
 
 using category = int (*)(all_dice_ptr);
 

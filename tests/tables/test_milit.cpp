@@ -1,6 +1,6 @@
 // Military treasure: main-table rows and counts, the keyword-forced counts,
 // sub-table ends, the supplies' goods, non-human races and armor adjustments.
-#include "support/table_tests.h"
+#include "table_tests.h"
 #include "tr_milit.h"
 
 // clang-format off

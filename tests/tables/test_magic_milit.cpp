@@ -1,6 +1,6 @@
 // Magical military items: modifiers deciding the item and its powers, the power
 // rows, several powers on shifted rows, the keyword-forced weapon, the EL cap.
-#include "support/table_tests.h"
+#include "table_tests.h"
 #include "tr_magic.h"
 
 // No modifier, power row 17 (Protection), MEL 7 with EL 9 (capped to 4), Law,

@@ -1,6 +1,6 @@
 // Natural magic items: list ends, unusual names, the ounces of plants, the
 // pounds of the three metals sold by weight, and the choice of list.
-#include "support/table_tests.h"
+#include "table_tests.h"
 #include "tr_magic.h"
 
 // clang-format off

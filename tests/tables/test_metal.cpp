@@ -1,6 +1,6 @@
 // Fine metal: the ends and unit changes of the metal rows, every form with
 // the value dice it reads, the jeweler's EL and the valueless other metal.
-#include "support/table_tests.h"
+#include "table_tests.h"
 #include "tr_metal.h"
 
 static std::string metal(int el, metal_dice d) {

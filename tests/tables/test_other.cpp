@@ -1,6 +1,6 @@
 // Other treasure: the main table and its exceptional re-rolls, statues, the
 // size and size-to-value tables, and the single line break.
-#include "support/table_tests.h"
+#include "table_tests.h"
 
 // clang-format off
 TEST(OtherExceptional, SizeRowsTextsAndValueMultipliers) {

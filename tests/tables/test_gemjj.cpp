@@ -1,6 +1,6 @@
 // Gems, jewels and jewelry: the kind, size, look, stone and value tables, star
 // stones, the rounding of the factor and the valueless stones.
-#include "support/table_tests.h"
+#include "table_tests.h"
 #include "tr_gemjj.h"
 
 static std::string gem(int kind, int size, int el, int app, int clar, int name,

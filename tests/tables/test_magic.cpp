@@ -1,6 +1,6 @@
 // Magic category entry: the main magic table, the line breaking of magic
 // texts and the ends of the six power lists.
-#include "support/table_tests.h"
+#include "table_tests.h"
 #include "tr_magic.h"
 
 // clang-format off

@@ -1,6 +1,6 @@
 // Household goods: simple goods, ordinary and exceptional; containers and
 // kegs with their capacity, contents, fill and magic contents.
-#include "support/table_tests.h"
+#include "table_tests.h"
 
 // clang-format off
 // Value roll 7, capacity row 30 (2 or 5 quarts), beer, fill 8; the magic rolls
