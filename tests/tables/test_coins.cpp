@@ -15,9 +15,9 @@ TEST(Coins, AmountRowsAtBothEnds) {
                          {80, 57},   {81, 114},   {100, 114}, {101, 171},
                          {115, 171}, {116, 570},  {125, 570}, {126, 800},
                          {130, 800}, {131, 2600}, {199, 2600}};
-  for (auto [roll, n] : rows) EXPECT_EQ(coins_num(&d, roll - 1), n) << roll;
-  EXPECT_EQ(coins_num(&d, INT_MAX), 2600);
-  EXPECT_EQ(coins_num(&d, INT_MIN), 7);
+  for (auto [roll, n] : rows) EXPECT_EQ(coins_number(&d, roll - 1), n) << roll;
+  EXPECT_EQ(coins_number(&d, INT_MAX), 2600);
+  EXPECT_EQ(coins_number(&d, INT_MIN), 7);
 }
 
 TEST(Coins, KindByStationOrByCdf) {

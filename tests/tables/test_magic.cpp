@@ -8,13 +8,13 @@ TEST(MagicLists, EndsOutsideValuesAndExactRows) {
   const struct { void (*list)(int); int value; const char *text; } cases[] = {
       // Exact-value lists append nothing outside their range; 0 is an exact
       // immunity row inside the storm row; the other lists' low ends are open.
-      {magic_align, 1, ""}, {magic_align, 2, "Other Forces"}, {magic_align, 12, "Sidh Elder"}, {magic_align, 13, ""},
-      {magic_cure, 1, ""}, {magic_cure, 2, "Insanity"}, {magic_cure, 12, "(Two of the List, roll manually)"}, {magic_cure, 13, ""},
-      {magic_curse, 0, ""}, {magic_curse, 1, "Emotional "}, {magic_curse, 3, "Mental "}, {magic_curse, 4, ""},
-      {magic_immunity, -1, "Storm Powers"}, {magic_immunity, 0, "Two Powers, roll manually"}, {magic_immunity, 1, "Storm Powers"},
-      {magic_immunity, 5, "Storm Powers"}, {magic_immunity, 6, "Fire Powers"}, {magic_immunity, 99, "Other Powers"}, {magic_immunity, 100, "Total Immunity, roll manually"},
-      {magic_detect, -7, "Gold"}, {magic_detect, 10, "Gold"}, {magic_detect, 11, "Copper"}, {magic_detect, 96, "Altar"}, {magic_detect, 97, "Other"},
-      {magic_dedic, 0, "Slay a Creature"}, {magic_dedic, 16, "Protect Law"}, {magic_dedic, 99, "Slay Balance Forces"}, {magic_dedic, 100, "Slay Other"},
+      {magic_alignment_list, 1, ""}, {magic_alignment_list, 2, "Other Forces"}, {magic_alignment_list, 12, "Sidh Elder"}, {magic_alignment_list, 13, ""},
+      {magic_cure_list, 1, ""}, {magic_cure_list, 2, "Insanity"}, {magic_cure_list, 12, "(Two of the List, roll manually)"}, {magic_cure_list, 13, ""},
+      {magic_curse_list, 0, ""}, {magic_curse_list, 1, "Emotional "}, {magic_curse_list, 3, "Mental "}, {magic_curse_list, 4, ""},
+      {magic_immunity_list, -1, "Storm Powers"}, {magic_immunity_list, 0, "Two Powers, roll manually"}, {magic_immunity_list, 1, "Storm Powers"},
+      {magic_immunity_list, 5, "Storm Powers"}, {magic_immunity_list, 6, "Fire Powers"}, {magic_immunity_list, 99, "Other Powers"}, {magic_immunity_list, 100, "Total Immunity, roll manually"},
+      {magic_detection_list, -7, "Gold"}, {magic_detection_list, 10, "Gold"}, {magic_detection_list, 11, "Copper"}, {magic_detection_list, 96, "Altar"}, {magic_detection_list, 97, "Other"},
+      {magic_dedication_list, 0, "Slay a Creature"}, {magic_dedication_list, 16, "Protect Law"}, {magic_dedication_list, 99, "Slay Balance Forces"}, {magic_dedication_list, 100, "Slay Other"},
   };
   for (const auto &c : cases) EXPECT_EQ(text_of([&] { c.list(c.value); }), c.text) << c.value;
 }
@@ -63,7 +63,7 @@ TEST(MagicBreakLines, BreaksAtTheLastBlankAtOrBefore79_159_239) {
   for (const auto &c : cases) {
     trs_clear();
     trs_append(c.in.c_str());
-    EXPECT_EQ(magic_breaklines(), c.lines) << c.in.size();
+    EXPECT_EQ(magic_break_lines(), c.lines) << c.in.size();
     EXPECT_EQ(std::string(con_trs_txt), c.out) << c.in.size();
   }
 }

@@ -20,18 +20,18 @@ TEST(MagicFamily, ElCapPowerRowsContainerContentsAndTotalImmunity) {
   // cap (half the MEL rounded up) is written back into the record.
   const struct { void (*family)(all_dice_ptr); int subtype; const char *power; int immunity = 42, total_imm = 50, message = 0, mel = 5, el = 2, capped = 2; } cases[] = {
       {magic_aepp,  35, "Luck", 42, 50, 0, 3, 9, 2}, {magic_aepp, 35, "Luck", 42, 50, 0, 2, 10, 1}, {magic_aepp, 35, "Luck", 42, 50, 0, 7, 10, 4},
-      {magic_aepp,  35, "Luck", 42, 50, 0, 7, 4, 4}, {magic_jtsw, 86, "Ward Pact", 42, 50, 0, 7, 3, 3}, {magic_other, 100, "Other Power", 42, 50, 0, 12, 10, 6},
+      {magic_aepp,  35, "Luck", 42, 50, 0, 7, 4, 4}, {magic_jewel_talisman_wand_staff, 86, "Ward Pact", 42, 50, 0, 7, 3, 3}, {magic_other_treasure, 100, "Other Power", 42, 50, 0, 12, 10, 6},
       {magic_aepp,   1, "Cure Disease and Plague"},       {magic_aepp,  21, "Immunity to Telepathic Powers"},
       {magic_aepp,  80, "Repel or Banish Sidh Elder"},    {magic_aepp,  96, "Physical Curse"},
       {magic_aepp,  97, "Detection of Poison"},           {magic_aepp,  61, "Attribute Effect", 42, 1, 1},
-      {magic_jtsw,   1, "Cure Disease and Plague"},       {magic_jtsw,  45, "Repel or Banish Sidh Elder"},
-      {magic_jtsw,  51, "Detection of Poison"},           {magic_jtsw,  66, "Physical Curse"},
-      {magic_jtsw,  76, "Negation of Telepathic Powers"},
-      {magic_jtsw,  87, "Magic Power, alignment Sidh Elder"}, {magic_jtsw, 99, "Family Spell, alignment Sidh Elder"},
-      {magic_other,  1, "Detection of Poison"},           {magic_other,  6, "Cure Disease and Plague"},
-      {magic_other, 88, "Repel or Banish Sidh Elder"},    {magic_other, 93, "Physical Curse"},
+      {magic_jewel_talisman_wand_staff,   1, "Cure Disease and Plague"},       {magic_jewel_talisman_wand_staff,  45, "Repel or Banish Sidh Elder"},
+      {magic_jewel_talisman_wand_staff,  51, "Detection of Poison"},           {magic_jewel_talisman_wand_staff,  66, "Physical Curse"},
+      {magic_jewel_talisman_wand_staff,  76, "Negation of Telepathic Powers"},
+      {magic_jewel_talisman_wand_staff,  87, "Magic Power, alignment Sidh Elder"}, {magic_jewel_talisman_wand_staff, 99, "Family Spell, alignment Sidh Elder"},
+      {magic_other_treasure,  1, "Detection of Poison"},           {magic_other_treasure,  6, "Cure Disease and Plague"},
+      {magic_other_treasure, 88, "Repel or Banish Sidh Elder"},    {magic_other_treasure, 93, "Physical Curse"},
       {magic_aepp,  30, "Total Immunity to Storm Powers", 100, 2}, {magic_aepp, 30, "Total Immunity to Other Powers", 100, 100},
-      {magic_jtsw,  76, "Total Negation of Two Powers, roll manually", 100, 1}, {magic_jtsw, 82, "Negation of Other Powers", 99, 1},
+      {magic_jewel_talisman_wand_staff,  76, "Total Negation of Two Powers, roll manually", 100, 1}, {magic_jewel_talisman_wand_staff, 82, "Negation of Other Powers", 99, 1},
   };
   for (const auto &c : cases) {
     all_dice d = family_dice(c.subtype);

@@ -48,7 +48,7 @@ TEST(Milit, RowsCountsSubTablesSuppliesAndRaces) {
   };
   for (const auto &c : cases) EXPECT_EQ(milit_line(c.maintype, c.found, c.sub_type, c.race, c.kind), c.text) << c.maintype << " " << c.sub_type;
   const struct { int found; const char *text; } counts[] = {{-1, "1 "}, {4, "1 "}, {5, "2 "}, {7, "2 "}, {10, "4 "}, {11, "5 "}};
-  for (const auto &c : counts) EXPECT_EQ(text_of([&] { milit_NF(c.found); }), c.text) << c.found;
+  for (const auto &c : counts) EXPECT_EQ(text_of([&] { milit_count(c.found); }), c.text) << c.found;
   // "ONE_ONLY": every row counts one.
   for (int maintype = 1; maintype <= 100; ++maintype) EXPECT_EQ(milit_line(maintype, 1, 40).substr(0, 2), "1 ") << maintype;
 }

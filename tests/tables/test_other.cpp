@@ -12,15 +12,15 @@ TEST(OtherExceptional, SizeRowsTextsAndValueMultipliers) {
   };
   for (const auto &c : cases) {
     char t_txt[EXC_TXT_SIZE] = "stale";
-    float size = other_exsize(c.smla, c.roll, t_txt);
+    float size = other_exceptional_size(c.smla, c.roll, t_txt);
     EXPECT_STREQ(t_txt, c.text) << c.smla << " " << c.roll;
     EXPECT_FLOAT_EQ(size, c.size) << c.smla << " " << c.roll;
-    EXPECT_FLOAT_EQ(other_exstoval(size), c.val) << c.smla << " " << c.roll;
+    EXPECT_FLOAT_EQ(other_size_value(size), c.val) << c.smla << " " << c.roll;
   }
   // However a multiplier was produced, its decimal value decides; 1.0 is worth 1.0.
-  EXPECT_FLOAT_EQ(other_exstoval(static_cast<float>(1.2)), 1.0f);
-  EXPECT_FLOAT_EQ(other_exstoval(1.0f * 1.2f), 1.0f);
-  EXPECT_FLOAT_EQ(other_exstoval(1.0f), 1.0f);
+  EXPECT_FLOAT_EQ(other_size_value(static_cast<float>(1.2)), 1.0f);
+  EXPECT_FLOAT_EQ(other_size_value(1.0f * 1.2f), 1.0f);
+  EXPECT_FLOAT_EQ(other_size_value(1.0f), 1.0f);
 }
 
 TEST(OtherMain, MainTableRowsAndExceptionalReRolls) {
@@ -70,7 +70,7 @@ TEST(OtherLineBreak, BreaksOnceAtLastBlankUpToColumn79) {
   for (const auto &c : cases) {
     trs_clear();
     trs_append(c.text.c_str());
-    EXPECT_EQ(other_linebreak(), c.lines) << c.text;
+    EXPECT_EQ(other_break_line(), c.lines) << c.text;
     EXPECT_EQ(std::string(con_trs_txt), c.broken);
   }
 }

@@ -33,7 +33,7 @@ TEST(HouseholdGoods, ValueTextsCapacityContentsFillAndExceptionalItems) {
       {text_of([] { other_fur(20, 10, 0); }), "Fur Robe, 50 CC"},
       {text_of([] { other_fur(12, 7, quality(9)); }), "Fur, exceptionally good Coat, 24 SC"},
       {text_of([] { other_fur(10, 2, sized(10, 91)); }), "Fur, exceptionally small -50%, 8 CC"},
-      {text_of([] { other_finecov(2, 6, sized(3, 100)); }), "Fine covering or Tapestry, exceptionally large +100%, 4' x 12', 360.0 CC"},  // 5 * 1.5 * 4 * 12
+      {text_of([] { other_fine_covering(2, 6, sized(3, 100)); }), "Fine covering or Tapestry, exceptionally large +100%, 4' x 12', 360.0 CC"},  // 5 * 1.5 * 4 * 12
       {text_of([] { other_glass(9, 5, 0); }), "Small Glass Item, 1.0 CC"},
       {text_of([] { other_glass(10, 10, 0); }), "Large Crystal Item, 15.0 SC"},
       {text_of([] { other_glass(10, 6, quality(6)); }), "Medium Crystal Item, exceptionally good, 18.0 SC"},
