@@ -19,7 +19,7 @@ struct amount_row {
 };
 
 // clang-format off
-constexpr amount_row AMOUNTS[] = {
+constexpr amount_row amount_rows[] = {
   {5,   1,   &coins_dice::d6_2_num,  nullptr},
   {15,  1,   &coins_dice::d10_2_num, nullptr},
   {30,  1,   &coins_dice::d10_2_num, &coins_dice::d10_num},
@@ -33,14 +33,9 @@ constexpr amount_row AMOUNTS[] = {
 };
 // clang-format on
 
-struct kind_row {
-  int hi;
-  const char *kind;
-};
-
 // By the kind roll: the creature's CDF / 5 plus a d10.
 // clang-format off
-constexpr kind_row KINDS_BY_ROLL[] = {
+constexpr text_row kind_by_roll_rows[] = {
   {3,  "Brass Bits"},
   {7,  "Copper Coins"},
   {9,  "Silver Coins"},
@@ -48,7 +43,7 @@ constexpr kind_row KINDS_BY_ROLL[] = {
 };
 
 // By the monster's Station.
-constexpr kind_row KINDS_BY_STATION[] = {
+constexpr text_row kind_by_station_rows[] = {
   {1, "Brass Bits"},
   {2, "Copper Coins"},
   {4, "Silver Coins"},
@@ -65,28 +60,28 @@ void copy_kind(char *kind, const char *text) {
 
 }  // namespace
 
-int coins_num(all_dice_ptr dice, int t_maxCDF) {
+int coins_number(all_dice_ptr dice, int max_cdf) {
   // A CDF far out of range cannot overflow the amount roll.
-  long long roll = static_cast<long long>(t_maxCDF) + dice->coins.d100_amount;
+  long long roll = static_cast<long long>(max_cdf) + dice->coins.d100_amount;
   if (roll > INT_MAX) roll = INT_MAX;
   if (roll < INT_MIN) roll = INT_MIN;
-  const amount_row &r = table_row(AMOUNTS, static_cast<int>(roll));
-  int dice_sum = dice->coins.*r.first;
-  if (r.second) dice_sum += dice->coins.*r.second;
-  return r.mult * dice_sum;
+  const amount_row &row = table_row(amount_rows, static_cast<int>(roll));
+  int dice_sum = dice->coins.*row.first;
+  if (row.second) dice_sum += dice->coins.*row.second;
+  return row.mult * dice_sum;
 }
 
-void coins_type(char *kind, int r_kind) {
-  copy_kind(kind, table_row(KINDS_BY_ROLL, r_kind).kind);
+void coins_kind(char *kind, int kind_roll) {
+  copy_kind(kind, table_row(kind_by_roll_rows, kind_roll).text);
 }
 
-int coins_main(int t_CDF, int t_maxCDF, int t_mon_Stat, all_dice_ptr dice) {
+int coins_main(int cdf, int max_cdf, int station, all_dice_ptr dice) {
   char kind[COINS_KIND_SIZE];
-  if (t_mon_Stat != NO_STATION)
-    copy_kind(kind, table_row(KINDS_BY_STATION, t_mon_Stat).kind);
+  if (station != NO_STATION)
+    copy_kind(kind, table_row(kind_by_station_rows, station).text);
   else
-    coins_type(kind, t_CDF / 5 + dice->coins.d10_kind);
+    coins_kind(kind, cdf / 5 + dice->coins.d10_kind);
   trs_clear();
-  trs_appendf("%d %s\n", coins_num(dice, t_maxCDF), kind);
+  trs_appendf("%d %s\n", coins_number(dice, max_cdf), kind);
   return 1;
 }

@@ -96,12 +96,8 @@ constexpr value_row value_rows[] = {
     {176, {20.0f, 40.0f, 100.0f, 200.0f}},  // 176 or more
 };
 
-struct column_row {
-  int hi;
-  int col;
-};
-
-constexpr column_row column_rows[] = {
+// Column of the value table, by the d100 of the value.
+constexpr number_row column_rows[] = {
     { 50, 0},
     { 75, 1},
     { 90, 2},
@@ -111,25 +107,25 @@ constexpr column_row column_rows[] = {
 
 }  // namespace
 
-void gemjj_type(int kind) { trs_append(table_row(kind_rows, kind).text); }
+void gemjj_kind(int kind) { trs_append(table_row(kind_rows, kind).text); }
 
-int gemjj_size(int kind, int t_JewEL, int size) {
+int gemjj_size(int kind, int jeweler_el, int size) {
   const size_row &row = table_row(size_rows, size);
   trs_append(row.text);
   int factor = row.base[table_row(kind_rows, kind).col];
   // A gem's worth does not depend on who cuts it; a jewel's or jewelry's does.
-  if (kind != 1) factor += t_JewEL / 10;
+  if (kind != 1) factor += jeweler_el / 10;
   return factor;
 }
 
-int gemjj_app(int r_app) {
-  const look_row &row = table_row(look_rows, r_app);
+int gemjj_appearance(int roll) {
+  const look_row &row = table_row(look_rows, roll);
   trs_append(row.app);
   return row.mod;
 }
 
-int gemjj_clar(int r_clar) {
-  const look_row &row = table_row(look_rows, r_clar);
+int gemjj_clarity(int roll) {
+  const look_row &row = table_row(look_rows, roll);
   trs_append(row.clar);
   return row.mod;
 }
@@ -140,10 +136,10 @@ int gemjj_star(int star) {
   return 2;
 }
 
-float gemjj_name(int r_name, int r_star) {
-  const stone_row &row = table_row(stone_rows, r_name);
+float gemjj_stone(int roll, int star_roll) {
+  const stone_row &row = table_row(stone_rows, roll);
   float mult = row.mult;
-  if (row.star) mult = mult + static_cast<float>(gemjj_star(r_star));
+  if (row.star) mult = mult + static_cast<float>(gemjj_star(star_roll));
   trs_append(row.name);
   return mult;
 }
@@ -153,20 +149,20 @@ void gemjj_value(int factor, int roll) {
     trs_append(", valueless");
     return;
   }
-  float per_point =
-      table_row(value_rows, factor).per_point[table_row(column_rows, roll).col];
+  float per_point = table_row(value_rows, factor)
+                        .per_point[table_row(column_rows, roll).number];
   float value = static_cast<float>(factor) * per_point;
   trs_appendf(", %.1f SC", value);
 }
 
-int gemjj_main(int t_JewEL, all_dice_ptr dice) {
+int gemjj_main(int jeweler_el, all_dice_ptr dice) {
   const gemjj_dice &d = dice->gemjj;
   trs_clear();
-  gemjj_type(d.d3star_kind);
-  int factor = gemjj_size(d.d3star_kind, t_JewEL, d.d10_size);
-  factor += gemjj_app(d.d10_appearance);
-  factor += gemjj_clar(d.d10_clarity);
-  float mult = gemjj_name(d.d100_name, d.d10_starform);
+  gemjj_kind(d.d3star_kind);
+  int factor = gemjj_size(d.d3star_kind, jeweler_el, d.d10_size);
+  factor += gemjj_appearance(d.d10_appearance);
+  factor += gemjj_clarity(d.d10_clarity);
+  float mult = gemjj_stone(d.d100_name, d.d10_starform);
   // The product is a whole number or a half; the 0.6 carries a half up.
   factor = static_cast<int>(static_cast<double>(mult) * factor + 0.6);
   gemjj_value(factor, d.d100_value);

@@ -3,16 +3,16 @@
 #pragma once
 
 // Appends the kind text: 1 gem, 2 jewel, 3 jewelry.
-void gemjj_type(int kind);
+void gemjj_kind(int kind);
 // Appends the size text; returns the base value factor of the kind and size,
 // raised by the jeweler's EL / 10 for a jewel or jewelry.
-int gemjj_size(int kind, int t_JewEL, int size);
+int gemjj_size(int kind, int jeweler_el, int size);
 // Append the appearance or clarity text; return its modifier.
-int gemjj_app(int r_app);
-int gemjj_clar(int r_clar);
+int gemjj_appearance(int roll);
+int gemjj_clarity(int roll);
 // Appends the stone (with "Star " before a star stone); returns its
 // multiplier.
-float gemjj_name(int r_name, int r_star);
+float gemjj_stone(int roll, int star_roll);
 // Appends "Star " and returns 2 when star is 1; otherwise appends nothing and
 // returns 0.
 int gemjj_star(int star);

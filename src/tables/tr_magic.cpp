@@ -10,12 +10,15 @@
 
 namespace {
 
-struct text_row {
-  int hi;
-  const char *text;
+enum class magic_family {
+  potion_powder_amulet,
+  natural,
+  jewel_talisman_wand_staff,
+  named,
+  other_treasure,
+  military,
+  special
 };
-
-enum class magic_family { aepp, nmi, jtsw, named, other, milit, special };
 
 struct main_row {
   int hi;
@@ -25,22 +28,22 @@ struct main_row {
 
 // clang-format off
 constexpr main_row main_rows[] = {
-  { 25, "Potion of ",            magic_family::aepp    },
-  { 35, "Powder of ",            magic_family::aepp    },
-  { 44, "Natural Magic Item : ", magic_family::nmi     },
-  { 49, "Jeweled Item of ",      magic_family::jtsw    },
-  { 50, "Named Item : ",         magic_family::named   },
-  { 55, "Other Treasure of ",    magic_family::other   },
-  { 66, "Amulet of ",            magic_family::aepp    },
-  { 75, "Talisman of ",          magic_family::jtsw    },
-  { 90, "Magical ",              magic_family::milit   },
-  { 96, "Wand of ",              magic_family::jtsw    },
-  { 99, "Staff of ",             magic_family::jtsw    },
+  { 25, "Potion of ",            magic_family::potion_powder_amulet     },
+  { 35, "Powder of ",            magic_family::potion_powder_amulet     },
+  { 44, "Natural Magic Item : ", magic_family::natural                  },
+  { 49, "Jeweled Item of ",      magic_family::jewel_talisman_wand_staff },
+  { 50, "Named Item : ",         magic_family::named                    },
+  { 55, "Other Treasure of ",    magic_family::other_treasure           },
+  { 66, "Amulet of ",            magic_family::potion_powder_amulet     },
+  { 75, "Talisman of ",          magic_family::jewel_talisman_wand_staff },
+  { 90, "Magical ",              magic_family::military                 },
+  { 96, "Wand of ",              magic_family::jewel_talisman_wand_staff },
+  { 99, "Staff of ",             magic_family::jewel_talisman_wand_staff },
   // The special item's MEL and EL part follows its name directly.
-  {100, "Special Magic Item",    magic_family::special },
+  {100, "Special Magic Item",    magic_family::special                  },
 };
 
-constexpr text_row align_rows[] = {
+constexpr text_row alignment_rows[] = {
   { 2, "Other Forces"   },
   { 4, "Balance"        },
   { 6, "Elder"          },
@@ -105,7 +108,7 @@ constexpr text_row immunity_rows[] = {
   {100, "Total Immunity, roll manually" },
 };
 
-constexpr text_row detect_rows[] = {
+constexpr text_row detection_rows[] = {
   { 10, "Gold"                 },
   { 16, "Copper"               },
   { 21, "Iron"                 },
@@ -126,7 +129,7 @@ constexpr text_row detect_rows[] = {
   { 97, "Other"                },
 };
 
-constexpr text_row dedic_rows[] = {
+constexpr text_row dedication_rows[] = {
   { 15, "Slay a Creature"         },
   { 20, "Protect Law"             },
   { 25, "Protect the Elder"       },
@@ -155,7 +158,7 @@ void append_row(const text_row *row) {
 // Breaks the text at the last blank at or before index p: the blank gives way
 // to a line end and five blanks of indentation. A text without a blank there
 // (or shorter than p) is left as it is. Returns whether a break was made.
-bool magic_break_at(std::size_t p) {
+bool break_at(std::size_t p) {
   if (p >= trs_length()) return false;
   std::size_t at = p;
   while (con_trs_txt[at] != ' ') {
@@ -172,7 +175,7 @@ bool magic_break_at(std::size_t p) {
 
 }  // namespace
 
-int magic_breaklines() {
+int magic_break_lines() {
   // Highest position first: a break only changes the text from its blank on,
   // so the lower positions still index the text as it stood before.
   static constexpr std::size_t positions[] = {239, 159, 79};
@@ -181,38 +184,38 @@ int magic_breaklines() {
   int lines = 1;
   if (n == 0 || n > count) return lines;
   for (std::size_t k = count - n; k < count; ++k)
-    if (magic_break_at(positions[k])) ++lines;
+    if (break_at(positions[k])) ++lines;
   return lines;
 }
 
 int magic_main(all_dice_ptr dice) {
   trs_clear();
-  magic_tableone(dice);
+  magic_from_main_table(dice);
   trs_append("\n");
-  return magic_breaklines();
+  return magic_break_lines();
 }
 
-void magic_tableone(all_dice_ptr dice) {
+void magic_from_main_table(all_dice_ptr dice) {
   const main_row &row = table_row(main_rows, dice->magic.d100_maintype);
   trs_append(row.prefix);
   switch (row.family) {
-    case magic_family::aepp:
+    case magic_family::potion_powder_amulet:
       magic_aepp(dice);
       break;
-    case magic_family::nmi:
+    case magic_family::natural:
       magic_NMI(dice);
       break;
-    case magic_family::jtsw:
-      magic_jtsw(dice);
+    case magic_family::jewel_talisman_wand_staff:
+      magic_jewel_talisman_wand_staff(dice);
       break;
     case magic_family::named:
       magic_named(dice->magic.d100_subtype, dice->magic.d6_2_MEL,
                   dice->magic.d10_EL, dice->magic.d100_named_sub);
       break;
-    case magic_family::other:
-      magic_other(dice);
+    case magic_family::other_treasure:
+      magic_other_treasure(dice);
       break;
-    case magic_family::milit:
+    case magic_family::military:
       magic_milit(dice);
       break;
     case magic_family::special:
@@ -221,24 +224,26 @@ void magic_tableone(all_dice_ptr dice) {
   }
 }
 
-void magic_align(int r_align) {
-  append_row(table_row_in(align_rows, r_align, 2, 12));
+void magic_alignment_list(int roll) {
+  append_row(table_row_in(alignment_rows, roll, 2, 12));
 }
 
-void magic_cure(int r_cure) {
-  append_row(table_row_in(cure_rows, r_cure, 2, 12));
+void magic_cure_list(int roll) {
+  append_row(table_row_in(cure_rows, roll, 2, 12));
 }
 
-void magic_curse(int r_curse) {
-  append_row(table_row_in(curse_rows, r_curse, 1, 3));
+void magic_curse_list(int roll) {
+  append_row(table_row_in(curse_rows, roll, 1, 3));
 }
 
-void magic_immunity(int r_imm) {
-  trs_append(table_row(immunity_rows, r_imm).text);
+void magic_immunity_list(int roll) {
+  trs_append(table_row(immunity_rows, roll).text);
 }
 
-void magic_detect(int r_detect) {
-  trs_append(table_row(detect_rows, r_detect).text);
+void magic_detection_list(int roll) {
+  trs_append(table_row(detection_rows, roll).text);
 }
 
-void magic_dedic(int r_ded) { trs_append(table_row(dedic_rows, r_ded).text); }
+void magic_dedication_list(int roll) {
+  trs_append(table_row(dedication_rows, roll).text);
+}

@@ -4,18 +4,41 @@
 
 #include "trtables.h"
 
-void magic_tableone(all_dice_ptr dice);
+void magic_from_main_table(all_dice_ptr dice);
 // Breaks the text in con_trs_txt into screen lines near every 80th character
 // and returns the number of lines.
-int magic_breaklines();
+int magic_break_lines();
 
-// Power lists: each appends one text.
-void magic_align(int r_align);
-void magic_cure(int r_cure);
-void magic_immunity(int r_imm);
-void magic_curse(int r_curse);
-void magic_detect(int r_detect);
-void magic_dedic(int r_ded);
+// Power lists: each appends the entry of its list for a roll.
+void magic_alignment_list(int roll);
+void magic_cure_list(int roll);
+void magic_immunity_list(int roll);
+void magic_curse_list(int roll);
+void magic_detection_list(int roll);
+void magic_dedication_list(int roll);
+
+// What follows a power's text: nothing, or an entry of the power lists.
+enum class power_entry {
+  none,
+  cure,
+  alignment,
+  detection,
+  immunity,  // "Immunity to " or "Total Immunity to " and the list
+  negation,  // "Negation of " or "Total Negation of " and the list
+  curse,
+  dedication,
+  intelligent  // the alignment, ", dedicated to " and the dedication
+};
+
+// A power of a manufactured item: its text and the entry that follows it.
+struct power_row {
+  int hi;
+  const char *text;
+  power_entry entry;
+};
+
+// Appends a power row's text and the entry that follows it.
+void magic_power(const power_row &row, all_dice_ptr dice);
 
 // Steps shared by the manufactured item families.
 // EL cap: magic.d10_EL becomes at most (magic.d6_2_MEL + 1) / 2.
@@ -31,12 +54,16 @@ void magic_immunity_entry(all_dice_ptr dice, const char *total_word,
 void magic_curse_entry(all_dice_ptr dice);
 
 // Item families.
-void magic_jtsw(all_dice_ptr dice);
-void magic_other(all_dice_ptr dice);
-void magic_named(int r_magic, int r_MEL, int r_EL, int r_extra);
-void magic_special(int r_MEL, int r_EL);
+void magic_jewel_talisman_wand_staff(all_dice_ptr dice);
+void magic_other_treasure(all_dice_ptr dice);
+// Named item: the item row, the MEL and EL dice and the weapon or armor row.
+void magic_named(int item_roll, int mel_roll, int el_roll, int piece_roll);
+// Special item: its MEL and EL part from the MEL and EL dice.
+void magic_special(int mel_roll, int el_roll);
 
 // Natural magic items.
-void magic_NMI_plant(int r_magic, int r_d10, int message);
-void magic_NMI_animal(int r_magic);
-void magic_NMI_metal(int r_magic, int r_d2star);
+// A plant, with its ounces unless it is a container's content.
+void magic_natural_plant(int roll, int ounces, int message);
+void magic_natural_animal(int roll);
+// A metal or stone, with its pounds where it is sold by weight.
+void magic_natural_metal(int roll, int pounds);

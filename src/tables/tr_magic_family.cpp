@@ -7,65 +7,56 @@
 
 namespace {
 
-// What follows a power's text: nothing, or an entry from a power list.
-enum class power_list { none, cure, align, detect, immunity, negation, curse };
-
-struct power_row {
-  int hi;
-  const char *text;
-  power_list list;
-};
-
 // clang-format off
-constexpr power_row aepp_rows[] = {
-  { 20, "Cure ",            power_list::cure     },
-  { 30, "",                 power_list::immunity },
-  { 34, "Communicate",      power_list::none     },
-  { 35, "Luck",             power_list::none     },
-  { 45, "Protection",       power_list::none     },
-  { 50, "Mana Sensing",     power_list::none     },
-  { 55, "Mana Reading",     power_list::none     },
-  { 60, "Mana Resistance",  power_list::none     },
-  { 75, "Attribute Effect", power_list::none     },
-  { 80, "Repel or Banish ", power_list::align    },
-  { 83, "Attraction",       power_list::none     },
-  { 90, "Influence",        power_list::none     },
-  { 95, "Wealth",           power_list::none     },
-  { 96, "",                 power_list::curse    },
-  {100, "Detection of ",    power_list::detect   },
+constexpr power_row potion_powder_amulet_rows[] = {
+  { 20, "Cure ",            power_entry::cure      },
+  { 30, "",                 power_entry::immunity  },
+  { 34, "Communicate",      power_entry::none      },
+  { 35, "Luck",             power_entry::none      },
+  { 45, "Protection",       power_entry::none      },
+  { 50, "Mana Sensing",     power_entry::none      },
+  { 55, "Mana Reading",     power_entry::none      },
+  { 60, "Mana Resistance",  power_entry::none      },
+  { 75, "Attribute Effect", power_entry::none      },
+  { 80, "Repel or Banish ", power_entry::alignment },
+  { 83, "Attraction",       power_entry::none      },
+  { 90, "Influence",        power_entry::none      },
+  { 95, "Wealth",           power_entry::none      },
+  { 96, "",                 power_entry::curse     },
+  {100, "Detection of ",    power_entry::detection },
 };
 
-constexpr power_row jtsw_rows[] = {
-  {  5, "Cure ",                    power_list::cure     },
-  { 11, "Communicate",              power_list::none     },
-  { 18, "Protection",               power_list::none     },
-  { 22, "Mana Resistance",          power_list::none     },
-  { 29, "Alignment Tie to ",        power_list::align    },
-  { 40, "Attribute Effect",         power_list::none     },
-  { 45, "Repel or Banish ",         power_list::align    },
-  { 50, "Special Attribute",        power_list::none     },
-  { 57, "Detection of ",            power_list::detect   },
-  { 65, "Creature Tie",             power_list::none     },
-  { 66, "",                         power_list::curse    },
-  { 75, "Summoning",                power_list::none     },
-  { 82, "",                         power_list::negation },
-  { 85, "Familiar",                 power_list::none     },
-  { 86, "Ward Pact",                power_list::none     },
-  { 98, "Magic Power, alignment ",  power_list::align    },
-  {100, "Family Spell, alignment ", power_list::align    },
+constexpr power_row jewel_talisman_wand_staff_rows[] = {
+  {  5, "Cure ",                    power_entry::cure      },
+  { 11, "Communicate",              power_entry::none      },
+  { 18, "Protection",               power_entry::none      },
+  { 22, "Mana Resistance",          power_entry::none      },
+  { 29, "Alignment Tie to ",        power_entry::alignment },
+  { 40, "Attribute Effect",         power_entry::none      },
+  { 45, "Repel or Banish ",         power_entry::alignment },
+  { 50, "Special Attribute",        power_entry::none      },
+  { 57, "Detection of ",            power_entry::detection },
+  { 65, "Creature Tie",             power_entry::none      },
+  { 66, "",                         power_entry::curse     },
+  { 75, "Summoning",                power_entry::none      },
+  { 82, "",                         power_entry::negation  },
+  { 85, "Familiar",                 power_entry::none      },
+  { 86, "Ward Pact",                power_entry::none      },
+  { 98, "Magic Power, alignment ",  power_entry::alignment },
+  {100, "Family Spell, alignment ", power_entry::alignment },
 };
 
-constexpr power_row other_rows[] = {
-  {  5, "Detection of ",    power_list::detect },
-  { 15, "Cure ",            power_list::cure   },
-  { 30, "Communicate",      power_list::none   },
-  { 55, "Protection",       power_list::none   },
-  { 65, "Attribute Effect", power_list::none   },
-  { 80, "Enhanced",         power_list::none   },
-  { 88, "Repel or Banish ", power_list::align  },
-  { 92, "Influence",        power_list::none   },
-  { 93, "",                 power_list::curse  },
-  {100, "Other Power",      power_list::none   },
+constexpr power_row other_treasure_rows[] = {
+  {  5, "Detection of ",    power_entry::detection },
+  { 15, "Cure ",            power_entry::cure      },
+  { 30, "Communicate",      power_entry::none      },
+  { 55, "Protection",       power_entry::none      },
+  { 65, "Attribute Effect", power_entry::none      },
+  { 80, "Enhanced",         power_entry::none      },
+  { 88, "Repel or Banish ", power_entry::alignment },
+  { 92, "Influence",        power_entry::none      },
+  { 93, "",                 power_entry::curse     },
+  {100, "Other Power",      power_entry::none      },
 };
 
 // Named items: the item kind, and for weapons and armor the piece.
@@ -75,11 +66,6 @@ struct named_row {
   int hi;
   const char *text;
   named_list list;
-};
-
-struct text_row {
-  int hi;
-  const char *text;
 };
 
 constexpr named_row named_rows[] = {
@@ -115,37 +101,45 @@ constexpr text_row named_armor_rows[] = {
 };
 // clang-format on
 
-// Appends a power row's text and the list entry that follows it.
-void append_power(const power_row &row, all_dice_ptr dice) {
-  trs_append(row.text);
-  switch (row.list) {
-    case power_list::none:
-      break;
-    case power_list::cure:
-      magic_cure(dice->magic.d6_2_cure);
-      break;
-    case power_list::align:
-      magic_align(dice->magic.d6_2_alignment);
-      break;
-    case power_list::detect:
-      magic_detect(dice->magic.d100_detection);
-      break;
-    case power_list::immunity:
-      magic_immunity_entry(dice, "Total Immunity to ", "Immunity to ");
-      break;
-    case power_list::negation:
-      magic_immunity_entry(dice, "Total Negation of ", "Negation of ");
-      break;
-    case power_list::curse:
-      magic_curse_entry(dice);
-      break;
-  }
-}
-
 // Half a MEL, rounded up: the highest EL an item of that MEL may have.
 int el_limit(int mel) { return (mel + 1) / 2; }
 
 }  // namespace
+
+void magic_power(const power_row &row, all_dice_ptr dice) {
+  const magic_dice &m = dice->magic;
+  trs_append(row.text);
+  switch (row.entry) {
+    case power_entry::none:
+      break;
+    case power_entry::cure:
+      magic_cure_list(m.d6_2_cure);
+      break;
+    case power_entry::alignment:
+      magic_alignment_list(m.d6_2_alignment);
+      break;
+    case power_entry::detection:
+      magic_detection_list(m.d100_detection);
+      break;
+    case power_entry::immunity:
+      magic_immunity_entry(dice, "Total Immunity to ", "Immunity to ");
+      break;
+    case power_entry::negation:
+      magic_immunity_entry(dice, "Total Negation of ", "Negation of ");
+      break;
+    case power_entry::curse:
+      magic_curse_entry(dice);
+      break;
+    case power_entry::dedication:
+      magic_dedication_list(m.d100_dedication);
+      break;
+    case power_entry::intelligent:
+      magic_alignment_list(m.d6_2_alignment);
+      trs_append(", dedicated to ");
+      magic_dedication_list(m.d100_dedication);
+      break;
+  }
+}
 
 void magic_el_cap(all_dice_ptr dice) {
   const int limit = el_limit(dice->magic.d6_2_MEL);
@@ -158,64 +152,67 @@ void magic_immunity_entry(all_dice_ptr dice, const char *total_word,
                           const char *plain_word) {
   if (dice->magic.d100_immunity == 100) {
     trs_append(total_word);
-    magic_immunity(dice->magic.d100_total_imm - 1);
+    magic_immunity_list(dice->magic.d100_total_imm - 1);
   } else {
     trs_append(plain_word);
-    magic_immunity(dice->magic.d100_immunity);
+    magic_immunity_list(dice->magic.d100_immunity);
   }
 }
 
 void magic_curse_entry(all_dice_ptr dice) {
-  magic_curse(dice->magic.d3star_curse);
+  magic_curse_list(dice->magic.d3star_curse);
   trs_append("Curse");
 }
 
 void magic_aepp(all_dice_ptr dice) {
   magic_el_cap(dice);
-  append_power(table_row(aepp_rows, dice->magic.d100_subtype), dice);
+  magic_power(table_row(potion_powder_amulet_rows, dice->magic.d100_subtype),
+              dice);
   magic_mel_el(dice->magic.d6_2_MEL, dice->magic.d10_EL);
   // A container's content leaves the amount to the container's own text.
   if (dice->message == 0)
     trs_appendf(", %d ounces", dice->magic.d10_2_potion_amount);
 }
 
-void magic_jtsw(all_dice_ptr dice) {
+void magic_jewel_talisman_wand_staff(all_dice_ptr dice) {
   magic_el_cap(dice);
-  append_power(table_row(jtsw_rows, dice->magic.d100_subtype), dice);
+  magic_power(
+      table_row(jewel_talisman_wand_staff_rows, dice->magic.d100_subtype),
+      dice);
   magic_mel_el(dice->magic.d6_2_MEL, dice->magic.d10_EL);
 }
 
-void magic_other(all_dice_ptr dice) {
+void magic_other_treasure(all_dice_ptr dice) {
   magic_el_cap(dice);
-  append_power(table_row(other_rows, dice->magic.d100_subtype), dice);
+  magic_power(table_row(other_treasure_rows, dice->magic.d100_subtype), dice);
   magic_mel_el(dice->magic.d6_2_MEL, dice->magic.d10_EL);
 }
 
-void magic_named(int r_magic, int r_MEL, int r_EL, int r_extra) {
-  int mel = 2 * r_MEL;
+void magic_named(int item_roll, int mel_roll, int el_roll, int piece_roll) {
+  int mel = 2 * mel_roll;
   if (mel <= 7) mel = 8;
-  int el = r_EL + 3;
+  int el = el_roll + 3;
   if (el_limit(mel) < el) el = el_limit(mel);
 
-  const named_row &row = table_row(named_rows, r_magic);
+  const named_row &row = table_row(named_rows, item_roll);
   trs_append(row.text);
   switch (row.list) {
     case named_list::none:
       break;
     case named_list::weapon:
-      trs_append(table_row(named_weapon_rows, r_extra).text);
+      trs_append(table_row(named_weapon_rows, piece_roll).text);
       break;
     case named_list::armor:
-      trs_append(table_row(named_armor_rows, r_extra).text);
+      trs_append(table_row(named_armor_rows, piece_roll).text);
       break;
   }
   magic_mel_el(mel, el);
 }
 
-void magic_special(int r_MEL, int r_EL) {
-  int mel = 2 * r_MEL;
+void magic_special(int mel_roll, int el_roll) {
+  int mel = 2 * mel_roll;
   if (mel <= 10) mel = 11;
-  int el = r_EL + 3;
+  int el = el_roll + 3;
   if (el_limit(mel) < el) el = el_limit(mel);
   if (el <= 5) el = 6;
   magic_mel_el(mel, el);

@@ -17,65 +17,31 @@ constexpr int ONE_POWER_MAX = 97;
 constexpr int SEVERAL_POWERS_SHIFT = 5;
 constexpr int MAX_POWERS = 3;
 
-// What follows a power's text: nothing, or a list or entry of the power lists.
-enum class power_tail {
-  none,
-  immunity,
-  alignment,
-  curse,
-  dedication,
-  intelligent
-};
-
 // clang-format off
 // Powers, by row (d100_subtype, or a d100_other_3_n minus 5).
-struct power_row { int hi; const char *text; power_tail tail; };
 constexpr power_row power_rows[] = {
-    {10, "",                        power_tail::immunity},
-    {16, "Communicate",             power_tail::none},
-    {30, "Protection",              power_tail::none},
-    {35, "Mana Sensing",            power_tail::none},
-    {42, "Mana Resistance",         power_tail::none},
-    {48, "Alignment Tie to ",       power_tail::alignment},
-    {65, "Attribute Effect",        power_tail::none},
-    {70, "Special Attribute",       power_tail::none},
-    {72, "Special Ban",             power_tail::none},
-    {73, "Knowledge",               power_tail::none},
-    {74, "",                        power_tail::curse},
-    {80, "Creature Tie",            power_tail::none},
-    {90, "Magic Power, alignment ", power_tail::alignment},
-    {94, "Dedication to ",          power_tail::dedication},
-    {96, "Other Power",             power_tail::none},
-    {97, "Intelligent, alignment ", power_tail::intelligent},
+    {10, "",                        power_entry::immunity},
+    {16, "Communicate",             power_entry::none},
+    {30, "Protection",              power_entry::none},
+    {35, "Mana Sensing",            power_entry::none},
+    {42, "Mana Resistance",         power_entry::none},
+    {48, "Alignment Tie to ",       power_entry::alignment},
+    {65, "Attribute Effect",        power_entry::none},
+    {70, "Special Attribute",       power_entry::none},
+    {72, "Special Ban",             power_entry::none},
+    {73, "Knowledge",               power_entry::none},
+    {74, "",                        power_entry::curse},
+    {80, "Creature Tie",            power_entry::none},
+    {90, "Magic Power, alignment ", power_entry::alignment},
+    {94, "Dedication to ",          power_entry::dedication},
+    {96, "Other Power",             power_entry::none},
+    {97, "Intelligent, alignment ", power_entry::intelligent},
 };
 // clang-format on
 
 void append_power(all_dice_ptr dice, int row) {
-  const magic_dice &m = dice->magic;
-  const power_row &power = table_row(power_rows, row);
   trs_append(", ");
-  trs_append(power.text);
-  switch (power.tail) {
-    case power_tail::none:
-      break;
-    case power_tail::immunity:
-      magic_immunity_entry(dice, "Total Immunity to ", "Immunity to ");
-      break;
-    case power_tail::alignment:
-      magic_align(m.d6_2_alignment);
-      break;
-    case power_tail::curse:
-      magic_curse_entry(dice);
-      break;
-    case power_tail::dedication:
-      magic_dedic(m.d100_dedication);
-      break;
-    case power_tail::intelligent:
-      magic_align(m.d6_2_alignment);
-      trs_append(", dedicated to ");
-      magic_dedic(m.d100_dedication);
-      break;
-  }
+  magic_power(table_row(power_rows, row), dice);
 }
 
 }  // namespace

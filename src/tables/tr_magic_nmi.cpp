@@ -6,12 +6,7 @@
 
 namespace {
 
-struct text_row {
-  int hi;
-  const char *text;
-};
-
-struct metal_row {
+struct weighed_row {
   int hi;
   const char *text;
   bool weighed;  // the weight in pounds follows the name
@@ -114,7 +109,7 @@ constexpr text_row animal_rows[] = {
   {100, "Wolf Skin"             },
 };
 
-constexpr metal_row metal_rows[] = {
+constexpr weighed_row metal_rows[] = {
   {  5, "Agate",         false },
   {  9, "Amethyst",      false },
   { 12, "Antimony",      true  },
@@ -163,36 +158,36 @@ void magic_NMI(all_dice_ptr dice) {
   const magic_dice &m = dice->magic;
   switch (m.d3star_NMI_type) {
     case 1:
-      magic_NMI_plant(m.d100_subtype, m.d10_2_NMI_amount, dice->message);
+      magic_natural_plant(m.d100_subtype, m.d10_2_NMI_amount, dice->message);
       break;
     case 2:
-      magic_NMI_animal(m.d100_subtype);
+      magic_natural_animal(m.d100_subtype);
       break;
     case 3:
-      magic_NMI_metal(m.d100_subtype, m.d2star_NMI_amount);
+      magic_natural_metal(m.d100_subtype, m.d2star_NMI_amount);
       break;
     default:
       break;
   }
 }
 
-void magic_NMI_plant(int r_magic, int r_d10, int message) {
-  if (const text_row *row = table_row_in(plant_rows, r_magic, 1, 100))
+void magic_natural_plant(int roll, int ounces, int message) {
+  if (const text_row *row = table_row_in(plant_rows, roll, 1, 100))
     trs_append(row->text);
   // A container's content leaves the amount to the container's own text.
-  if (message == 0) trs_appendf(", %d ounces", r_d10);
+  if (message == 0) trs_appendf(", %d ounces", ounces);
 }
 
-void magic_NMI_animal(int r_magic) {
-  if (const text_row *row = table_row_in(animal_rows, r_magic, 1, 100))
+void magic_natural_animal(int roll) {
+  if (const text_row *row = table_row_in(animal_rows, roll, 1, 100))
     trs_append(row->text);
 }
 
-void magic_NMI_metal(int r_magic, int r_d2star) {
+void magic_natural_metal(int roll, int pounds) {
   int weight = 0;
-  if (const metal_row *row = table_row_in(metal_rows, r_magic, 1, 100)) {
+  if (const weighed_row *row = table_row_in(metal_rows, roll, 1, 100)) {
     trs_append(row->text);
-    if (row->weighed) weight = r_d2star;
+    if (row->weighed) weight = pounds;
   }
   if (weight != 0) trs_appendf(", %d pound(s)", weight);
 }

@@ -54,33 +54,31 @@ constexpr form_row form_rows[] = {
 
 }  // namespace
 
-int metal_kind(int r_roll, char *kind) {
-  const metal_row &row = table_row(metal_rows, r_roll);
+int metal_name(int roll, char *unit) {
+  const metal_row &row = table_row(metal_rows, roll);
   trs_append(row.name);
-  std::snprintf(kind, METAL_UNIT_SIZE, "%s", row.unit);
+  std::snprintf(unit, METAL_UNIT_SIZE, "%s", row.unit);
   return row.mult;
 }
 
-int metal_type(int r_type, int d1, int d2, int d3, int d4, int d5, int d6,
-               int t_JewEL) {
-  const form_row &row = table_row(form_rows, r_type);
+int metal_form(const metal_dice &dice, int jeweler_el) {
+  const form_row &row = table_row(form_rows, dice.d10_type);
   trs_append(row.name);
-  const int d10s[] = {d1, d2, d3};
-  const int d6s[] = {d4, d5, d6};
+  const int d10s[] = {dice.d10_val1, dice.d10_val2, dice.d10_val3};
+  const int d6s[] = {dice.d6_val1, dice.d6_val2, dice.d6_val3};
   int d10_sum = 0;
   for (int i = 0; i < row.n10; ++i) d10_sum += d10s[i];
   int d6_sum = 0;
   for (int i = 0; i < row.n6; ++i) d6_sum += d6s[i];
-  return t_JewEL / 10 + row.times * d10_sum + d6_sum;
+  return jeweler_el / 10 + row.times * d10_sum + d6_sum;
 }
 
-int metal_main(int t_JewEL, all_dice_ptr dice) {
+int metal_main(int jeweler_el, all_dice_ptr dice) {
   const metal_dice &d = dice->metal;
   char unit[METAL_UNIT_SIZE];
   trs_clear();
-  int mult = metal_kind(d.d100_metal, unit);
-  int val = metal_type(d.d10_type, d.d10_val1, d.d10_val2, d.d10_val3,
-                       d.d6_val1, d.d6_val2, d.d6_val3, t_JewEL);
+  int mult = metal_name(d.d100_metal, unit);
+  int val = metal_form(d, jeweler_el);
   int factor = mult * val;
   if (d.d100_metal <= 99) trs_appendf(", %d %s", factor, unit);
   trs_append("\n");

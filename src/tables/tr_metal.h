@@ -2,13 +2,14 @@
 // line to con_trs_txt.
 #pragma once
 
+#include "trtables.h"
+
 // Room for the coin unit of a metal ("GC", "SC", "CC", "BB" or empty).
 constexpr int METAL_UNIT_SIZE = 5;
 
 // Appends the metal's name (ending with a blank), copies its coin unit into
-// kind (METAL_UNIT_SIZE characters) and returns its price multiplier.
-int metal_kind(int r_roll, char *kind);
+// unit (METAL_UNIT_SIZE characters) and returns its price multiplier.
+int metal_name(int roll, char *unit);
 // Appends the form's name and returns its value before the metal's
 // multiplier: the jeweler's EL / 10 plus the value dice the form names.
-int metal_type(int r_type, int d1, int d2, int d3, int d4, int d5, int d6,
-               int t_JewEL);
+int metal_form(const metal_dice &dice, int jeweler_el);

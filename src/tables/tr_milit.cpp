@@ -9,7 +9,7 @@
 namespace {
 
 // The kinds of military item, in the column order of the race rows below.
-enum class milit_item {
+enum class item_kind {
   weapon,
   armor,
   flag,
@@ -25,21 +25,20 @@ constexpr int RACE_KINDS = 7;  // weapon to animal gear
 
 // Main table, by milit.d100_maintype. The count argument is
 // milit.d10_NumberFound plus nf_add, or nf_add alone where uses_found is false.
-struct main_row { int hi; bool uses_found; int nf_add; milit_item item; };
+struct main_row { int hi; bool uses_found; int nf_add; item_kind item; };
 constexpr main_row main_rows[] = {
-    { 30, true,   2, milit_item::weapon},
-    { 50, true,   2, milit_item::armor},
-    { 55, true,  -1, milit_item::flag},
-    { 65, true,   0, milit_item::shelter},
-    { 70, true,   0, milit_item::misc},
-    { 75, true,   0, milit_item::uniform},
-    { 88, true,   0, milit_item::animal},
-    {100, false,  1, milit_item::non_human},  // always one piece
+    { 30, true,   2, item_kind::weapon},
+    { 50, true,   2, item_kind::armor},
+    { 55, true,  -1, item_kind::flag},
+    { 65, true,   0, item_kind::shelter},
+    { 70, true,   0, item_kind::misc},
+    { 75, true,   0, item_kind::uniform},
+    { 88, true,   0, item_kind::animal},
+    {100, false,  1, item_kind::non_human},  // always one piece
 };
 
 // Count from the count argument.
-struct count_row { int hi; int count; };
-constexpr count_row count_rows[] = {
+constexpr number_row count_rows[] = {
     { 4, 1},
     { 7, 2},
     { 9, 3},
@@ -47,51 +46,50 @@ constexpr count_row count_rows[] = {
     {11, 5},
 };
 
-// Weapons. The set rows fill their %d with the pieces of one set: the 2d6
-// number, or the 2d10 number for pellets.
+// Weapons. A set row is followed by the pieces of one set: the 2d6 number, or
+// the 2d10 number for pellets.
 enum class set_pieces { none, num6, num10 };
 struct weapon_row { int hi; const char *text; set_pieces pieces; };
 constexpr weapon_row weapon_rows[] = {
-    {  2, "Throwing Dagger(s)",                    set_pieces::none},
-    {  7, "Fighting Dagger(s)",                    set_pieces::none},
-    { 10, "Light Lance(s)",                        set_pieces::none},
-    { 18, "Sword(s)",                              set_pieces::none},
-    { 22, "Broadsword(s)",                         set_pieces::none},
-    { 24, "Bastard Sword(s)",                      set_pieces::none},
-    { 25, "Great Sword(s)",                        set_pieces::none},
-    { 28, "Throwing Axe(s)",                       set_pieces::none},
-    { 31, "Axe(s)",                                set_pieces::none},
-    { 32, "Battle Axe(s)",                         set_pieces::none},
-    { 35, "Mace(s)",                               set_pieces::none},
-    { 40, "Light Crossbow(s)",                     set_pieces::none},
-    { 43, "Heavy Crossbow(s)",                     set_pieces::none},
-    { 44, "Arbalest(s)",                           set_pieces::none},
-    { 45, "Repeating Crossbow(s)",                 set_pieces::none},
-    { 50, "Set(s) of Quarrels (%d each)",          set_pieces::num6},
-    { 52, "Handle Sling(s)",                       set_pieces::none},
-    { 60, "Set(s) of Arrows (%d each)",            set_pieces::num6},
-    { 62, "Set(s) of Darts (%d each)",             set_pieces::num6},
-    { 65, "Sling(s)",                              set_pieces::none},
-    { 66, "Heavy Lance(s)",                        set_pieces::none},
-    { 69, "Hammer(s)",                             set_pieces::none},
-    { 71, "Flail(s)",                              set_pieces::none},
-    { 72, "Club(s)",                               set_pieces::none},
-    { 74, "Halberd(s)",                            set_pieces::none},
-    { 78, "Pike(s)",                               set_pieces::none},
-    { 80, "Boar Spear(s)",                         set_pieces::none},
-    { 81, "War Staff(s)",                          set_pieces::none},
-    { 85, "Scimitar(s)",                           set_pieces::none},
-    { 87, "Tulwar(s)",                             set_pieces::none},
-    { 90, "Bow(s)",                                set_pieces::none},
-    { 92, "Longbow(s)",                            set_pieces::none},
-    { 93, "Composite Bow(s)",                      set_pieces::none},
-    { 94, "Set(s) of Pellets (%d each)",           set_pieces::num10},
-    { 97, "Set(s) of Sling Projectiles (%d each)", set_pieces::num6},
-    { 98, "Other Weapon",                          set_pieces::none},
+    {  2, "Throwing Dagger(s)",           set_pieces::none},
+    {  7, "Fighting Dagger(s)",           set_pieces::none},
+    { 10, "Light Lance(s)",               set_pieces::none},
+    { 18, "Sword(s)",                     set_pieces::none},
+    { 22, "Broadsword(s)",                set_pieces::none},
+    { 24, "Bastard Sword(s)",             set_pieces::none},
+    { 25, "Great Sword(s)",               set_pieces::none},
+    { 28, "Throwing Axe(s)",              set_pieces::none},
+    { 31, "Axe(s)",                       set_pieces::none},
+    { 32, "Battle Axe(s)",                set_pieces::none},
+    { 35, "Mace(s)",                      set_pieces::none},
+    { 40, "Light Crossbow(s)",            set_pieces::none},
+    { 43, "Heavy Crossbow(s)",            set_pieces::none},
+    { 44, "Arbalest(s)",                  set_pieces::none},
+    { 45, "Repeating Crossbow(s)",        set_pieces::none},
+    { 50, "Set(s) of Quarrels",           set_pieces::num6},
+    { 52, "Handle Sling(s)",              set_pieces::none},
+    { 60, "Set(s) of Arrows",             set_pieces::num6},
+    { 62, "Set(s) of Darts",              set_pieces::num6},
+    { 65, "Sling(s)",                     set_pieces::none},
+    { 66, "Heavy Lance(s)",               set_pieces::none},
+    { 69, "Hammer(s)",                    set_pieces::none},
+    { 71, "Flail(s)",                     set_pieces::none},
+    { 72, "Club(s)",                      set_pieces::none},
+    { 74, "Halberd(s)",                   set_pieces::none},
+    { 78, "Pike(s)",                      set_pieces::none},
+    { 80, "Boar Spear(s)",                set_pieces::none},
+    { 81, "War Staff(s)",                 set_pieces::none},
+    { 85, "Scimitar(s)",                  set_pieces::none},
+    { 87, "Tulwar(s)",                    set_pieces::none},
+    { 90, "Bow(s)",                       set_pieces::none},
+    { 92, "Longbow(s)",                   set_pieces::none},
+    { 93, "Composite Bow(s)",             set_pieces::none},
+    { 94, "Set(s) of Pellets",            set_pieces::num10},
+    { 97, "Set(s) of Sling Projectiles",  set_pieces::num6},
+    { 98, "Other Weapon",                 set_pieces::none},
 };
 
 // Armor; a race's adjustment may move the row value below 1 or above 100.
-struct text_row { int hi; const char *text; };
 constexpr text_row armor_rows[] = {
     {  5, "Scale Mail(s)"},
     { 10, "Quilted Armor(s)"},
@@ -193,43 +191,43 @@ constexpr race_row race_rows[] = {
 // The kind of a race's item for an NHM roll: the first kind the race makes
 // whose bound the roll does not exceed; the race's last kind takes every roll
 // above.
-milit_item race_kind(const race_row &race, int roll) {
+item_kind race_kind(const race_row &race, int roll) {
   int last = 0;
   for (int k = 0; k < RACE_KINDS; ++k) {
     if (race.kind_hi[k] == 0) continue;
-    if (roll <= race.kind_hi[k]) return static_cast<milit_item>(k);
+    if (roll <= race.kind_hi[k]) return static_cast<item_kind>(k);
     last = k;
   }
-  return static_cast<milit_item>(last);
+  return static_cast<item_kind>(last);
 }
 
 // Appends the item of one kind; armor_adjust shifts the armor row.
-void append_item(all_dice_ptr dice, milit_item item, int armor_adjust) {
+void append_item(all_dice_ptr dice, item_kind item, int armor_adjust) {
   const milit_dice &m = dice->milit;
   switch (item) {
-    case milit_item::weapon:
+    case item_kind::weapon:
       milit_weapon(m.d100_sub_type, m.d6_2_amount, m.d10_2_amount);
       break;
-    case milit_item::armor:
+    case item_kind::armor:
       milit_armor(m.d100_sub_type + armor_adjust);
       break;
-    case milit_item::flag:
+    case item_kind::flag:
       milit_flag();
       break;
-    case milit_item::shelter:
+    case item_kind::shelter:
       milit_shelter(m.d100_sub_type);
       break;
-    case milit_item::misc:
+    case item_kind::misc:
       milit_misc(dice);
       break;
-    case milit_item::uniform:
+    case item_kind::uniform:
       milit_uniform();
       break;
-    case milit_item::animal:
+    case item_kind::animal:
       milit_animal(m.d100_sub_type);
       break;
-    case milit_item::non_human:
-      milit_NHM(dice);
+    case item_kind::non_human:
+      milit_non_human_made(dice);
       break;
   }
 }
@@ -246,15 +244,15 @@ int milit_main(all_dice_ptr dice) {
 void milit_tableone(all_dice_ptr dice) {
   const milit_dice &m = dice->milit;
   const main_row &row = table_row(main_rows, m.d100_maintype);
-  milit_NF(row.uses_found ? m.d10_NumberFound + row.nf_add : row.nf_add);
+  milit_count(row.uses_found ? m.d10_NumberFound + row.nf_add : row.nf_add);
   append_item(dice, row.item, 0);
 }
 
-void milit_NF(int r_NF) {
-  trs_appendf("%d ", table_row(count_rows, r_NF).count);
+void milit_count(int count_roll) {
+  trs_appendf("%d ", table_row(count_rows, count_roll).number);
 }
 
-void milit_NHM(all_dice_ptr dice) {
+void milit_non_human_made(all_dice_ptr dice) {
   const milit_dice &m = dice->milit;
   const race_row *race = table_row_in(race_rows, m.d10_NonHumanM, 1, 10);
   if (race == nullptr) return;
@@ -269,10 +267,10 @@ void milit_weapon(int type, int num6, int num10) {
       trs_append(row.text);
       break;
     case set_pieces::num6:
-      trs_appendf(row.text, num6);
+      trs_appendf("%s (%d each)", row.text, num6);
       break;
     case set_pieces::num10:
-      trs_appendf(row.text, num10);
+      trs_appendf("%s (%d each)", row.text, num10);
       break;
   }
 }

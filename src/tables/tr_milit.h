@@ -4,8 +4,10 @@
 
 #include "trtables.h"
 
-void milit_NF(int r_NF);
-void milit_NHM(all_dice_ptr dice);
+// Appends the count for a count roll and a blank.
+void milit_count(int count_roll);
+// Appends the race's word and the item of a non-human-made piece.
+void milit_non_human_made(all_dice_ptr dice);
 void milit_armor(int type);
 void milit_flag();
 void milit_shelter(int type);

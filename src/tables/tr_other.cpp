@@ -12,31 +12,52 @@ namespace {
 // A finished text this long or longer is broken once.
 constexpr int LINE_WIDTH = 80;
 
+// The kinds of item of the main table.
+enum class other_kind {
+  statue,
+  eating_utensils,
+  plate,
+  container,
+  kegs,
+  furniture,
+  fur,
+  fine_covering,
+  glass,
+  tools,
+  drinking_vessel,
+  art,
+  written,
+  clothing,
+  cloth,
+  musical_instrument,
+  other_item
+};
+
 struct main_row {
   int hi;
-  void (*item)(all_dice_ptr dice, uint32_t t_spec);
+  other_kind kind;
 };
 
 // clang-format off
 // Rows below 1 come only from the exceptional re-rolls and take the first row.
 constexpr main_row main_rows[] = {
-    { 5, [](all_dice_ptr d, uint32_t s) { other_statue(d->other.d10_2_statueval, s); }},
-    {13, [](all_dice_ptr d, uint32_t s) { other_eating(d->other.d10_misc_amount, d->other.d6_2_misc_val, s); }},
-    {18, [](all_dice_ptr d, uint32_t s) { other_plate(d->other.d10_misc_amount, s); }},
-    {30, [](all_dice_ptr d, uint32_t s) { other_container(d, s); }},
-    {35, [](all_dice_ptr d, uint32_t s) { other_kegs(d, s); }},
-    {40, [](all_dice_ptr d, uint32_t s) { other_furniture(d->other.d10_furniture, s); }},
-    {45, [](all_dice_ptr d, uint32_t s) { other_fur(d->other.d10_3_fur_value, d->other.d10_fur_kind, s); }},
-    {50, [](all_dice_ptr d, uint32_t s) { other_finecov(d->other.d6_cov_width, d->other.d10_2_a4_cov_length, s); }},
-    {60, [](all_dice_ptr d, uint32_t s) { other_glass(d->other.d10_crystal, d->other.d10_glass_size, s); }},
-    {70, [](all_dice_ptr,   uint32_t s) { other_tools(s); }},
-    {75, [](all_dice_ptr d, uint32_t s) { other_vessel(d->other.d10_misc_amount, s); }},
-    {79, [](all_dice_ptr d, uint32_t s) { other_art(d->other.d10_2_art_value, d->other.d10_art_magic, s); }},
-    {83, [](all_dice_ptr d, uint32_t s) { other_bookmain(d, s); }},
-    {88, [](all_dice_ptr d, uint32_t s) { other_clothing(d->other.d6_clothes, s); }},
-    {92, [](all_dice_ptr d, uint32_t s) { other_cloth(d->other.d100_cloth_value, d->other.d100_cloth_length, s); }},
-    {96, [](all_dice_ptr,   uint32_t s) { other_musical(s); }},
-    {97, [](all_dice_ptr,   uint32_t s) { other_other(s); }},  // 97 and above
+    { 5, other_kind::statue},
+    {13, other_kind::eating_utensils},
+    {18, other_kind::plate},
+    {30, other_kind::container},
+    {35, other_kind::kegs},
+    {40, other_kind::furniture},
+    {45, other_kind::fur},
+    {50, other_kind::fine_covering},
+    {60, other_kind::glass},
+    {70, other_kind::tools},
+    {75, other_kind::drinking_vessel},
+    {79, other_kind::art},
+    {83, other_kind::written},
+    {88, other_kind::clothing},
+    {92, other_kind::cloth},
+    {96, other_kind::musical_instrument},
+    {97, other_kind::other_item},  // 97 and above
 };
 
 // Exceptional size: the size multiplier and the percentage printed.
@@ -74,12 +95,7 @@ constexpr size_row small_rows[] = {
 
 // Value multiplier of a size multiplier. Bounds are in hundredths, so every
 // size multiplier of the tables above lands on its own row exactly.
-struct size_value_row {
-  int hi;
-  float val;
-};
-
-constexpr size_value_row size_value_rows[] = {
+constexpr factor_row size_value_rows[] = {
     { 10, 0.3f},
     { 20, 0.4f},
     { 25, 0.5f},
@@ -102,15 +118,11 @@ constexpr size_value_row size_value_rows[] = {
     {200, 1.5f},
 };
 
-struct statue_row {
-  int hi;
-  float val;
-};
-
-constexpr statue_row statue_rows[] = {
+// Statue value per size, by other.d10_2_statueval.
+constexpr factor_row statue_rows[] = {
     { 2, 0.1f},
     { 3, 0.2f},
-    { 4, 0.4f},  // not 0.3
+    { 4, 0.4f},
     { 5, 0.5f},
     { 6, 0.6f},
     { 7, 0.7f},
@@ -132,68 +144,121 @@ constexpr statue_row statue_rows[] = {
 
 }  // namespace
 
-float other_exqual(int r_roll, char *t_txt) {
-  std::snprintf(t_txt, EXC_TXT_SIZE, ", exceptionally good");
-  return static_cast<float>(r_roll);
+float other_exceptional_quality(int roll, char *exc_text) {
+  std::snprintf(exc_text, EXC_TXT_SIZE, ", exceptionally good");
+  return static_cast<float>(roll);
 }
 
-float other_exsize(int r_smla, int r_roll, char *t_txt) {
-  if (r_smla <= 5) {
-    const size_row &row = table_row(large_rows, r_roll);
-    std::snprintf(t_txt, EXC_TXT_SIZE, ", exceptionally large +%.0f%%",
+float other_exceptional_size(int large_or_small, int roll, char *exc_text) {
+  if (large_or_small <= 5) {
+    const size_row &row = table_row(large_rows, roll);
+    std::snprintf(exc_text, EXC_TXT_SIZE, ", exceptionally large +%.0f%%",
                   static_cast<double>(row.percent));
     return row.size;
   }
-  const size_row &row = table_row(small_rows, r_roll);
-  std::snprintf(t_txt, EXC_TXT_SIZE, ", exceptionally small -%.0f%%",
+  const size_row &row = table_row(small_rows, roll);
+  std::snprintf(exc_text, EXC_TXT_SIZE, ", exceptionally small -%.0f%%",
                 static_cast<double>(row.percent));
   return row.size;
 }
 
-float other_exstoval(float size_mod) {
+float other_size_value(float size_mod) {
   int hundredths = static_cast<int>(size_mod * 100.0 + 0.5);
-  return table_row(size_value_rows, hundredths).val;
+  return table_row(size_value_rows, hundredths).factor;
 }
 
-float other_exceptional(float value, uint32_t t_spec) {
-  char t_txt[EXC_TXT_SIZE];
-  if (t_spec & EXC_QUALITY) {
-    float mult = other_exqual(exc_qualmult(t_spec), t_txt);
+float other_exceptional(float value, uint32_t exc) {
+  char exc_text[EXC_TXT_SIZE];
+  if (exc & EXC_QUALITY) {
+    float mult = other_exceptional_quality(exc_quality_mult(exc), exc_text);
     value = value * mult;
-    trs_append(t_txt);
+    trs_append(exc_text);
   }
-  if (t_spec & EXC_SIZE) {
-    float size_mod =
-        other_exsize(exc_sizesl(t_spec), exc_sizeroll(t_spec), t_txt);
-    value = value * other_exstoval(size_mod);
-    trs_append(t_txt);
+  if (exc & EXC_SIZE) {
+    float size_mod = other_exceptional_size(exc_large_or_small(exc),
+                                            exc_size_roll(exc), exc_text);
+    value = value * other_size_value(size_mod);
+    trs_append(exc_text);
   }
   return value;
 }
 
-void other_statue(int r_roll, uint32_t t_spec) {
+void other_statue(int roll, uint32_t exc) {
   trs_append("Statue");
-  float value = table_row(statue_rows, r_roll).val;
-  value = other_exceptional(value, t_spec);
+  float value = table_row(statue_rows, roll).factor;
+  value = other_exceptional(value, exc);
   trs_appendf(", size * %.1f CC", value);
 }
 
-void other_tableone(int r_roll, all_dice_ptr dice, uint32_t t_spec) {
-  table_row(main_rows, r_roll).item(dice, t_spec);
+void other_from_main_table(int roll, all_dice_ptr dice, uint32_t exc) {
+  const other_dice &o = dice->other;
+  switch (table_row(main_rows, roll).kind) {
+    case other_kind::statue:
+      other_statue(o.d10_2_statueval, exc);
+      break;
+    case other_kind::eating_utensils:
+      other_eating(o.d10_misc_amount, o.d6_2_misc_val, exc);
+      break;
+    case other_kind::plate:
+      other_plate(o.d10_misc_amount, exc);
+      break;
+    case other_kind::container:
+      other_container(dice, exc);
+      break;
+    case other_kind::kegs:
+      other_kegs(dice, exc);
+      break;
+    case other_kind::furniture:
+      other_furniture(o.d10_furniture, exc);
+      break;
+    case other_kind::fur:
+      other_fur(o.d10_3_fur_value, o.d10_fur_kind, exc);
+      break;
+    case other_kind::fine_covering:
+      other_fine_covering(o.d6_cov_width, o.d10_2_a4_cov_length, exc);
+      break;
+    case other_kind::glass:
+      other_glass(o.d10_crystal, o.d10_glass_size, exc);
+      break;
+    case other_kind::tools:
+      other_tools(exc);
+      break;
+    case other_kind::drinking_vessel:
+      other_vessel(o.d10_misc_amount, exc);
+      break;
+    case other_kind::art:
+      other_art(o.d10_2_art_value, o.d10_art_magic, exc);
+      break;
+    case other_kind::written:
+      other_bookmain(dice, exc);
+      break;
+    case other_kind::clothing:
+      other_clothing(o.d6_clothes, exc);
+      break;
+    case other_kind::cloth:
+      other_cloth(o.d100_cloth_value, o.d100_cloth_length, exc);
+      break;
+    case other_kind::musical_instrument:
+      other_musical(exc);
+      break;
+    case other_kind::other_item:
+      other_other(exc);
+      break;
+  }
 }
 
-int other_linebreak() {
+int other_break_line() {
   // Room for the longest text, the five characters a break adds and the
   // newline.
-  char t_ctt[TRS_TXT_SIZE + 8];
+  char broken[TRS_TXT_SIZE + 8];
   int lines = 1;
   int len = static_cast<int>(trs_length());
-  std::memcpy(t_ctt, con_trs_txt, len + 1);
+  std::memcpy(broken, con_trs_txt, len + 1);
   if (len >= LINE_WIDTH) {
     for (int pos = LINE_WIDTH - 1; pos >= 0; --pos) {
       if (con_trs_txt[pos] != ' ') continue;
-      std::memcpy(t_ctt + pos, "\n     ", 6);
-      std::memcpy(t_ctt + pos + 6, con_trs_txt + pos + 1, len - pos);
+      std::memcpy(broken + pos, "\n     ", 6);
+      std::memcpy(broken + pos + 6, con_trs_txt + pos + 1, len - pos);
       len += 5;
       lines = 2;
       break;
@@ -202,29 +267,29 @@ int other_linebreak() {
   // A text that would not leave room for the newline loses its last
   // characters rather than its line end.
   if (len > TRS_TXT_SIZE - 2) len = TRS_TXT_SIZE - 2;
-  t_ctt[len] = '\n';
-  t_ctt[len + 1] = '\0';
+  broken[len] = '\n';
+  broken[len + 1] = '\0';
   trs_clear();
-  trs_append(t_ctt);
+  trs_append(broken);
   return lines;
 }
 
 int other_main(all_dice_ptr dice) {
   const other_dice &d = dice->other;
   trs_clear();
-  uint32_t t_spec = 0;
-  int r_roll = d.d100_maintype;
-  if (r_roll == 99 || r_roll == 100) {
-    t_spec |= EXC_QUALITY;
-    t_spec |= (static_cast<uint32_t>(d.d6_2_exc_qualmult) & 0xF) << 4;
-    r_roll = d.d100_excep_1 - 2;
+  uint32_t exc = 0;
+  int roll = d.d100_maintype;
+  if (roll == 99 || roll == 100) {
+    exc |= EXC_QUALITY;
+    exc |= (static_cast<uint32_t>(d.d6_2_exc_qualmult) & 0xF) << 4;
+    roll = d.d100_excep_1 - 2;
   }
-  if (r_roll == 98) {
-    t_spec |= EXC_SIZE;
-    t_spec |= (static_cast<uint32_t>(d.d100_exc_sizemult) & 0xFF) << 12;
-    t_spec |= (static_cast<uint32_t>(d.d10_exc_sizesl) & 0xF) << 20;
-    r_roll = d.d100_excep_2 - 3;
+  if (roll == 98) {
+    exc |= EXC_SIZE;
+    exc |= (static_cast<uint32_t>(d.d100_exc_sizemult) & 0xFF) << 12;
+    exc |= (static_cast<uint32_t>(d.d10_exc_sizesl) & 0xF) << 20;
+    roll = d.d100_excep_2 - 3;
   }
-  other_tableone(r_roll, dice, t_spec);
-  return other_linebreak();
+  other_from_main_table(roll, dice, exc);
+  return other_break_line();
 }

@@ -32,50 +32,62 @@ constexpr cloth_row cloth_rows[] = {
 };
 // clang-format on
 
-// Items without a value of their own: the exceptional texts, then, only for
-// an exceptional item, how much it is worth against an ordinary one.
-void append_relative_value(uint32_t t_spec, const char *value_fmt) {
-  float value = other_exceptional(1.0f, t_spec);
-  if (t_spec & (EXC_QUALITY | EXC_SIZE)) trs_appendf(value_fmt, value);
+// How an item without a value of its own states its worth against an
+// ordinary one.
+enum class relative_value { times_normal, value_times };
+
+// The exceptional texts, then, only for an exceptional item, its worth.
+void append_relative_value(uint32_t exc, relative_value wording) {
+  float value = other_exceptional(1.0f, exc);
+  if ((exc & (EXC_QUALITY | EXC_SIZE)) == 0) return;
+  switch (wording) {
+    case relative_value::times_normal:
+      trs_appendf(", %.1f * normal value", value);
+      break;
+    case relative_value::value_times:
+      trs_appendf(", value * %.1f", value);
+      break;
+  }
 }
 
 }  // namespace
 
-void other_clothing(int num, uint32_t t_spec) {
+void other_clothing(int num, uint32_t exc) {
   trs_appendf("%d piece(s) of clothing", num);
-  append_relative_value(t_spec, ", %.1f * normal value");
+  append_relative_value(exc, relative_value::times_normal);
 }
 
-void other_musical(uint32_t t_spec) {
+void other_musical(uint32_t exc) {
   trs_append("Musical instrument");
-  append_relative_value(t_spec, ", value * %.1f");
+  append_relative_value(exc, relative_value::value_times);
 }
 
-void other_other(uint32_t t_spec) {
+void other_other(uint32_t exc) {
   trs_append("Other : Other item, Referee's choice (see book IV)");
-  append_relative_value(t_spec, ", value * %.1f");
+  append_relative_value(exc, relative_value::value_times);
 }
 
-void other_cloth(int kind, int length, uint32_t t_spec) {
+void other_cloth(int kind, int length, uint32_t exc) {
   float value = 1.0f;
   float size_mod = 1.0f;
-  char t_tmp[CLOTH_TXT_SIZE] = "";
-  char t_txt[EXC_TXT_SIZE];
+  char gathered[CLOTH_TXT_SIZE] = "";
+  char exc_text[EXC_TXT_SIZE];
   // The exceptional texts follow the amount, so they are gathered first.
-  if (t_spec & EXC_QUALITY) {
-    value = value * other_exqual(exc_qualmult(t_spec), t_txt);
-    std::snprintf(t_tmp, sizeof t_tmp, "%s", t_txt);
+  if (exc & EXC_QUALITY) {
+    value = value * other_exceptional_quality(exc_quality_mult(exc), exc_text);
+    std::snprintf(gathered, sizeof gathered, "%s", exc_text);
   }
-  if (t_spec & EXC_SIZE) {
-    size_mod = other_exsize(exc_sizesl(t_spec), exc_sizeroll(t_spec), t_txt);
-    value = value * other_exstoval(size_mod);
-    std::size_t used = std::strlen(t_tmp);
-    std::snprintf(t_tmp + used, sizeof t_tmp - used, "%s", t_txt);
+  if (exc & EXC_SIZE) {
+    size_mod = other_exceptional_size(exc_large_or_small(exc),
+                                      exc_size_roll(exc), exc_text);
+    value = value * other_size_value(size_mod);
+    std::size_t used = std::strlen(gathered);
+    std::snprintf(gathered + used, sizeof gathered - used, "%s", exc_text);
   }
   float yards = static_cast<float>(length) * size_mod;
   value = value * yards;
   trs_appendf("%.1f yards of cloth", yards);
-  trs_append(t_tmp);
+  trs_append(gathered);
   const cloth_row &row = table_row(cloth_rows, kind);
   value = value * row.factor;
   trs_appendf(", %.1f %s", value, row.unit);

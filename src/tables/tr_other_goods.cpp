@@ -8,8 +8,8 @@
 
 namespace {
 
-bool is_exceptional(uint32_t t_spec) {
-  return (t_spec & (EXC_QUALITY | EXC_SIZE)) != 0;
+bool is_exceptional(uint32_t exc) {
+  return (exc & (EXC_QUALITY | EXC_SIZE)) != 0;
 }
 
 // The multipliers of an exceptional item, for the routines that use them
@@ -21,31 +21,33 @@ struct exc_multipliers {
 };
 
 // Works out the multipliers and appends the quality text, then the size text.
-exc_multipliers exceptional_parts(uint32_t t_spec) {
+exc_multipliers exceptional_parts(uint32_t exc) {
   exc_multipliers m;
-  char t_txt[EXC_TXT_SIZE];
-  if (t_spec & EXC_QUALITY) {
-    m.quality = other_exqual(exc_qualmult(t_spec), t_txt);
-    trs_append(t_txt);
+  char exc_text[EXC_TXT_SIZE];
+  if (exc & EXC_QUALITY) {
+    m.quality = other_exceptional_quality(exc_quality_mult(exc), exc_text);
+    trs_append(exc_text);
   }
-  if (t_spec & EXC_SIZE) {
-    m.size = other_exsize(exc_sizesl(t_spec), exc_sizeroll(t_spec), t_txt);
-    m.size_value = other_exstoval(m.size);
-    trs_append(t_txt);
+  if (exc & EXC_SIZE) {
+    m.size = other_exceptional_size(exc_large_or_small(exc), exc_size_roll(exc),
+                                    exc_text);
+    m.size_value = other_size_value(m.size);
+    trs_append(exc_text);
   }
   return m;
 }
 
 // clang-format off
 
-// Furniture, by other.d10_furniture: value factor and value text.
-struct furniture_row { int hi; float factor; const char *value_fmt; };
+// Furniture, by other.d10_furniture: value factor, the decimals of the value
+// and its coin unit.
+struct furniture_row { int hi; float factor; int decimals; const char *unit; };
 constexpr furniture_row furniture_rows[] = {
-    { 1, 2.0f, ", %.0f BB"},
-    { 3, 5.0f, ", %.0f BB"},
-    { 6, 2.0f, ", %.1f CC"},
-    { 9, 2.0f, ", %.1f SC"},
-    {10, 1.0f, ", %.1f GC"},
+    { 1, 2.0f, 0, "BB"},
+    { 3, 5.0f, 0, "BB"},
+    { 6, 2.0f, 1, "CC"},
+    { 9, 2.0f, 1, "SC"},
+    {10, 1.0f, 1, "GC"},
 };
 
 // Fur garments, by other.d10_fur_kind: word appended and value factor.
@@ -62,12 +64,12 @@ constexpr fur_row fur_rows[] = {
 };
 
 // Glass and crystal, by other.d10_glass_size: size word, value factor and
-// value text.
-struct glass_row { int hi; const char *word; float factor; const char *value_fmt; };
+// coin unit.
+struct glass_row { int hi; const char *word; float factor; const char *unit; };
 constexpr glass_row glass_rows[] = {
-    { 5, "Small ",  1.0f, ", %.1f CC"},
-    { 8, "Medium ", 1.0f, ", %.1f SC"},
-    {10, "Large ",  5.0f, ", %.1f SC"},
+    { 5, "Small ",  1.0f, "CC"},
+    { 8, "Medium ", 1.0f, "SC"},
+    {10, "Large ",  5.0f, "SC"},
 };
 
 // Capacity of a container and of a keg in quarts, by other.d100_keg_size.
@@ -145,7 +147,7 @@ constexpr float POTION_SHARE = 0.75f;
 // fill, then the description of magic contents. val_in_mod is the value
 // multiplier shown for filled contents of an exceptionally good item.
 void append_contents(all_dice_ptr dice, float size_mod, float capacity,
-                     float val_in_mod, uint32_t t_spec) {
+                     float val_in_mod, uint32_t exc) {
   const other_dice &o = dice->other;
   size_mod = size_mod * capacity;
   trs_appendf(", size %.1f quart", size_mod);
@@ -164,7 +166,7 @@ void append_contents(all_dice_ptr dice, float size_mod, float capacity,
       quantity = quantity * 0.1f;
       quantity = quantity * size_mod;
       trs_appendf(", containing %.1f quart %s", quantity, contents.name);
-      if (t_spec & EXC_QUALITY) trs_appendf(", value * %.2f", val_in_mod);
+      if (exc & EXC_QUALITY) trs_appendf(", value * %.2f", val_in_mod);
       break;
     }
     case fill_kind::empty:
@@ -181,58 +183,58 @@ void append_contents(all_dice_ptr dice, float size_mod, float capacity,
 
 }  // namespace
 
-void other_eating(int r_num, int r_val, uint32_t t_spec) {
-  trs_appendf("%d Eating utensil(s)", r_num);
-  float val_mod = other_exceptional(static_cast<float>(r_val), t_spec);
+void other_eating(int count, int value_roll, uint32_t exc) {
+  trs_appendf("%d Eating utensil(s)", count);
+  float val_mod = other_exceptional(static_cast<float>(value_roll), exc);
   trs_appendf(", mod. * %.1f BB", val_mod);
 }
 
-void other_plate(int r_val, uint32_t t_spec) {
+void other_plate(int value_roll, uint32_t exc) {
   trs_append("Plate");
-  float val_mod = other_exceptional(static_cast<float>(r_val), t_spec);
+  float val_mod = other_exceptional(static_cast<float>(value_roll), exc);
   trs_appendf(", mod. * %.1f BB", val_mod);
 }
 
-void other_vessel(int r_val, uint32_t t_spec) {
+void other_vessel(int value_roll, uint32_t exc) {
   trs_append("Drinking Vessel");
-  float val_mod = other_exceptional(static_cast<float>(r_val), t_spec);
+  float val_mod = other_exceptional(static_cast<float>(value_roll), exc);
   trs_appendf(", mod. * %.1f BB", val_mod);
 }
 
-void other_tools(uint32_t t_spec) {
+void other_tools(uint32_t exc) {
   trs_append("Tools");
-  float val_mod = other_exceptional(1.0f, t_spec);
-  if (is_exceptional(t_spec)) trs_appendf(", %.1f * base value", val_mod);
+  float val_mod = other_exceptional(1.0f, exc);
+  if (is_exceptional(exc)) trs_appendf(", %.1f * base value", val_mod);
 }
 
-void other_furniture(int r_val, uint32_t t_spec) {
+void other_furniture(int value_roll, uint32_t exc) {
   trs_append("Furniture");
-  float val_mod = other_exceptional(1.0f, t_spec);
-  const furniture_row &row = table_row(furniture_rows, r_val);
+  float val_mod = other_exceptional(1.0f, exc);
+  const furniture_row &row = table_row(furniture_rows, value_roll);
   val_mod = val_mod * row.factor;
-  trs_appendf(row.value_fmt, val_mod);
+  trs_appendf(", %.*f %s", row.decimals, val_mod, row.unit);
 }
 
 // Exceptional quality of a fur changes its coin unit, not its value.
-void other_fur(int r_roll, int r_kind, uint32_t t_spec) {
-  float val_mod = static_cast<float>(r_roll);
+void other_fur(int roll, int kind_roll, uint32_t exc) {
+  float val_mod = static_cast<float>(roll);
   trs_append("Fur");
-  exc_multipliers exc = exceptional_parts(t_spec);
-  val_mod = val_mod * exc.size_value;
-  const fur_row &garment = table_row(fur_rows, r_kind);
+  exc_multipliers mults = exceptional_parts(exc);
+  val_mod = val_mod * mults.size_value;
+  const fur_row &garment = table_row(fur_rows, kind_roll);
   trs_append(garment.word);
   val_mod = val_mod * garment.factor;
-  trs_appendf((t_spec & EXC_QUALITY) ? ", %.0f SC" : ", %.0f CC", val_mod);
+  trs_appendf(", %.0f %s", val_mod, (exc & EXC_QUALITY) ? "SC" : "CC");
 }
 
 // The value is per square foot; an exceptional size scales both sides.
-void other_finecov(int width, int length, uint32_t t_spec) {
+void other_fine_covering(int width, int length, uint32_t exc) {
   trs_append("Fine covering or Tapestry");
   float val_mod = 5.0f;
-  exc_multipliers exc = exceptional_parts(t_spec);
-  val_mod = val_mod * exc.quality;
-  val_mod = val_mod * exc.size_value;
-  float size_mod = exc.size;
+  exc_multipliers mults = exceptional_parts(exc);
+  val_mod = val_mod * mults.quality;
+  val_mod = val_mod * mults.size_value;
+  float size_mod = mults.size;
   float width_ft = static_cast<float>(width) * size_mod;
   float length_ft = static_cast<float>(length) * size_mod;
   val_mod = val_mod * width_ft;
@@ -240,69 +242,68 @@ void other_finecov(int width, int length, uint32_t t_spec) {
   trs_appendf(", %.0f' x %.0f', %.1f CC", width_ft, length_ft, val_mod);
 }
 
-void other_glass(int r_glass, int r_size, uint32_t t_spec) {
+void other_glass(int glass_roll, int size_roll, uint32_t exc) {
   float val_mod = 1.0f;
-  const glass_row &size = table_row(glass_rows, r_size);
+  const glass_row &size = table_row(glass_rows, size_roll);
   trs_append(size.word);
   val_mod = val_mod * size.factor;
-  if (r_glass == 10) {
+  if (glass_roll == 10) {
     trs_append("Crystal Item");
     val_mod = val_mod * 3.0f;
   } else {
     trs_append("Glass Item");
   }
-  val_mod = other_exceptional(val_mod, t_spec);
-  trs_appendf(size.value_fmt, val_mod);
+  val_mod = other_exceptional(val_mod, exc);
+  trs_appendf(", %.1f %s", val_mod, size.unit);
 }
 
 // Exceptional quality sets the value factor to 2.0 in GC (in place of 5.0 in
 // SC) whatever the quality multiplier, and a good piece may be magical.
-void other_art(int val, int excq, uint32_t t_spec) {
+void other_art(int val, int magic_roll, uint32_t exc) {
   trs_append("Art work");
   float factor = 5.0f;
   bool magical = false;
-  exc_multipliers exc = exceptional_parts(t_spec);
-  if (t_spec & EXC_QUALITY) {
+  exc_multipliers mults = exceptional_parts(exc);
+  if (exc & EXC_QUALITY) {
     factor = 2.0f;
-    magical = excq > 8;
+    magical = magic_roll > 8;
   }
-  factor = factor * exc.size_value;
+  factor = factor * mults.size_value;
   float val_mod = static_cast<float>(val) * factor;
-  trs_appendf((t_spec & EXC_QUALITY) ? ", %.1f GC" : ", %.1f SC", val_mod);
+  trs_appendf(", %.1f %s", val_mod, (exc & EXC_QUALITY) ? "GC" : "SC");
   if (magical) trs_append(". Magical item, roll manually!");
 }
 
 // Exceptional quality raises the value of the contents, not of the container;
 // an exceptional size raises both and scales the capacity.
-void other_container(all_dice_ptr dice, uint32_t t_spec) {
+void other_container(all_dice_ptr dice, uint32_t exc) {
   const other_dice &o = dice->other;
   trs_append("Container");
   float val_mod = static_cast<float>(o.d6_2_misc_val);
   float val_in_mod = 1.0f;
   float size_mod = 1.0f;
-  exc_multipliers exc = exceptional_parts(t_spec);
-  val_in_mod = val_in_mod * exc.quality;
-  val_mod = val_mod * exc.size_value;
-  val_in_mod = val_in_mod * exc.size_value;
-  size_mod = size_mod * exc.size;
-  trs_appendf((t_spec & EXC_QUALITY) ? ", mod * %.1f SC" : ", mod * %.1f BB",
-              val_mod);
+  exc_multipliers mults = exceptional_parts(exc);
+  val_in_mod = val_in_mod * mults.quality;
+  val_mod = val_mod * mults.size_value;
+  val_in_mod = val_in_mod * mults.size_value;
+  size_mod = size_mod * mults.size;
+  trs_appendf(", mod * %.1f %s", val_mod, (exc & EXC_QUALITY) ? "SC" : "BB");
   append_contents(dice, size_mod,
                   table_row(capacity_rows, o.d100_keg_size).container,
-                  val_in_mod, t_spec);
+                  val_in_mod, exc);
 }
 
 // Kegs have no value text of their own; an exceptionally good keg shows the
 // value multiplier of its contents. Capacity and quantity are those of one keg.
-void other_kegs(all_dice_ptr dice, uint32_t t_spec) {
+void other_kegs(all_dice_ptr dice, uint32_t exc) {
   const other_dice &o = dice->other;
   const keg_count_row &count = table_row(keg_count_rows, o.d3star_amount_class);
   trs_appendf("%d Keg(s)", count.fixed + count.first * o.d6_amount_1 +
                                count.second * o.d6_amount_2);
   float val_mod = 1.0f;
-  exc_multipliers exc = exceptional_parts(t_spec);
-  val_mod = val_mod * exc.quality;
-  val_mod = val_mod * exc.size_value;
-  append_contents(dice, exc.size, table_row(capacity_rows, o.d100_keg_size).keg,
-                  val_mod, t_spec);
+  exc_multipliers mults = exceptional_parts(exc);
+  val_mod = val_mod * mults.quality;
+  val_mod = val_mod * mults.size_value;
+  append_contents(dice, mults.size,
+                  table_row(capacity_rows, o.d100_keg_size).keg, val_mod, exc);
 }

@@ -146,20 +146,20 @@ extern char con_trs_txt[TRS_TXT_SIZE];
 // Category routines: each writes its whole text into con_trs_txt and returns
 // the number of screen lines it takes.
 int other_main(all_dice_ptr dice);
-int coins_main(int t_CDF, int t_maxCDF, int t_mon_Stat, all_dice_ptr dice);
-int gemjj_main(int t_JewEL, all_dice_ptr dice);
+int coins_main(int cdf, int max_cdf, int station, all_dice_ptr dice);
+int gemjj_main(int jeweler_el, all_dice_ptr dice);
 int milit_main(all_dice_ptr dice);
 int magic_main(all_dice_ptr dice);
-int metal_main(int t_JewEL, all_dice_ptr dice);
+int metal_main(int jeweler_el, all_dice_ptr dice);
 
 // Routines one category borrows from another to name nested goods. Each only
-// appends to con_trs_txt. t_spec is the exceptional-item code of the other
+// appends to con_trs_txt. exc is the exceptional-item code of the other
 // treasure tables (0 for an ordinary item).
-void other_eating(int r_num, int r_val, uint32_t t_spec);
-void other_kegs(all_dice_ptr dice, uint32_t t_spec);
-void other_furniture(int r_val, uint32_t t_spec);
-void other_bookmain(all_dice_ptr dice, uint32_t t_spec);
-void other_musical(uint32_t t_spec);
+void other_eating(int count, int value_roll, uint32_t exc);
+void other_kegs(all_dice_ptr dice, uint32_t exc);
+void other_furniture(int value_roll, uint32_t exc);
+void other_bookmain(all_dice_ptr dice, uint32_t exc);
+void other_musical(uint32_t exc);
 void magic_aepp(all_dice_ptr dice);
 void magic_NMI(all_dice_ptr dice);
 void magic_milit(all_dice_ptr dice);

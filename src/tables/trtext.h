@@ -11,11 +11,29 @@
 void trs_clear();
 // Appends a text to con_trs_txt.
 void trs_append(const char *text);
-// Appends a formatted text to con_trs_txt. The format is always a literal of
-// the tables, never a text read from a file.
+// Appends a formatted text to con_trs_txt. Every caller passes a string
+// literal as the format, so no table text or file text is ever read as one.
 void trs_appendf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
 // Current length of the text in con_trs_txt.
 std::size_t trs_length();
+
+// Row shapes shared by the tables. Every row starts with the upper bound `hi`
+// of the values that select it; tables of another shape define their row next
+// to the table.
+struct text_row {
+  int hi;
+  const char *text;
+};
+
+struct number_row {
+  int hi;
+  int number;
+};
+
+struct factor_row {
+  int hi;
+  float factor;
+};
 
 // A table is an array of rows ordered by their upper bound `hi`. The first row
 // whose bound the value does not exceed is taken: the first row takes every
