@@ -75,7 +75,7 @@ void prepare_folder() {
 
 void BM_roll_dice(benchmark::State &state) {
   seed_dice(1);
-  all_dice d;
+  dice_record d;
   for (auto _ : state) {
     counted([&] { roll_dice(d); });
     benchmark::DoNotOptimize(d);
@@ -94,13 +94,13 @@ const char *const CATEGORY_NAMES[] = {"",      "other", "coins", "gemjj",
 
 void BM_category(benchmark::State &state) {
   int code = static_cast<int>(state.range(0));
-  static all_dice records[RECORDS];
+  static dice_record records[RECORDS];
   seed_dice(7);
-  for (all_dice &r : records) roll_dice(r);
+  for (dice_record &r : records) roll_dice(r);
   g_allocations = 0;
   int i = 0;
   for (auto _ : state) {
-    all_dice_ptr d = &records[i++ & (RECORDS - 1)];
+    dice_record *d = &records[i++ & (RECORDS - 1)];
     int lines = 0;
     counted([&] {
       switch (code) {
@@ -125,7 +125,7 @@ void BM_category(benchmark::State &state) {
       }
     });
     benchmark::DoNotOptimize(lines);
-    benchmark::DoNotOptimize(con_trs_txt);
+    benchmark::DoNotOptimize(result_text);
   }
   state.SetLabel(CATEGORY_NAMES[code]);
   state.counters["allocations"] =

@@ -63,9 +63,9 @@ void roll_other(other_dice &o) {
 
 void roll_milit(milit_dice &m) {
   m.d100_maintype = d100();
-  m.d10_NumberFound = d10();
-  m.d10_NonHumanM = d10();
-  m.d100_NHM_type = d100();
+  m.d10_count = d10();
+  m.d10_race = d10();
+  m.d100_race_item = d100();
   m.d100_sub_type = d100();
   m.d6_2_amount = two_d6();
   m.d10_2_amount = two_d10();
@@ -118,7 +118,7 @@ void roll_coins(coins_dice &c) {
 
 }  // namespace
 
-void roll_dice(all_dice &dice) {
+void roll_dice(dice_record &dice) {
   roll_metal(dice.metal);
   roll_other(dice.other);
   roll_milit(dice.milit);

@@ -125,7 +125,7 @@ generation_status interpret_to_output(FILE *script, int output_fd,
                                       text_report &report,
                                       report_sink *viewer) {
   report.clear();
-  all_dice dice{};
+  dice_record dice{};
   if (viewer) {
     both_sinks both(report, *viewer);
     interpret_script(script, tables, dice, both);

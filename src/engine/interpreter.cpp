@@ -104,7 +104,7 @@ bool read_ints(script_reader &in, int *out, int count) {
 struct run_state {
   script_reader &in;
   const info_tables &tables;
-  all_dice &dice;
+  dice_record &dice;
   report_sink &sink;
   std::string text;      // the literal text or item keywords being read
   std::string position;  // the header's texts
@@ -214,8 +214,8 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
       if (!item_open) return false;
       item_open = false;
       int lines = evaluate_item(code, numbers, st.dice);
-      con_trs_txt[TRS_TXT_SIZE - 1] = '\0';
-      st.sink.item({code, st.text, con_trs_txt, lines});
+      result_text[RESULT_TEXT_SIZE - 1] = '\0';
+      st.sink.item({code, st.text, result_text, lines});
     } else if (tok[0] == '[') {
       if (!read_literal(st)) return false;
     } else if (std::strcmp(tok, "PORTABLE") == 0) {
@@ -240,8 +240,8 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
 
 }  // namespace
 
-bool interpret_script(FILE *script, const info_tables &tables, all_dice &dice,
-                      report_sink &sink) {
+bool interpret_script(FILE *script, const info_tables &tables,
+                      dice_record &dice, report_sink &sink) {
   script_reader in;
   in.file = script;
   in.pos = in.len = 0;

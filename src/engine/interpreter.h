@@ -13,5 +13,5 @@
 // to `sink`. The area and monster labels come from `tables`. A script cut
 // short or malformed still gives the report of what could be read. Returns
 // true when every section was closed.
-bool interpret_script(FILE *script, const info_tables &tables, all_dice &dice,
-                      report_sink &sink);
+bool interpret_script(FILE *script, const info_tables &tables,
+                      dice_record &dice, report_sink &sink);

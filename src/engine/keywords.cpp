@@ -11,18 +11,18 @@ namespace {
 
 // A dice field a keyword forces, and the value it forces.
 struct forced_die {
-  int32_t *(*field)(all_dice &);
+  int32_t *(*field)(dice_record &);
   int32_t value;
 };
 
-int32_t *other_maintype(all_dice &d) { return &d.other.d100_maintype; }
-int32_t *gem_kind(all_dice &d) { return &d.gemjj.d3star_kind; }
-int32_t *gem_size(all_dice &d) { return &d.gemjj.d10_size; }
-int32_t *milit_maintype(all_dice &d) { return &d.milit.d100_maintype; }
-int32_t *milit_number(all_dice &d) { return &d.milit.d10_NumberFound; }
-int32_t *magic_maintype(all_dice &d) { return &d.magic.d100_maintype; }
-int32_t *magic_alignment(all_dice &d) { return &d.magic.d6_2_alignment; }
-int32_t *metal_kind(all_dice &d) { return &d.metal.d100_metal; }
+int32_t *other_maintype(dice_record &d) { return &d.other.d100_maintype; }
+int32_t *gem_kind(dice_record &d) { return &d.gemjj.d3star_kind; }
+int32_t *gem_size(dice_record &d) { return &d.gemjj.d10_size; }
+int32_t *milit_maintype(dice_record &d) { return &d.milit.d100_maintype; }
+int32_t *milit_number(dice_record &d) { return &d.milit.d10_count; }
+int32_t *magic_maintype(dice_record &d) { return &d.magic.d100_maintype; }
+int32_t *magic_alignment(dice_record &d) { return &d.magic.d6_2_alignment; }
+int32_t *metal_kind(dice_record &d) { return &d.metal.d100_metal; }
 
 constexpr int KEEP = -1;  // the keyword leaves the category as it is
 
@@ -54,32 +54,38 @@ constexpr keyword_row keyword_rows[] = {
 };
 // clang-format on
 
-int category_none(const item_numbers &, all_dice &) {
-  trs_clear();
+int category_none(const item_numbers &, dice_record &) {
+  result_clear();
   return 0;
 }
-int category_other(const item_numbers &, all_dice &d) { return other_main(&d); }
-int category_coins(const item_numbers &a, all_dice &d) {
+int category_other(const item_numbers &, dice_record &d) {
+  return other_main(&d);
+}
+int category_coins(const item_numbers &a, dice_record &d) {
   return coins_main(a.cdf, a.group_cdf, a.station, &d);
 }
-int category_gemjj(const item_numbers &a, all_dice &d) {
+int category_gemjj(const item_numbers &a, dice_record &d) {
   return gemjj_main(a.jeweler_el, &d);
 }
-int category_milit(const item_numbers &, all_dice &d) { return milit_main(&d); }
-int category_magic(const item_numbers &, all_dice &d) { return magic_main(&d); }
-int category_metal(const item_numbers &a, all_dice &d) {
+int category_milit(const item_numbers &, dice_record &d) {
+  return milit_main(&d);
+}
+int category_magic(const item_numbers &, dice_record &d) {
+  return magic_main(&d);
+}
+int category_metal(const item_numbers &a, dice_record &d) {
   return metal_main(a.jeweler_el, &d);
 }
 
 // Indexed by the category code modulo 8.
-constexpr int (*category_rows[8])(const item_numbers &, all_dice &) = {
+constexpr int (*category_rows[8])(const item_numbers &, dice_record &) = {
     category_none,  category_other, category_coins, category_gemjj,
     category_milit, category_magic, category_metal, category_none,
 };
 
 }  // namespace
 
-int apply_keyword(const char *token, int code, all_dice &dice) {
+int apply_keyword(const char *token, int code, dice_record &dice) {
   for (const keyword_row &k : keyword_rows) {
     if (token[0] != k.word[0] || std::strcmp(token, k.word) != 0) continue;
     if (k.first.field) *k.first.field(dice) = k.first.value;
@@ -89,6 +95,7 @@ int apply_keyword(const char *token, int code, all_dice &dice) {
   return code;
 }
 
-int evaluate_item(int category, const item_numbers &numbers, all_dice &dice) {
+int evaluate_item(int category, const item_numbers &numbers,
+                  dice_record &dice) {
   return category_rows[category & 7](numbers, dice);
 }

@@ -7,7 +7,7 @@
 // Applies a keyword to an open item: forces its dice fields in the record and
 // returns the item's category code, which is `category` unchanged for a
 // keyword that does not choose a category or a token that is no keyword.
-int apply_keyword(const char *token, int category, all_dice &dice);
+int apply_keyword(const char *token, int category, dice_record &dice);
 
 // The numbers of a script's numbers line the category routines read.
 struct item_numbers {
@@ -18,6 +18,6 @@ struct item_numbers {
 };
 
 // Calls the category routine of a category code (taken modulo 8), which
-// leaves the item's text in con_trs_txt; returns its line count, or 0 for a
+// leaves the item's text in result_text; returns its line count, or 0 for a
 // code without a category (the text is emptied then).
-int evaluate_item(int category, const item_numbers &numbers, all_dice &dice);
+int evaluate_item(int category, const item_numbers &numbers, dice_record &dice);

@@ -60,7 +60,7 @@ void copy_kind(char *kind, const char *text) {
 
 }  // namespace
 
-int coins_number(all_dice_ptr dice, int max_cdf) {
+int coins_number(dice_record *dice, int max_cdf) {
   // A CDF far out of range cannot overflow the amount roll.
   long long roll = static_cast<long long>(max_cdf) + dice->coins.d100_amount;
   if (roll > INT_MAX) roll = INT_MAX;
@@ -75,13 +75,13 @@ void coins_kind(char *kind, int kind_roll) {
   copy_kind(kind, table_row(kind_by_roll_rows, kind_roll).text);
 }
 
-int coins_main(int cdf, int max_cdf, int station, all_dice_ptr dice) {
+int coins_main(int cdf, int max_cdf, int station, dice_record *dice) {
   char kind[COINS_KIND_SIZE];
   if (station != NO_STATION)
     copy_kind(kind, table_row(kind_by_station_rows, station).text);
   else
     coins_kind(kind, cdf / 5 + dice->coins.d10_kind);
-  trs_clear();
-  trs_appendf("%d %s\n", coins_number(dice, max_cdf), kind);
+  result_clear();
+  result_appendf("%d %s\n", coins_number(dice, max_cdf), kind);
   return 1;
 }

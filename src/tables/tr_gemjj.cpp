@@ -107,11 +107,11 @@ constexpr number_row column_rows[] = {
 
 }  // namespace
 
-void gemjj_kind(int kind) { trs_append(table_row(kind_rows, kind).text); }
+void gemjj_kind(int kind) { result_append(table_row(kind_rows, kind).text); }
 
 int gemjj_size(int kind, int jeweler_el, int size) {
   const size_row &row = table_row(size_rows, size);
-  trs_append(row.text);
+  result_append(row.text);
   int factor = row.base[table_row(kind_rows, kind).col];
   // A gem's worth does not depend on who cuts it; a jewel's or jewelry's does.
   if (kind != 1) factor += jeweler_el / 10;
@@ -120,19 +120,19 @@ int gemjj_size(int kind, int jeweler_el, int size) {
 
 int gemjj_appearance(int roll) {
   const look_row &row = table_row(look_rows, roll);
-  trs_append(row.app);
+  result_append(row.app);
   return row.mod;
 }
 
 int gemjj_clarity(int roll) {
   const look_row &row = table_row(look_rows, roll);
-  trs_append(row.clar);
+  result_append(row.clar);
   return row.mod;
 }
 
 int gemjj_star(int star) {
   if (star != 1) return 0;
-  trs_append("Star ");
+  result_append("Star ");
   return 2;
 }
 
@@ -140,24 +140,24 @@ float gemjj_stone(int roll, int star_roll) {
   const stone_row &row = table_row(stone_rows, roll);
   float mult = row.mult;
   if (row.star) mult = mult + static_cast<float>(gemjj_star(star_roll));
-  trs_append(row.name);
+  result_append(row.name);
   return mult;
 }
 
 void gemjj_value(int factor, int roll) {
   if (factor <= 0) {
-    trs_append(", valueless");
+    result_append(", valueless");
     return;
   }
   float per_point = table_row(value_rows, factor)
                         .per_point[table_row(column_rows, roll).number];
   float value = static_cast<float>(factor) * per_point;
-  trs_appendf(", %.1f SC", value);
+  result_appendf(", %.1f SC", value);
 }
 
-int gemjj_main(int jeweler_el, all_dice_ptr dice) {
+int gemjj_main(int jeweler_el, dice_record *dice) {
   const gemjj_dice &d = dice->gemjj;
-  trs_clear();
+  result_clear();
   gemjj_kind(d.d3star_kind);
   int factor = gemjj_size(d.d3star_kind, jeweler_el, d.d10_size);
   factor += gemjj_appearance(d.d10_appearance);
@@ -166,6 +166,6 @@ int gemjj_main(int jeweler_el, all_dice_ptr dice) {
   // The product is a whole number or a half; the 0.6 carries a half up.
   factor = static_cast<int>(static_cast<double>(mult) * factor + 0.6);
   gemjj_value(factor, d.d100_value);
-  trs_append("\n");
+  result_append("\n");
   return 1;
 }

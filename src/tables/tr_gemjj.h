@@ -1,5 +1,5 @@
 // The inner routines of the gem, jewel and jewelry tables. Each appends its
-// piece of the line to con_trs_txt.
+// piece of the line to result_text.
 #pragma once
 
 // Appends the kind text: 1 gem, 2 jewel, 3 jewelry.

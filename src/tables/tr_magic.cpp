@@ -152,24 +152,24 @@ constexpr text_row dedication_rows[] = {
 
 // Appends the text of the row a list holds for value, if any.
 void append_row(const text_row *row) {
-  if (row != nullptr) trs_append(row->text);
+  if (row != nullptr) result_append(row->text);
 }
 
 // Breaks the text at the last blank at or before index p: the blank gives way
 // to a line end and five blanks of indentation. A text without a blank there
 // (or shorter than p) is left as it is. Returns whether a break was made.
 bool break_at(std::size_t p) {
-  if (p >= trs_length()) return false;
+  if (p >= result_length()) return false;
   std::size_t at = p;
-  while (con_trs_txt[at] != ' ') {
+  while (result_text[at] != ' ') {
     if (at == 0) return false;
     --at;
   }
-  char broken[TRS_TXT_SIZE + 8];
+  char broken[RESULT_TEXT_SIZE + 8];
   std::snprintf(broken, sizeof broken, "%.*s\n     %s", static_cast<int>(at),
-                con_trs_txt, con_trs_txt + at + 1);
-  trs_clear();
-  trs_append(broken);
+                result_text, result_text + at + 1);
+  result_clear();
+  result_append(broken);
   return true;
 }
 
@@ -180,7 +180,7 @@ int magic_break_lines() {
   // so the lower positions still index the text as it stood before.
   static constexpr std::size_t positions[] = {239, 159, 79};
   constexpr std::size_t count = sizeof positions / sizeof positions[0];
-  const std::size_t n = trs_length() / 80;
+  const std::size_t n = result_length() / 80;
   int lines = 1;
   if (n == 0 || n > count) return lines;
   for (std::size_t k = count - n; k < count; ++k)
@@ -188,22 +188,22 @@ int magic_break_lines() {
   return lines;
 }
 
-int magic_main(all_dice_ptr dice) {
-  trs_clear();
+int magic_main(dice_record *dice) {
+  result_clear();
   magic_from_main_table(dice);
-  trs_append("\n");
+  result_append("\n");
   return magic_break_lines();
 }
 
-void magic_from_main_table(all_dice_ptr dice) {
+void magic_from_main_table(dice_record *dice) {
   const main_row &row = table_row(main_rows, dice->magic.d100_maintype);
-  trs_append(row.prefix);
+  result_append(row.prefix);
   switch (row.family) {
     case magic_family::potion_powder_amulet:
-      magic_aepp(dice);
+      magic_potion_powder_amulet(dice);
       break;
     case magic_family::natural:
-      magic_NMI(dice);
+      magic_natural_item(dice);
       break;
     case magic_family::jewel_talisman_wand_staff:
       magic_jewel_talisman_wand_staff(dice);
@@ -216,7 +216,7 @@ void magic_from_main_table(all_dice_ptr dice) {
       magic_other_treasure(dice);
       break;
     case magic_family::military:
-      magic_milit(dice);
+      magic_military_item(dice);
       break;
     case magic_family::special:
       magic_special(dice->magic.d6_2_MEL, dice->magic.d10_EL);
@@ -237,13 +237,13 @@ void magic_curse_list(int roll) {
 }
 
 void magic_immunity_list(int roll) {
-  trs_append(table_row(immunity_rows, roll).text);
+  result_append(table_row(immunity_rows, roll).text);
 }
 
 void magic_detection_list(int roll) {
-  trs_append(table_row(detection_rows, roll).text);
+  result_append(table_row(detection_rows, roll).text);
 }
 
 void magic_dedication_list(int roll) {
-  trs_append(table_row(dedication_rows, roll).text);
+  result_append(table_row(dedication_rows, roll).text);
 }

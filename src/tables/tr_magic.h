@@ -4,8 +4,8 @@
 
 #include "trtables.h"
 
-void magic_from_main_table(all_dice_ptr dice);
-// Breaks the text in con_trs_txt into screen lines near every 80th character
+void magic_from_main_table(dice_record *dice);
+// Breaks the text in result_text into screen lines near every 80th character
 // and returns the number of lines.
 int magic_break_lines();
 
@@ -38,24 +38,24 @@ struct power_row {
 };
 
 // Appends a power row's text and the entry that follows it.
-void magic_power(const power_row &row, all_dice_ptr dice);
+void magic_power(const power_row &row, dice_record *dice);
 
 // Steps shared by the manufactured item families.
 // EL cap: magic.d10_EL becomes at most (magic.d6_2_MEL + 1) / 2.
-void magic_el_cap(all_dice_ptr dice);
+void magic_el_cap(dice_record *dice);
 // Appends ", MEL %d  EL %d".
 void magic_mel_el(int mel, int el);
 // Immunity entry: the total word and the list for magic.d100_total_imm - 1
 // when magic.d100_immunity is 100, else the plain word and the list for
 // magic.d100_immunity.
-void magic_immunity_entry(all_dice_ptr dice, const char *total_word,
+void magic_immunity_entry(dice_record *dice, const char *total_word,
                           const char *plain_word);
 // Curse entry: the curse list for magic.d3star_curse, then "Curse".
-void magic_curse_entry(all_dice_ptr dice);
+void magic_curse_entry(dice_record *dice);
 
 // Item families.
-void magic_jewel_talisman_wand_staff(all_dice_ptr dice);
-void magic_other_treasure(all_dice_ptr dice);
+void magic_jewel_talisman_wand_staff(dice_record *dice);
+void magic_other_treasure(dice_record *dice);
 // Named item: the item row, the MEL and EL dice and the weapon or armor row.
 void magic_named(int item_roll, int mel_roll, int el_roll, int piece_roll);
 // Special item: its MEL and EL part from the MEL and EL dice.

@@ -106,9 +106,9 @@ int el_limit(int mel) { return (mel + 1) / 2; }
 
 }  // namespace
 
-void magic_power(const power_row &row, all_dice_ptr dice) {
+void magic_power(const power_row &row, dice_record *dice) {
   const magic_dice &m = dice->magic;
-  trs_append(row.text);
+  result_append(row.text);
   switch (row.entry) {
     case power_entry::none:
       break;
@@ -135,46 +135,48 @@ void magic_power(const power_row &row, all_dice_ptr dice) {
       break;
     case power_entry::intelligent:
       magic_alignment_list(m.d6_2_alignment);
-      trs_append(", dedicated to ");
+      result_append(", dedicated to ");
       magic_dedication_list(m.d100_dedication);
       break;
   }
 }
 
-void magic_el_cap(all_dice_ptr dice) {
+void magic_el_cap(dice_record *dice) {
   const int limit = el_limit(dice->magic.d6_2_MEL);
   if (limit < dice->magic.d10_EL) dice->magic.d10_EL = limit;
 }
 
-void magic_mel_el(int mel, int el) { trs_appendf(", MEL %d  EL %d", mel, el); }
+void magic_mel_el(int mel, int el) {
+  result_appendf(", MEL %d  EL %d", mel, el);
+}
 
-void magic_immunity_entry(all_dice_ptr dice, const char *total_word,
+void magic_immunity_entry(dice_record *dice, const char *total_word,
                           const char *plain_word) {
   if (dice->magic.d100_immunity == 100) {
-    trs_append(total_word);
+    result_append(total_word);
     magic_immunity_list(dice->magic.d100_total_imm - 1);
   } else {
-    trs_append(plain_word);
+    result_append(plain_word);
     magic_immunity_list(dice->magic.d100_immunity);
   }
 }
 
-void magic_curse_entry(all_dice_ptr dice) {
+void magic_curse_entry(dice_record *dice) {
   magic_curse_list(dice->magic.d3star_curse);
-  trs_append("Curse");
+  result_append("Curse");
 }
 
-void magic_aepp(all_dice_ptr dice) {
+void magic_potion_powder_amulet(dice_record *dice) {
   magic_el_cap(dice);
   magic_power(table_row(potion_powder_amulet_rows, dice->magic.d100_subtype),
               dice);
   magic_mel_el(dice->magic.d6_2_MEL, dice->magic.d10_EL);
   // A container's content leaves the amount to the container's own text.
   if (dice->message == 0)
-    trs_appendf(", %d ounces", dice->magic.d10_2_potion_amount);
+    result_appendf(", %d ounces", dice->magic.d10_2_potion_amount);
 }
 
-void magic_jewel_talisman_wand_staff(all_dice_ptr dice) {
+void magic_jewel_talisman_wand_staff(dice_record *dice) {
   magic_el_cap(dice);
   magic_power(
       table_row(jewel_talisman_wand_staff_rows, dice->magic.d100_subtype),
@@ -182,7 +184,7 @@ void magic_jewel_talisman_wand_staff(all_dice_ptr dice) {
   magic_mel_el(dice->magic.d6_2_MEL, dice->magic.d10_EL);
 }
 
-void magic_other_treasure(all_dice_ptr dice) {
+void magic_other_treasure(dice_record *dice) {
   magic_el_cap(dice);
   magic_power(table_row(other_treasure_rows, dice->magic.d100_subtype), dice);
   magic_mel_el(dice->magic.d6_2_MEL, dice->magic.d10_EL);
@@ -195,15 +197,15 @@ void magic_named(int item_roll, int mel_roll, int el_roll, int piece_roll) {
   if (el_limit(mel) < el) el = el_limit(mel);
 
   const named_row &row = table_row(named_rows, item_roll);
-  trs_append(row.text);
+  result_append(row.text);
   switch (row.list) {
     case named_list::none:
       break;
     case named_list::weapon:
-      trs_append(table_row(named_weapon_rows, piece_roll).text);
+      result_append(table_row(named_weapon_rows, piece_roll).text);
       break;
     case named_list::armor:
-      trs_append(table_row(named_armor_rows, piece_roll).text);
+      result_append(table_row(named_armor_rows, piece_roll).text);
       break;
   }
   magic_mel_el(mel, el);

@@ -39,8 +39,8 @@ constexpr power_row power_rows[] = {
 };
 // clang-format on
 
-void append_power(all_dice_ptr dice, int row) {
-  trs_append(", ");
+void append_power(dice_record *dice, int row) {
+  result_append(", ");
   magic_power(table_row(power_rows, row), dice);
 }
 
@@ -48,7 +48,7 @@ void append_power(all_dice_ptr dice, int row) {
 
 // An item with a modifier is a weapon named without a count; one without is
 // any military item, counted, from the main military table.
-void magic_milit(all_dice_ptr dice) {
+void magic_military_item(dice_record *dice) {
   const magic_dice &m = dice->magic;
   const milit_dice &mil = dice->milit;
   magic_el_cap(dice);
@@ -59,11 +59,11 @@ void magic_milit(all_dice_ptr dice) {
   if (modified)
     milit_weapon(mil.d100_sub_type, mil.d6_2_amount, mil.d10_2_amount);
   else
-    milit_tableone(dice);
+    milit_from_main_table(dice);
   const bool has_powers = !modified || m.d100_othermagic <= OTHER_MAGIC_MAX;
 
-  if (hit_chance) trs_append(", Hit Chance modifier");
-  if (damage) trs_append(", Damage modifier");
+  if (hit_chance) result_append(", Hit Chance modifier");
+  if (damage) result_append(", Damage modifier");
 
   if (has_powers) {
     if (m.d100_subtype > ONE_POWER_MAX) {

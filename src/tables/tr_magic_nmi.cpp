@@ -154,7 +154,7 @@ constexpr weighed_row metal_rows[] = {
 
 }  // namespace
 
-void magic_NMI(all_dice_ptr dice) {
+void magic_natural_item(dice_record *dice) {
   const magic_dice &m = dice->magic;
   switch (m.d3star_NMI_type) {
     case 1:
@@ -173,21 +173,21 @@ void magic_NMI(all_dice_ptr dice) {
 
 void magic_natural_plant(int roll, int ounces, int message) {
   if (const text_row *row = table_row_in(plant_rows, roll, 1, 100))
-    trs_append(row->text);
+    result_append(row->text);
   // A container's content leaves the amount to the container's own text.
-  if (message == 0) trs_appendf(", %d ounces", ounces);
+  if (message == 0) result_appendf(", %d ounces", ounces);
 }
 
 void magic_natural_animal(int roll) {
   if (const text_row *row = table_row_in(animal_rows, roll, 1, 100))
-    trs_append(row->text);
+    result_append(row->text);
 }
 
 void magic_natural_metal(int roll, int pounds) {
   int weight = 0;
   if (const weighed_row *row = table_row_in(metal_rows, roll, 1, 100)) {
-    trs_append(row->text);
+    result_append(row->text);
     if (row->weighed) weight = pounds;
   }
-  if (weight != 0) trs_appendf(", %d pound(s)", weight);
+  if (weight != 0) result_appendf(", %d pound(s)", weight);
 }

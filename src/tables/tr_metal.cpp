@@ -56,14 +56,14 @@ constexpr form_row form_rows[] = {
 
 int metal_name(int roll, char *unit) {
   const metal_row &row = table_row(metal_rows, roll);
-  trs_append(row.name);
+  result_append(row.name);
   std::snprintf(unit, METAL_UNIT_SIZE, "%s", row.unit);
   return row.mult;
 }
 
 int metal_form(const metal_dice &dice, int jeweler_el) {
   const form_row &row = table_row(form_rows, dice.d10_type);
-  trs_append(row.name);
+  result_append(row.name);
   const int d10s[] = {dice.d10_val1, dice.d10_val2, dice.d10_val3};
   const int d6s[] = {dice.d6_val1, dice.d6_val2, dice.d6_val3};
   int d10_sum = 0;
@@ -73,14 +73,14 @@ int metal_form(const metal_dice &dice, int jeweler_el) {
   return jeweler_el / 10 + row.times * d10_sum + d6_sum;
 }
 
-int metal_main(int jeweler_el, all_dice_ptr dice) {
+int metal_main(int jeweler_el, dice_record *dice) {
   const metal_dice &d = dice->metal;
   char unit[METAL_UNIT_SIZE];
-  trs_clear();
+  result_clear();
   int mult = metal_name(d.d100_metal, unit);
   int val = metal_form(d, jeweler_el);
   int factor = mult * val;
-  if (d.d100_metal <= 99) trs_appendf(", %d %s", factor, unit);
-  trs_append("\n");
+  if (d.d100_metal <= 99) result_appendf(", %d %s", factor, unit);
+  result_append("\n");
   return 1;
 }

@@ -1,5 +1,5 @@
 // The inner routines of the fine metal tables. Each appends its piece of the
-// line to con_trs_txt.
+// line to result_text.
 #pragma once
 
 #include "trtables.h"

@@ -24,7 +24,7 @@ constexpr int RACE_KINDS = 7;  // weapon to animal gear
 // clang-format off
 
 // Main table, by milit.d100_maintype. The count argument is
-// milit.d10_NumberFound plus nf_add, or nf_add alone where uses_found is false.
+// milit.d10_count plus nf_add, or nf_add alone where uses_found is false.
 struct main_row { int hi; bool uses_found; int nf_add; item_kind item; };
 constexpr main_row main_rows[] = {
     { 30, true,   2, item_kind::weapon},
@@ -171,9 +171,9 @@ constexpr text_row animal_rows[] = {
     { 98, "Jesses"},
 };
 
-// Races of non-human-made items, by milit.d10_NonHumanM. kind_hi holds, for
+// Races of non-human-made items, by milit.d10_race. kind_hi holds, for
 // each kind in the order weapon, armor, flag, shelter, miscellaneous, uniform,
-// animal gear, the upper bound of its rows in milit.d100_NHM_type, or 0 where
+// animal gear, the upper bound of its rows in milit.d100_race_item, or 0 where
 // the race makes no such kind; armor_adjust is added to the armor row value.
 struct race_row { int hi; const char *word; int kind_hi[RACE_KINDS]; int armor_adjust; };
 constexpr race_row race_rows[] = {
@@ -202,7 +202,7 @@ item_kind race_kind(const race_row &race, int roll) {
 }
 
 // Appends the item of one kind; armor_adjust shifts the armor row.
-void append_item(all_dice_ptr dice, item_kind item, int armor_adjust) {
+void append_item(dice_record *dice, item_kind item, int armor_adjust) {
   const milit_dice &m = dice->milit;
   switch (item) {
     case item_kind::weapon:
@@ -234,57 +234,59 @@ void append_item(all_dice_ptr dice, item_kind item, int armor_adjust) {
 
 }  // namespace
 
-int milit_main(all_dice_ptr dice) {
-  trs_clear();
-  milit_tableone(dice);
-  trs_append("\n");
+int milit_main(dice_record *dice) {
+  result_clear();
+  milit_from_main_table(dice);
+  result_append("\n");
   return 1;
 }
 
-void milit_tableone(all_dice_ptr dice) {
+void milit_from_main_table(dice_record *dice) {
   const milit_dice &m = dice->milit;
   const main_row &row = table_row(main_rows, m.d100_maintype);
-  milit_count(row.uses_found ? m.d10_NumberFound + row.nf_add : row.nf_add);
+  milit_count(row.uses_found ? m.d10_count + row.nf_add : row.nf_add);
   append_item(dice, row.item, 0);
 }
 
 void milit_count(int count_roll) {
-  trs_appendf("%d ", table_row(count_rows, count_roll).number);
+  result_appendf("%d ", table_row(count_rows, count_roll).number);
 }
 
-void milit_non_human_made(all_dice_ptr dice) {
+void milit_non_human_made(dice_record *dice) {
   const milit_dice &m = dice->milit;
-  const race_row *race = table_row_in(race_rows, m.d10_NonHumanM, 1, 10);
+  const race_row *race = table_row_in(race_rows, m.d10_race, 1, 10);
   if (race == nullptr) return;
-  trs_append(race->word);
-  append_item(dice, race_kind(*race, m.d100_NHM_type), race->armor_adjust);
+  result_append(race->word);
+  append_item(dice, race_kind(*race, m.d100_race_item), race->armor_adjust);
 }
 
 void milit_weapon(int type, int num6, int num10) {
   const weapon_row &row = table_row(weapon_rows, type);
   switch (row.pieces) {
     case set_pieces::none:
-      trs_append(row.text);
+      result_append(row.text);
       break;
     case set_pieces::num6:
-      trs_appendf("%s (%d each)", row.text, num6);
+      result_appendf("%s (%d each)", row.text, num6);
       break;
     case set_pieces::num10:
-      trs_appendf("%s (%d each)", row.text, num10);
+      result_appendf("%s (%d each)", row.text, num10);
       break;
   }
 }
 
-void milit_armor(int type) { trs_append(table_row(armor_rows, type).text); }
+void milit_armor(int type) { result_append(table_row(armor_rows, type).text); }
 
-void milit_flag() { trs_append("Flag(s)"); }
+void milit_flag() { result_append("Flag(s)"); }
 
-void milit_shelter(int type) { trs_append(table_row(shelter_rows, type).text); }
+void milit_shelter(int type) {
+  result_append(table_row(shelter_rows, type).text);
+}
 
-void milit_misc(all_dice_ptr dice) {
+void milit_misc(dice_record *dice) {
   const other_dice &o = dice->other;
   const misc_row &row = table_row(misc_rows, dice->milit.d100_sub_type);
-  trs_append(row.lead);
+  result_append(row.lead);
   switch (row.goods) {
     case misc_goods::none:
       break;
@@ -292,21 +294,23 @@ void milit_misc(all_dice_ptr dice) {
       other_furniture(o.d10_furniture, 0);
       break;
     case misc_goods::book:
-      other_bookmain(dice, 0);
+      other_written_item(dice, 0);
       break;
     case misc_goods::kegs:
       other_kegs(dice, 0);
       break;
     case misc_goods::musical:
-      other_musical(0);
+      other_musical_instrument(0);
       break;
     case misc_goods::eating:
-      other_eating(o.d10_misc_amount, o.d6_2_misc_val, 0);
+      other_eating_utensils(o.d10_misc_amount, o.d6_2_misc_val, 0);
       break;
   }
-  trs_append(row.tail);
+  result_append(row.tail);
 }
 
-void milit_uniform() { trs_append("Uniform(s)"); }
+void milit_uniform() { result_append("Uniform(s)"); }
 
-void milit_animal(int type) { trs_append(table_row(animal_rows, type).text); }
+void milit_animal(int type) {
+  result_append(table_row(animal_rows, type).text);
+}

@@ -7,10 +7,10 @@
 // Appends the count for a count roll and a blank.
 void milit_count(int count_roll);
 // Appends the race's word and the item of a non-human-made piece.
-void milit_non_human_made(all_dice_ptr dice);
+void milit_non_human_made(dice_record *dice);
 void milit_armor(int type);
 void milit_flag();
 void milit_shelter(int type);
-void milit_misc(all_dice_ptr dice);
+void milit_misc(dice_record *dice);
 void milit_uniform();
 void milit_animal(int type);

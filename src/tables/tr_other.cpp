@@ -172,32 +172,32 @@ float other_exceptional(float value, uint32_t exc) {
   if (exc & EXC_QUALITY) {
     float mult = other_exceptional_quality(exc_quality_mult(exc), exc_text);
     value = value * mult;
-    trs_append(exc_text);
+    result_append(exc_text);
   }
   if (exc & EXC_SIZE) {
     float size_mod = other_exceptional_size(exc_large_or_small(exc),
                                             exc_size_roll(exc), exc_text);
     value = value * other_size_value(size_mod);
-    trs_append(exc_text);
+    result_append(exc_text);
   }
   return value;
 }
 
 void other_statue(int roll, uint32_t exc) {
-  trs_append("Statue");
+  result_append("Statue");
   float value = table_row(statue_rows, roll).factor;
   value = other_exceptional(value, exc);
-  trs_appendf(", size * %.1f CC", value);
+  result_appendf(", size * %.1f CC", value);
 }
 
-void other_from_main_table(int roll, all_dice_ptr dice, uint32_t exc) {
+void other_from_main_table(int roll, dice_record *dice, uint32_t exc) {
   const other_dice &o = dice->other;
   switch (table_row(main_rows, roll).kind) {
     case other_kind::statue:
       other_statue(o.d10_2_statueval, exc);
       break;
     case other_kind::eating_utensils:
-      other_eating(o.d10_misc_amount, o.d6_2_misc_val, exc);
+      other_eating_utensils(o.d10_misc_amount, o.d6_2_misc_val, exc);
       break;
     case other_kind::plate:
       other_plate(o.d10_misc_amount, exc);
@@ -230,7 +230,7 @@ void other_from_main_table(int roll, all_dice_ptr dice, uint32_t exc) {
       other_art(o.d10_2_art_value, o.d10_art_magic, exc);
       break;
     case other_kind::written:
-      other_bookmain(dice, exc);
+      other_written_item(dice, exc);
       break;
     case other_kind::clothing:
       other_clothing(o.d6_clothes, exc);
@@ -239,7 +239,7 @@ void other_from_main_table(int roll, all_dice_ptr dice, uint32_t exc) {
       other_cloth(o.d100_cloth_value, o.d100_cloth_length, exc);
       break;
     case other_kind::musical_instrument:
-      other_musical(exc);
+      other_musical_instrument(exc);
       break;
     case other_kind::other_item:
       other_other(exc);
@@ -250,15 +250,15 @@ void other_from_main_table(int roll, all_dice_ptr dice, uint32_t exc) {
 int other_break_line() {
   // Room for the longest text, the five characters a break adds and the
   // newline.
-  char broken[TRS_TXT_SIZE + 8];
+  char broken[RESULT_TEXT_SIZE + 8];
   int lines = 1;
-  int len = static_cast<int>(trs_length());
-  std::memcpy(broken, con_trs_txt, len + 1);
+  int len = static_cast<int>(result_length());
+  std::memcpy(broken, result_text, len + 1);
   if (len >= LINE_WIDTH) {
     for (int pos = LINE_WIDTH - 1; pos >= 0; --pos) {
-      if (con_trs_txt[pos] != ' ') continue;
+      if (result_text[pos] != ' ') continue;
       std::memcpy(broken + pos, "\n     ", 6);
-      std::memcpy(broken + pos + 6, con_trs_txt + pos + 1, len - pos);
+      std::memcpy(broken + pos + 6, result_text + pos + 1, len - pos);
       len += 5;
       lines = 2;
       break;
@@ -266,17 +266,17 @@ int other_break_line() {
   }
   // A text that would not leave room for the newline loses its last
   // characters rather than its line end.
-  if (len > TRS_TXT_SIZE - 2) len = TRS_TXT_SIZE - 2;
+  if (len > RESULT_TEXT_SIZE - 2) len = RESULT_TEXT_SIZE - 2;
   broken[len] = '\n';
   broken[len + 1] = '\0';
-  trs_clear();
-  trs_append(broken);
+  result_clear();
+  result_append(broken);
   return lines;
 }
 
-int other_main(all_dice_ptr dice) {
+int other_main(dice_record *dice) {
   const other_dice &d = dice->other;
-  trs_clear();
+  result_clear();
   uint32_t exc = 0;
   int roll = d.d100_maintype;
   if (roll == 99 || roll == 100) {

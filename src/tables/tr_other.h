@@ -26,8 +26,8 @@ float other_size_value(float size_mod);
 // appends the size text; returns the value (stored as float after each step).
 float other_exceptional(float value, uint32_t exc);
 
-void other_from_main_table(int roll, all_dice_ptr dice, uint32_t exc);
-// Breaks the finished text in con_trs_txt once, at its last blank at or
+void other_from_main_table(int roll, dice_record *dice, uint32_t exc);
+// Breaks the finished text in result_text once, at its last blank at or
 // before column 79, when it is 80 characters or longer, and ends it with a
 // newline. Returns the number of screen lines (1 or 2).
 int other_break_line();
@@ -36,7 +36,7 @@ void other_statue(int roll, uint32_t exc);
 // Household goods.
 void other_plate(int value_roll, uint32_t exc);
 void other_vessel(int value_roll, uint32_t exc);
-void other_container(all_dice_ptr dice, uint32_t exc);
+void other_container(dice_record *dice, uint32_t exc);
 void other_fur(int roll, int kind_roll, uint32_t exc);
 void other_fine_covering(int width, int length, uint32_t exc);
 void other_glass(int glass_roll, int size_roll, uint32_t exc);
@@ -44,10 +44,10 @@ void other_tools(uint32_t exc);
 void other_art(int val, int magic_roll, uint32_t exc);
 
 // Books, scrolls and maps.
-void other_scroll_or_map(all_dice_ptr dice, uint32_t exc);
-void other_book(all_dice_ptr dice, uint32_t exc);
-void other_scroll(all_dice_ptr dice, uint32_t exc);
-void other_map(all_dice_ptr dice, uint32_t exc);
+void other_scroll_or_map(dice_record *dice, uint32_t exc);
+void other_book(dice_record *dice, uint32_t exc);
+void other_scroll(dice_record *dice, uint32_t exc);
+void other_map(dice_record *dice, uint32_t exc);
 
 // Clothing, cloth, instruments and other items.
 void other_clothing(int num, uint32_t exc);

@@ -124,7 +124,7 @@ constexpr text_row area_rows[] = {
 // A map whose accuracy roll passes this is inaccurate.
 constexpr int ACCURATE_UP_TO = 75;
 
-const char *alignment_text(const all_dice &dice) {
+const char *alignment_text(const dice_record &dice) {
   return table_row(alignment_rows, dice.other.d10_alignment).text;
 }
 
@@ -133,46 +133,46 @@ const char *alignment_text(const all_dice &dice) {
 void append_quality_text(uint32_t exc) {
   char exc_text[EXC_TXT_SIZE];
   other_exceptional_quality(exc_quality_mult(exc), exc_text);
-  trs_append(exc_text);
+  result_append(exc_text);
 }
 
 }  // namespace
 
-void other_bookmain(all_dice_ptr dice, uint32_t exc) {
+void other_written_item(dice_record *dice, uint32_t exc) {
   if (dice->other.d10_book_kind <= 4)
     other_book(dice, exc);
   else
     other_scroll_or_map(dice, exc);
 }
 
-void other_scroll_or_map(all_dice_ptr dice, uint32_t exc) {
+void other_scroll_or_map(dice_record *dice, uint32_t exc) {
   if (dice->other.d10_scroll_kind <= 7)
     other_scroll(dice, exc);
   else
     other_map(dice, exc);
 }
 
-void other_book(all_dice_ptr dice, uint32_t exc) {
+void other_book(dice_record *dice, uint32_t exc) {
   const other_dice &d = dice->other;
-  trs_append("Book : ");
+  result_append("Book : ");
   int row_roll = d.d100_book;
   if (exc & EXC_QUALITY) row_roll += BETTER_ROWS;
   const book_row &row = table_row(book_rows, row_roll);
   float value = row.base;
-  trs_append(row.text);
+  result_append(row.text);
   switch (row.contents) {
     case book_contents::none:
       break;
     case book_contents::minor_spells:
-      trs_appendf(", contains %d %s spell, EL %d", d.d6_numspell / 2,
-                  alignment_text(*dice), d.d6_a2_EL);
+      result_appendf(", contains %d %s spell, EL %d", d.d6_numspell / 2,
+                     alignment_text(*dice), d.d6_a2_EL);
       break;
     case book_contents::major_spells:
-      trs_appendf(", contains %d %s spell, EL %d", d.d6_numspell,
-                  alignment_text(*dice), d.d6_a2_EL);
+      result_appendf(", contains %d %s spell, EL %d", d.d6_numspell,
+                     alignment_text(*dice), d.d6_a2_EL);
       break;
     case book_contents::tome:
-      trs_appendf(", EL %d", d.d6_a2_EL + 4);
+      result_appendf(", EL %d", d.d6_a2_EL + 4);
       break;
   }
   if (exc & EXC_QUALITY) {
@@ -180,10 +180,10 @@ void other_book(all_dice_ptr dice, uint32_t exc) {
     append_quality_text(exc);
   }
   value = other_exceptional(value, exc & ~EXC_QUALITY);
-  trs_appendf(", %.1f %s", value, row.unit);
+  result_appendf(", %.1f %s", value, row.unit);
 }
 
-void other_scroll(all_dice_ptr dice, uint32_t exc) {
+void other_scroll(dice_record *dice, uint32_t exc) {
   const other_dice &d = dice->other;
   float value = 1.0f;
   int row_roll = d.d100_scroll;
@@ -193,25 +193,26 @@ void other_scroll(all_dice_ptr dice, uint32_t exc) {
   }
   if (row_roll > 99) {
     value = value * 2.0f;
-    trs_append("Coded ");
+    result_append("Coded ");
     row_roll = d.d100_coded;
   }
-  trs_append("Scroll : ");
+  result_append("Scroll : ");
   const scroll_row &row = table_row(scroll_rows, row_roll);
   switch (row.details) {
     case scroll_details::none:
-      trs_append(row.text);
+      result_append(row.text);
       break;
     case scroll_details::medicinal:
-      trs_appendf("%s, %d formulas, EL %d", row.text, d.d6_scrollmap,
-                  d.d10_2_medicEL);
+      result_appendf("%s, %d formulas, EL %d", row.text, d.d6_scrollmap,
+                     d.d10_2_medicEL);
       break;
     case scroll_details::magical_el:
-      trs_appendf("%s, EL %d", row.text, d.d6_a2_EL);
+      result_appendf("%s, EL %d", row.text, d.d6_a2_EL);
       break;
     case scroll_details::spells:
-      trs_appendf("%s, %d EL %d %s spell%s", row.text, row.spells, d.d6_a2_EL,
-                  alignment_text(*dice), row.spells > 1 ? "s" : "");
+      result_appendf("%s, %d EL %d %s spell%s", row.text, row.spells,
+                     d.d6_a2_EL, alignment_text(*dice),
+                     row.spells > 1 ? "s" : "");
       break;
   }
   switch (row.rule) {
@@ -231,17 +232,17 @@ void other_scroll(all_dice_ptr dice, uint32_t exc) {
   }
   if (exc & EXC_QUALITY) append_quality_text(exc);
   value = other_exceptional(value, exc & ~EXC_QUALITY);
-  trs_appendf(", value %.1f %s", value, row.unit);
+  result_appendf(", value %.1f %s", value, row.unit);
   // A treasure scroll carries an ordinary, accurate treasure map.
   if (row_roll > 95) {
-    trs_append(", ");
+    result_append(", ");
     dice->other.d10_2_map = d.d6_scrollmap + 14;
     dice->other.d100_map_accu = 0;
     other_map(dice, 0);
   }
 }
 
-void other_map(all_dice_ptr dice, uint32_t exc) {
+void other_map(dice_record *dice, uint32_t exc) {
   other_dice &d = dice->other;
   char exc_text[EXC_TXT_SIZE];
   float value = 1.0f;
@@ -259,18 +260,18 @@ void other_map(all_dice_ptr dice, uint32_t exc) {
   float worth = value * row.worth;
   switch (row.kind) {
     case map_kind::treasure:
-      trs_appendf("%.0f GC %s, %.1f %s", value * row.treasure, row.text, worth,
-                  row.unit);
+      result_appendf("%.0f GC %s, %.1f %s", value * row.treasure, row.text,
+                     worth, row.unit);
       break;
     case map_kind::plain:
-      trs_appendf("%s, %.1f %s", row.text, worth, row.unit);
+      result_appendf("%s, %.1f %s", row.text, worth, row.unit);
       break;
     case map_kind::other_world:
-      trs_appendf("%s, %.1f %s", row.text, worth, row.unit);
-      trs_append(table_row(area_rows, d.d10_map_area).text);
+      result_appendf("%s, %.1f %s", row.text, worth, row.unit);
+      result_append(table_row(area_rows, d.d10_map_area).text);
       break;
     case map_kind::unlimited:
-      trs_append(row.text);
+      result_append(row.text);
       break;
   }
   accuracy += row.accu != 0 ? row.accu : d.d10_2_map;
@@ -278,7 +279,7 @@ void other_map(all_dice_ptr dice, uint32_t exc) {
   if (exc & EXC_SIZE) {
     other_exceptional_size(exc_large_or_small(exc), exc_size_roll(exc),
                            exc_text);
-    trs_append(exc_text);
+    result_append(exc_text);
   }
-  trs_append(accuracy > ACCURATE_UP_TO ? ", inaccurate" : ", accurate");
+  result_append(accuracy > ACCURATE_UP_TO ? ", inaccurate" : ", accurate");
 }

@@ -42,10 +42,10 @@ void append_relative_value(uint32_t exc, relative_value wording) {
   if ((exc & (EXC_QUALITY | EXC_SIZE)) == 0) return;
   switch (wording) {
     case relative_value::times_normal:
-      trs_appendf(", %.1f * normal value", value);
+      result_appendf(", %.1f * normal value", value);
       break;
     case relative_value::value_times:
-      trs_appendf(", value * %.1f", value);
+      result_appendf(", value * %.1f", value);
       break;
   }
 }
@@ -53,17 +53,17 @@ void append_relative_value(uint32_t exc, relative_value wording) {
 }  // namespace
 
 void other_clothing(int num, uint32_t exc) {
-  trs_appendf("%d piece(s) of clothing", num);
+  result_appendf("%d piece(s) of clothing", num);
   append_relative_value(exc, relative_value::times_normal);
 }
 
-void other_musical(uint32_t exc) {
-  trs_append("Musical instrument");
+void other_musical_instrument(uint32_t exc) {
+  result_append("Musical instrument");
   append_relative_value(exc, relative_value::value_times);
 }
 
 void other_other(uint32_t exc) {
-  trs_append("Other : Other item, Referee's choice (see book IV)");
+  result_append("Other : Other item, Referee's choice (see book IV)");
   append_relative_value(exc, relative_value::value_times);
 }
 
@@ -86,9 +86,9 @@ void other_cloth(int kind, int length, uint32_t exc) {
   }
   float yards = static_cast<float>(length) * size_mod;
   value = value * yards;
-  trs_appendf("%.1f yards of cloth", yards);
-  trs_append(gathered);
+  result_appendf("%.1f yards of cloth", yards);
+  result_append(gathered);
   const cloth_row &row = table_row(cloth_rows, kind);
   value = value * row.factor;
-  trs_appendf(", %.1f %s", value, row.unit);
+  result_appendf(", %.1f %s", value, row.unit);
 }

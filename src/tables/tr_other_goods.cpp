@@ -26,13 +26,13 @@ exc_multipliers exceptional_parts(uint32_t exc) {
   char exc_text[EXC_TXT_SIZE];
   if (exc & EXC_QUALITY) {
     m.quality = other_exceptional_quality(exc_quality_mult(exc), exc_text);
-    trs_append(exc_text);
+    result_append(exc_text);
   }
   if (exc & EXC_SIZE) {
     m.size = other_exceptional_size(exc_large_or_small(exc), exc_size_roll(exc),
                                     exc_text);
     m.size_value = other_size_value(m.size);
-    trs_append(exc_text);
+    result_append(exc_text);
   }
   return m;
 }
@@ -146,11 +146,11 @@ constexpr float POTION_SHARE = 0.75f;
 // capacity of one (size_mod quarts times capacity), the contents and their
 // fill, then the description of magic contents. val_in_mod is the value
 // multiplier shown for filled contents of an exceptionally good item.
-void append_contents(all_dice_ptr dice, float size_mod, float capacity,
+void append_contents(dice_record *dice, float size_mod, float capacity,
                      float val_in_mod, uint32_t exc) {
   const other_dice &o = dice->other;
   size_mod = size_mod * capacity;
-  trs_appendf(", size %.1f quart", size_mod);
+  result_appendf(", size %.1f quart", size_mod);
 
   const contents_row &contents = table_row(contents_rows, o.d100_keg_material);
   if (contents.kind == contents_kind::potion)
@@ -159,77 +159,77 @@ void append_contents(all_dice_ptr dice, float size_mod, float capacity,
   const fill_row &fill = table_row(fill_rows, o.d10_keg_fill);
   switch (fill.kind) {
     case fill_kind::rotten:
-      trs_appendf(", containing rotten %s", contents.name);
+      result_appendf(", containing rotten %s", contents.name);
       break;
     case fill_kind::filled: {
       float quantity = static_cast<float>(o.d10_keg_fill + 2);
       quantity = quantity * 0.1f;
       quantity = quantity * size_mod;
-      trs_appendf(", containing %.1f quart %s", quantity, contents.name);
-      if (exc & EXC_QUALITY) trs_appendf(", value * %.2f", val_in_mod);
+      result_appendf(", containing %.1f quart %s", quantity, contents.name);
+      if (exc & EXC_QUALITY) result_appendf(", value * %.2f", val_in_mod);
       break;
     }
     case fill_kind::empty:
-      trs_append(", empty ");
+      result_append(", empty ");
       break;
   }
 
   // Own text complete: the magic routines now leave their amount out.
   dice->message = 1;
   if (fill.kind == fill_kind::empty) return;
-  if (contents.kind == contents_kind::potion) magic_aepp(dice);
-  if (contents.kind == contents_kind::natural_magic) magic_NMI(dice);
+  if (contents.kind == contents_kind::potion) magic_potion_powder_amulet(dice);
+  if (contents.kind == contents_kind::natural_magic) magic_natural_item(dice);
 }
 
 }  // namespace
 
-void other_eating(int count, int value_roll, uint32_t exc) {
-  trs_appendf("%d Eating utensil(s)", count);
+void other_eating_utensils(int count, int value_roll, uint32_t exc) {
+  result_appendf("%d Eating utensil(s)", count);
   float val_mod = other_exceptional(static_cast<float>(value_roll), exc);
-  trs_appendf(", mod. * %.1f BB", val_mod);
+  result_appendf(", mod. * %.1f BB", val_mod);
 }
 
 void other_plate(int value_roll, uint32_t exc) {
-  trs_append("Plate");
+  result_append("Plate");
   float val_mod = other_exceptional(static_cast<float>(value_roll), exc);
-  trs_appendf(", mod. * %.1f BB", val_mod);
+  result_appendf(", mod. * %.1f BB", val_mod);
 }
 
 void other_vessel(int value_roll, uint32_t exc) {
-  trs_append("Drinking Vessel");
+  result_append("Drinking Vessel");
   float val_mod = other_exceptional(static_cast<float>(value_roll), exc);
-  trs_appendf(", mod. * %.1f BB", val_mod);
+  result_appendf(", mod. * %.1f BB", val_mod);
 }
 
 void other_tools(uint32_t exc) {
-  trs_append("Tools");
+  result_append("Tools");
   float val_mod = other_exceptional(1.0f, exc);
-  if (is_exceptional(exc)) trs_appendf(", %.1f * base value", val_mod);
+  if (is_exceptional(exc)) result_appendf(", %.1f * base value", val_mod);
 }
 
 void other_furniture(int value_roll, uint32_t exc) {
-  trs_append("Furniture");
+  result_append("Furniture");
   float val_mod = other_exceptional(1.0f, exc);
   const furniture_row &row = table_row(furniture_rows, value_roll);
   val_mod = val_mod * row.factor;
-  trs_appendf(", %.*f %s", row.decimals, val_mod, row.unit);
+  result_appendf(", %.*f %s", row.decimals, val_mod, row.unit);
 }
 
 // Exceptional quality of a fur changes its coin unit, not its value.
 void other_fur(int roll, int kind_roll, uint32_t exc) {
   float val_mod = static_cast<float>(roll);
-  trs_append("Fur");
+  result_append("Fur");
   exc_multipliers mults = exceptional_parts(exc);
   val_mod = val_mod * mults.size_value;
   const fur_row &garment = table_row(fur_rows, kind_roll);
-  trs_append(garment.word);
+  result_append(garment.word);
   val_mod = val_mod * garment.factor;
-  trs_appendf(", %.0f %s", val_mod, (exc & EXC_QUALITY) ? "SC" : "CC");
+  result_appendf(", %.0f %s", val_mod, (exc & EXC_QUALITY) ? "SC" : "CC");
 }
 
 // The value is per square foot; an exceptional size scales both sides.
 void other_fine_covering(int width, int length, uint32_t exc) {
-  trs_append("Fine covering or Tapestry");
+  result_append("Fine covering or Tapestry");
   float val_mod = 5.0f;
   exc_multipliers mults = exceptional_parts(exc);
   val_mod = val_mod * mults.quality;
@@ -239,28 +239,28 @@ void other_fine_covering(int width, int length, uint32_t exc) {
   float length_ft = static_cast<float>(length) * size_mod;
   val_mod = val_mod * width_ft;
   val_mod = val_mod * length_ft;
-  trs_appendf(", %.0f' x %.0f', %.1f CC", width_ft, length_ft, val_mod);
+  result_appendf(", %.0f' x %.0f', %.1f CC", width_ft, length_ft, val_mod);
 }
 
 void other_glass(int glass_roll, int size_roll, uint32_t exc) {
   float val_mod = 1.0f;
   const glass_row &size = table_row(glass_rows, size_roll);
-  trs_append(size.word);
+  result_append(size.word);
   val_mod = val_mod * size.factor;
   if (glass_roll == 10) {
-    trs_append("Crystal Item");
+    result_append("Crystal Item");
     val_mod = val_mod * 3.0f;
   } else {
-    trs_append("Glass Item");
+    result_append("Glass Item");
   }
   val_mod = other_exceptional(val_mod, exc);
-  trs_appendf(", %.1f %s", val_mod, size.unit);
+  result_appendf(", %.1f %s", val_mod, size.unit);
 }
 
 // Exceptional quality sets the value factor to 2.0 in GC (in place of 5.0 in
 // SC) whatever the quality multiplier, and a good piece may be magical.
 void other_art(int val, int magic_roll, uint32_t exc) {
-  trs_append("Art work");
+  result_append("Art work");
   float factor = 5.0f;
   bool magical = false;
   exc_multipliers mults = exceptional_parts(exc);
@@ -270,15 +270,15 @@ void other_art(int val, int magic_roll, uint32_t exc) {
   }
   factor = factor * mults.size_value;
   float val_mod = static_cast<float>(val) * factor;
-  trs_appendf(", %.1f %s", val_mod, (exc & EXC_QUALITY) ? "GC" : "SC");
-  if (magical) trs_append(". Magical item, roll manually!");
+  result_appendf(", %.1f %s", val_mod, (exc & EXC_QUALITY) ? "GC" : "SC");
+  if (magical) result_append(". Magical item, roll manually!");
 }
 
 // Exceptional quality raises the value of the contents, not of the container;
 // an exceptional size raises both and scales the capacity.
-void other_container(all_dice_ptr dice, uint32_t exc) {
+void other_container(dice_record *dice, uint32_t exc) {
   const other_dice &o = dice->other;
-  trs_append("Container");
+  result_append("Container");
   float val_mod = static_cast<float>(o.d6_2_misc_val);
   float val_in_mod = 1.0f;
   float size_mod = 1.0f;
@@ -287,7 +287,7 @@ void other_container(all_dice_ptr dice, uint32_t exc) {
   val_mod = val_mod * mults.size_value;
   val_in_mod = val_in_mod * mults.size_value;
   size_mod = size_mod * mults.size;
-  trs_appendf(", mod * %.1f %s", val_mod, (exc & EXC_QUALITY) ? "SC" : "BB");
+  result_appendf(", mod * %.1f %s", val_mod, (exc & EXC_QUALITY) ? "SC" : "BB");
   append_contents(dice, size_mod,
                   table_row(capacity_rows, o.d100_keg_size).container,
                   val_in_mod, exc);
@@ -295,11 +295,11 @@ void other_container(all_dice_ptr dice, uint32_t exc) {
 
 // Kegs have no value text of their own; an exceptionally good keg shows the
 // value multiplier of its contents. Capacity and quantity are those of one keg.
-void other_kegs(all_dice_ptr dice, uint32_t exc) {
+void other_kegs(dice_record *dice, uint32_t exc) {
   const other_dice &o = dice->other;
   const keg_count_row &count = table_row(keg_count_rows, o.d3star_amount_class);
-  trs_appendf("%d Keg(s)", count.fixed + count.first * o.d6_amount_1 +
-                               count.second * o.d6_amount_2);
+  result_appendf("%d Keg(s)", count.fixed + count.first * o.d6_amount_1 +
+                                  count.second * o.d6_amount_2);
   float val_mod = 1.0f;
   exc_multipliers mults = exceptional_parts(exc);
   val_mod = val_mod * mults.quality;

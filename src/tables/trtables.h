@@ -5,7 +5,7 @@
 
 #include <cstdint>
 
-struct metal_dice_td {
+struct metal_dice {
   int32_t d100_metal;
   int32_t d10_type;
   int32_t d10_val1;
@@ -16,7 +16,7 @@ struct metal_dice_td {
   int32_t d6_val3;
 };
 
-struct gemjj_dice_td {
+struct gemjj_dice {
   int32_t d3star_kind;
   int32_t d10_size;
   int32_t d10_appearance;
@@ -26,7 +26,7 @@ struct gemjj_dice_td {
   int32_t d100_value;
 };
 
-struct other_dice_td {
+struct other_dice {
   int32_t d100_maintype;
   int32_t d100_excep_1;
   int32_t d100_excep_2;
@@ -71,17 +71,17 @@ struct other_dice_td {
   int32_t d100_coded;
 };
 
-struct milit_dice_td {
+struct milit_dice {
   int32_t d100_maintype;
-  int32_t d10_NumberFound;
-  int32_t d10_NonHumanM;
-  int32_t d100_NHM_type;
+  int32_t d10_count;
+  int32_t d10_race;
+  int32_t d100_race_item;
   int32_t d100_sub_type;
   int32_t d6_2_amount;
   int32_t d10_2_amount;
 };
 
-struct magic_dice_td {
+struct magic_dice {
   int32_t d100_maintype;
   int32_t d100_subtype;
   int32_t d6_2_MEL;
@@ -107,7 +107,7 @@ struct magic_dice_td {
   int32_t d100_named_sub;
 };
 
-struct coins_dice_td {
+struct coins_dice {
   int32_t d100_amount;
   int32_t d10_kind;
   int32_t d10_num;
@@ -116,14 +116,7 @@ struct coins_dice_td {
   int32_t d6_2_num;
 };
 
-using metal_dice = metal_dice_td;
-using gemjj_dice = gemjj_dice_td;
-using other_dice = other_dice_td;
-using milit_dice = milit_dice_td;
-using magic_dice = magic_dice_td;
-using coins_dice = coins_dice_td;
-
-struct all_dice_td {
+struct dice_record {
   metal_dice metal;
   other_dice other;
   milit_dice milit;
@@ -135,33 +128,30 @@ struct all_dice_td {
   int32_t message;
 };
 
-using all_dice = all_dice_td;
-using all_dice_ptr = all_dice *;
-
 // The result buffer of every category routine. It holds far more than the
 // longest text the tables can build, so no text is ever cut.
-constexpr int TRS_TXT_SIZE = 1024;
-extern char con_trs_txt[TRS_TXT_SIZE];
+constexpr int RESULT_TEXT_SIZE = 1024;
+extern char result_text[RESULT_TEXT_SIZE];
 
-// Category routines: each writes its whole text into con_trs_txt and returns
+// Category routines: each writes its whole text into result_text and returns
 // the number of screen lines it takes.
-int other_main(all_dice_ptr dice);
-int coins_main(int cdf, int max_cdf, int station, all_dice_ptr dice);
-int gemjj_main(int jeweler_el, all_dice_ptr dice);
-int milit_main(all_dice_ptr dice);
-int magic_main(all_dice_ptr dice);
-int metal_main(int jeweler_el, all_dice_ptr dice);
+int other_main(dice_record *dice);
+int coins_main(int cdf, int max_cdf, int station, dice_record *dice);
+int gemjj_main(int jeweler_el, dice_record *dice);
+int milit_main(dice_record *dice);
+int magic_main(dice_record *dice);
+int metal_main(int jeweler_el, dice_record *dice);
 
 // Routines one category borrows from another to name nested goods. Each only
-// appends to con_trs_txt. exc is the exceptional-item code of the other
+// appends to result_text. exc is the exceptional-item code of the other
 // treasure tables (0 for an ordinary item).
-void other_eating(int count, int value_roll, uint32_t exc);
-void other_kegs(all_dice_ptr dice, uint32_t exc);
+void other_eating_utensils(int count, int value_roll, uint32_t exc);
+void other_kegs(dice_record *dice, uint32_t exc);
 void other_furniture(int value_roll, uint32_t exc);
-void other_bookmain(all_dice_ptr dice, uint32_t exc);
-void other_musical(uint32_t exc);
-void magic_aepp(all_dice_ptr dice);
-void magic_NMI(all_dice_ptr dice);
-void magic_milit(all_dice_ptr dice);
-void milit_tableone(all_dice_ptr dice);
+void other_written_item(dice_record *dice, uint32_t exc);
+void other_musical_instrument(uint32_t exc);
+void magic_potion_powder_amulet(dice_record *dice);
+void magic_natural_item(dice_record *dice);
+void magic_military_item(dice_record *dice);
+void milit_from_main_table(dice_record *dice);
 void milit_weapon(int type, int num6, int num10);

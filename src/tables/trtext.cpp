@@ -5,25 +5,25 @@
 #include <cstdio>
 #include <cstring>
 
-char con_trs_txt[TRS_TXT_SIZE];
+char result_text[RESULT_TEXT_SIZE];
 
-void trs_clear() { con_trs_txt[0] = '\0'; }
+void result_clear() { result_text[0] = '\0'; }
 
-std::size_t trs_length() { return std::strlen(con_trs_txt); }
+std::size_t result_length() { return std::strlen(result_text); }
 
-void trs_append(const char *text) {
-  std::size_t len = trs_length();
-  std::size_t room = sizeof con_trs_txt - 1 - len;
+void result_append(const char *text) {
+  std::size_t len = result_length();
+  std::size_t room = sizeof result_text - 1 - len;
   std::size_t add = std::strlen(text);
   if (add > room) add = room;
-  std::memcpy(con_trs_txt + len, text, add);
-  con_trs_txt[len + add] = '\0';
+  std::memcpy(result_text + len, text, add);
+  result_text[len + add] = '\0';
 }
 
-void trs_appendf(const char *fmt, ...) {
-  std::size_t len = trs_length();
+void result_appendf(const char *fmt, ...) {
+  std::size_t len = result_length();
   va_list args;
   va_start(args, fmt);
-  std::vsnprintf(con_trs_txt + len, sizeof con_trs_txt - len, fmt, args);
+  std::vsnprintf(result_text + len, sizeof result_text - len, fmt, args);
   va_end(args);
 }

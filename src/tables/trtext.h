@@ -7,15 +7,15 @@
 
 #include "trtables.h"
 
-// Empties con_trs_txt.
-void trs_clear();
-// Appends a text to con_trs_txt.
-void trs_append(const char *text);
-// Appends a formatted text to con_trs_txt. Every caller passes a string
+// Empties result_text.
+void result_clear();
+// Appends a text to result_text.
+void result_append(const char *text);
+// Appends a formatted text to result_text. Every caller passes a string
 // literal as the format, so no table text or file text is ever read as one.
-void trs_appendf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
-// Current length of the text in con_trs_txt.
-std::size_t trs_length();
+void result_appendf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+// Current length of the text in result_text.
+std::size_t result_length();
 
 // Row shapes shared by the tables. Every row starts with the upper bound `hi`
 // of the values that select it; tables of another shape define their row next

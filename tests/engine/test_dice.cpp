@@ -39,7 +39,7 @@ TEST(Dice, WeightedDiceMapOneD6) {
 
 TEST(Dice, RecordDrawsEveryDieInOrder) {
   scripted::source dice;
-  all_dice d{};
+  dice_record d{};
   d.message = 1;
   auto sums = [&] {
     const other_dice &o = d.other;

@@ -38,7 +38,7 @@ struct Interpreter : EngineEnv {
   template <typename Sink>
   bool run(const std::string &script, Sink &sink) {
     FILE *f = fmemopen(const_cast<char *>(script.data()), script.size(), "r");
-    all_dice dice{};
+    dice_record dice{};
     bool complete = interpret_script(f, tables, dice, sink);
     std::fclose(f);
     return complete;

@@ -15,9 +15,9 @@
 // The text a call leaves in the emptied result buffer.
 template <typename F>
 std::string text_of(F call) {
-  trs_clear();
+  result_clear();
   call();
-  return con_trs_txt;
+  return result_text;
 }
 
 // Exceptional quality with its multiplier; exceptional size with its large
@@ -51,10 +51,10 @@ void set_extremes(Sub &sub, std::initializer_list<die_range> ranges,
   std::memcpy(&sub, values, sizeof values);
 }
 
-inline all_dice extreme_dice(int profile) {
+inline dice_record extreme_dice(int profile) {
   constexpr die_range D100{1, 100}, D10{1, 10}, D6{1, 6}, D3{1, 3}, D2{1, 2},
       D6_2{2, 12}, D10_2{2, 20};
-  all_dice d{};
+  dice_record d{};
   uint32_t mix = 0x9E3779B9u * static_cast<uint32_t>(profile + 1);
   // clang-format off
   set_extremes(d.other, {D100, D100, D100, D6_2, D10, D100, D10, D10_2, D10, D6_2, D3, D6, D6, D10, D100, D100,
@@ -70,18 +70,18 @@ inline all_dice extreme_dice(int profile) {
 // Checks results: whole (ending with its line end, shorter than the buffer),
 // at most four lines, as many as its line ends, a first line up to first_max.
 struct text_check {
-  std::size_t first_max = TRS_TXT_SIZE, longest = 0;
+  std::size_t first_max = RESULT_TEXT_SIZE, longest = 0;
   int failures = 0;
 
   void operator()(int lines, const char *walk) {
-    const std::size_t len = std::strlen(con_trs_txt);
-    const auto ends = std::count(con_trs_txt, con_trs_txt + len, '\n');
+    const std::size_t len = std::strlen(result_text);
+    const auto ends = std::count(result_text, result_text + len, '\n');
     const bool whole =
-        len > 0 && len < TRS_TXT_SIZE - 1 && con_trs_txt[len - 1] == '\n';
+        len > 0 && len < RESULT_TEXT_SIZE - 1 && result_text[len - 1] == '\n';
     const bool ok = whole && ends == lines && lines <= 4 &&
-                    std::strcspn(con_trs_txt, "\n") <= first_max;
+                    std::strcspn(result_text, "\n") <= first_max;
     if (!ok && failures++ < 5)
-      ADD_FAILURE() << walk << ": " << lines << " lines for \"" << con_trs_txt
+      ADD_FAILURE() << walk << ": " << lines << " lines for \"" << result_text
                     << "\"";
     longest = std::max(longest, len);
   }

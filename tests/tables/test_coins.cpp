@@ -6,7 +6,7 @@
 #include "tr_coins.h"
 
 TEST(Coins, AmountRowsChangeAtTheirBounds) {
-  all_dice d{};
+  dice_record d{};
   d.coins = {1, 1, 5, 13, 57, 7};  // distinct dice: each formula shows
   // The highest CDF (plus d100_amount 1) and the number it gives.
   // clang-format off
@@ -26,9 +26,9 @@ TEST(Coins, StationDecidesTheKindElseCdfAndD10) {
       // clang-format on
   };
   for (const auto &c : cases) {
-    all_dice d{};
+    dice_record d{};
     d.coins = {1, c.d10, 5, 13, 57, 7};
     EXPECT_EQ(coins_main(c.cdf, 1, c.station, &d), 1);
-    EXPECT_EQ(con_trs_txt, "7 " + std::string(c.kind) + "\n") << c.cdf;
+    EXPECT_EQ(result_text, "7 " + std::string(c.kind) + "\n") << c.cdf;
   }
 }

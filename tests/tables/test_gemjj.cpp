@@ -11,10 +11,10 @@ struct gem_case {
 
 static void expect_gems(const std::vector<gem_case> &cases) {
   for (const gem_case &c : cases) {
-    all_dice d{};
+    dice_record d{};
     d.gemjj = c.dice;
     EXPECT_EQ(gemjj_main(c.el, &d), 1);
-    EXPECT_STREQ(con_trs_txt, c.text);
+    EXPECT_STREQ(result_text, c.text);
   }
 }
 

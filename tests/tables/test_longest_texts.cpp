@@ -5,8 +5,8 @@
 
 // A magical military item of another race without modifier and with three
 // total immunities (rows 1, 8 and 15, each less 5), MEL 12 with EL 10.
-static all_dice three_powers(int profile, int maintype, int sub_type) {
-  all_dice d = extreme_dice(profile);
+static dice_record three_powers(int profile, int maintype, int sub_type) {
+  dice_record d = extreme_dice(profile);
   magic_dice &m = d.magic;
   m.d100_maintype = maintype, m.d100_HCM = 76, m.d100_DAM = 51;
   m.d100_subtype = 98, m.d3star_other_100 = 3, m.d100_other_3_1 = 1;
@@ -17,14 +17,14 @@ static all_dice three_powers(int profile, int maintype, int sub_type) {
 }
 
 TEST(LongestTexts, CodedScrollOfAnotherRaceWithThreePowersTakesFourLines) {
-  all_dice d = three_powers(0, 90, 35);
+  dice_record d = three_powers(0, 90, 35);
   other_dice &o = d.other;
   o.d10_book_kind = 10, o.d10_scroll_kind = 7, o.d100_scroll = 100;
   o.d100_coded = 100, o.d6_a2_EL = 8, o.d10_alignment = 8;
   o.d10_2_medicEL = 20, o.d6_scrollmap = 5, o.d100_map_accu = 100;
   EXPECT_EQ(magic_main(&d), 4);
   // clang-format off
-  EXPECT_STREQ(con_trs_txt,
+  EXPECT_STREQ(result_text,
       "Magical 1 Other race's Militairy Coded Scroll : Treasure and Spell Scroll, 1 EL\n"
       "     8 Balance spell, value 202.0 GC, 1500 GC Treasure Map, 50.0 GC, accurate, Total\n"
       "     Immunity to Two Powers, roll manually, Total Immunity to Two Powers, roll\n"
@@ -38,7 +38,7 @@ TEST(LongestTexts, EveryRowArrivesWholeWithItsLineCount) {
     for (int row = 0; row <= 101; ++row)
       for (int main = 1; main <= 100; ++main) {
         // The main row picks the item; the row roll every table below it.
-        all_dice d = extreme_dice(profile);
+        dice_record d = extreme_dice(profile);
         other_dice &o = d.other;
         o.d100_maintype = main, o.d100_keg_material = o.d100_book = row;
         o.d100_scroll = o.d100_coded = o.d100_keg_size = row;
@@ -46,11 +46,12 @@ TEST(LongestTexts, EveryRowArrivesWholeWithItsLineCount) {
         d.milit = {main, row % 12, row % 12, row, row, 12, 20};
         d.magic.d100_maintype = main, d.magic.d100_subtype = row;
         d.magic.d100_HCM = 75 + row % 2, d.magic.d100_DAM = 50 + row / 2 % 2;
-        all_dice other = d, milit = d, powers = three_powers(profile, 90, row);
+        dice_record other = d, milit = d,
+                    powers = three_powers(profile, 90, row);
         check(other_main(&other), "other");
         check(milit_main(&milit), "milit");
         magic(magic_main(&d), "magic");
-        powers.milit.d100_NHM_type = main, powers.other = o;
+        powers.milit.d100_race_item = main, powers.other = o;
         magic(magic_main(&powers), "powers");
       }
   EXPECT_EQ(check.failures, 0);

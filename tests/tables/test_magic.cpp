@@ -27,13 +27,13 @@ TEST(MagicMain, MainRowsPickTheFamily) {
       // clang-format on
   };
   for (auto [maintype, text] : rows) {
-    all_dice d{};
+    dice_record d{};
     magic_dice &m = d.magic;
     m.d100_maintype = maintype, m.d100_subtype = 35, m.d6_2_MEL = 7;
     m.d10_EL = 3, m.d10_2_potion_amount = 9, m.d3star_NMI_type = 2;
     m.d100_named_sub = 50;
     EXPECT_EQ(magic_main(&d), 1);
-    EXPECT_STREQ(con_trs_txt, text);
+    EXPECT_STREQ(result_text, text);
   }
 }
 
@@ -57,9 +57,9 @@ TEST(MagicBreakLines, BreaksAtTheLastBlankAtOrBefore79_159_239) {
       // clang-format on
   };
   for (const auto &c : cases) {
-    trs_clear();
-    trs_append(c.in.c_str());
+    result_clear();
+    result_append(c.in.c_str());
     EXPECT_EQ(magic_break_lines(), c.lines) << c.in.size();
-    EXPECT_EQ(con_trs_txt, c.out) << c.in.size();
+    EXPECT_EQ(result_text, c.out) << c.in.size();
   }
 }

@@ -4,12 +4,12 @@
 #include "table_tests.h"
 #include "tr_magic.h"
 
-using family = void (*)(all_dice_ptr);
+using family = void (*)(dice_record *);
 
 // Cure 10, immunity 42, alignment 12, curse 2, detection 88; MEL 5, EL 2.
 static std::string power(family run, int row, int immunity = 42, int total = 50,
                          int message = 0) {
-  all_dice d{};
+  dice_record d{};
   magic_dice &m = d.magic;
   m.d100_subtype = row, m.d6_2_MEL = 5, m.d10_EL = 2, m.d6_2_cure = 10;
   m.d100_immunity = immunity, m.d100_total_imm = total, m.d6_2_alignment = 12;
@@ -19,7 +19,8 @@ static std::string power(family run, int row, int immunity = 42, int total = 50,
 }
 
 TEST(MagicFamily, PowerRowsReadTheirLists) {
-  const family potion = magic_aepp, wand = magic_jewel_talisman_wand_staff,
+  const family potion = magic_potion_powder_amulet,
+               wand = magic_jewel_talisman_wand_staff,
                other = magic_other_treasure;
   const std::string levels = ", MEL 5  EL 2";
   EXPECT_EQ(power(potion, 1),
@@ -41,9 +42,9 @@ TEST(MagicFamily, ElIsCappedAtHalfTheMelRoundedUpAndStored) {
   const int cases[][3] = {
       {3, 9, 2}, {2, 10, 1}, {7, 10, 4}, {7, 4, 4}, {12, 10, 6}};
   for (auto [mel, el, capped] : cases) {
-    all_dice d{};
+    dice_record d{};
     d.magic.d100_subtype = 35, d.magic.d6_2_MEL = mel, d.magic.d10_EL = el;
-    magic_aepp(&d);
+    magic_potion_powder_amulet(&d);
     EXPECT_EQ(d.magic.d10_EL, capped) << mel << " " << el;
   }
 }

@@ -7,7 +7,7 @@
 // Law, Slay a Creature, Iron, Physical; one uniform, or clubs, sets of 7.
 template <typename F>
 static std::string magical(F set, int lines = 1) {
-  all_dice d{};
+  dice_record d{};
   magic_dice &m = d.magic;
   m.d100_maintype = 76, m.d100_subtype = 17, m.d6_2_MEL = 7, m.d10_EL = 9;
   m.d6_2_alignment = 8, m.d100_immunity = 14, m.d100_total_imm = 1;
@@ -16,7 +16,7 @@ static std::string magical(F set, int lines = 1) {
   d.milit = {71, 1, 1, 1, 72, 7, 15};
   set(d.magic, d.milit);
   EXPECT_EQ(magic_main(&d), lines);
-  return con_trs_txt;
+  return result_text;
 }
 
 TEST(MagicMilit, ModifiersMakeAnUncountedWeaponWithPowersOnlyByChance) {

@@ -14,10 +14,11 @@ TEST(MagicNmi, AmountsOnlyWhereTheItemHasOne) {
       // clang-format on
   };
   for (const auto &c : cases) {
-    all_dice d{};
+    dice_record d{};
     d.magic.d3star_NMI_type = c.type, d.magic.d100_subtype = c.row;
     d.message = c.message, d.magic.d10_2_NMI_amount = c.amount;
     d.magic.d2star_NMI_amount = c.amount;
-    EXPECT_EQ(text_of([&] { magic_NMI(&d); }), c.text) << c.type << c.row;
+    EXPECT_EQ(text_of([&] { magic_natural_item(&d); }), c.text)
+        << c.type << c.row;
   }
 }

@@ -4,10 +4,10 @@
 #include "tr_metal.h"
 
 static std::string metal(int el, metal_dice d) {
-  all_dice dice{};
+  dice_record dice{};
   dice.metal = d;
   EXPECT_EQ(metal_main(el, &dice), 1);
-  return con_trs_txt;
+  return result_text;
 }
 
 TEST(Metal, MetalRowsSetUnitAndMultiplier) {

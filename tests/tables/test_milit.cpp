@@ -12,7 +12,7 @@ struct milit_case {
 // quality roll says.
 static void expect_milit(const std::vector<milit_case> &cases) {
   for (const milit_case &c : cases) {
-    all_dice d{};
+    dice_record d{};
     d.milit = c.dice;
     other_dice &o = d.other;
     o.d10_furniture = 1, o.d10_misc_amount = 4, o.d6_2_misc_val = 7;
@@ -20,7 +20,7 @@ static void expect_milit(const std::vector<milit_case> &cases) {
     o.d100_keg_size = 1, o.d100_keg_material = 1, o.d10_keg_fill = 1;
     o.d6_2_exc_qualmult = 12;
     EXPECT_EQ(milit_main(&d), 1);
-    EXPECT_STREQ(con_trs_txt, c.text);
+    EXPECT_STREQ(result_text, c.text);
   }
 }
 

@@ -43,7 +43,7 @@ TEST(OtherMain, MainRowsAndExceptionalReRolls) {
       // clang-format on
   };
   for (const auto &c : cases) {
-    all_dice dice{};
+    dice_record dice{};
     other_dice &o = dice.other;
     o.d100_maintype = c.maintype, o.d100_excep_1 = c.excep_1;
     o.d100_excep_2 = c.excep_2, o.d6_2_exc_qualmult = c.qualmult;
@@ -51,24 +51,24 @@ TEST(OtherMain, MainRowsAndExceptionalReRolls) {
     o.d10_2_statueval = c.statueval, o.d10_book_kind = 1, o.d100_book = 1;
     o.d6_clothes = 3, o.d100_cloth_value = 30, o.d100_cloth_length = 40;
     EXPECT_EQ(other_main(&dice), c.lines) << c.maintype;
-    EXPECT_EQ(con_trs_txt, c.text);
+    EXPECT_EQ(result_text, c.text);
   }
 }
 
 TEST(OtherLineBreak, BreaksOnceAtTheLastBlankUpToColumn79) {
   const std::string a40(40, 'a'), x79(79, 'x');
-  const std::string full = a40 + " " + std::string(TRS_TXT_SIZE - 42, 'b');
+  const std::string full = a40 + " " + std::string(RESULT_TEXT_SIZE - 42, 'b');
   // clang-format off
   const struct { std::string text; int lines; std::string broken; } cases[] = {
       {a40 + " " + std::string(38, 'b'), 1, a40 + " " + std::string(38, 'b') + "\n"},  // 79 characters
       {x79 + " ", 2, x79 + "\n     \n"}, {x79 + "z tail", 1, x79 + "z tail\n"},  // no blank by 79
-      {full, 2, a40 + "\n     " + full.substr(41, TRS_TXT_SIZE - 48) + "\n"},  // cut, line end kept
+      {full, 2, a40 + "\n     " + full.substr(41, RESULT_TEXT_SIZE - 48) + "\n"},  // cut, line end kept
       // clang-format on
   };
   for (const auto &c : cases) {
-    trs_clear();
-    trs_append(c.text.c_str());
+    result_clear();
+    result_append(c.text.c_str());
     EXPECT_EQ(other_break_line(), c.lines) << c.text;
-    EXPECT_EQ(con_trs_txt, c.broken);
+    EXPECT_EQ(result_text, c.broken);
   }
 }

@@ -4,8 +4,8 @@
 
 // Books up to kind 4, scrolls up to scroll kind 7, then maps; 5 Law spells of
 // EL 5, medicinal EL 11, map roll 4, area 3, quality x 2.
-static all_dice written_dice(int kind, int scroll) {
-  all_dice dice{};
+static dice_record written_dice(int kind, int scroll) {
+  dice_record dice{};
   other_dice &o = dice.other;
   o.d10_book_kind = kind, o.d10_scroll_kind = scroll, o.d6_a1_book_excq = 2;
   o.d6_numspell = 5, o.d6_a2_EL = 5, o.d10_alignment = 5;
@@ -24,9 +24,9 @@ TEST(OtherWritten, QualityRaisesTheBookRowAndDoublesNotMultipliesTheValue) {
   };
   // clang-format on
   for (const auto &c : books) {
-    all_dice d = written_dice(4, 1);
+    dice_record d = written_dice(4, 1);
     d.other.d100_book = c.book;
-    EXPECT_EQ(text_of([&] { other_bookmain(&d, c.exc); }), c.text);
+    EXPECT_EQ(text_of([&] { other_written_item(&d, c.exc); }), c.text);
   }
 }
 
@@ -44,12 +44,12 @@ TEST(OtherWritten, ScrollsCodedAndTreasureScrollsWithTheirMap) {
   };
   // clang-format on
   for (const auto &c : scrolls) {
-    all_dice dice = written_dice(5, 7);
+    dice_record dice = written_dice(5, 7);
     other_dice &o = dice.other;
     o.d100_scroll = c.scroll, o.d100_coded = c.coded;
     o.d10_2_medicEL = c.medic_el, o.d6_scrollmap = c.scrollmap;
     o.d100_map_accu = 99;  // a carried map is accurate all the same
-    EXPECT_EQ(text_of([&] { other_bookmain(&dice, c.exc); }), c.text);
+    EXPECT_EQ(text_of([&] { other_written_item(&dice, c.exc); }), c.text);
   }
 }
 
@@ -66,9 +66,9 @@ TEST(OtherWritten, MapAccuracyCountsTheRaisedMapRoll) {
   };
   // clang-format on
   for (const auto &c : maps) {
-    all_dice d = written_dice(5, 8);
+    dice_record d = written_dice(5, 8);
     d.other.d10_2_map = c.roll, d.other.d10_map_area = c.area;
     d.other.d100_map_accu = c.accu;
-    EXPECT_EQ(text_of([&] { other_bookmain(&d, c.exc); }), c.text);
+    EXPECT_EQ(text_of([&] { other_written_item(&d, c.exc); }), c.text);
   }
 }

@@ -12,7 +12,7 @@ TEST(OtherCloth, PriceRowsLengthsAndExceptionalItems) {
       // Quality 4 and half size (0.8): 4 x 0.8 x 10 yards.
       {text_of([] { other_cloth(1, 20, quality(4) | sized(6, 91)); }), "10.0 yards of cloth, exceptionally good, exceptionally small -50%, 32.0 CC"},
       {text_of([] { other_clothing(3, quality(5)); }), "3 piece(s) of clothing, exceptionally good, 5.0 * normal value"},
-      {text_of([] { other_musical(sized(6, 100)); }), "Musical instrument, exceptionally small -90%, value * 0.3"},
+      {text_of([] { other_musical_instrument(sized(6, 100)); }), "Musical instrument, exceptionally small -90%, value * 0.3"},
       {text_of([] { other_other(quality(2)); }), "Other : Other item, Referee's choice (see book IV), exceptionally good, value * 2.0"},
       // clang-format on
   };

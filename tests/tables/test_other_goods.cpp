@@ -9,9 +9,9 @@ struct vessel {
   int size = 30, material = 1, fill = 8, amount_class = 1, subtype = 85;
 };
 
-static std::string contained(void (*routine)(all_dice_ptr, uint32_t), vessel v,
+static std::string contained(void (*routine)(dice_record *, uint32_t), vessel v,
                              uint32_t exc = 0) {
-  all_dice d{};
+  dice_record d{};
   d.other.d6_2_misc_val = 7, d.other.d3star_amount_class = v.amount_class,
   d.other.d6_amount_1 = 3, d.other.d6_amount_2 = 4;
   d.other.d10_keg_fill = v.fill, d.other.d100_keg_size = v.size,

@@ -38,11 +38,11 @@ struct Interp : UiEnv {
 TEST_F(Interp, ReportsOfTwoRunsPagedAndAppended) {
   // Each item rolls fresh dice; keywords force fields; the last category wins.
   seed_dice(11);
-  all_dice d;
+  dice_record d;
   auto item = [&](auto eval) {
     roll_dice(d);
     eval();
-    return std::string(con_trs_txt);
+    return std::string(result_text);
   };
   std::string coin = item([&] { coins_main(12, 40, -1, &d); });
   std::string lair = item([&] { d.gemjj.d10_size = 10, gemjj_main(7, &d); });

@@ -39,7 +39,7 @@ using Random = UiEnv;
 
 TEST_F(Random, EveryCategoryKeepsTheRoutineContract) {
   seed_dice(7);
-  all_dice dice{};
+  dice_record dice{};
   for (int i = 0; i < ITEMS; ++i) {
     const auto &c = CATEGORIES[i % 6];
     roll_dice(dice);
@@ -47,14 +47,14 @@ TEST_F(Random, EveryCategoryKeepsTheRoutineContract) {
     for (const char *kw : c.items[std::rand() % c.items.size()])
       code = apply_keyword(kw, code, dice);
     ASSERT_EQ(code, c.code);
-    std::memset(con_trs_txt, 'x', TRS_TXT_SIZE);
-    con_trs_txt[0] = '\0';
+    std::memset(result_text, 'x', RESULT_TEXT_SIZE);
+    result_text[0] = '\0';
     item_numbers numbers{1 + std::rand() % 99, 1 + std::rand() % 99,
                          std::rand() % 81, std::rand() % 12 - 1};
     int lines = evaluate_item(code, numbers, dice);
-    std::size_t len = strnlen(con_trs_txt, TRS_TXT_SIZE);
-    ASSERT_LT(len, TRS_TXT_SIZE - 1u) << "code " << code << " ran over";
-    const std::string text(con_trs_txt, len);
+    std::size_t len = strnlen(result_text, RESULT_TEXT_SIZE);
+    ASSERT_LT(len, RESULT_TEXT_SIZE - 1u) << "code " << code << " ran over";
+    const std::string text(result_text, len);
     ASSERT_TRUE(len > 0 && text.back() == '\n' && printable(text)) << text;
     ASSERT_EQ(lines, std::count(text.begin(), text.end(), '\n')) << text;
   }
