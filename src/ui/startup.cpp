@@ -94,6 +94,7 @@ int exit_and_save() {
 }
 
 int main_hoardex() {
+  if (!terminal_addressable()) return 1;
   std::srand(static_cast<unsigned>(std::time(nullptr)));
   if (load_info_files() != 0) return 1;
   Dice = new all_dice;
