@@ -2,6 +2,7 @@
 # make test: build and run every test. Both install missing packages first.
 BUILD    ?= build
 ASAN     ?= build-asan
+COV      ?= build-cov
 PLAY     ?= play
 JOBS     ?= $(shell nproc)
 FUZZ     ?= build-fuzz
@@ -9,7 +10,12 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = fuzz_monsters fuzz_areas fuzz_settings fuzz_interp fuzz_fields
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test sanitize bench fuzz install format clean
+.PHONY: all deps build run test sanitize bench coverage fuzz install format \
+        clean
+
+# $(call quietly,COMMAND): runs COMMAND and shows its output only when it
+# fails.
+quietly = out=$$($(1) 2>&1) || { printf '%s\n' "$$out" >&2; exit 1; }
 
 all: build
 
@@ -20,7 +26,12 @@ build: deps
 	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
-run: build
+# The program alone, configured once and built without a word unless the
+# build fails, so a start with nothing changed takes about a second.
+run: deps
+	@[ -f $(BUILD)/CMakeCache.txt ] || \
+	  $(call quietly,cmake -S . -B $(BUILD) $(CMAKE_FLAGS))
+	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target hoardex)
 	@mkdir -p $(PLAY)
 	@for f in monster.hxi area.hxi setup.hxi; do \
 	  [ -e $(PLAY)/$$f ] || cp data/$$f $(PLAY)/$$f; done
@@ -38,6 +49,24 @@ sanitize: deps
 bench: build
 	@$(BUILD)/bench/hoardex_bench
 
+# make coverage: line and branch coverage of src/ from the unit tests (the
+# end-to-end tests would take minutes), in a build of its own without
+# optimisation.
+coverage: deps
+	@[ -f $(COV)/CMakeCache.txt ] || \
+	  $(call quietly,cmake -S . -B $(COV) -DCMAKE_BUILD_TYPE=Debug \
+	    -DHOARDEX_BENCH=OFF -DCMAKE_CXX_FLAGS="--coverage -O0" \
+	    -DCMAKE_EXE_LINKER_FLAGS=--coverage)
+	@$(call quietly,cmake --build $(COV) -j $(JOBS))
+	@find $(COV) -name '*.gcda' -delete
+	@cd $(COV) && \
+	  $(call quietly,ctest --output-on-failure -j $(JOBS) -E '^(e2e_|clang_format$$)') && \
+	  printf '%s\n' "$$out" | grep 'tests passed'
+	@metric=--branches; \
+	  gcovr --help | grep -q -- --txt-metric && metric=--txt-metric=branch; \
+	  gcovr --root . --filter src/ --exclude-throw-branches \
+	    --exclude-unreachable-branches $$metric --print-summary $(COV)
+
 # make fuzz: every libFuzzer target in fuzz/ for FUZZ_SECONDS seconds each,
 # built with clang and the address and undefined-behaviour sanitizers.
 fuzz: deps
@@ -53,4 +82,4 @@ format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	@rm -rf $(BUILD) $(ASAN) $(FUZZ)
+	@rm -rf $(BUILD) $(ASAN) $(FUZZ) $(COV)

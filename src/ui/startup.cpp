@@ -52,6 +52,7 @@ int ask_save_and_exit(const session &ss) {
 }
 
 int run_program() {
+  if (!terminal_addressable()) return 1;
   seed_dice(static_cast<unsigned>(std::time(nullptr)));
   session s;
   if (load_info_files(s) != 0) return 1;

@@ -1,11 +1,12 @@
 #!/usr/bin/env bash
-# Terminal faults, with the program started from an interactive shell that
-# compares its terminal settings before and after each run. Below 80x26 the
-# program asks for a larger window and acts on no key, at start-up and
-# mid-run; a resize while a report is paging or a dialogue is open brings the
-# same screen back and the typed digit stays; Ctrl-C at a page pause ends it
-# with status 130 and the earlier report whole; SIGTERM (the same handler as
-# SIGHUP) with 143. Each way out gives the terminal back as it was.
+# Terminal faults, each run compared with the terminal settings before it.
+# Below 80x26 the program asks for a larger window and acts on no key, at
+# start-up and mid-run; a resize while a report is paging or a dialogue is
+# open brings the same screen back and the typed digit stays. Ctrl-C at a page
+# pause ends it with 130 and the earlier report whole, SIGTERM with 143,
+# Ctrl-\ with 131; keys that run out (a pipe at a page pause, /dev/null) end
+# it as a hang-up, 129, with nothing of that report written; a terminal
+# without cursor addressing is refused in one line, status 1.
 . "$(dirname "$0")/lib.sh"
 
 SMALL="Please enlarge the window to at least 80x26."
@@ -15,13 +16,20 @@ printf '1\nDeep_Cave 0 20 20 20 20\n' >"$WORK/area.hxi"
 e2e_tmux new-session -d -s t -x 70 -y 20 \
   "cd '$WORK' && TERM=screen bash --norc --noprofile -i"
 resize() { e2e_tmux resize-window -t t -x "$1" -y "$2"; }
-# Starts the program; the shell then prints "<name>:st=<status>", and
-# "<name>:tty=same" if the settings are unchanged. The quotes keep the typed
-# line from matching what the test waits for.
+# "case NAME" runs the program (its pid in .pid) and prints on the terminal
+# "NAME:st=<status>", and "NAME:tty=same" if the settings are unchanged. It
+# is a plain shell: the interactive one would mend the terminal after a
+# program killed by a signal and hide the fault.
+cat >"$WORK/case" <<EOF
+stty -g </dev/tty >.before
+bash -c 'echo \$\$ >.pid; exec "\$0"' '$HOARDEX_BIN'
+echo "\$1:st=\$?" >/dev/tty
+stty -g </dev/tty | cmp -s .before - && echo "\$1:tty=same" >/dev/tty
+EOF
+# run_case NAME [WORDS BEFORE] [REDIRECTIONS]: a pipe or a variable, and
+# where the program's input and output go (standard error to /dev/null).
 run_case() {
-  e2e_type "clear; stty -g >.before; bash -c 'echo \$\$ >.pid; exec \"\$0\"'\
- '$HOARDEX_BIN' 2>/dev/null; echo $1:s''t=\$?; stty -g | cmp -s .before - &&\
- echo $1:t''ty=same"
+  e2e_type "clear; ${2:-} bash case $1 ${3:-2>/dev/null}"
   e2e_keys Enter
 }
 expect_end() {
@@ -74,4 +82,24 @@ run_case term
 e2e_wait "Enter your choice :"
 kill -TERM "$(cat "$WORK/.pid")"
 expect_end term 143
+
+run_case quit
+e2e_wait "Enter your choice :"
+e2e_keys 'C-\'
+expect_end quit 131
+
+# The keys end at the first page pause of a report.
+rm -f "$WORK/temp.hxs"
+run_case eof "printf 7 |"
+expect_end eof 129
+[ -s "$WORK/temp.hxs" ] || e2e_fail "the generation did not start"
+cmp -s "$WORK/default.hxo" "$WORK/earlier.hxo" ||
+  e2e_fail "part of a report was written when the keys ran out"
+run_case null "" "</dev/null 2>/dev/null"
+expect_end null 129
+
+run_case dumb TERM=dumb "2>.err >.out"
+expect_end dumb 1
+[ "$(wc -l <"$WORK/.err")" = 1 ] && grep -q "cursor addressing" "$WORK/.err" &&
+  [ ! -s "$WORK/.out" ] || e2e_fail "no single-line refusal of TERM=dumb"
 echo PASS
