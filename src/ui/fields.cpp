@@ -11,7 +11,6 @@
 namespace {
 
 bool is_enter(int key) { return key == KEY_CR || key == KEY_PAD_ENTER; }
-bool is_backspace(int key) { return key == KEY_BS || key == KEY_PAD_BS; }
 
 bool text_char(int key, bool allow_space) {
   return (key >= 'a' && key <= 'z') || (key >= 'A' && key <= 'Z') ||
@@ -33,7 +32,7 @@ int in_yn() {
       std::snprintf(buffer, sizeof buffer, "%c", key);
       s.write(buffer);
       answer = (key == 'Y' || key == 'y') ? 1 : 0;
-    } else if (key == KEY_BS) {
+    } else if (is_erase_key(key)) {
       s.move(row, col);
       s.write(" ");
       s.move(row, col);
@@ -62,8 +61,10 @@ int num_field(const num_rules &r, int start_col, long long *value) {
       std::snprintf(buffer, sizeof buffer, "%d", digit);
       s.write(buffer);
       *value = *value * 10 + digit;
-    } else if (is_backspace(key)) {
-      if (*value > 0) {
+    } else if (is_erase_key(key)) {
+      // Everything typed since start_col is shown, leading zeros included,
+      // so the last column typed goes and its digit leaves the value.
+      if (wherex() > start_col) {
         *value /= 10;
         s.move(row, wherex() - 1);
         s.write(" ");
@@ -107,7 +108,7 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
       s.move(row, col);
       std::snprintf(buffer, sizeof buffer, "%-s", text);
       s.write(buffer);
-    } else if (key == KEY_BS) {
+    } else if (is_erase_key(key)) {
       if (len > 0) text[--len] = '\0';
       s.move(row, col);
       std::snprintf(buffer, sizeof buffer, "%-*s", r.width, text);
