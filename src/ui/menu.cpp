@@ -4,6 +4,7 @@
 
 #include "engine.h"
 #include "hoardex.h"
+#include "reader_screens.h"
 #include "screen.h"
 
 namespace {
@@ -139,6 +140,10 @@ void main_menu() {
       case 'F':
       case 'f':
         set_out_name();
+        break;
+      case '?':
+      case KEY_PAD_F1:
+        show_help();
         break;
       case 'Q':
       case 'q':

@@ -1,0 +1,8 @@
+// The screens that only show: the help and the viewer of earlier reports,
+// both opened from the main menu.
+#pragma once
+
+#include <string>
+
+// The help pages; any key turns a page, and after the last one returns.
+void show_help();
