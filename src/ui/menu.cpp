@@ -141,6 +141,10 @@ void main_menu() {
       case 'f':
         set_out_name();
         break;
+      case 'R':
+      case 'r':
+        view_reports(std::string(output_name) + ".hxo");
+        break;
       case '?':
       case KEY_PAD_F1:
         show_help();
