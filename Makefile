@@ -1,5 +1,6 @@
 # make run: build, prepare the play folder from data/, start the program there.
 # make test: build and run every test. Both install missing packages first.
+# make deb: build the Debian package in $(BUILD) (hoardex_VERSION_ARCH.deb).
 BUILD    ?= build
 ASAN     ?= build-asan
 PLAY     ?= play
@@ -9,7 +10,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = fuzz_monsters fuzz_areas fuzz_settings fuzz_interp fuzz_fields
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test sanitize bench fuzz install format clean
+.PHONY: all deps build run test sanitize bench fuzz install deb format clean
 
 all: build
 
@@ -48,6 +49,9 @@ fuzz: deps
 
 install: build
 	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+deb: build
+	@cd $(BUILD) && cpack -G DEB
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
