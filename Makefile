@@ -1,5 +1,6 @@
 # make run: build, prepare the play folder from data/, start the program there.
 # make test: build and run every test. Both install missing packages first.
+# make deb: build the Debian package in $(BUILD) (hoardex_VERSION_ARCH.deb).
 BUILD    ?= build
 ASAN     ?= build-asan
 COV      ?= build-cov
@@ -10,7 +11,7 @@ FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = fuzz_monsters fuzz_areas fuzz_settings fuzz_interp fuzz_fields
 CMAKE_FLAGS ?=
 
-.PHONY: all deps build run test sanitize bench coverage fuzz install format \
+.PHONY: all deps build run test sanitize bench coverage fuzz install deb format \
         clean
 
 # $(call quietly,COMMAND): runs COMMAND and shows its output only when it
@@ -77,6 +78,9 @@ fuzz: deps
 
 install: build
 	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+deb: build
+	@cd $(BUILD) && cpack -G DEB
 
 format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')

@@ -12,7 +12,6 @@
 namespace {
 
 bool is_enter(int key) { return key == KEY_CR || key == KEY_PAD_ENTER; }
-bool is_backspace(int key) { return key == KEY_BS || key == KEY_PAD_BS; }
 
 bool text_char(int key, bool allow_space) {
   return is_output_name_char(key) || (allow_space && key == ' ');
@@ -35,7 +34,7 @@ int in_yn() {
       char echo[2] = {static_cast<char>(key), '\0'};
       s.write(echo);
       answer = (key == 'Y' || key == 'y') ? 1 : 0;
-    } else if (key == KEY_BS) {
+    } else if (is_erase_key(key)) {
       s.move(row, col);
       s.write(" ");
       s.move(row, col);
@@ -64,8 +63,10 @@ int num_field(const num_rules &r, int start_col, long long *value) {
       char echo[2] = {static_cast<char>(key), '\0'};
       s.write(echo);
       *value = *value * 10 + digit;
-    } else if (is_backspace(key)) {
-      if (*value > 0) {
+    } else if (is_erase_key(key)) {
+      // Everything typed since start_col is shown, leading zeros included,
+      // so the last column typed goes and its digit leaves the value.
+      if (wherex() > start_col) {
         *value /= 10;
         s.move(row, wherex() - 1);
         s.write(" ");
@@ -109,7 +110,7 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
       text[len] = '\0';
       s.move(row, col);
       s.write(text);
-    } else if (key == KEY_BS) {
+    } else if (is_erase_key(key)) {
       if (len > 0) text[--len] = '\0';
       s.move(row, col);
       char shown[TEXT_FIELD_SIZE + 8];

@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "dialogs.h"
+#include "reader_screens.h"
 #include "screen.h"
 
 namespace {
@@ -136,6 +137,14 @@ void main_menu(session &ss) {
       case 'F':
       case 'f':
         ask_output_name(c);
+        break;
+      case 'R':
+      case 'r':
+        view_reports(std::string(c.output_name) + ".hxo");
+        break;
+      case '?':
+      case KEY_PAD_F1:
+        show_help();
         break;
       case 'Q':
       case 'q':

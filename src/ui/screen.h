@@ -14,8 +14,20 @@ constexpr int SCREEN_COLS = 80;
 constexpr int KEY_BS = 8;
 constexpr int KEY_CR = 13;
 constexpr int KEY_ESC = 27;
+constexpr int KEY_DEL = 127;  // what many terminals send for Backspace
 constexpr int KEY_PAD_BS = 263;
 constexpr int KEY_PAD_ENTER = 343;
+// Cursor and function keys as the curses screen reports them.
+constexpr int KEY_PAD_DOWN = 258;
+constexpr int KEY_PAD_UP = 259;
+constexpr int KEY_PAD_F1 = 265;
+constexpr int KEY_PAD_PGDN = 338;
+constexpr int KEY_PAD_PGUP = 339;
+
+// Ctrl-H, DEL and the Backspace key all erase the last character typed.
+constexpr bool is_erase_key(int key) {
+  return key == KEY_BS || key == KEY_DEL || key == KEY_PAD_BS;
+}
 
 class Screen {
  public:

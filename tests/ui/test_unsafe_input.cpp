@@ -20,7 +20,7 @@ TEST(OutputName, TakesOnlyLettersDigitsBracesAndUnderscores) {
     int got = ask_output_name(config);
     set_screen(nullptr);
     std::string expect = "a";
-    if (key == KEY_BS || key == KEY_ESC)
+    if (is_erase_key(key) || key == KEY_ESC)
       expect = "keep";  // the "a" is taken back, or the field is left
     else if (key > 0 && key < 256 && allowed.find(char(key)) != expect.npos)
       expect += static_cast<char>(key);

@@ -1,0 +1,37 @@
+#!/usr/bin/env bash
+# The Debian package that cpack made in the build folder holds the program,
+# the three sample files and the manual page under /usr, depends on the
+# shared libraries the program links, and the program unpacked into a
+# temporary folder starts and leaves. Nothing is installed on the machine.
+set -u
+
+: "${HOARDEX_BUILD:?HOARDEX_BUILD must name the build folder}"
+# shellcheck source=lib.sh
+. "$(dirname "$0")/lib.sh"
+
+deb=$(ls -t "$HOARDEX_BUILD"/hoardex_*.deb 2>/dev/null | head -n 1)
+[ -n "$deb" ] || e2e_fail "no hoardex_*.deb in $HOARDEX_BUILD"
+listed=$(dpkg-deb -c "$deb" | awk '{print $6}') || e2e_fail "dpkg-deb -c failed"
+for f in bin/hoardex share/hoardex/monster.hxi share/hoardex/area.hxi \
+         share/hoardex/setup.hxi share/man/man6/hoardex.6; do
+  grep -qxF "./usr/$f" <<<"$listed" || e2e_fail "./usr/$f is not in the package:"$'\n'"$listed"
+done
+depends=$(dpkg-deb -f "$deb" Depends)
+for lib in libc6 libncurses; do
+  grep -q "$lib" <<<"$depends" || e2e_fail "Depends lacks $lib: '$depends'"
+done
+
+STAGE=$(mktemp -d)
+trap 'e2e_cleanup; rm -rf "$STAGE"' EXIT
+dpkg-deb -x "$deb" "$STAGE" || e2e_fail "dpkg-deb -x failed"
+
+# The unpacked program, with the packaged samples copied to a fresh folder.
+HOARDEX_BIN="$STAGE/usr/bin/hoardex"
+HOARDEX_DATA="$STAGE/usr/share/hoardex"
+e2e_setup
+e2e_start
+e2e_wait "Enter your choice :"
+e2e_keys q n y
+e2e_wait_exit
+[ "$E2E_STATUS" = 0 ] || e2e_fail "the packaged program ended with status $E2E_STATUS"
+echo "package lists, unpacks and runs"

@@ -1,0 +1,43 @@
+#!/usr/bin/env bash
+# The terminal's Backspace key (and Ctrl-H) erases in every kind of field,
+# typed zeros of the jeweler's EL included; "?" and F1 show the two help
+# pages, and the menu comes back as it was.
+. "$(dirname "$0")/lib.sh"
+
+e2e_setup
+e2e_start
+e2e_wait "Enter your choice :"
+e2e_keys 3 4 5 BSpace 7 Enter
+e2e_wait "Creature CDF    : 47"
+e2e_keys 5 0 0 0
+e2e_wait "(0-80) : 000"
+e2e_keys BSpace BSpace C-h
+e2e_wait_gone "(0-80) : 0"
+e2e_keys 9 Enter
+e2e_wait "Jeweler EL      : 9"
+# The yes/no question of manual generation takes n only once y is erased.
+e2e_keys 8 1 2 Enter y BSpace n
+e2e_wait "(y/n) : n"
+e2e_keys Enter m 9 Enter Enter Enter
+e2e_type "Old mill"
+e2e_keys BSpace BSpace BSpace C-h f o r d Enter Enter
+e2e_wait "Position        : Old ford"
+e2e_keys f a b c d BSpace C-h z Enter
+e2e_wait "Output file     : abz.hxo"
+
+menu=$(e2e_screen)
+e2e_keys '?'
+e2e_wait "Backspace (or Delete, Ctrl-H) erases the last character"
+e2e_keys x
+e2e_wait "BB brass bits, CC copper coins, SC silver coins,"
+e2e_keys F1
+e2e_wait "Enter your choice :"
+[ "$(e2e_screen)" = "$menu" ] || e2e_fail "the menu is not as it was"
+e2e_keys F1
+e2e_wait "HELP: KEYS"
+e2e_keys Escape Escape
+e2e_wait_gone "HELP:"
+e2e_keys q n y
+e2e_wait_exit
+[ "$E2E_STATUS" = 0 ] || e2e_fail "exit status $E2E_STATUS"
+echo PASS

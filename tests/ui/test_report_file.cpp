@@ -1,0 +1,113 @@
+// The report viewer's reading of an output file: reports newest first with
+// their lines in order, across block seams of a large file; search; shown
+// lines; and the files there is nothing to show of.
+#include <unistd.h>
+
+#include <filesystem>
+
+#include "engine_env.h"
+#include "report_file.h"
+
+namespace {
+
+// A report as the writers make it, with the lines "<name> 1" to "<name> n".
+std::string report(const std::string &name, int lines) {
+  std::string text = REPORT_RULE + "Monster    : " + name + "\n";
+  for (int i = 1; i <= lines; ++i)
+    text += name + " " + std::to_string(i) + "\n";
+  return text + "-----\n\n";
+}
+
+struct TempFile {
+  std::string path = std::filesystem::temp_directory_path() /
+                     ("hxreports" + std::to_string(::getpid()));
+  explicit TempFile(const std::string &text) { spit(path, text); }
+  ~TempFile() { std::filesystem::remove_all(path); }
+};
+
+std::vector<std::string> page_texts(const ReportFile &f, const ReportCursor &c,
+                                    int rows) {
+  std::vector<std::string> texts;
+  for (long long line : c.page(rows)) texts.push_back(f.shown_line(line, 80));
+  return texts;
+}
+
+}  // namespace
+
+TEST(ReportFile, LargeFileWalksAndSearchesAcrossBlockSeams) {
+  // About 200 KB, three blocks and more: text before the first report, then
+  // reports of 1 to 97 lines, "Gold piece" in two of them.
+  std::string text = "notes\n";
+  for (int i = 0; i < 300; ++i) {
+    text += report("Report" + std::to_string(i), 1 + i * 7 % 97);
+    if (i == 40 || i == 250) text += "a Gold piece\nGold piece again\n";
+  }
+  TempFile tmp(text);
+  ReportFile file(tmp.path);
+  // Every line start in the order shown: the last report first.
+  std::vector<long long> reports{0}, expected;
+  for (auto at = text.find("\n" + REPORT_RULE); at != std::string::npos;
+       at = text.find("\n" + REPORT_RULE, at + 1))
+    reports.push_back(at + 1);
+  reports.push_back(text.size());
+  for (std::size_t r = reports.size() - 1; r-- > 0;)
+    for (long long line = reports[r]; line < reports[r + 1];
+         line = text.find('\n', line) + 1)
+      expected.push_back(line);
+
+  ReportCursor c(file);
+  std::vector<long long> down{c.top()}, up;
+  while (c.down()) down.push_back(c.top());
+  EXPECT_EQ(down, expected);
+  do up.push_back(c.top());
+  while (c.up());
+  EXPECT_EQ(std::vector<long long>(up.rbegin(), up.rend()), expected);
+  // n from the newest report down to the text before the first, p back up;
+  // p inside a report goes to its first line.
+  std::vector<long long> older{c.top()};
+  while (older.size() < reports.size() && c.older_report())
+    older.push_back(c.top());
+  std::vector<long long> newer{c.top()};
+  while (newer.size() < reports.size() && c.newer_report())
+    newer.push_back(c.top());
+  reports.pop_back();
+  EXPECT_EQ(older, std::vector<long long>(reports.rbegin(), reports.rend()));
+  EXPECT_EQ(newer, reports);
+  c.down(), c.newer_report();
+  EXPECT_EQ(c.top(), reports.back());
+
+  // The search takes the newer report first and goes line by line.
+  for (const char *line : {"a Gold piece", "Gold piece again", "a Gold piece",
+                           "Gold piece again"}) {
+    EXPECT_TRUE(c.search("Gold piece"));
+    EXPECT_EQ(file.shown_line(c.top(), 80), line);
+  }
+  EXPECT_EQ(page_texts(file, c, 4)[3], "Monster    : Report39");
+  long long top = c.top();
+  EXPECT_FALSE(c.search("Gold piece"));
+  EXPECT_FALSE(c.search("Platinum"));
+  EXPECT_EQ(c.top(), top);
+}
+
+TEST(ReportFile, ShownLinesAndFilesWithNothingToShow) {
+  TempFile tmp(report("Grown", 1));
+  ReportFile file(tmp.path);
+  // Appended after opening: not seen, the newest report stays "Grown".
+  std::ofstream(tmp.path, std::ios::app)
+      << report("Later", 1) << "a\tb\x01" << std::string(100, 'x');
+  ReportCursor c(file);
+  EXPECT_EQ(page_texts(file, c, 9).size(), 6u);
+  EXPECT_FALSE(c.older_report());
+
+  // Tabs expanded, control bytes as '?', cut at 80 columns; no line end.
+  ReportFile grown(tmp.path);
+  EXPECT_EQ(page_texts(grown, ReportCursor(grown), 7).back(),
+            "a       b?" + std::string(70, 'x'));
+
+  EXPECT_EQ(ReportFile(tmp.path + ".none").state(), ReportFile::State::missing);
+  spit(tmp.path, "");
+  EXPECT_EQ(ReportFile(tmp.path).state(), ReportFile::State::empty);
+  std::filesystem::remove(tmp.path);
+  std::filesystem::create_directory(tmp.path);
+  EXPECT_EQ(ReportFile(tmp.path).state(), ReportFile::State::unreadable);
+}
