@@ -1,12 +1,4 @@
-// Program entry: the run, and the farewell.
-#include <cstdio>
+// Program entry: the command line decides what runs.
+#include "commands.h"
 
-#include "dialogs.h"
-#include "screen_curses.h"
-
-int main() {
-  if (run_program() != 0) return 1;
-  curses_stop();
-  std::fputs("Thank you for using an Ombrel product.\n\n", stdout);
-  return 0;
-}
+int main(int argc, char **argv) { return run_command_line(argc, argv); }

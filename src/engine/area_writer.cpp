@@ -6,23 +6,6 @@
 
 namespace {
 
-// The keyword of an area-table roll: the first category whose upper bound in
-// the area record the roll does not exceed; above every bound, magic.
-const char *area_keyword(const area_record &a, int roll) {
-  const struct {
-    int bound;
-    const char *keyword;
-  } bounds[] = {
-      {a.other_bound, "L1_OTHER"},
-      {a.coins_bound, "L1_COINS"},
-      {a.gems_bound, "L1_GEMJJ"},
-      {a.military_bound, "L1_MILIT"},
-  };
-  for (const auto &b : bounds)
-    if (roll <= b.bound) return b.keyword;
-  return "L1_MAGIC";
-}
-
 // The keywords of one selector item: `high` on a d100 over 50, `low` on 50
 // or less.
 struct selector_row {
@@ -49,6 +32,21 @@ const selector_row *selector(metal_or_jewelry select) {
 }
 
 }  // namespace
+
+const char *area_keyword(const area_record &a, int roll) {
+  const struct {
+    int bound;
+    const char *keyword;
+  } bounds[] = {
+      {a.other_bound, "L1_OTHER"},
+      {a.coins_bound, "L1_COINS"},
+      {a.gems_bound, "L1_GEMJJ"},
+      {a.military_bound, "L1_MILIT"},
+  };
+  for (const auto &b : bounds)
+    if (roll <= b.bound) return b.keyword;
+  return "L1_MAGIC";
+}
 
 void write_area_items(script_writer &w, const area_record &area, int count,
                       int add_roll) {

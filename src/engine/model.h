@@ -117,7 +117,7 @@ enum class flag_use {
 
 struct special_flag {
   uint32_t bit;
-  const char *name;
+  const char *name;  // also the answer's name on the command line
   flag_use use;
   const char *menu_label;  // a printf format of the menu's line
   const char *question;    // the question on the prompt line
@@ -130,9 +130,9 @@ constexpr special_flag special_flag_rows[] = {
   {HAS_PORTABLE,         "has portable",    flag_use::generation, nullptr, nullptr},
   {SCORES_STATION_EXTRA, "station extra",   flag_use::scores,     nullptr, nullptr},
   {SCORES_MEL_EXTRA,     "MEL extra",       flag_use::scores,     nullptr, nullptr},
-  {MAY_HAVE_OTHERS,      "may have others", flag_use::answer,     "Other monsters in group : %s", "Are there other monsters beside 'Other' in the group (y/n) : "},
+  {MAY_HAVE_OTHERS,      "others",          flag_use::answer,     "Other monsters in group : %s", "Are there other monsters beside 'Other' in the group (y/n) : "},
   {HAS_STATION,          "has station",     flag_use::station,    "Station         : %d", "Station (0-10) : "},
-  {MAGIC_USER,           "magic user",      flag_use::answer,     "Magic User      : %s", "Is it a Magic User (y/n) : "},
+  {MAGIC_USER,           "magic-user",      flag_use::answer,     "Magic User      : %s", "Is it a Magic User (y/n) : "},
   {INTELLIGENT,          "intelligent",     flag_use::answer,     "Intelligent     : %s", "Is the Creature Intelligent (y/n) : "},
   {DRESSED,              "dressed",         flag_use::answer,     "Dressed         : %s", "Is the Creature Dressed (y/n) : "},
   {EXCEPTIONAL,          "exceptional",     flag_use::answer,     "Exceptional member : %s", "Is it an Exceptional member of its race (y/n) : "},
@@ -158,3 +158,17 @@ constexpr score_row score_rows[] = {
   {score::cel,     "CEL             : %d", "CEL (0-50) : ",     50},
 };
 // clang-format on
+
+// ------------------------------------------- the ranges of the settings
+
+struct value_range {
+  int lo;
+  int hi;
+};
+constexpr value_range CDF_RANGE{1, 99};
+constexpr value_range JEWELER_EL_RANGE{0, 80};
+constexpr value_range STATION_RANGE{0, 10};
+constexpr value_range MEL_CEL_RANGE{0, 50};
+constexpr value_range GAME_DAY_RANGE{1, 99};
+constexpr value_range GAME_MONTH_RANGE{1, 99};
+constexpr value_range GAME_YEAR_RANGE{1, 9999};

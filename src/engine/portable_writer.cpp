@@ -268,26 +268,35 @@ void extra_jewelry_chance(const portable_ctx &c) {
 struct extra_row {
   uint32_t mask;
   void (*write)(const portable_ctx &c);
+  const char *name;  // what the flag adds, in words
 };
 
 // In the order they are applied.
 // clang-format off
 constexpr extra_row extra_rows[] = {
-  {0x1,   extra_fine_clothing},
-  {0x2,   extra_disgorged},
-  {0x4,   extra_elven_arrows},
-  {0x8,   extra_elf_shot},
-  {0x10,  extra_jewelry_d3star},
-  {0x20,  extra_jewelry_d2star},
-  {0x40,  extra_copper},
-  {0x80,  extra_magic},
-  {0x100, extra_metal},
-  {0x200, extra_metal_or_jewelry},
-  {0x400, extra_jewelry_chance},
+  {0x1,   extra_fine_clothing,    "fine clothing"},
+  {0x2,   extra_disgorged,        "disgorged persons"},
+  {0x4,   extra_elven_arrows,     "elven arrows"},
+  {0x8,   extra_elf_shot,         "elf shot arrows"},
+  {0x10,  extra_jewelry_d3star,   "d3* jewelry"},
+  {0x20,  extra_jewelry_d2star,   "d2* jewelry"},
+  {0x40,  extra_copper,           "copper coins"},
+  {0x80,  extra_magic,            "magic items of a magic user"},
+  {0x100, extra_metal,            "d3 metal"},
+  {0x200, extra_metal_or_jewelry, "d3 metal or jewelry"},
+  {0x400, extra_jewelry_chance,   "25% chance of d6 jewelry"},
 };
 // clang-format on
 
 }  // namespace
+
+uint32_t portable_class(uint32_t portable_code) { return portable_code >> 16; }
+
+const char *portable_extra_flag_name(uint32_t bit) {
+  for (const extra_row &e : extra_rows)
+    if (e.mask == bit) return e.name;
+  return nullptr;
+}
 
 void write_portable_items(script_writer &w, const portable_input &in) {
   if (!(in.flags & HAS_PORTABLE)) {
@@ -311,7 +320,7 @@ void write_portable_items(script_writer &w, const portable_input &in) {
   if ((in.flags & HAS_STATION) && d100() <= 10L * in.station)
     group(ctx, d3(), METAL_OR_JEWELRY);
 
-  uint32_t cls = in.portable_code >> 16;
+  uint32_t cls = portable_class(in.portable_code);
   if (cls < CLASS_COUNT) class_rows[cls](ctx);
   for (const extra_row &e : extra_rows)
     if (in.portable_code & e.mask) e.write(ctx);

@@ -9,6 +9,10 @@
 #include "model.h"
 #include "script_writer.h"
 
+// The keyword of an area-table roll: the first category whose upper bound in
+// the area record the roll does not exceed; above every bound, magic.
+const char *area_keyword(const area_record &a, int roll);
+
 // Writes `count` items, one per d10 roll (plus add_roll) on the area's
 // table: the first category whose bound the roll does not exceed, above
 // every bound magic.
@@ -40,6 +44,12 @@ struct portable_input {
   int mel;
   int cel;
 };
+
+// The portable class of a portable code (its high 16 bits).
+uint32_t portable_class(uint32_t portable_code);
+// What an extra flag of the portable code (0x1 to 0x400) adds, in words;
+// null for a bit without a meaning.
+const char *portable_extra_flag_name(uint32_t bit);
 
 // Writes the entries of the portable section.
 void write_portable_items(script_writer &w, const portable_input &in);

@@ -2,6 +2,8 @@
 // screen and reading its keys.
 #pragma once
 
+#include <optional>
+
 #include "generation.h"
 
 // Field editors. -1 means Escape, -2 Enter on an empty field.
@@ -55,4 +57,5 @@ int load_info_files(session &s);
 // The save and exit questions; returns 1 when the program is to end.
 int ask_save_and_exit(const session &s);
 // The whole run from start-up to the last menu; returns the exit status.
-int run_program();
+// The dice are seeded with `seed`, or from the clock without one.
+int run_program(std::optional<unsigned> seed = std::nullopt);

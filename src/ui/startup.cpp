@@ -51,9 +51,9 @@ int ask_save_and_exit(const session &ss) {
   return (key == 'y' || key == 'Y') ? 1 : 0;
 }
 
-int run_program() {
+int run_program(std::optional<unsigned> seed) {
   if (!terminal_addressable()) return 1;
-  seed_dice(static_cast<unsigned>(std::time(nullptr)));
+  seed_dice(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
   session s;
   if (load_info_files(s) != 0) return 1;
   curses_start();

@@ -1,0 +1,38 @@
+#!/usr/bin/env bash
+# hoardex run SCRIPT: a script written by hand gives its report (the same
+# bytes with one seed); one that stops making sense still prints what was
+# read, names the line on standard error and ends with status 1; the JSON
+# form carries the sections and items.
+. "$(dirname "$0")/lib.sh"
+
+e2e_setup
+cd "$WORK" || exit 1
+printf '%s\n' "1 2 2020" "3 4 5" "[POS: Mill" "[COM: Note" "----------" \
+  "4 89 20 30 0 -1" "----------" "MANUAL-GENERATION" "[ A locked chest" "]" \
+  "< L1_COINS >" "< L2_GEM LARGE >" "END-OF-SECTION" >hand.hxs
+"$HOARDEX_BIN" run hand.hxs --seed 9 >out 2>err || e2e_fail "run failed: $(cat err)"
+"$HOARDEX_BIN" run hand.hxs --seed 9 | cmp - out || e2e_fail "one seed, two reports"
+sed -n '3p;6,7p;13,15p' out | tr '\n' '|' | grep -qxF \
+  "Date       : 1/2/2020|Area       : Ruined Keep|Monster    : Manual generation|Manual Treasure Generation :||A locked chest|" ||
+  e2e_fail "report differs: $(cat out)"
+[ -s err ] && e2e_fail "stderr for a whole script"
+
+"$HOARDEX_BIN" run hand.hxs --format json | python3 -c '
+import json, sys
+r = json.load(sys.stdin)
+e = r["sections"][0]["entries"]
+assert r["lair"] == "Ruined Keep" and r["settings"]["station"] is None
+assert e[0] == {"kind": "text", "text": "A locked chest\n"}
+assert e[1]["category"] == "coins" and e[2]["keywords"] == ["L2_GEM", "LARGE"]
+' || e2e_fail "JSON of a script"
+
+head -n 11 hand.hxs >cut.hxs
+echo "< L1_MAGIC" >>cut.hxs
+"$HOARDEX_BIN" run cut.hxs >out 2>err
+[ $? = 1 ] && [ "$(cat err)" = "hoardex: cut.hxs: reading stopped at line 13" ] ||
+  e2e_fail "cut script: $(cat err)"
+grep -qx "A locked chest" out && [ "$(tail -c 8 out | tr '\n' '|')" = '|-----||' ] ||
+  e2e_fail "no partial report"
+"$HOARDEX_BIN" run missing.hxs 2>err
+[ $? = 1 ] && grep -qF "missing.hxs" err || e2e_fail "missing script"
+echo PASS
