@@ -1,13 +1,12 @@
 // The dice: every random number of the program is drawn through
-// random_value(), which gives the values of the C library's rand() (from a
-// state of its own) unless a test installed a source of its own; and the roll
-// of the whole dice record that precedes every treasure item.
+// random_value(), which takes the C library's rand() unless a test installed
+// a source of its own; and the roll of the whole dice record that precedes
+// every treasure item.
 #pragma once
 
 #include "trtables.h"
 
-// Seeds the dice and the C library's generator; the one place the program
-// seeds them.
+// Seeds the C library's generator; the one place the program seeds it.
 void seed_dice(unsigned seed);
 // The next generator value, 0 to 2^31-1.
 int random_value();
