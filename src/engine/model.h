@@ -167,8 +167,8 @@ struct score_row {
 };
 // clang-format off
 constexpr score_row score_rows[] = {
-  {score::station, "Station         : %d", "Station (0-10) : ", 10},
-  {score::mel,     "MEL             : %d", "MEL (0-50) : ",     50},
-  {score::cel,     "CEL             : %d", "CEL (0-50) : ",     50},
+  {score::station, "Station         : %d", "Station (0-10) : ", STATION_MAX},
+  {score::mel,     "MEL             : %d", "MEL (0-50) : ",     SCORE_MAX},
+  {score::cel,     "CEL             : %d", "CEL (0-50) : ",     SCORE_MAX},
 };
 // clang-format on
