@@ -76,7 +76,9 @@ TEST_F(Hostile, ControlBytesAreRefusedAndLongNamesCutAtACharacter) {
   const std::string refused =
       "monster.hxi: monster 2: a word holds a control byte";
   EXPECT_EQ(load_monster_file("2 A _ 1 0 Bell\aEsc\x1b[2J _ 1 0"), refused);
-  EXPECT_EQ(load_monster_file(std::string("2 A _ 1 0 B _ 1\0002 0", 21)),
+  const char nul_in_a_number[] = "2 A _ 1 0 B _ 1\0002 0";
+  EXPECT_EQ(load_monster_file(
+                std::string(nul_in_a_number, sizeof nul_in_a_number - 1)),
             refused);
   EXPECT_EQ(tables.monster_count, 0);
   // 18 letters and a two-byte letter would be cut after its first byte.
