@@ -7,6 +7,7 @@
 #include <map>
 
 #include "commands.h"
+#include "data_folder.h"
 #include "dialogs.h"
 #include "dice.h"
 #include "screen_curses.h"
@@ -26,7 +27,10 @@ void seed_from(const std::optional<unsigned> &seed) {
 namespace {
 
 int screen_program(const std::optional<unsigned> &seed) {
-  if (run_program(seed) != 0) return 1;
+  const std::string hint = "The sample files are in " +
+                           installed_data_folder() +
+                           "; 'hoardex init' copies them here.";
+  if (run_program(seed, hint.c_str()) != 0) return 1;
   curses_stop();
   std::fputs("Thank you for using an Ombrel product.\n\n", stdout);
   return 0;

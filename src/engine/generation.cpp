@@ -8,6 +8,7 @@
 #include "generation.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cstdio>
@@ -104,20 +105,30 @@ void write_automatic_script(script_writer &w, const generation_input &in) {
   w.line("END-OF-SECTION\n");
 }
 
-generation_status write_automatic_script_file(const char *path,
+generation_status write_automatic_script_file(script_file &script,
+                                              const char *path,
                                               const generation_input &in) {
-  FILE *f = create_script(path);
-  if (!f) return generation_status::script_write_failed;
-  script_writer w(f);
+  if (!create_script(script, path))
+    return generation_status::script_write_failed;
+  script_writer w(script.stream);
   write_automatic_script(w, in);
-  return close_script(f) ? generation_status::done
-                         : generation_status::script_write_failed;
+  return finish_script(script) ? generation_status::done
+                               : generation_status::script_write_failed;
 }
 
 int open_output(const char *name) {
   char path[FILE_NAME_SIZE + 8];
   std::snprintf(path, sizeof path, "%.*s.hxo", FILE_NAME_SIZE - 1, name);
-  return open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC, 0666);
+  int fd =
+      open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
+  if (fd < 0) return -1;
+  struct stat st {};
+  if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISCHR(st.st_mode)) ||
+      fcntl(fd, F_SETFL, O_APPEND) != 0) {
+    close(fd);
+    return -1;
+  }
+  return fd;
 }
 
 generation_status interpret_to_output(FILE *script, int output_fd,
@@ -137,18 +148,31 @@ generation_status interpret_to_output(FILE *script, int output_fd,
              : generation_status::output_write_failed;
 }
 
+generation_status interpret_open_script(FILE *script, const char *output_name,
+                                        const info_tables &tables,
+                                        text_report &report,
+                                        report_sink *viewer) {
+  int fd = open_output(output_name);
+  if (fd < 0) return generation_status::output_write_failed;
+  return interpret_to_output(script, fd, tables, report, viewer);
+}
+
 generation_status interpret_file(const char *path, const char *output_name,
                                  const info_tables &tables, text_report &report,
                                  report_sink *viewer) {
-  FILE *script = std::fopen(path, "r");
-  if (!script) return generation_status::script_read_failed;
-  int fd = open_output(output_name);
-  if (fd < 0) {
-    std::fclose(script);
-    return generation_status::output_write_failed;
+  // Opened without waiting, so a FIFO in the script's place cannot hold the
+  // program; only a regular file is read.
+  int fd = open(path, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  struct stat st {};
+  FILE *script = nullptr;
+  if (fd >= 0 && fstat(fd, &st) == 0 && S_ISREG(st.st_mode))
+    script = fdopen(fd, "r");
+  if (!script) {
+    if (fd >= 0) close(fd);
+    return generation_status::script_read_failed;
   }
   generation_status status =
-      interpret_to_output(script, fd, tables, report, viewer);
+      interpret_open_script(script, output_name, tables, report, viewer);
   std::fclose(script);
   return status;
 }

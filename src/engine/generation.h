@@ -50,11 +50,16 @@ void write_header(script_writer &w, const generation_input &in, int monster,
 // the extra ones its special code gives.
 void write_automatic_script(script_writer &w, const generation_input &in);
 
-// Creates the script file at `path` and writes the automatic script into it.
-generation_status write_automatic_script_file(const char *path,
+// Writes the automatic script into a new private script file for `path`,
+// renamed over the path when complete. When done, `script` stays open at its
+// start for reading; the caller closes it with close_script either way.
+generation_status write_automatic_script_file(script_file &script,
+                                              const char *path,
                                               const generation_input &in);
 
-// Opens the output file `name`.hxo for appending; -1 when it cannot be.
+// Opens the output file `name`.hxo for appending without waiting for a
+// reader; -1 when it cannot be, or when it is neither a regular file nor a
+// device (a FIFO, a folder).
 int open_output(const char *name);
 
 // Interprets the open script into `report`, whose text is then appended to
@@ -66,8 +71,15 @@ generation_status interpret_to_output(FILE *script, int output_fd,
                                       text_report &report,
                                       report_sink *viewer = nullptr);
 
-// Opens the script at `path` and the output file `output_name`.hxo, then
-// interprets as interpret_to_output does.
+// Opens the output file `output_name`.hxo, then interprets the open script
+// as interpret_to_output does.
+generation_status interpret_open_script(FILE *script, const char *output_name,
+                                        const info_tables &tables,
+                                        text_report &report,
+                                        report_sink *viewer = nullptr);
+
+// Opens the script at `path`, which must be a regular file, then interprets
+// it as interpret_open_script does.
 generation_status interpret_file(const char *path, const char *output_name,
                                  const info_tables &tables, text_report &report,
                                  report_sink *viewer = nullptr);

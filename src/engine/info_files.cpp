@@ -5,6 +5,7 @@
 #include "info_files.h"
 
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
@@ -17,29 +18,59 @@ namespace {
 
 constexpr int NUMBER_TOKEN = 64;  // longest number token taken whole
 
-// Reads the next token into out, cut to size - 1 characters; the rest of a
-// longer token is skipped. Returns the token's full length, or -1 when the
-// file ends (or fails) before a token starts.
+// What read_token returns when the file ends (or fails) before a token
+// starts, and when the token holds a byte that belongs in no text.
+constexpr long NO_TOKEN = -1;
+constexpr long CONTROL_BYTE = -2;
+
+bool is_separator(int c) {
+  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' ||
+         c == '\f';
+}
+
+// A NUL, an escape or another control byte would end a word early or act on
+// the terminal of whoever shows the report.
+bool is_control_byte(int c) { return c < 0x20 || c == 0x7f; }
+
+// Moves `kept`, the length a token was cut to, back to the start of a UTF-8
+// character cut in the middle, so no half character stays.
+std::size_t whole_characters(const char *s, std::size_t kept) {
+  std::size_t start = kept;
+  while (start > 0 && (static_cast<unsigned char>(s[start - 1]) & 0xC0) == 0x80)
+    --start;
+  if (start == 0) return kept;  // no lead byte: not UTF-8, cut as it is
+  unsigned char lead = static_cast<unsigned char>(s[start - 1]);
+  std::size_t length = lead >= 0xF0   ? 4
+                       : lead >= 0xE0 ? 3
+                       : lead >= 0xC0 ? 2
+                                      : 1;
+  return kept - (start - 1) < length ? start - 1 : kept;
+}
+
+// Reads the next token into out, cut to size - 1 bytes at a character
+// boundary; the rest of a longer token is skipped. Returns the token's full
+// length, NO_TOKEN or CONTROL_BYTE.
 long read_token(FILE *f, char *out, std::size_t size) {
   int c;
   do {
     c = std::fgetc(f);
-  } while (c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' ||
-           c == '\f');
+  } while (is_separator(c));
   if (c == EOF) {
     out[0] = '\0';
-    return -1;
+    return NO_TOKEN;
   }
   long len = 0;
   std::size_t kept = 0;
-  while (c != EOF && c != ' ' && c != '\t' && c != '\n' && c != '\r' &&
-         c != '\v' && c != '\f') {
+  bool control = false;
+  while (c != EOF && !is_separator(c)) {
+    control = control || is_control_byte(c);
     if (kept + 1 < size) out[kept++] = static_cast<char>(c);
     ++len;
     c = std::fgetc(f);
   }
+  if (static_cast<std::size_t>(len) > kept) kept = whole_characters(out, kept);
   out[kept] = '\0';
-  return len;
+  return control ? CONTROL_BYTE : len;
 }
 
 // A decimal integer: an optional sign and at least one digit, nothing else.
@@ -99,6 +130,12 @@ struct reader {
   std::size_t n;
 };
 
+int control_byte(const reader &r, int entry) {
+  std::snprintf(r.err, r.n, "%s: %s %d: a word holds a control byte", r.file,
+                r.what, entry);
+  return 1;
+}
+
 int cut_short(const reader &r, int entry) {
   if (std::ferror(r.f))
     std::snprintf(r.err, r.n, "%s: read error in %s %d", r.file, r.what, entry);
@@ -116,6 +153,10 @@ int read_count(reader &r, int limit) {
   char shown[32];
   long len = read_token(r.f, tok, sizeof tok);
   long long v;
+  if (len == CONTROL_BYTE) {
+    control_byte(r, 0);
+    return -1;
+  }
   if (len < 0) {
     std::snprintf(r.err, r.n, "%s: the number of %ss is missing", r.file,
                   r.what);
@@ -147,7 +188,9 @@ int read_count(reader &r, int limit) {
 
 // A text token into a field of `size` bytes (cut to size - 1 characters).
 int read_text(reader &r, int entry, char *out, std::size_t size) {
-  if (read_token(r.f, out, size) < 0) return cut_short(r, entry);
+  long len = read_token(r.f, out, size);
+  if (len == CONTROL_BYTE) return control_byte(r, entry);
+  if (len < 0) return cut_short(r, entry);
   return 0;
 }
 
@@ -157,6 +200,7 @@ int read_int(reader &r, int entry, const char *field, long long lo,
   char tok[NUMBER_TOKEN];
   char shown[32];
   long len = read_token(r.f, tok, sizeof tok);
+  if (len == CONTROL_BYTE) return control_byte(r, entry);
   if (len < 0) return cut_short(r, entry);
   long long v;
   show_token(tok, shown, sizeof shown);
@@ -178,6 +222,7 @@ int read_hex(reader &r, int entry, const char *field, uint32_t *out) {
   char tok[NUMBER_TOKEN];
   char shown[32];
   long len = read_token(r.f, tok, sizeof tok);
+  if (len == CONTROL_BYTE) return control_byte(r, entry);
   if (len < 0) return cut_short(r, entry);
   if (len >= NUMBER_TOKEN || !parse_hex(tok, out)) {
     show_token(tok, shown, sizeof shown);
@@ -299,8 +344,10 @@ void default_settings(settings &s) {
 }
 
 void load_settings(FILE *f, const info_tables &t, settings &s) {
+  // A name cut to fit would name another file than the one written there.
   char name[FILE_NAME_SIZE];
-  if (read_token(f, name, sizeof name) < 0 || !valid_output_name(name))
+  long len = read_token(f, name, sizeof name);
+  if (len < 0 || len >= FILE_NAME_SIZE || !valid_output_name(name))
     std::snprintf(name, sizeof name, "%s", "default");
   s = settings{};
   std::snprintf(s.output_name, sizeof s.output_name, "%s", name);
@@ -321,17 +368,17 @@ void load_settings(FILE *f, const info_tables &t, settings &s) {
     if (v < INT32_MIN) v = INT32_MIN;
     *field = static_cast<int32_t>(v);
   }
-  s.answers = static_cast<uint32_t>(answers);
+  s.answers = static_cast<uint32_t>(answers) & ANSWER_BITS;
 
   if (s.monster_index < 0 || s.monster_index >= t.monster_count)
     s.monster_index = 0;
   if (s.lair_index < 0 || s.lair_index >= t.area_count) s.lair_index = 0;
-  s.cdf = clamp(s.cdf, 1, 99);
-  s.group_cdf = clamp(s.group_cdf, 1, 99);
-  s.jeweler_el = clamp(s.jeweler_el, 0, 80);
-  s.station = clamp(s.station, 0, 10);
-  s.mel = clamp(s.mel, 0, 50);
-  s.cel = clamp(s.cel, 0, 50);
+  s.cdf = clamp(s.cdf, CDF_MIN, CDF_MAX);
+  s.group_cdf = clamp(s.group_cdf, CDF_MIN, CDF_MAX);
+  s.jeweler_el = clamp(s.jeweler_el, 0, JEWELER_EL_MAX);
+  s.station = clamp(s.station, 0, STATION_MAX);
+  s.mel = clamp(s.mel, 0, SCORE_MAX);
+  s.cel = clamp(s.cel, 0, SCORE_MAX);
   s.game_day = clamp(s.game_day, 1, 99);
   s.game_month = clamp(s.game_month, 1, 99);
   s.game_year = clamp(s.game_year, 1, 9999);
@@ -380,18 +427,44 @@ const char SETUP_MSG[] =
     "Cannot open setup information file!\n"
     "Make sure 'setup.hxi' is in current directory.";
 
+// Opens an information file for reading. Returns null with err empty when
+// there is no such file to open, and null with the one-line refusal in err
+// when it is no regular file of sensible size: a FIFO would block, a device
+// never end, and a huge file take long to be refused.
+FILE *open_info_file(const char *name, std::string &err) {
+  err.clear();
+  int fd = open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
+  if (fd < 0) return nullptr;
+  struct stat st {};
+  char text[128];
+  text[0] = '\0';
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+    std::snprintf(text, sizeof text, "%s: not a regular file\n", name);
+  else if (st.st_size > INFO_FILE_MAX_BYTES)
+    std::snprintf(text, sizeof text, "%s: larger than %ld MiB\n", name,
+                  INFO_FILE_MAX_BYTES >> 20);
+  FILE *f = text[0] ? nullptr : fdopen(fd, "r");
+  if (!f) {
+    close(fd);
+    err = text;
+  }
+  return f;
+}
+
 }  // namespace
 
 int load_tables(info_tables &t, std::string &err) {
-  FILE *mf = std::fopen("monster.hxi", "r");
+  FILE *mf = open_info_file("monster.hxi", err);
   if (!mf) {
+    if (!err.empty()) return 2;
     err = MONSTER_MSG;
     return 1;
   }
-  FILE *af = std::fopen("area.hxi", "r");
+  FILE *af = open_info_file("area.hxi", err);
   if (!af) {
-    err = AREA_MSG;
     std::fclose(mf);
+    if (!err.empty()) return 2;
+    err = AREA_MSG;
     return 1;
   }
   char text[256];
@@ -404,19 +477,20 @@ int load_tables(info_tables &t, std::string &err) {
   std::fclose(af);
   if (bad) {
     err = std::string(text) + "\n";
-    return 1;
+    return 2;
   }
   return 0;
 }
 
 int load_settings_file(const info_tables &t, settings &s, std::string &err) {
-  FILE *f = std::fopen("setup.hxi", "r");
+  FILE *f = open_info_file("setup.hxi", err);
   if (f) {
     load_settings(f, t, s);
     std::fclose(f);
     return 0;
   }
-  err = SETUP_MSG;
   default_settings(s);
+  if (!err.empty()) return 2;
+  err = SETUP_MSG;
   return 1;
 }

@@ -26,8 +26,9 @@ void default_settings(settings &s);
 // Reads the settings from an open settings file. Fields the file does not
 // hold stay 0; then every value is brought into the range the settings
 // screens allow, and a monster or area index outside the loaded tables
-// becomes 0. An output name with a character an output name may not hold is
-// replaced by "default".
+// becomes 0. An output name longer than an output name or with a character
+// an output name may not hold is replaced by "default". Of the answers only
+// the answer bits are kept.
 void load_settings(FILE *f, const info_tables &t, settings &s);
 // Writes the four settings lines to a temporary file beside `path` and
 // renames it over `path`, so the old file stays whole unless the new one was
@@ -35,9 +36,13 @@ void load_settings(FILE *f, const info_tables &t, settings &s);
 int save_settings(const char *path, const settings &s);
 
 // Opens monster.hxi and area.hxi in the current folder (both before reading
-// either) and loads them. Returns 0, or 1 with the text to show on the
-// standard error stream in err; nothing is left loaded then.
+// either) and loads them. Returns 0; 1 when a file is missing, or 2 when a
+// file is refused (no regular file, larger than INFO_FILE_MAX_BYTES, or an
+// entry that does not fit), with the text to show on the standard error
+// stream in err; nothing is left loaded then.
 int load_tables(info_tables &t, std::string &err);
 // Loads setup.hxi from the current folder. Without the file the settings
-// take their defaults and 1 is returned with the notice in err.
+// take their defaults and 1 is returned with the notice in err; a file that
+// is refused as load_tables refuses one gives 2, the defaults and the
+// refusal in err.
 int load_settings_file(const info_tables &t, settings &s, std::string &err);

@@ -118,16 +118,20 @@ void area_label(const info_tables &t, int idx, char *out, std::size_t n) {
     std::snprintf(out, n, "%.*s", NAME_SIZE - 1, t.areas[idx].name);
 }
 
-void monster_name(const info_tables &t, int idx, char *out, std::size_t n) {
-  if (idx >= 0 && idx < MAX_MONSTERS && idx < t.monster_count)
-    monster_label(t.monsters[idx], out, n);
-  // A manual script names the last slot, which holds no monster unless the
-  // monster file fills every slot.
-  else if (idx == MANUAL_MONSTER)
+// A manual script names the last slot, which may hold a loaded monster; its
+// section word tells that no monster was chosen, whatever the slot holds.
+void monster_name(const info_tables &t, int idx, bool manual, char *out,
+                  std::size_t n) {
+  bool loaded = idx >= 0 && idx < MAX_MONSTERS && idx < t.monster_count;
+  if (manual || (!loaded && idx == MANUAL_MONSTER))
     std::snprintf(out, n, "Manual generation");
+  else if (loaded)
+    monster_label(t.monsters[idx], out, n);
   else
     std::snprintf(out, n, "(unknown)");
 }
+
+int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 // Reads the header into h as far as it goes. Returns false when it is cut
 // short or malformed.
@@ -159,10 +163,12 @@ bool read_header(run_state &st, report_header &h) {
   if (!read_ints(st.in, nums, 6)) return false;
   h.area_index = nums[0];
   h.monster_index = nums[1];
-  h.cdf = nums[2];
-  h.group_cdf = nums[3];
-  h.jeweler_el = nums[4];
-  h.station = nums[5];
+  // A hand-made script may hold any number; the category routines get them
+  // within the ranges the settings allow.
+  h.cdf = clamp(nums[2], CDF_MIN, CDF_MAX);
+  h.group_cdf = clamp(nums[3], CDF_MIN, CDF_MAX);
+  h.jeweler_el = clamp(nums[4], 0, JEWELER_EL_MAX);
+  h.station = clamp(nums[5], NO_STATION, STATION_MAX);
   h.read = header_part::complete;
   return true;
 }
@@ -257,10 +263,6 @@ bool interpret_script(FILE *script, const info_tables &tables,
   bool have_token = false;
   bool complete = false;
   if (header_whole) {
-    area_label(tables, h.area_index, area, sizeof area);
-    monster_name(tables, h.monster_index, monster, sizeof monster);
-    h.area_label = area;
-    h.monster_label = monster;
     // A seventh number, the portable code, is written but means nothing to
     // the report; a script without it goes straight on with its sections.
     token t = read_token(in, tok, SECTION_TOKEN_MAX);
@@ -270,10 +272,19 @@ bool interpret_script(FILE *script, const info_tables &tables,
     if (t == token::ok && end != tok && *end == '\0' && errno != ERANGE) {
       h.has_portable_code = true;
       h.portable_code = code;
-    } else {
-      have_token = t == token::ok;
-      header_whole = t == token::ok;
+      t = read_token(in, tok, SECTION_TOKEN_MAX);
     }
+    // The first word of the body past the separator, read ahead for the
+    // monster's label (a separator means nothing in the body).
+    while (t == token::ok && std::strcmp(tok, SEPARATOR) == 0)
+      t = read_token(in, tok, SECTION_TOKEN_MAX);
+    have_token = t == token::ok;
+    header_whole = t != token::too_long;
+    bool manual = have_token && std::strcmp(tok, "MANUAL-GENERATION") == 0;
+    area_label(tables, h.area_index, area, sizeof area);
+    monster_name(tables, h.monster_index, manual, monster, sizeof monster);
+    h.area_label = area;
+    h.monster_label = monster;
   }
   h.position = st.position;
   h.comment = st.comment;

@@ -17,6 +17,18 @@ constexpr int FILE_NAME_SIZE = 9;       // 8 characters and a terminator
 // A monster label: 14 characters of group, ", ", 19 of name, a terminator.
 constexpr int LABEL_SIZE = GROUP_SIZE + NAME_SIZE + 1;
 
+// The ranges the settings screens allow, which settings and script numbers
+// read from a file are brought into.
+constexpr int CDF_MIN = 1;
+constexpr int CDF_MAX = 99;
+constexpr int JEWELER_EL_MAX = 80;  // 0: unknown
+constexpr int STATION_MAX = 10;
+constexpr int NO_STATION = -1;  // a script's Station of a monster without one
+constexpr int SCORE_MAX = 50;   // MEL and CEL
+
+// The largest information file read; anything bigger is no file of ours.
+constexpr long INFO_FILE_MAX_BYTES = 4L << 20;
+
 // The slot a manual script names as its monster.
 constexpr int MANUAL_MONSTER = 89;
 
@@ -104,8 +116,10 @@ constexpr uint32_t INTELLIGENT = 0x4000;
 constexpr uint32_t MAGIC_USER = 0x8000;
 // The generation bits a script writer reads from the special code.
 constexpr uint32_t GENERATION_BITS = 0xFF;
-// The bits the answers may hold.
-constexpr uint32_t ANSWER_BITS = 0xFFFF;
+// The bits the answers may hold: "other monsters" and the eight questions.
+constexpr uint32_t ANSWER_BITS = MAY_HAVE_OTHERS | KING | ELITE | HUMANOID |
+                                 MALE | EXCEPTIONAL | DRESSED | INTELLIGENT |
+                                 MAGIC_USER;
 
 // What the settings screens do with a flag.
 enum class flag_use {
@@ -153,9 +167,9 @@ struct score_row {
 };
 // clang-format off
 constexpr score_row score_rows[] = {
-  {score::station, "Station         : %d", "Station (0-10) : ", 10},
-  {score::mel,     "MEL             : %d", "MEL (0-50) : ",     50},
-  {score::cel,     "CEL             : %d", "CEL (0-50) : ",     50},
+  {score::station, "Station         : %d", "Station (0-10) : ", STATION_MAX},
+  {score::mel,     "MEL             : %d", "MEL (0-50) : ",     SCORE_MAX},
+  {score::cel,     "CEL             : %d", "CEL (0-50) : ",     SCORE_MAX},
 };
 // clang-format on
 

@@ -1,6 +1,12 @@
 // Writing treasure scripts.
 #include "script_writer.h"
 
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cstdlib>
+#include <cstring>
 #include <ctime>
 
 calendar_date today() {
@@ -43,13 +49,59 @@ void script_writer::text(const char *text) { literal(text, false); }
 
 void script_writer::text_line(const char *text) { literal(text, true); }
 
-FILE *create_script(const char *path) { return std::fopen(path, "w"); }
+namespace {
 
-bool close_script(FILE *script) {
-  if (!script) return false;
-  // The stream keeps an error mark for any write that failed; the close
-  // flushes what is buffered and reports a failure of that last write.
-  bool failed = std::ferror(script) != 0;
-  if (std::fclose(script) != 0) failed = true;
-  return !failed;
+// The private file of the script being written, removed at exit when the
+// program ends before the script is complete (a signal while the game
+// master picks manual items), so no stray file stays in the folder.
+char g_unfinished[sizeof script_file::temp_path];
+
+void remove_unfinished() {
+  if (g_unfinished[0]) unlink(g_unfinished);
+}
+
+}  // namespace
+
+bool create_script(script_file &script, const char *path) {
+  script = script_file{};
+  script.path = path;
+  int len = std::snprintf(script.temp_path, sizeof script.temp_path,
+                          "%s.XXXXXX", path);
+  if (len < 0 || len >= static_cast<int>(sizeof script.temp_path)) return false;
+  int fd = mkostemp(script.temp_path, O_CLOEXEC);
+  if (fd < 0) {
+    script.temp_path[0] = '\0';
+    return false;
+  }
+  // The script is as readable as a file created by the program always was.
+  mode_t mask = umask(0);
+  umask(mask);
+  fchmod(fd, 0666 & ~mask);
+  static const bool registered = std::atexit(remove_unfinished) == 0;
+  if (registered) std::memcpy(g_unfinished, script.temp_path, len + 1);
+  script.stream = fdopen(fd, "w+");
+  if (!script.stream) {
+    close(fd);
+    close_script(script);
+    return false;
+  }
+  return true;
+}
+
+bool finish_script(script_file &script) {
+  if (!script.stream || !script.temp_path[0]) return false;
+  // The stream keeps an error mark for any write that failed; the flush
+  // reports a failure of the last, buffered one.
+  if (std::fflush(script.stream) != 0 || std::ferror(script.stream) != 0)
+    return false;
+  if (std::rename(script.temp_path, script.path) != 0) return false;
+  script.temp_path[0] = g_unfinished[0] = '\0';
+  return std::fseek(script.stream, 0, SEEK_SET) == 0;
+}
+
+void close_script(script_file &script) {
+  if (script.stream) std::fclose(script.stream);
+  script.stream = nullptr;
+  if (script.temp_path[0]) unlink(script.temp_path);
+  script.temp_path[0] = g_unfinished[0] = '\0';
 }

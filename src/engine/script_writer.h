@@ -59,9 +59,22 @@ class script_writer {
   FILE *file_;
 };
 
-// Creates the script file for writing (an earlier one is replaced); null
-// when it cannot be made.
-FILE *create_script(const char *path);
-// Closes a script written through a script_writer. Returns true when every
-// write and the close succeeded.
-bool close_script(FILE *script);
+// A script being written to a private file of its own in the folder of its
+// path. Only when it is complete is it renamed over the path, and it is read
+// back through the same open stream, so another program writing the same
+// path can neither change nor cut a generation that is running.
+struct script_file {
+  FILE *stream = nullptr;  // null when the file could not be made
+  const char *path = nullptr;
+  char temp_path[4096] = {};  // empty once renamed over path
+};
+
+// Creates a new private script file for `path` (an earlier script at the
+// path stays until the new one is complete). Returns false when it cannot be
+// made.
+bool create_script(script_file &script, const char *path);
+// Checks that every write reached the file, renames it over its path and
+// rewinds the stream for reading. Returns false when anything failed.
+bool finish_script(script_file &script);
+// Closes the stream; a file never renamed over its path is removed.
+void close_script(script_file &script);

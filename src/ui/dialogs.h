@@ -16,8 +16,8 @@ int enter_txt(char *text);
 // line ends.
 void draw_heading(const char *title, int row = 1);
 
-// Shows a failed generation's message on the standard error stream and the
-// prompt line, then waits for one key.
+// Shows a failed generation's message on the prompt line, and as a notice
+// for the standard error stream, then waits for one key.
 void generation_failed(const char *message);
 
 // The main menu until Q or Escape.
@@ -41,9 +41,10 @@ int enter_comments(session &s);
 int ask_output_name(settings &s);
 // Lines of the report on one page of the screen.
 constexpr int REPORT_PAGE_LINES = 18;
-// Interprets the script at `script_path` into the output file while the
-// pager shows the report from the cursor; then waits for a key, or shows the
-// failure.
+// Interprets the open script into the output file while the pager shows the
+// report from the cursor; then waits for a key, or shows the failure.
+void show_generation(const session &s, FILE *script);
+// As above, for the script file at `script_path`.
 void show_generation(const session &s, const char *script_path = SCRIPT_PATH);
 // Automatic generation for the current settings (menu key "7").
 int generate_automatic(const session &s);
@@ -51,11 +52,15 @@ int generate_automatic(const session &s);
 int manual_generation(const session &s);
 
 // Start-up from the current folder: the information files, then the
-// settings. Returns 1, with the message on the standard error stream, when
-// the monster or area file is missing or malformed.
-int load_info_files(session &s);
+// settings. Returns 1 when the monster or area file is missing or refused,
+// or the settings file is refused; the message goes to the standard error
+// stream as a notice, followed by `missing_file_hint`, when given, for a
+// missing file.
+int load_info_files(session &s, const char *missing_file_hint = nullptr);
 // The save and exit questions; returns 1 when the program is to end.
 int ask_save_and_exit(const session &s);
 // The whole run from start-up to the last menu; returns the exit status.
-// The dice are seeded with `seed`, or from the clock without one.
-int run_program(std::optional<unsigned> seed = std::nullopt);
+// The dice are seeded with `seed`, or from the clock without one;
+// `missing_file_hint` follows the message of a missing information file.
+int run_program(std::optional<unsigned> seed = std::nullopt,
+                const char *missing_file_hint = nullptr);

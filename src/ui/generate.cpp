@@ -3,12 +3,12 @@
 #include <cstdio>
 
 #include "dialogs.h"
+#include "notices.h"
 #include "pager.h"
 #include "screen.h"
 
 void generation_failed(const char *message) {
-  std::fputs(message, stderr);
-  std::fflush(stderr);
+  notice(message);
   Screen &s = scr();
   s.move(25, 1);
   s.clear_eol();
@@ -17,11 +17,11 @@ void generation_failed(const char *message) {
   s.read_key();
 }
 
-void show_generation(const session &ss, const char *script_path) {
-  report_pager pager(REPORT_PAGE_LINES);
-  text_report report;
-  generation_status status = interpret_file(script_path, ss.config.output_name,
-                                            ss.tables, report, &pager);
+namespace {
+
+// The report of a generation shown page by page, then the last key, or the
+// failure.
+void show_status(generation_status status) {
   if (status != generation_status::done) {
     generation_failed(status_message(status));
     return;
@@ -29,14 +29,33 @@ void show_generation(const session &ss, const char *script_path) {
   wait_key(HIT_ANY_KEY);
 }
 
+}  // namespace
+
+void show_generation(const session &ss, FILE *script) {
+  report_pager pager(REPORT_PAGE_LINES);
+  text_report report;
+  show_status(interpret_open_script(script, ss.config.output_name, ss.tables,
+                                    report, &pager));
+}
+
+void show_generation(const session &ss, const char *script_path) {
+  report_pager pager(REPORT_PAGE_LINES);
+  text_report report;
+  show_status(interpret_file(script_path, ss.config.output_name, ss.tables,
+                             report, &pager));
+}
+
 int generate_automatic(const session &ss) {
   draw_heading("GENERATE TREASURE FOR CURRENT SETTINGS");
+  script_file script;
   generation_status status =
-      write_automatic_script_file(SCRIPT_PATH, ss.generation());
+      write_automatic_script_file(script, SCRIPT_PATH, ss.generation());
   if (status != generation_status::done) {
+    close_script(script);
     generation_failed(status_message(status));
     return 1;
   }
-  show_generation(ss);
+  show_generation(ss, script.stream);
+  close_script(script);
   return 0;
 }

@@ -89,12 +89,12 @@ int manual_generation(const session &ss) {
   Screen &s = scr();
   const area_record &lair = area_at(ss.tables, ss.config.lair_index);
   draw_screen(lair);
-  FILE *script = create_script(SCRIPT_PATH);
-  if (!script) {
+  script_file script;
+  if (!create_script(script, SCRIPT_PATH)) {
     generation_failed(status_message(generation_status::script_write_failed));
     return 1;
   }
-  script_writer w(script);
+  script_writer w(script.stream);
   // The seventh number, a monster's portable code in an automatic script,
   // means nothing here.
   write_header(w, ss.generation(), MANUAL_MONSTER, -1, 0);
@@ -130,14 +130,16 @@ int manual_generation(const session &ss) {
   }
 
   w.line("END-OF-SECTION\n");
-  if (!close_script(script)) {
+  if (!finish_script(script)) {
+    close_script(script);
     generation_failed(status_message(generation_status::script_write_failed));
     return 1;
   }
   if (generate) {
     draw_heading(TITLE, 0);
     s.move(5, 1);
-    show_generation(ss);
+    show_generation(ss, script.stream);
   }
+  close_script(script);
   return 0;
 }

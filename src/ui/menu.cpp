@@ -1,6 +1,9 @@
 // The main menu: the menu items, the current settings in the right-hand
 // column, and the dispatch of the menu keys to the dialogues.
+#include <algorithm>
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "dialogs.h"
 #include "reader_screens.h"
@@ -8,24 +11,28 @@
 
 namespace {
 
-// One line at column 32 of the next free special-score row.
-void score_line(int *row, const char *text) {
-  Screen &s = scr();
-  s.move((*row)++, 32);
-  s.write(text);
-}
+// The right-hand column of the menu, and the rows its special-score lines
+// may take: from the row below the jeweler's EL to the row above the game
+// date.
+constexpr int SETTINGS_COL = 32;
+constexpr int VALUE_COL = 50;
+constexpr int FIRST_SCORE_ROW = 10;
+constexpr int GAME_DATE_ROW = 17;
+constexpr int SCORE_ROWS = GAME_DATE_ROW - FIRST_SCORE_ROW;
+// The column of the second line of a row holding two.
+constexpr int SECOND_LINE_COL = 56;
 
-// The special-score lines of the current monster's special code.
-void draw_scores(const session &ss, uint32_t code) {
+// The special-score lines of the current monster's special code, in order.
+std::vector<std::string> score_lines(const session &ss, uint32_t code) {
   const settings &c = ss.config;
+  std::vector<std::string> lines;
   char line[80];
-  int row = 10;
   if (code & (SCORES_STATION_EXTRA | SCORES_MEL_EXTRA)) {
     const int values[] = {c.station, c.mel, c.cel};
     for (const score_row &r : score_rows) {
       std::snprintf(line, sizeof line, r.menu_label,
                     values[static_cast<int>(r.which)]);
-      score_line(&row, line);
+      lines.push_back(line);
     }
   }
   for (const special_flag &f : special_flag_rows) {
@@ -37,7 +44,39 @@ void draw_scores(const session &ss, uint32_t code) {
       std::snprintf(line, sizeof line, f.menu_label, c.station);
     else
       continue;
-    score_line(&row, line);
+    lines.push_back(line);
+  }
+  return lines;
+}
+
+// The line with each run of blanks made one.
+std::string compact(const std::string &line) {
+  std::string out;
+  for (char ch : line)
+    if (ch != ' ' || out.empty() || out.back() != ' ') out += ch;
+  return out;
+}
+
+// One line a row while they fit in the rows between the jeweler's EL and the
+// game date; else the lines are compacted and set two to a row where both
+// fit within the screen, the second one after the first.
+void draw_scores(const session &ss, uint32_t code) {
+  std::vector<std::string> lines = score_lines(ss, code);
+  Screen &s = scr();
+  bool two_to_a_row = static_cast<int>(lines.size()) > SCORE_ROWS;
+  int row = FIRST_SCORE_ROW;
+  for (std::size_t i = 0; i < lines.size() && row < GAME_DATE_ROW; ++row) {
+    std::string first = two_to_a_row ? compact(lines[i]) : lines[i];
+    s.move(row, SETTINGS_COL);
+    s.write(first.c_str(), SCREEN_COLS - SETTINGS_COL);
+    ++i;
+    if (!two_to_a_row || i == lines.size()) continue;
+    std::string second = compact(lines[i]);
+    int col = std::max<int>(SECOND_LINE_COL, SETTINGS_COL + first.size() + 2);
+    if (col + static_cast<int>(second.size()) > SCREEN_COLS) continue;
+    s.move(row, col);
+    s.write(second.c_str());
+    ++i;
   }
 }
 
@@ -75,21 +114,21 @@ void draw_main_menu(const session &ss) {
   char line[80];
   const monster_record &m = ss.tables.monsters[c.monster_index];
   monster_label(m, line, sizeof line);
-  s.move(5, 50);
-  s.write(line);
-  s.move(6, 50);
+  s.move(5, VALUE_COL);
+  s.write(line, SCREEN_COLS - VALUE_COL);  // a long label would wrap
+  s.move(6, VALUE_COL);
   s.write(ss.tables.areas[c.lair_index].name);
   const int values[] = {c.cdf, c.group_cdf, c.jeweler_el};
   for (int i = 0; i < 3; ++i) {
     std::snprintf(line, sizeof line, "%d", values[i]);
-    s.move(7 + i, 50);
+    s.move(7 + i, VALUE_COL);
     s.write(line);
   }
   draw_scores(ss, m.special_code);
 
   std::snprintf(line, sizeof line, "Game date       : %d/%d/%d", c.game_day,
                 c.game_month, c.game_year);
-  s.move(17, 32);
+  s.move(GAME_DATE_ROW, SETTINGS_COL);
   s.write(line);
   short_text(18, "Position        : ", ss.position);
   short_text(19, "Comments        : ", ss.comment);

@@ -13,6 +13,7 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "notices.h"
 #include "screen.h"
 
 namespace {
@@ -150,4 +151,5 @@ void curses_stop() {
   set_screen(nullptr);
   delete g_curses;
   g_curses = nullptr;
+  write_held_notices();
 }

@@ -121,7 +121,7 @@ int ask_cdf(int current, cdf_kind kind) {
   prompt(kind == cdf_kind::creature
              ? "Enter the monster CDF : "
              : "Enter the maximum CDF for the group of monsters : ");
-  num_rules r{zero_rule::after_digit, 10, 1, 99, false, false, 0};
+  num_rules r{zero_rule::after_digit, 10, CDF_MIN, CDF_MAX, false, false, 0};
   long long value = 0;
   int got = num_field(r, wherex(), &value);
   return got == FIELD_ESCAPE ? current : got;
@@ -129,7 +129,7 @@ int ask_cdf(int current, cdf_kind kind) {
 
 int ask_jeweler_el(int current) {
   prompt("Enter the EL of the jeweler or 0 if unknown (0-80) : ");
-  num_rules r{zero_rule::always, 10, 0, 80, false, false, 0};
+  num_rules r{zero_rule::always, 10, 0, JEWELER_EL_MAX, false, false, 0};
   long long value = 0;
   int got = num_field(r, wherex(), &value);
   return got == FIELD_ESCAPE ? current : got;
@@ -154,7 +154,7 @@ void ask_special_scores(session &ss) {
     if (!(code & f.bit) || !f.question) continue;
     question(f.question);
     if (f.use == flag_use::station) {
-      int got = in_int(0, 10);
+      int got = in_int(0, STATION_MAX);
       if (got < 0) return;
       scores[static_cast<int>(score::station)] = got;
     } else if (f.use == flag_use::answer) {

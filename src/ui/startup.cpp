@@ -7,20 +7,23 @@
 #include "dialogs.h"
 #include "dice.h"
 #include "info_files.h"
+#include "notices.h"
 #include "screen.h"
 #include "screen_curses.h"
 
-int load_info_files(session &s) {
+int load_info_files(session &s, const char *missing_file_hint) {
   std::string err;
-  if (load_tables(s.tables, err) != 0) {
-    std::fputs(err.c_str(), stderr);
+  int loaded = load_tables(s.tables, err);
+  if (loaded != 0) {
+    notice(err);
+    if (loaded == 1 && missing_file_hint) notice(missing_file_hint);
     return 1;
   }
   std::snprintf(s.comment, sizeof s.comment, "%s", " ");
   std::snprintf(s.position, sizeof s.position, "%s", " ");
-  if (load_settings_file(s.tables, s.config, err) != 0)
-    std::fputs(err.c_str(), stderr);  // the defaults are taken
-  return 0;
+  int settings_read = load_settings_file(s.tables, s.config, err);
+  if (settings_read != 0) notice(err);  // the defaults are taken
+  return settings_read == 2 ? 1 : 0;
 }
 
 int ask_save_and_exit(const session &ss) {
@@ -51,11 +54,15 @@ int ask_save_and_exit(const session &ss) {
   return (key == 'y' || key == 'Y') ? 1 : 0;
 }
 
-int run_program(std::optional<unsigned> seed) {
+int run_program(std::optional<unsigned> seed, const char *missing_file_hint) {
   if (!terminal_addressable()) return 1;
   seed_dice(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
   session s;
-  if (load_info_files(s) != 0) return 1;
+  if (load_info_files(s, missing_file_hint) != 0) {
+    free_monsters(s.tables);
+    write_held_notices();
+    return 1;
+  }
   curses_start();
   do {
     main_menu(s);

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # The real program in a real folder: without monster.hxi, status 1 and exactly
-# its message; without setup.hxi, the defaults. Key "7" pauses after 18 lines
+# its message and the hint; without setup.hxi, the defaults. Key "7" pauses after 18 lines
 # and appends the report once the last page is left; key "8" with "2", "2",
 # "6", "G" reports; "q", "y", "y" saves the defaults, says farewell, status 0.
 . "$(dirname "$0")/lib.sh"
@@ -10,7 +10,11 @@ e2e_setup
 rm "$WORK/setup.hxi" "$WORK/monster.hxi"
 (cd "$WORK" && "$HOARDEX_BIN" >out 2>err </dev/null)
 [ $? = 1 ] || e2e_fail "exit status is not 1 without monster.hxi"
-same "$WORK/err" $'Cannot open monster information file!\nMake sure \'monster.hxi\' is in current directory.'
+# The message on lines of its own, then where the sample files are (the
+# hint's folder is checked by install.sh).
+same <(sed 3d "$WORK/err") $'Cannot open monster information file!\nMake sure \'monster.hxi\' is in current directory.\n'
+sed -n 3p "$WORK/err" | grep -qx "The sample files are in /.*; 'hoardex init' copies them here." ||
+  e2e_fail "no hint after the message: $(cat "$WORK/err")"
 same "$WORK/out" ""
 # 12 lair items and Station 0 + 1 more, in a lair that gives coins only.
 printf '1\nTusk_Brute Orc 12 0x4\n' >"$WORK/monster.hxi"

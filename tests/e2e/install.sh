@@ -2,7 +2,8 @@
 # The install rules put the program, the three sample files and the manual
 # page under DESTDIR and the prefix, and nothing outside DESTDIR; the
 # installed program then starts in a fresh folder holding copies of the
-# installed sample files, and leaves with the farewell and status 0.
+# installed sample files, and leaves with the farewell and status 0; without
+# them it names the installed folder.
 set -u
 
 : "${HOARDEX_BUILD:?HOARDEX_BUILD must name the build folder}"
@@ -60,4 +61,10 @@ grep -qxF "Thank you for using an Ombrel product." "$WORK/.stdout" ||
 cmp -s "$WORK/setup.hxi" "$HOARDEX_DATA/setup.hxi" &&
   [ "$(stat -c '%i %y' "$WORK/setup.hxi")" = "$setup_stamp" ] ||
   e2e_fail "setup.hxi was written although saving was declined"
+# Started in a folder without the files, the installed program names the
+# folder it was installed with.
+rm "$WORK"/*.hxi
+(cd "$WORK" && "$HOARDEX_BIN" >/dev/null 2>err </dev/null)
+[ "$(tail -n 1 "$WORK/err")" = "The sample files are in $root/share/hoardex; 'hoardex init' copies them here." ] ||
+  e2e_fail "the hint does not name the installed folder: $(cat "$WORK/err")"
 echo "install and first start work"

@@ -20,10 +20,12 @@ class Writers : public EngineEnv {
   std::string written(const char *rolls, F write) {
     scripted::dice(rolls);
     long expected = scripted::draws + static_cast<long>(scripted::queue.size());
-    FILE *f = create_script(SCRIPT_PATH);
-    script_writer w(f);
+    script_file f;
+    EXPECT_TRUE(create_script(f, SCRIPT_PATH));
+    script_writer w(f.stream);
     write(w);
-    EXPECT_TRUE(close_script(f));
+    EXPECT_TRUE(finish_script(f));
+    close_script(f);
     EXPECT_EQ(scripted::draws, expected) << "dice drawn for " << rolls;
     return script_text();
   }
@@ -126,8 +128,10 @@ TEST_F(Writers, ExtraLairItemsOfKeySeven) {
     tables.monsters[0] = c.mon, config = c.config;
     scripted::reset(), scripted::dice(c.rolls);
     long writer_dice = static_cast<long>(scripted::queue.size());
-    ASSERT_EQ(write_automatic_script_file(SCRIPT_PATH, ss.generation()),
+    script_file script;
+    ASSERT_EQ(write_automatic_script_file(script, SCRIPT_PATH, ss.generation()),
               generation_status::done);
+    close_script(script);
     text_report report;  // one dice record for each item
     ASSERT_EQ(interpret_file(SCRIPT_PATH, "default", tables, report),
               generation_status::done);

@@ -53,7 +53,8 @@ TEST_F(Safety, AnOutputThatCannotBeWrittenKeepsTheEarlierReports) {
       SizeLimit room(earlier.size() + 200);
       show_generation(ss);
     }
-    EXPECT_EQ(testing::internal::GetCapturedStderr(), OUTPUT_MSG) << name;
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), OUTPUT_MSG + "\n")
+        << name;
     EXPECT_EQ(screen.row(-1, 25), " " + OUTPUT_MSG) << name;
   }
   EXPECT_EQ(slurp("limit.hxo"), earlier);

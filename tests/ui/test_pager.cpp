@@ -77,8 +77,8 @@ TEST_F(Interp, ReportsOfTwoRunsPagedAndAppended) {
                           text +
                           "W1\nW2\nW3\nW4\n\n-----\n\nTreasure in lair  :\n\n" +
                           lair + CLOSING +
-                          report_head("(unknown)", "Wyvern", "by [the] gate ",
-                                      "-3 torches - ") +
+                          report_head("(unknown)", "Manual generation",
+                                      "by [the] gate ", "-3 torches - ") +
                           "Manual Treasure Generation :\n\n" + CLOSING);
   EXPECT_EQ(screen.keys_left(), 0u);
 }
