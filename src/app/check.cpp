@@ -11,22 +11,6 @@
 
 namespace {
 
-// The problems of one file; a missing monster or area file gives the screen
-// program's message.
-bool check_file(const char *name, std::vector<info_problem> &problems,
-                const info_tables &tables) {
-  FILE *f = std::fopen(name, "r");
-  if (!f) return false;
-  std::string file(name);
-  std::vector<info_problem> found =
-      file == "monster.hxi" ? check_monster_file(f, name)
-      : file == "area.hxi"  ? check_area_file(f, name)
-                            : check_settings_file(f, name, tables);
-  std::fclose(f);
-  problems.insert(problems.end(), found.begin(), found.end());
-  return true;
-}
-
 std::string category_of_roll(const area_record &a, int roll) {
   dice_record unused{};
   return category_name(apply_keyword(area_keyword(a, roll), 0, unused));
@@ -107,15 +91,18 @@ int check_command(bool explain_files) {
   std::vector<info_problem> problems;
   std::string err;
   bool loaded = load_tables(s.tables, err) == 0;
-  if (!check_file("monster.hxi", problems, s.tables) ||
-      !check_file("area.hxi", problems, s.tables)) {
+  if (!check_info_file("monster.hxi", s.tables, problems) ||
+      !check_info_file("area.hxi", s.tables, problems)) {
     std::fputs(err.c_str(), stderr);
     return EXIT_BAD_FILE;
   }
-  if (loaded) check_file("setup.hxi", problems, s.tables);
-  for (const info_problem &p : problems)
-    std::printf("%s:%ld: %s%s%s\n", p.file.c_str(), p.line, p.entry.c_str(),
-                p.entry.empty() ? "" : ": ", p.what.c_str());
+  if (loaded) check_info_file("setup.hxi", s.tables, problems);
+  for (const info_problem &p : problems) {
+    std::printf("%s:", p.file.c_str());
+    if (p.line > 0) std::printf("%ld:", p.line);  // 0: the file was refused
+    std::printf(" %s%s%s\n", p.entry.c_str(), p.entry.empty() ? "" : ": ",
+                p.what.c_str());
+  }
   if (problems.empty())
     std::puts("monster.hxi, area.hxi and setup.hxi: no problems found");
   if (explain_files && loaded) explain(s.tables);

@@ -1,7 +1,9 @@
 // Loading the monster, area and settings files and saving the settings.
 // Every read is bounded: text tokens are cut to their fields, counts and
 // numbers are checked before anything is stored, and a bad entry is reported
-// with the file's name and the entry's number.
+// with the file's name and the entry's number. The checker reads with the
+// same code in a mode that notes every problem and reads on, so it holds a
+// file to exactly the rules the program starts with.
 #include "info_files.h"
 
 #include <fcntl.h>
@@ -10,6 +12,7 @@
 
 #include <cerrno>
 #include <climits>
+#include <cstdarg>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
@@ -47,31 +50,40 @@ std::size_t whole_characters(const char *s, std::size_t kept) {
   return kept - (start - 1) < length ? start - 1 : kept;
 }
 
-// Reads the next token into out, cut to size - 1 bytes at a character
-// boundary; the rest of a longer token is skipped. Returns the token's full
-// length, NO_TOKEN or CONTROL_BYTE.
-long read_token(FILE *f, char *out, std::size_t size) {
-  int c;
-  do {
-    c = std::fgetc(f);
-  } while (is_separator(c));
-  if (c == EOF) {
-    out[0] = '\0';
-    return NO_TOKEN;
+// The tokens of one file, with the line of each kept for the checker.
+struct token_reader {
+  FILE *f;
+  long line = 1;        // line of the next byte
+  long token_line = 1;  // line where the last token started
+
+  // Reads the next token into out, cut to size - 1 bytes at a character
+  // boundary; the rest of a longer token is skipped. Returns the token's
+  // full length, NO_TOKEN or CONTROL_BYTE.
+  long next(char *out, std::size_t size) {
+    int c;
+    while (is_separator(c = std::fgetc(f)))
+      if (c == '\n') ++line;
+    if (c == EOF) {
+      out[0] = '\0';
+      return NO_TOKEN;
+    }
+    token_line = line;
+    long len = 0;
+    std::size_t kept = 0;
+    bool control = false;
+    while (c != EOF && !is_separator(c)) {
+      control = control || is_control_byte(c);
+      if (kept + 1 < size) out[kept++] = static_cast<char>(c);
+      ++len;
+      c = std::fgetc(f);
+    }
+    if (c == '\n') ++line;
+    if (static_cast<std::size_t>(len) > kept)
+      kept = whole_characters(out, kept);
+    out[kept] = '\0';
+    return control ? CONTROL_BYTE : len;
   }
-  long len = 0;
-  std::size_t kept = 0;
-  bool control = false;
-  while (c != EOF && !is_separator(c)) {
-    control = control || is_control_byte(c);
-    if (kept + 1 < size) out[kept++] = static_cast<char>(c);
-    ++len;
-    c = std::fgetc(f);
-  }
-  if (static_cast<std::size_t>(len) > kept) kept = whole_characters(out, kept);
-  out[kept] = '\0';
-  return control ? CONTROL_BYTE : len;
-}
+};
 
 // A decimal integer: an optional sign and at least one digit, nothing else.
 // Values beyond the 64-bit range saturate.
@@ -110,87 +122,127 @@ bool parse_hex(const char *s, uint32_t *value) {
   return true;
 }
 
-// A token for an error message: cut short, unprintable bytes as '?'.
-void show_token(const char *tok, char *out, std::size_t size) {
-  std::size_t i = 0;
-  for (; tok[i] != '\0' && i + 1 < size && i < 24; ++i) {
+// A token for a message: cut short, unprintable bytes as '?'.
+std::string shown(const char *tok) {
+  std::string out;
+  for (std::size_t i = 0; tok[i] != '\0' && i < 24; ++i) {
     unsigned char u = static_cast<unsigned char>(tok[i]);
-    out[i] = (u < 32 || u >= 127) ? '?' : tok[i];
+    out += (u < 32 || u >= 127) ? '?' : tok[i];
   }
-  out[i] = '\0';
+  return out;
 }
 
-// Shared state of one file being read, for the error messages.
+std::string format(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
+std::string format(const char *fmt, ...) {
+  char text[512];
+  va_list args;
+  va_start(args, fmt);
+  std::vsnprintf(text, sizeof text, fmt, args);
+  va_end(args);
+  return text;
+}
+
+// One file being read. Loading stops at the first problem, with its
+// one-line description in err; checking notes every problem and reads on,
+// stopping only where the file ends or the count cannot be read.
 struct reader {
-  FILE *f;
+  token_reader in;
   const char *file;
   const char *what;  // "monster" or "area"
   int total;         // entries the count promised
   char *err;
   std::size_t n;
+  std::vector<info_problem> *notes;
+  std::string label;  // the entry's name, for the checker's notes
+
+  bool checking() const { return notes != nullptr; }
+  // A problem of the whole file. Returns 1.
+  int file_problem(const std::string &text) {
+    if (checking())
+      notes->push_back({file, in.token_line, "", text});
+    else
+      std::snprintf(err, n, "%s: %s", file, text.c_str());
+    return 1;
+  }
+  // A problem of an entry; returns 1 when loading, 0 when checking, which
+  // goes on with the next field.
+  int entry_problem(int entry, const std::string &text) {
+    if (!checking()) {
+      std::snprintf(err, n, "%s: %s %d: %s", file, what, entry, text.c_str());
+      return 1;
+    }
+    std::string name = std::string(what) + " " + std::to_string(entry);
+    if (!label.empty()) name += " (" + label + ")";
+    for (char &c : name)  // a label holding a control byte is shown safely
+      if (is_control_byte(static_cast<unsigned char>(c))) c = '?';
+    notes->push_back({file, in.token_line, name, text});
+    return 0;
+  }
+  // The file ends (or fails) before `field` of an entry: both stop here.
+  int cut_short(int entry, const char *field) {
+    if (checking()) {
+      entry_problem(entry, std::string("the file ends before the ") + field);
+    } else if (std::ferror(in.f)) {
+      std::snprintf(err, n, "%s: read error in %s %d", file, what, entry);
+    } else {
+      std::snprintf(err, n,
+                    "%s: %s %d of %d is cut short by the end of "
+                    "the file",
+                    file, what, entry, total);
+    }
+    return 1;
+  }
 };
 
-int control_byte(const reader &r, int entry) {
-  std::snprintf(r.err, r.n, "%s: %s %d: a word holds a control byte", r.file,
-                r.what, entry);
-  return 1;
-}
-
-int cut_short(const reader &r, int entry) {
-  if (std::ferror(r.f))
-    std::snprintf(r.err, r.n, "%s: read error in %s %d", r.file, r.what, entry);
-  else
-    std::snprintf(r.err, r.n,
-                  "%s: %s %d of %d is cut short by the end of "
-                  "the file",
-                  r.file, r.what, entry, r.total);
-  return 1;
-}
+constexpr char CONTROL_BYTE_PROBLEM[] = "a word holds a control byte";
 
 // The leading count of entries.
 int read_count(reader &r, int limit) {
   char tok[NUMBER_TOKEN];
-  char shown[32];
-  long len = read_token(r.f, tok, sizeof tok);
+  long len = r.in.next(tok, sizeof tok);
   long long v;
   if (len == CONTROL_BYTE) {
-    control_byte(r, 0);
+    r.checking() ? r.file_problem(CONTROL_BYTE_PROBLEM)
+                 : r.entry_problem(0, CONTROL_BYTE_PROBLEM);
     return -1;
   }
   if (len < 0) {
-    std::snprintf(r.err, r.n, "%s: the number of %ss is missing", r.file,
-                  r.what);
+    r.file_problem(format("the number of %ss is missing", r.what));
     return -1;
   }
   if (len >= NUMBER_TOKEN || !parse_decimal(tok, &v)) {
-    show_token(tok, shown, sizeof shown);
-    std::snprintf(r.err, r.n, "%s: the number of %ss '%s' is not a number",
-                  r.file, r.what, shown);
+    r.file_problem(format("the number of %ss '%s' is not a number", r.what,
+                          shown(tok).c_str()));
     return -1;
   }
   if (v < 0) {
-    std::snprintf(r.err, r.n, "%s: the number of %ss %lld is negative", r.file,
-                  r.what, v);
+    r.file_problem(format("the number of %ss %lld is negative", r.what, v));
     return -1;
   }
   if (v == 0) {
-    std::snprintf(r.err, r.n, "%s: the file lists no %ss", r.file, r.what);
+    r.file_problem(format("the file lists no %ss", r.what));
     return -1;
   }
   if (v > limit) {
-    std::snprintf(r.err, r.n, "%s: %lld %ss listed, at most %d allowed", r.file,
-                  v, r.what, limit);
+    r.file_problem(
+        format("%lld %ss listed, at most %d allowed", v, r.what, limit));
     return -1;
   }
   r.total = static_cast<int>(v);
   return r.total;
 }
 
-// A text token into a field of `size` bytes (cut to size - 1 characters).
-int read_text(reader &r, int entry, char *out, std::size_t size) {
-  long len = read_token(r.f, out, size);
-  if (len == CONTROL_BYTE) return control_byte(r, entry);
-  if (len < 0) return cut_short(r, entry);
+// A text token into a field of `size` bytes (cut to size - 1 bytes, which
+// the checker notes). Returns 1 to stop reading.
+int read_text(reader &r, int entry, const char *field, char *out,
+              std::size_t size) {
+  long len = r.in.next(out, size);
+  if (len == CONTROL_BYTE) return r.entry_problem(entry, CONTROL_BYTE_PROBLEM);
+  if (len < 0) return r.cut_short(entry, field);
+  if (r.checking() && static_cast<std::size_t>(len) >= size)
+    r.entry_problem(entry, format("the %s '%s' is longer than %zu bytes and "
+                                  "would be cut",
+                                  field, shown(out).c_str(), size - 1));
   return 0;
 }
 
@@ -198,40 +250,43 @@ int read_text(reader &r, int entry, char *out, std::size_t size) {
 int read_int(reader &r, int entry, const char *field, long long lo,
              long long hi, int32_t *out) {
   char tok[NUMBER_TOKEN];
-  char shown[32];
-  long len = read_token(r.f, tok, sizeof tok);
-  if (len == CONTROL_BYTE) return control_byte(r, entry);
-  if (len < 0) return cut_short(r, entry);
+  long len = r.in.next(tok, sizeof tok);
+  if (len == CONTROL_BYTE) return r.entry_problem(entry, CONTROL_BYTE_PROBLEM);
+  if (len < 0) return r.cut_short(entry, field);
   long long v;
-  show_token(tok, shown, sizeof shown);
-  if (len >= NUMBER_TOKEN || !parse_decimal(tok, &v)) {
-    std::snprintf(r.err, r.n, "%s: %s %d: the %s '%s' is not a decimal number",
-                  r.file, r.what, entry, field, shown);
-    return 1;
-  }
-  if (v < lo || v > hi) {
-    std::snprintf(r.err, r.n, "%s: %s %d: the %s %s is outside %lld to %lld",
-                  r.file, r.what, entry, field, shown, lo, hi);
-    return 1;
-  }
+  if (len >= NUMBER_TOKEN || !parse_decimal(tok, &v))
+    return r.entry_problem(entry, format("the %s '%s' is not a decimal number",
+                                         field, shown(tok).c_str()));
+  if (v < lo || v > hi)
+    return r.entry_problem(entry, format("the %s %s is outside %lld to %lld",
+                                         field, shown(tok).c_str(), lo, hi));
   *out = static_cast<int32_t>(v);
   return 0;
 }
 
 int read_hex(reader &r, int entry, const char *field, uint32_t *out) {
   char tok[NUMBER_TOKEN];
-  char shown[32];
-  long len = read_token(r.f, tok, sizeof tok);
-  if (len == CONTROL_BYTE) return control_byte(r, entry);
-  if (len < 0) return cut_short(r, entry);
+  long len = r.in.next(tok, sizeof tok);
+  if (len == CONTROL_BYTE) return r.entry_problem(entry, CONTROL_BYTE_PROBLEM);
+  if (len < 0) return r.cut_short(entry, field);
   if (len >= NUMBER_TOKEN || !parse_hex(tok, out)) {
-    show_token(tok, shown, sizeof shown);
-    std::snprintf(r.err, r.n,
-                  "%s: %s %d: the %s '%s' is not a 32-bit hexadecimal number",
-                  r.file, r.what, entry, field, shown);
-    return 1;
+    *out = 0;
+    return r.entry_problem(
+        entry, format("the %s '%s' is not a 32-bit hexadecimal number", field,
+                      shown(tok).c_str()));
   }
   return 0;
+}
+
+// After the last entry: the checker notes entries the count left out.
+void read_trailing(reader &r, std::size_t notes_before) {
+  char tok[NUMBER_TOKEN];
+  if (r.checking() && r.notes->size() == notes_before &&
+      r.in.next(tok, sizeof tok) != NO_TOKEN)
+    r.file_problem(
+        format("more %ss follow than the count at the top says "
+               "('%s' starts them)",
+               r.what, shown(tok).c_str()));
 }
 
 void underscores_to_blanks(char *text, std::size_t size) {
@@ -241,15 +296,17 @@ void underscores_to_blanks(char *text, std::size_t size) {
 
 // One monster entry; entry counts from 1.
 int read_monster(reader &r, int entry, monster_record &m) {
-  if (read_text(r, entry, m.name, sizeof m.name)) return 1;
-  if (read_text(r, entry, m.group, sizeof m.group)) return 1;
+  r.label.clear();
+  if (read_text(r, entry, "name", m.name, sizeof m.name)) return 1;
+  r.label = m.name;
+  if (read_text(r, entry, "group", m.group, sizeof m.group)) return 1;
   if (read_int(r, entry, "lair item count", 0, MAX_LAIR_ITEMS, &m.lair_items))
     return 1;
   if (read_hex(r, entry, "special code", &m.special_code)) return 1;
   if (m.special_code & HAS_PORTABLE) {
     if (read_hex(r, entry, "portable code", &m.portable_code)) return 1;
     char text[PORTABLE_TEXT_MAX + 1];
-    if (read_text(r, entry, text, sizeof text)) return 1;
+    if (read_text(r, entry, "portable text", text, sizeof text)) return 1;
     std::size_t len = std::strlen(text);
     char *copy = static_cast<char *>(std::malloc(len + 1));
     if (!copy) {
@@ -271,8 +328,45 @@ int read_monster(reader &r, int entry, monster_record &m) {
   return 0;
 }
 
-int32_t clamp(int32_t v, int32_t lo, int32_t hi) {
-  return v < lo ? lo : (v > hi ? hi : v);
+// The fields of an area after its name, in the order of the file.
+const struct {
+  const char *name;
+  int32_t area_record::*bound;
+} AREA_BOUNDS[] = {
+    {"other bound", &area_record::other_bound},
+    {"coins bound", &area_record::coins_bound},
+    {"gems bound", &area_record::gems_bound},
+    {"military bound", &area_record::military_bound},
+    {"magic bound", &area_record::magic_bound},
+};
+
+int read_area(reader &r, int entry, area_record &a) {
+  r.label.clear();
+  if (read_text(r, entry, "name", a.name, sizeof a.name)) return 1;
+  r.label = a.name;
+  for (const auto &field : AREA_BOUNDS)
+    if (read_int(r, entry, field.name, INT32_MIN, INT32_MAX, &(a.*field.bound)))
+      return 1;
+  underscores_to_blanks(a.name, sizeof a.name);
+  return 0;
+}
+
+// The count, then the entries, each read by read_entry(r, index from 0)
+// which returns 1 to stop. Returns the count, or -1 when the file is
+// refused (or, checking, when anything was noted).
+template <class ReadEntry>
+int read_entries(reader &r, int limit, ReadEntry read_entry) {
+  std::size_t noted = r.checking() ? r.notes->size() : 0;
+  int count = read_count(r, limit);
+  if (count < 0) return -1;
+  for (int i = 0; i < count; ++i)
+    if (read_entry(r, i)) return -1;
+  read_trailing(r, noted);
+  return r.checking() && r.notes->size() > noted ? -1 : count;
+}
+
+int32_t clamp(int32_t v, value_range range) {
+  return v < range.lo ? range.lo : (v > range.hi ? range.hi : v);
 }
 
 // The characters the output-name field accepts.
@@ -292,42 +386,31 @@ void free_monsters(info_tables &t) {
 }
 
 int load_monsters(FILE *f, const char *file_name, info_tables &t, char *err,
-                  std::size_t n) {
+                  std::size_t n, std::vector<info_problem> *notes) {
   free_monsters(t);
-  reader r{f, file_name, "monster", 0, err, n};
-  int count = read_count(r, MAX_MONSTERS);
-  if (count < 0) return 1;
-  for (int i = 0; i < count; ++i) {
-    if (read_monster(r, i + 1, t.monsters[i])) {
-      free_monsters(t);
-      return 1;
-    }
+  reader r{{f}, file_name, "monster", 0, err, n, notes, {}};
+  int count = read_entries(r, MAX_MONSTERS, [&t](reader &r, int i) {
+    return read_monster(r, i + 1, t.monsters[i]);
+  });
+  if (count < 0) {
+    free_monsters(t);
+    return 1;
   }
   t.monster_count = count;
   return 0;
 }
 
 int load_areas(FILE *f, const char *file_name, info_tables &t, char *err,
-               std::size_t n) {
+               std::size_t n, std::vector<info_problem> *notes) {
   std::memset(t.areas, 0, sizeof t.areas);
   t.area_count = 0;
-  reader r{f, file_name, "area", 0, err, n};
-  int count = read_count(r, MAX_AREAS);
-  if (count < 0) return 1;
-  for (int i = 0; i < count; ++i) {
-    area_record &a = t.areas[i];
-    int e = i + 1;
-    if (read_text(r, e, a.name, sizeof a.name) ||
-        read_int(r, e, "other bound", INT32_MIN, INT32_MAX, &a.other_bound) ||
-        read_int(r, e, "coins bound", INT32_MIN, INT32_MAX, &a.coins_bound) ||
-        read_int(r, e, "gems bound", INT32_MIN, INT32_MAX, &a.gems_bound) ||
-        read_int(r, e, "military bound", INT32_MIN, INT32_MAX,
-                 &a.military_bound) ||
-        read_int(r, e, "magic bound", INT32_MIN, INT32_MAX, &a.magic_bound)) {
-      std::memset(t.areas, 0, sizeof t.areas);
-      return 1;
-    }
-    underscores_to_blanks(a.name, sizeof a.name);
+  reader r{{f}, file_name, "area", 0, err, n, notes, {}};
+  int count = read_entries(r, MAX_AREAS, [&t](reader &r, int i) {
+    return read_area(r, i + 1, t.areas[i]);
+  });
+  if (count < 0) {
+    std::memset(t.areas, 0, sizeof t.areas);
+    return 1;
   }
   t.area_count = count;
   return 0;
@@ -343,45 +426,90 @@ void default_settings(settings &s) {
   s.game_year = 1;
 }
 
-void load_settings(FILE *f, const info_tables &t, settings &s) {
+void load_settings(FILE *f, const info_tables &t, settings &s,
+                   std::vector<info_problem> *notes, const char *file_name) {
+  token_reader in{f};
+  auto note = [&](const std::string &what) {
+    if (notes) notes->push_back({file_name, in.token_line, "settings", what});
+  };
   // A name cut to fit would name another file than the one written there.
-  char name[FILE_NAME_SIZE];
-  long len = read_token(f, name, sizeof name);
-  if (len < 0 || len >= FILE_NAME_SIZE || !valid_output_name(name))
-    std::snprintf(name, sizeof name, "%s", "default");
+  char name[NUMBER_TOKEN];
+  long len = in.next(name, sizeof name);
+  bool name_taken = len > 0 && len < FILE_NAME_SIZE && valid_output_name(name);
+  if (len == NO_TOKEN)
+    note("the file ends before the output name");
+  else if (!name_taken)
+    note(
+        format("the output name '%s' is not 1 to 8 letters, digits, '{', "
+               "'}' or '_' and would become 'default'",
+               shown(name).c_str()));
+  if (!name_taken) std::snprintf(name, sizeof name, "%s", "default");
   s = settings{};
-  std::snprintf(s.output_name, sizeof s.output_name, "%s", name);
+  std::memcpy(s.output_name, name, std::strlen(name) + 1);  // at most 8
 
   int32_t answers = 0;  // written as a signed decimal
-  int32_t *fields[] = {&s.monster_index, &s.lair_index, &s.cdf,
-                       &s.group_cdf,     &s.jeweler_el, &s.station,
-                       &s.mel,           &s.cel,        &answers,
-                       &s.game_day,      &s.game_month, &s.game_year};
+  // The numbers in the order of the file, each with the range it is brought
+  // into; an index outside the loaded tables becomes 0 instead.
+  const struct {
+    const char *name;
+    int32_t *value;
+    value_range range;
+    bool index;
+  } fields[] = {
+      {"monster number", &s.monster_index, {0, t.monster_count - 1}, true},
+      {"lair number", &s.lair_index, {0, t.area_count - 1}, true},
+      {"CDF", &s.cdf, CDF_RANGE, false},
+      {"group CDF", &s.group_cdf, CDF_RANGE, false},
+      {"jeweler's EL", &s.jeweler_el, JEWELER_EL_RANGE, false},
+      {"Station", &s.station, STATION_RANGE, false},
+      {"MEL", &s.mel, MEL_CEL_RANGE, false},
+      {"CEL", &s.cel, MEL_CEL_RANGE, false},
+      {"answers", &answers, {INT32_MIN, INT32_MAX}, false},
+      {"game day", &s.game_day, GAME_DAY_RANGE, false},
+      {"game month", &s.game_month, GAME_MONTH_RANGE, false},
+      {"game year", &s.game_year, GAME_YEAR_RANGE, false},
+  };
   // Like a sequence of "%d" conversions, reading stops at the first token
   // that is not a number; what was not read stays 0.
-  for (int32_t *field : fields) {
-    char tok[NUMBER_TOKEN];
-    long long v;
-    long len = read_token(f, tok, sizeof tok);
-    if (len < 0 || len >= NUMBER_TOKEN || !parse_decimal(tok, &v)) break;
-    if (v > INT32_MAX) v = INT32_MAX;
-    if (v < INT32_MIN) v = INT32_MIN;
-    *field = static_cast<int32_t>(v);
+  bool reading = len != NO_TOKEN;
+  for (const auto &field : fields) {
+    if (reading) {
+      char tok[NUMBER_TOKEN];
+      long long v;
+      long len = in.next(tok, sizeof tok);
+      if (len == NO_TOKEN) {
+        note(format("the file ends before the %s", field.name));
+        reading = false;
+      } else if (len < 0 || len >= NUMBER_TOKEN || !parse_decimal(tok, &v)) {
+        note(
+            format("the %s '%s' is not a decimal number; it and what "
+                   "follows are not read",
+                   field.name, shown(tok).c_str()));
+        reading = false;
+      } else {
+        if (v > INT32_MAX) v = INT32_MAX;
+        if (v < INT32_MIN) v = INT32_MIN;
+        *field.value = static_cast<int32_t>(v);
+      }
+    }
+    int32_t taken = *field.value;
+    if (field.index && (taken < field.range.lo || taken > field.range.hi))
+      *field.value = 0;
+    else
+      *field.value = clamp(taken, field.range);
+    if (field.value == &answers)  // only the answer bits are kept
+      answers =
+          static_cast<int32_t>(static_cast<uint32_t>(answers) & ANSWER_BITS);
+    if (reading && *field.value != taken)
+      note(field.value == &answers
+               ? format("the answers %d hold bits that are no answer and "
+                        "would become %d",
+                        taken, answers)
+               : format("the %s %d is outside %d to %d and would become %d",
+                        field.name, taken, field.range.lo, field.range.hi,
+                        *field.value));
   }
-  s.answers = static_cast<uint32_t>(answers) & ANSWER_BITS;
-
-  if (s.monster_index < 0 || s.monster_index >= t.monster_count)
-    s.monster_index = 0;
-  if (s.lair_index < 0 || s.lair_index >= t.area_count) s.lair_index = 0;
-  s.cdf = clamp(s.cdf, CDF_MIN, CDF_MAX);
-  s.group_cdf = clamp(s.group_cdf, CDF_MIN, CDF_MAX);
-  s.jeweler_el = clamp(s.jeweler_el, 0, JEWELER_EL_MAX);
-  s.station = clamp(s.station, 0, STATION_MAX);
-  s.mel = clamp(s.mel, 0, SCORE_MAX);
-  s.cel = clamp(s.cel, 0, SCORE_MAX);
-  s.game_day = clamp(s.game_day, 1, 99);
-  s.game_month = clamp(s.game_month, 1, 99);
-  s.game_year = clamp(s.game_year, 1, 9999);
+  s.answers = static_cast<uint32_t>(answers);
 }
 
 int save_settings(const char *path, const settings &s) {
@@ -427,40 +555,42 @@ const char SETUP_MSG[] =
     "Cannot open setup information file!\n"
     "Make sure 'setup.hxi' is in current directory.";
 
-// Opens an information file for reading. Returns null with err empty when
-// there is no such file to open, and null with the one-line refusal in err
-// when it is no regular file of sensible size: a FIFO would block, a device
-// never end, and a huge file take long to be refused.
-FILE *open_info_file(const char *name, std::string &err) {
-  err.clear();
+}  // namespace
+
+FILE *open_info_file(const char *name, std::string &refusal) {
+  refusal.clear();
   int fd = open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) return nullptr;
   struct stat st {};
-  char text[128];
-  text[0] = '\0';
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
-    std::snprintf(text, sizeof text, "%s: not a regular file\n", name);
+    refusal = "not a regular file";
   else if (st.st_size > INFO_FILE_MAX_BYTES)
-    std::snprintf(text, sizeof text, "%s: larger than %ld MiB\n", name,
-                  INFO_FILE_MAX_BYTES >> 20);
-  FILE *f = text[0] ? nullptr : fdopen(fd, "r");
-  if (!f) {
-    close(fd);
-    err = text;
-  }
+    refusal = format("larger than %ld MiB", INFO_FILE_MAX_BYTES >> 20);
+  FILE *f = refusal.empty() ? fdopen(fd, "r") : nullptr;
+  if (!f) close(fd);
+  return f;
+}
+
+namespace {
+
+// Opens an information file as open_info_file does; a refusal goes to err as
+// the line the program shows.
+FILE *open_for_start(const char *name, std::string &err) {
+  FILE *f = open_info_file(name, err);
+  if (!err.empty()) err = std::string(name) + ": " + err + "\n";
   return f;
 }
 
 }  // namespace
 
 int load_tables(info_tables &t, std::string &err) {
-  FILE *mf = open_info_file("monster.hxi", err);
+  FILE *mf = open_for_start("monster.hxi", err);
   if (!mf) {
     if (!err.empty()) return 2;
     err = MONSTER_MSG;
     return 1;
   }
-  FILE *af = open_info_file("area.hxi", err);
+  FILE *af = open_for_start("area.hxi", err);
   if (!af) {
     std::fclose(mf);
     if (!err.empty()) return 2;
@@ -483,7 +613,7 @@ int load_tables(info_tables &t, std::string &err) {
 }
 
 int load_settings_file(const info_tables &t, settings &s, std::string &err) {
-  FILE *f = open_info_file("setup.hxi", err);
+  FILE *f = open_for_start("setup.hxi", err);
   if (f) {
     load_settings(f, t, s);
     std::fclose(f);

@@ -6,17 +6,32 @@
 #include <cstddef>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 #include "model.h"
+
+// A problem found in an information file by a reading in checking mode.
+struct info_problem {
+  std::string file;
+  long line;  // 1-based line of the token at fault (or of the last token); 0
+              // for a file refused before reading
+  std::string entry;  // "monster 3 (name)", "area 2", "settings", or ""
+  std::string what;
+};
 
 // Fills the monsters of `t` from an open monster file. Returns 0, or 1 with
 // a one-line description (naming `file_name` and the entry) in err; on
 // failure the monster table is left empty.
+// In checking mode (`notes` given) every problem is added to notes and the
+// reading goes on to the end of the file (err may then be null): besides
+// what makes the loader refuse a file, a word cut to its field and entries
+// after the promised count count as problems. 1 is returned when any
+// problem was found.
 int load_monsters(FILE *f, const char *file_name, info_tables &t, char *err,
-                  std::size_t n);
+                  std::size_t n, std::vector<info_problem> *notes = nullptr);
 // Fills the areas of `t` from an open area file; same contract.
 int load_areas(FILE *f, const char *file_name, info_tables &t, char *err,
-               std::size_t n);
+               std::size_t n, std::vector<info_problem> *notes = nullptr);
 // Releases every portable text and empties the monster table.
 void free_monsters(info_tables &t);
 
@@ -28,12 +43,22 @@ void default_settings(settings &s);
 // screens allow, and a monster or area index outside the loaded tables
 // becomes 0. An output name longer than an output name or with a character
 // an output name may not hold is replaced by "default". Of the answers only
-// the answer bits are kept.
-void load_settings(FILE *f, const info_tables &t, settings &s);
+// the answer bits are kept. With `notes`, every value the reading does not
+// take as the file holds it is added to notes, saying what it becomes.
+void load_settings(FILE *f, const info_tables &t, settings &s,
+                   std::vector<info_problem> *notes = nullptr,
+                   const char *file_name = "setup.hxi");
 // Writes the four settings lines to a temporary file beside `path` and
 // renames it over `path`, so the old file stays whole unless the new one was
 // written completely. Returns 0, or 1 when anything failed.
 int save_settings(const char *path, const settings &s);
+
+// Opens an information file for reading. Returns null with `refusal` empty
+// when there is no such file to open, and null with the reason in `refusal`
+// ("not a regular file", "larger than 4 MiB") when it is no regular file of
+// sensible size: a FIFO would block, a device never end, and a huge file
+// take long to be refused.
+FILE *open_info_file(const char *name, std::string &refusal);
 
 // Opens monster.hxi and area.hxi in the current folder (both before reading
 // either) and loads them. Returns 0; 1 when a file is missing, or 2 when a

@@ -179,10 +179,10 @@ struct value_range {
   int lo;
   int hi;
 };
-constexpr value_range CDF_RANGE{1, 99};
-constexpr value_range JEWELER_EL_RANGE{0, 80};
-constexpr value_range STATION_RANGE{0, 10};
-constexpr value_range MEL_CEL_RANGE{0, 50};
+constexpr value_range CDF_RANGE{CDF_MIN, CDF_MAX};
+constexpr value_range JEWELER_EL_RANGE{0, JEWELER_EL_MAX};
+constexpr value_range STATION_RANGE{0, STATION_MAX};
+constexpr value_range MEL_CEL_RANGE{0, SCORE_MAX};
 constexpr value_range GAME_DAY_RANGE{1, 99};
 constexpr value_range GAME_MONTH_RANGE{1, 99};
 constexpr value_range GAME_YEAR_RANGE{1, 9999};

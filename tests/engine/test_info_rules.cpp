@@ -1,0 +1,116 @@
+// The checker and the start-up loader read the information files by the same
+// rules: a file the loader refuses or would change is reported by the
+// checker (with the loader's own words), and a file it takes as it stands is
+// not.
+#include <sys/stat.h>
+
+#include <filesystem>
+
+#include "engine_env.h"
+#include "info_check.h"
+
+namespace {
+
+const std::string GOOD_MONSTERS =
+    "2\nImp _ 1 0x0\nMage Gloamkin 2 0x2 0x20000 gold|coins\n";
+const std::string GOOD_AREAS = "1\nCave 2 4 6 8 10\n";
+
+using InfoRules = EngineEnv;
+
+std::vector<info_problem> check(const char *name, const info_tables &t) {
+  std::vector<info_problem> found;
+  EXPECT_TRUE(check_info_file(name, t, found)) << name;
+  return found;
+}
+
+TEST_F(InfoRules, LoaderRefusesWhatTheCheckerReportsInTheSameWords) {
+  const struct {
+    const char *file, *text, *line_entry;  // the checker's first problem
+    bool same_words = true;  // the loader says "cut short" in its own words
+  } cases[] = {
+      {"monster.hxi", "1\nImp _ 1 0x0\n", nullptr},
+      {"monster.hxi", "2\nImp _ x 0x0\nOrc _ 1 0xZZ\n", "2: monster 1 (Imp)"},
+      {"monster.hxi", "1\nIm\x1bp _ 1 0x0\n", "2: monster 1"},
+      {"monster.hxi", "1\nImp _ 1000 0x0\n", "2: monster 1 (Imp)"},
+      {"monster.hxi", "1\nImp _ 1 0x2 0x10000\n", "2: monster 1 (Imp)", false},
+      {"monster.hxi", "91\n", "1: "},
+      {"area.hxi", "1\nCave 2 4 6 8 1e3\n", "2: area 1 (Cave)"},
+      {"area.hxi", "0\n", "1: "},
+  };
+  for (const auto &c : cases) {
+    bool monsters = std::string(c.file) == "monster.hxi";
+    spit("monster.hxi", monsters ? c.text : GOOD_MONSTERS);
+    spit("area.hxi", monsters ? GOOD_AREAS : c.text);
+    std::string err;
+    int loaded = load_tables(tables, err);
+    std::vector<info_problem> found = check(c.file, tables);
+    SCOPED_TRACE(c.text);
+    EXPECT_EQ(loaded == 2, !found.empty()) << err;
+    if (found.empty() || !c.line_entry) {
+      EXPECT_EQ(c.line_entry, nullptr) << (found.empty() ? "" : found[0].what);
+      continue;
+    }
+    // The loader names the entry without its label and ends with the same
+    // problem the checker lists first.
+    EXPECT_EQ(std::to_string(found[0].line) + ": " + found[0].entry,
+              c.line_entry);
+    if (!c.same_words) continue;
+    std::string entry = found[0].entry.substr(0, found[0].entry.find(" ("));
+    EXPECT_EQ(err, std::string(c.file) + ": " + entry +
+                       (entry.empty() ? "" : ": ") + found[0].what + "\n");
+  }
+  EXPECT_EQ(check("monster.hxi", tables).size(), 0u);  // the one good file
+  spit("monster.hxi", "2\nImp _ x 0x0\nOrc _ 1 0xZZ\n");
+  EXPECT_EQ(check("monster.hxi", tables).size(), 2u) << "reads on";
+}
+
+TEST_F(InfoRules, FilesTheLoaderTakesButChangesAreReported) {
+  // A name cut to 19 bytes and an entry beyond the count: loaded, reported.
+  spit("monster.hxi", "1\nTwentyCharactersName _ 1 0x0\n");
+  spit("area.hxi", "1\nCave 2 4 6 8 10\nPit 1 1 1 1 1\n");
+  std::string err;
+  ASSERT_EQ(load_tables(tables, err), 0) << err;
+  EXPECT_STREQ(tables.monsters[0].name, "TwentyCharactersNam");
+  EXPECT_EQ(check("monster.hxi", tables).size(), 1u);
+  ASSERT_EQ(check("area.hxi", tables).size(), 1u);
+  EXPECT_EQ(check("area.hxi", tables)[0].line, 3);
+
+  // Settings: reported exactly when saving what was loaded changes the file.
+  const char *setups[] = {
+      "loot\n1 0 5 9 80\n10 50 0 4096\n31 12 9999\n",
+      "loot\n1 0 0 9 80\n10 50 0 4096\n31 12 9999\n",      // CDF 0
+      "loot\n1 0 5 9 80\n10 50 0 4097\n31 12 9999\n",      // answer bit 1
+      "loot\n2 0 5 9 80\n10 50 0 4096\n31 12 9999\n",      // monster 3 of 2
+      "loot.txt\n1 0 5 9 80\n10 50 0 4096\n31 12 9999\n",  // output name
+      "loot\n1 0 5 9 80\n10 x 0 4096\n31 12 9999\n",       // MEL not read
+      "loot\n1 0 5 9 80\n10 50 0 4096\n31 12\n",           // no year
+  };
+  for (const char *text : setups) {
+    spit("setup.hxi", text);
+    settings loaded;
+    ASSERT_EQ(load_settings_file(tables, loaded, err), 0);
+    ASSERT_EQ(save_settings("again.hxi", loaded), 0);
+    EXPECT_EQ(check("setup.hxi", tables).empty(), slurp("again.hxi") == text)
+        << text;
+  }
+}
+
+TEST_F(InfoRules, FilesRefusedBeforeReadingAreReportedWithoutBlocking) {
+  ASSERT_EQ(mkfifo("monster.hxi", 0600), 0);
+  spit("area.hxi", GOOD_AREAS);
+  std::filesystem::resize_file("area.hxi", INFO_FILE_MAX_BYTES + 1);
+  std::string err;
+  EXPECT_EQ(load_tables(tables, err), 2);
+  EXPECT_EQ(err, "monster.hxi: not a regular file\n");
+  std::vector<info_problem> found = check("monster.hxi", tables);
+  std::vector<info_problem> big = check("area.hxi", tables);
+  ASSERT_EQ(found.size(), 1u);
+  ASSERT_EQ(big.size(), 1u);
+  EXPECT_EQ(found[0].what + " " + big[0].what,
+            "not a regular file larger than 4 MiB");
+  EXPECT_EQ(found[0].line + big[0].line, 0);
+  std::vector<info_problem> none;
+  EXPECT_FALSE(check_info_file("setup.hxi", tables, none));
+}
+
+}  // namespace
