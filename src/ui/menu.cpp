@@ -23,7 +23,7 @@ void draw_scores(const session &ss, uint32_t code) {
   if (code & (SCORES_STATION_EXTRA | SCORES_MEL_EXTRA)) {
     const int values[] = {c.station, c.mel, c.cel};
     for (const score_row &r : score_rows) {
-      std::snprintf(line, sizeof line, r.menu_label,
+      std::snprintf(line, sizeof line, "%s%d", r.menu_label,
                     values[static_cast<int>(r.which)]);
       score_line(&row, line);
     }
@@ -31,10 +31,10 @@ void draw_scores(const session &ss, uint32_t code) {
   for (const special_flag &f : special_flag_rows) {
     if (!(code & f.bit)) continue;
     if (f.use == flag_use::answer)
-      std::snprintf(line, sizeof line, f.menu_label,
+      std::snprintf(line, sizeof line, "%s%s", f.menu_label,
                     (c.answers & f.bit) ? "Yes" : "No");
     else if (f.use == flag_use::station)
-      std::snprintf(line, sizeof line, f.menu_label, c.station);
+      std::snprintf(line, sizeof line, "%s%d", f.menu_label, c.station);
     else
       continue;
     score_line(&row, line);
