@@ -12,7 +12,7 @@ FUZZ_TARGETS = fuzz_monsters fuzz_areas fuzz_settings fuzz_interp fuzz_fields
 CMAKE_FLAGS ?=
 
 .PHONY: all deps build run test sanitize bench coverage fuzz install deb format \
-        clean
+        clean mutants
 
 # $(call quietly,COMMAND): runs COMMAND and shows its output only when it
 # fails.
@@ -75,6 +75,11 @@ fuzz: deps
 	  -DHOARDEX_BENCH=OFF >/dev/null
 	@cmake --build $(FUZZ) -j $(JOBS) --target $(FUZZ_TARGETS)
 	@fuzz/run $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# make mutants: each single-line fault of scripts/mutants.list applied in a
+# scratch copy, the unit tests run against it; prints how many were caught.
+mutants: deps
+	@JOBS=$(JOBS) scripts/mutants
 
 install: build
 	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))

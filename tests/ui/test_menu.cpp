@@ -85,3 +85,20 @@ TEST_F(Menu, KeysStoreTheDialogueResults) {
                               config.monster_index, config.lair_index}),
             std::vector<int>({42, 9, 8, 1, 1}));
 }
+
+TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
+  spit("default.hxo", REPORT_RULE + "old report\n" + REPORT_RULE + "new one\n");
+  const std::string before = output();
+  screen.push_keys("Rpn/zz\rq?xx");
+  rows(0, 0);
+  // A picture at each key read: the menu, the newest report, "p" past it,
+  // "n" to the older one, the search (three keys), its failure, the menu,
+  // the two help pages and the menu again.
+  EXPECT_EQ(screen.row(1, 7), "new one");
+  EXPECT_EQ(screen.row(2, 24, 1), "This is the newest report.");
+  EXPECT_EQ(screen.row(3, 7), "old report");
+  EXPECT_EQ(screen.row(7, 24, 1), "Not found below: zz");
+  EXPECT_NE(screen.snaps.at(9), screen.snaps.at(10));
+  EXPECT_EQ(screen.snaps.at(8), screen.snaps.at(11));
+  EXPECT_EQ(output(), before);  // never written
+}
