@@ -60,29 +60,6 @@ TEST_F(Random, EveryCategoryKeepsTheRoutineContract) {
   }
 }
 
-TEST_F(Random, TheInterpreterReportsALongMixedScript) {
-  seed_dice(11);
-  std::string s =
-      "1 1 2024\n1 1 1\n[POS: x\n[COM: y\n----------\n"
-      "0 89 40 60 12 3 0\n----------\nMANUAL-GENERATION\n";
-  for (int i = 0; i < ITEMS; ++i) {
-    s += "<";
-    const auto &c = CATEGORIES[std::rand() % 6];
-    for (const char *kw : c.items[std::rand() % c.items.size()])
-      s += std::string(" ") + kw;
-    s += " >\n";
-  }
-  spit("temp.hxs", s + "END-OF-SECTION\n");
-  show_generation(ss);
-  const std::string report = output(), heading = "Generation :\n\n";
-  std::size_t body = report.find(heading) + heading.size();
-  ASSERT_EQ(report.rfind(REPORT_RULE), 0u) << "not one report";
-  ASSERT_EQ(report.substr(report.size() - 8), "\n-----\n\n");
-  const std::string text = report.substr(body, report.size() - 8 - body);
-  EXPECT_TRUE(printable(text));
-  EXPECT_GE(std::count(text.begin(), text.end(), '\n'), ITEMS);
-}
-
 // Key "7" for every sample monster, each in another lair: one report naming
 // the monster, no blank item line, a line for every lair item of the script.
 TEST_F(Random, KeySevenForEverySampleMonster) {

@@ -1,33 +1,11 @@
-// Input that could be turned against the program: output names that would
-// reach outside the current folder, and format directives in file texts.
+// Format directives in monster, lair and portable texts and in the script
+// stay plain text on the screens and in the report.
 #include <cstring>
 
 #include "info_files.h"
 #include "ui_env.h"
 
 namespace {
-
-// Every key code, typed after an "a" into the output name: only letters,
-// digits, "{", "}" and "_" are taken, so no name holds a "/" or a ".".
-TEST(OutputName, TakesOnlyLettersDigitsBracesAndUnderscores) {
-  const std::string allowed =
-      "abcdefghijklmnopqrstuvwxyzABCDEFGHIJKLMNOPQRSTUVWXYZ0123456789{}_";
-  settings config{};
-  for (int key = -1; key < 600; ++key) {
-    std::strcpy(config.output_name, "keep");
-    MemScreen screen({'a', key, KEY_CR});
-    set_screen(&screen);
-    int got = ask_output_name(config);
-    set_screen(nullptr);
-    std::string expect = "a";
-    if (is_erase_key(key) || key == KEY_ESC)
-      expect = "keep";  // the "a" is taken back, or the field is left
-    else if (key > 0 && key < 256 && allowed.find(char(key)) != expect.npos)
-      expect += static_cast<char>(key);
-    EXPECT_EQ(config.output_name, expect) << "key " << key;
-    EXPECT_EQ(got, expect == "keep" ? 1 : 0) << "key " << key;
-  }
-}
 
 // Format directives in monster, lair and portable texts and in the script
 // are shown and written as plain text: the monster list, the lair list, the
