@@ -24,8 +24,19 @@ class Menu : public UiEnv {
 };
 
 TEST_F(Menu, WholeScreenWithTheSettingsColumn) {
-  config = {"default", 1, 1, 12, 34, 56, 4, 17, 23, 0x8000, 3, 11, 1024};
-  std::snprintf(config.output_name, sizeof config.output_name, "%s", "hoard");
+  config = {.output_name = "hoard",
+            .monster_index = 1,
+            .lair_index = 1,
+            .cdf = 12,
+            .group_cdf = 34,
+            .jeweler_el = 56,
+            .station = 4,
+            .mel = 17,
+            .cel = 23,
+            .answers = 0x8000,
+            .game_day = 3,
+            .game_month = 11,
+            .game_year = 1024};
   // 29 characters are shown whole, longer texts as 28 and "..".
   std::snprintf(ss.position, sizeof ss.position, "%s",
                 std::string(29, 'p').c_str());
