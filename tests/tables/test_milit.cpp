@@ -26,6 +26,7 @@ static void expect_milit(const std::vector<milit_case> &cases) {
 
 TEST(Milit, MainRowsAddToTheFoundRollAndSetsNameTheirPieces) {
   expect_milit({
+      {{1, 10, 1, 1, 11, 5, 17}, "5 Sword(s)\n"},
       // clang-format off
       {{88, 10, 1, 1, 94, 5, 17}, "4 Bolas\n"}, {{89, 10, 1, 1, 11, 5, 17}, "1 Dwarven Sword(s)\n"},
       {{1, 1, 1, 1, 46, 5, 17}, "1 Set(s) of Quarrels (5 each)\n"}, {{1, 1, 1, 1, 94, 5, 17}, "1 Set(s) of Pellets (17 each)\n"},
