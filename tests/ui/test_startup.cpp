@@ -46,7 +46,7 @@ TEST_F(InFolder, LoadsTheFilesOrSaysWhichIsMissingOrBad) {
 }
 
 TEST_F(InFolder, SaveAndExitQuestionsAndTheAtomicSave) {
-  screen.push_keys("xyY");  // other keys are ignored at the save question
+  screen.push_keys("xYY");  // other keys are ignored at the save question
   EXPECT_EQ(ask_save_and_exit(ss), 1);
   EXPECT_EQ(slurp("setup.hxi"), DEFAULTS);
   // The save question is wiped before the exit question.
