@@ -100,16 +100,25 @@ TEST_F(Menu, KeysStoreTheDialogueResults) {
 TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
   spit("default.hxo", REPORT_RULE + "old report\n" + REPORT_RULE + "new one\n");
   const std::string before = output();
-  screen.push_keys("Rpn/zz\rq?xx");
+  screen.push_key('R');
+  for (int key : {KEY_PAD_PGDN, KEY_PAD_PGUP, KEY_PAD_DOWN, KEY_PAD_UP})
+    screen.push_key(key);
+  screen.push_keys(
+      "pn/zzy\b\rq?xx68\x1b"
+      "9\x1b"
+      "F\x1b");
   rows(0, 0);
-  // A picture at each key read: the menu, the newest report, "p" past it,
-  // "n" to the older one, the search (three keys), its failure, the menu,
-  // the two help pages and the menu again.
+  // A picture at each key read: the menu, the newest report, a page down
+  // to the end, a page up, a line down, a line up, "p" past the newest, "n"
+  // to the older one, the search (five keys), its failure, the menu, the
+  // two help pages, the menu again, then dialogues left at once.
   EXPECT_EQ(screen.row(1, 7), "new one");
-  EXPECT_EQ(screen.row(2, 24, 1), "This is the newest report.");
-  EXPECT_EQ(screen.row(3, 7), "old report");
-  EXPECT_EQ(screen.row(7, 24, 1), "Not found below: zz");
-  EXPECT_NE(screen.snaps.at(9), screen.snaps.at(10));
-  EXPECT_EQ(screen.snaps.at(8), screen.snaps.at(11));
+  EXPECT_NE(screen.snaps.at(2), screen.snaps.at(1));
+  EXPECT_EQ(screen.snaps.at(3), screen.snaps.at(1));
+  EXPECT_EQ(screen.row(6, 24, 1), "This is the newest report.");
+  EXPECT_EQ(screen.row(7, 7), "old report");
+  EXPECT_EQ(screen.row(13, 24, 1), "Not found below: zz");
+  EXPECT_NE(screen.snaps.at(15), screen.snaps.at(16));
+  EXPECT_EQ(screen.snaps.at(14), screen.snaps.at(17));
   EXPECT_EQ(output(), before);  // never written
 }
