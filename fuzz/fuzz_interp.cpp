@@ -2,11 +2,8 @@
 // interpreter on the in-memory screen with the sample tables loaded. Every
 // run appends exactly one report, framed by its opening hyphen line and its
 // closing line, and ends at the final "Hit any key to continue.".
-#include <fcntl.h>
-#include <unistd.h>
-
 #include <cstdint>
-#include <cstdlib>
+#include <fstream>
 #include <string>
 
 #include "fuzz_support.h"
@@ -18,26 +15,13 @@ const std::string OPENING =
 const std::string CLOSING = "\n-----\n\n";
 
 void write_file(const char *path, const uint8_t *data, size_t size) {
-  int fd = open(path, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  if (fd < 0) fuzz::fail("cannot write the script");
-  size_t done = 0;
-  while (done < size) {
-    ssize_t n = write(fd, data + done, size - done);
-    if (n <= 0) fuzz::fail("cannot write the script");
-    done += static_cast<size_t>(n);
-  }
-  close(fd);
+  std::ofstream(path, std::ios::binary)
+      .write(reinterpret_cast<const char *>(data), size);
 }
 
 std::string read_file(const char *path) {
-  std::string out;
-  FILE *f = std::fopen(path, "r");
-  if (!f) return out;
-  char chunk[4096];
-  size_t n;
-  while ((n = std::fread(chunk, 1, sizeof chunk, f)) > 0) out.append(chunk, n);
-  std::fclose(f);
-  return out;
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
 }
 
 }  // namespace

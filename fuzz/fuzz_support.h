@@ -68,19 +68,11 @@ inline FILE *open_bytes(const uint8_t *data, size_t size) {
   return fmemopen(const_cast<uint8_t *>(data), size, "r");
 }
 
-// The characters an output name may hold, spelled out independently of the
-// program so a change to its alphabet is caught.
-inline bool name_char(char c) {
-  return (c >= 'a' && c <= 'z') || (c >= 'A' && c <= 'Z') ||
-         (c >= '0' && c <= '9') || c == '{' || c == '}' || c == '_';
-}
-
-inline bool valid_output_name() {
-  std::size_t n = strnlen(config.output_name, FILE_NAME_SIZE);
-  if (n == 0 || n >= FILE_NAME_SIZE) return false;
-  for (std::size_t i = 0; i < n; ++i)
-    if (!name_char(config.output_name[i])) return false;
-  return true;
+// Removes the reports the menu's generations append, so the work folder
+// does not grow from run to run.
+inline void remove_outputs() {
+  for (const auto &e : std::filesystem::directory_iterator("."))
+    if (e.path().extension() == ".hxo") std::filesystem::remove(e.path());
 }
 
 // The ranges the settings screens keep, and indexes inside the tables.
@@ -99,7 +91,10 @@ inline void check_settings() {
   check(config.game_day >= 1 && config.game_day <= 99, "game day 1-99");
   check(config.game_month >= 1 && config.game_month <= 99, "game month 1-99");
   check(config.game_year >= 1 && config.game_year <= 9999, "game year 1-9999");
-  check(valid_output_name(), "output name of 1-8 allowed characters");
+  const std::size_t n = strnlen(config.output_name, FILE_NAME_SIZE);
+  check(n > 0 && n < FILE_NAME_SIZE, "output name of 1-8 characters");
+  for (std::size_t i = 0; i < n; ++i)
+    check(is_output_name_char(config.output_name[i]), "output name alphabet");
 }
 
 }  // namespace fuzz

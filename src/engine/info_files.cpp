@@ -389,8 +389,8 @@ int load_monsters(FILE *f, const char *file_name, info_tables &t, char *err,
                   std::size_t n, std::vector<info_problem> *notes) {
   free_monsters(t);
   reader r{{f}, file_name, "monster", 0, err, n, notes, {}};
-  int count = read_entries(r, MAX_MONSTERS, [&t](reader &r, int i) {
-    return read_monster(r, i + 1, t.monsters[i]);
+  int count = read_entries(r, MAX_MONSTERS, [&t](reader &entry, int i) {
+    return read_monster(entry, i + 1, t.monsters[i]);
   });
   if (count < 0) {
     free_monsters(t);
@@ -405,8 +405,8 @@ int load_areas(FILE *f, const char *file_name, info_tables &t, char *err,
   std::memset(t.areas, 0, sizeof t.areas);
   t.area_count = 0;
   reader r{{f}, file_name, "area", 0, err, n, notes, {}};
-  int count = read_entries(r, MAX_AREAS, [&t](reader &r, int i) {
-    return read_area(r, i + 1, t.areas[i]);
+  int count = read_entries(r, MAX_AREAS, [&t](reader &entry, int i) {
+    return read_area(entry, i + 1, t.areas[i]);
   });
   if (count < 0) {
     std::memset(t.areas, 0, sizeof t.areas);
@@ -476,11 +476,12 @@ void load_settings(FILE *f, const info_tables &t, settings &s,
     if (reading) {
       char tok[NUMBER_TOKEN];
       long long v;
-      long len = in.next(tok, sizeof tok);
-      if (len == NO_TOKEN) {
+      long tok_len = in.next(tok, sizeof tok);
+      if (tok_len == NO_TOKEN) {
         note(format("the file ends before the %s", field.name));
         reading = false;
-      } else if (len < 0 || len >= NUMBER_TOKEN || !parse_decimal(tok, &v)) {
+      } else if (tok_len < 0 || tok_len >= NUMBER_TOKEN ||
+                 !parse_decimal(tok, &v)) {
         note(
             format("the %s '%s' is not a decimal number; it and what "
                    "follows are not read",

@@ -133,7 +133,7 @@ struct special_flag {
   uint32_t bit;
   const char *name;  // also the answer's name on the command line
   flag_use use;
-  const char *menu_label;  // a printf format of the menu's line
+  const char *menu_label;  // the menu line's text before the value
   const char *question;    // the question on the prompt line
 };
 
@@ -144,16 +144,16 @@ constexpr special_flag special_flag_rows[] = {
   {HAS_PORTABLE,         "has portable",    flag_use::generation, nullptr, nullptr},
   {SCORES_STATION_EXTRA, "station extra",   flag_use::scores,     nullptr, nullptr},
   {SCORES_MEL_EXTRA,     "MEL extra",       flag_use::scores,     nullptr, nullptr},
-  {MAY_HAVE_OTHERS,      "others",          flag_use::answer,     "Other monsters in group : %s", "Are there other monsters beside 'Other' in the group (y/n) : "},
-  {HAS_STATION,          "has station",     flag_use::station,    "Station         : %d", "Station (0-10) : "},
-  {MAGIC_USER,           "magic-user",      flag_use::answer,     "Magic User      : %s", "Is it a Magic User (y/n) : "},
-  {INTELLIGENT,          "intelligent",     flag_use::answer,     "Intelligent     : %s", "Is the Creature Intelligent (y/n) : "},
-  {DRESSED,              "dressed",         flag_use::answer,     "Dressed         : %s", "Is the Creature Dressed (y/n) : "},
-  {EXCEPTIONAL,          "exceptional",     flag_use::answer,     "Exceptional member : %s", "Is it an Exceptional member of its race (y/n) : "},
-  {MALE,                 "male",            flag_use::answer,     "Male            : %s", "Is it a Male (y/n) : "},
-  {HUMANOID,             "humanoid",        flag_use::answer,     "Humanoid Form    %s", "Is it in Humanoid Form (y/n) : "},
-  {ELITE,                "elite",           flag_use::answer,     "Elite member    : %s", "Is it an Elite member of its race (y/n) : "},
-  {KING,                 "king",            flag_use::answer,     "King of race    : %s", "Is it a King of its race (y/n) : "},
+  {MAY_HAVE_OTHERS,      "others",          flag_use::answer,     "Other monsters in group : ", "Are there other monsters beside 'Other' in the group (y/n) : "},
+  {HAS_STATION,          "has station",     flag_use::station,    "Station         : ", "Station (0-10) : "},
+  {MAGIC_USER,           "magic-user",      flag_use::answer,     "Magic User      : ", "Is it a Magic User (y/n) : "},
+  {INTELLIGENT,          "intelligent",     flag_use::answer,     "Intelligent     : ", "Is the Creature Intelligent (y/n) : "},
+  {DRESSED,              "dressed",         flag_use::answer,     "Dressed         : ", "Is the Creature Dressed (y/n) : "},
+  {EXCEPTIONAL,          "exceptional",     flag_use::answer,     "Exceptional member : ", "Is it an Exceptional member of its race (y/n) : "},
+  {MALE,                 "male",            flag_use::answer,     "Male            : ", "Is it a Male (y/n) : "},
+  {HUMANOID,             "humanoid",        flag_use::answer,     "Humanoid Form    ", "Is it in Humanoid Form (y/n) : "},
+  {ELITE,                "elite",           flag_use::answer,     "Elite member    : ", "Is it an Elite member of its race (y/n) : "},
+  {KING,                 "king",            flag_use::answer,     "King of race    : ", "Is it a King of its race (y/n) : "},
 };
 // clang-format on
 
@@ -167,9 +167,9 @@ struct score_row {
 };
 // clang-format off
 constexpr score_row score_rows[] = {
-  {score::station, "Station         : %d", "Station (0-10) : ", STATION_MAX},
-  {score::mel,     "MEL             : %d", "MEL (0-50) : ",     SCORE_MAX},
-  {score::cel,     "CEL             : %d", "CEL (0-50) : ",     SCORE_MAX},
+  {score::station, "Station         : ", "Station (0-10) : ", STATION_MAX},
+  {score::mel,     "MEL             : ", "MEL (0-50) : ",     SCORE_MAX},
+  {score::cel,     "CEL             : ", "CEL (0-50) : ",     SCORE_MAX},
 };
 // clang-format on
 

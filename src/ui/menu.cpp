@@ -30,7 +30,7 @@ std::vector<std::string> score_lines(const session &ss, uint32_t code) {
   if (code & (SCORES_STATION_EXTRA | SCORES_MEL_EXTRA)) {
     const int values[] = {c.station, c.mel, c.cel};
     for (const score_row &r : score_rows) {
-      std::snprintf(line, sizeof line, r.menu_label,
+      std::snprintf(line, sizeof line, "%s%d", r.menu_label,
                     values[static_cast<int>(r.which)]);
       lines.push_back(line);
     }
@@ -38,10 +38,10 @@ std::vector<std::string> score_lines(const session &ss, uint32_t code) {
   for (const special_flag &f : special_flag_rows) {
     if (!(code & f.bit)) continue;
     if (f.use == flag_use::answer)
-      std::snprintf(line, sizeof line, f.menu_label,
+      std::snprintf(line, sizeof line, "%s%s", f.menu_label,
                     (c.answers & f.bit) ? "Yes" : "No");
     else if (f.use == flag_use::station)
-      std::snprintf(line, sizeof line, f.menu_label, c.station);
+      std::snprintf(line, sizeof line, "%s%d", f.menu_label, c.station);
     else
       continue;
     lines.push_back(line);

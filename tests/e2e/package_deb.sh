@@ -34,4 +34,9 @@ e2e_wait "Enter your choice :"
 e2e_keys q n y
 e2e_wait_exit
 [ "$E2E_STATUS" = 0 ] || e2e_fail "the packaged program ended with status $E2E_STATUS"
+# Without the information files it names the folder it was installed with.
+rm "$WORK"/*.hxi
+(cd "$WORK" && "$HOARDEX_BIN" >/dev/null 2>err </dev/null)
+[ "$(tail -n 1 "$WORK/err")" = "The sample files are in $STAGE/usr/share/hoardex; 'hoardex init' copies them here." ] ||
+  e2e_fail "the hint does not name the installed folder: $(cat "$WORK/err")"
 echo "package lists, unpacks and runs"

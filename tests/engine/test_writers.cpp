@@ -112,16 +112,16 @@ TEST_F(Writers, ExtraLairItemsOfKeySeven) {
   const struct { monster_record mon; settings config; const char *rolls; int items; const char *numbers; std::string lair, portable = NO_PORT; } cases[] = {
       // 0x4: Station + 1 extra items (with Station 0 one), MEL not added, the
       // Station in the numbers line; 0x1 adds 1 to the rolls.
-      {{"G", "O", nullptr, 0x4 | 0x8 | 0x1, 0, 0}, {"default", 0, 0, 1, 1, 0, 0, 5, 0, 0, 1, 1, 1}, "d10=2", 1, "0 0 1 1 0 0 0", COINS},
+      {{"G", "O", nullptr, 0x4 | 0x8 | 0x1, 0, 0}, {.output_name = "default", .cdf = 1, .group_cdf = 1, .mel = 5, .game_day = 1, .game_month = 1, .game_year = 1}, "d10=2", 1, "0 0 1 1 0 0 0", COINS},
       // 0x10: on a d100 of 30 or less, d6 extra items, unless any yes is stored.
-      {{"G", "O", nullptr, 0x10, 0, 0}, {"default", 0, 0, 1, 1, 0, 0, 0, 0, 0, 1, 1, 1}, "d100=30 d6=2 d10=1 d10=1", 2, "0 0 1 1 0 -1 0", OTHER + OTHER},
-      {{"G", "O", nullptr, 0x10, 0, 0}, {"default", 0, 0, 1, 1, 0, 0, 0, 0, 0, 1, 1, 1}, "d100=31", 0, "0 0 1 1 0 -1 0", ""},
-      {{"G", "O", nullptr, 0x10, 0, 0}, {"default", 0, 0, 1, 1, 0, 0, 0, 0, 0x800, 1, 1, 1}, "", 0, "0 0 1 1 0 -1 0", ""},
+      {{"G", "O", nullptr, 0x10, 0, 0}, {.output_name = "default", .cdf = 1, .group_cdf = 1, .game_day = 1, .game_month = 1, .game_year = 1}, "d100=30 d6=2 d10=1 d10=1", 2, "0 0 1 1 0 -1 0", OTHER + OTHER},
+      {{"G", "O", nullptr, 0x10, 0, 0}, {.output_name = "default", .cdf = 1, .group_cdf = 1, .game_day = 1, .game_month = 1, .game_year = 1}, "d100=31", 0, "0 0 1 1 0 -1 0", ""},
+      {{"G", "O", nullptr, 0x10, 0, 0}, {.output_name = "default", .cdf = 1, .group_cdf = 1, .answers = 0x800, .game_day = 1, .game_month = 1, .game_year = 1}, "", 0, "0 0 1 1 0 -1 0", ""},
       // Both words hold 0x10: a sum would carry into 0x20 and roll Station
       // items. The portable code goes into the numbers line, the text first.
-      {{"G", "O", tooth, 0x2 | 0x10, cls(19) | 0x1, 0}, {"default", 0, 0, 1, 1, 0, 10, 0, 0, 0x10, 1, 1, 1}, "", 0, "0 0 1 1 0 -1 1245185", "", tooth_rows},
+      {{"G", "O", tooth, 0x2 | 0x10, cls(19) | 0x1, 0}, {.output_name = "default", .cdf = 1, .group_cdf = 1, .station = 10, .answers = 0x10, .game_day = 1, .game_month = 1, .game_year = 1}, "", 0, "0 0 1 1 0 -1 1245185", "", tooth_rows},
       // 0x8: MEL extra items and no Station, whatever was entered.
-      {{"G", "O", nullptr, 0x8, 0, 1}, {"default", 0, 1, 12, 40, 7, 3, 2, 0, 0, 1, 1, 1}, "d10=5 d10=5 d10=5", 3, "1 0 12 40 7 -1 0", OTHER + OTHER + OTHER},
+      {{"G", "O", nullptr, 0x8, 0, 1}, {.output_name = "default", .lair_index = 1, .cdf = 12, .group_cdf = 40, .jeweler_el = 7, .station = 3, .mel = 2, .game_day = 1, .game_month = 1, .game_year = 1}, "d10=5 d10=5 d10=5", 3, "1 0 12 40 7 -1 0", OTHER + OTHER + OTHER},
   };
   // clang-format on
   for (const auto &c : cases) {

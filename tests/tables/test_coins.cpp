@@ -21,7 +21,7 @@ TEST(Coins, StationDecidesTheKindElseCdfAndD10) {
   // clang-format off
   const struct { int cdf, station, d10; const char *kind; } cases[] = {
       {99, 0, 10, "Brass Bits"}, {1, 2, 1, "Copper Coins"}, {1, 4, 1, "Silver Coins"}, {1, 5, 1, "Gold Coins"},
-      {1, 10, 1, "Gold Coins"}, {4, -1, 3, "Brass Bits"}, {5, -1, 3, "Copper Coins"}, {0, -1, 8, "Silver Coins"},
+      {4, -1, 3, "Brass Bits"}, {5, -1, 3, "Copper Coins"}, {0, -1, 8, "Silver Coins"},
       {0, -1, 10, "Gold Coins"}, {99, -1, 10, "Gold Coins"},
       // clang-format on
   };

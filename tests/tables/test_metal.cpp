@@ -23,12 +23,10 @@ TEST(Metal, MetalRowsSetUnitAndMultiplier) {
 
 TEST(Metal, EachFormCountsItsOwnDiceAndTheJewelersEl) {
   // Copper (x1) at EL 25 (+2); d10s 2, 5, 9 and d6s 1, 3, 6.
-  const char *forms[] = {
-      "Ring, 3",     "Amulet, 4",   "Crown, 18",  "Bracelet, 6", "Bracelet, 6",
-      "Necklace, 9", "Necklace, 9", "Armband, 4", "Scepter, 23", "Gorget, 12"};
-  for (int form = 1; form <= 10; ++form)
-    EXPECT_EQ(metal(25, {60, form, 2, 5, 9, 1, 3, 6}),
-              std::string("Copper ") + forms[form - 1] + " CC\n");
+  // The first form, the one that counts three d10s and the last.
+  EXPECT_EQ(metal(25, {60, 1, 2, 5, 9, 1, 3, 6}), "Copper Ring, 3 CC\n");
+  EXPECT_EQ(metal(25, {60, 9, 2, 5, 9, 1, 3, 6}), "Copper Scepter, 23 CC\n");
+  EXPECT_EQ(metal(25, {60, 10, 2, 5, 9, 1, 3, 6}), "Copper Gorget, 12 CC\n");
   EXPECT_EQ(metal(9, {30, 1, 1, 1, 1, 1, 1, 1}), "Gold Ring, 4 SC\n");
   EXPECT_EQ(metal(10, {30, 1, 1, 1, 1, 1, 1, 1}), "Gold Ring, 8 SC\n");
 }

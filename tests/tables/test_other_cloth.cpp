@@ -6,7 +6,6 @@ TEST(OtherCloth, PriceRowsLengthsAndExceptionalItems) {
   const std::string cases[][2] = {
       // clang-format off
       {text_of([] { other_cloth(25, 10, 0); }), "10.0 yards of cloth, 10.0 CC"},
-      {text_of([] { other_cloth(94, 10, 0); }), "10.0 yards of cloth, 80.0 CC"},
       {text_of([] { other_cloth(95, 10, 0); }), "10.0 yards of cloth, 10.0 SC"},
       {text_of([] { other_cloth(100, 1, 0); }), "1.0 yards of cloth, 3.0 SC"},
       // Quality 4 and half size (0.8): 4 x 0.8 x 10 yards.

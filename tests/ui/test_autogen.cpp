@@ -1,8 +1,10 @@
-// Automatic generation is reproducible: with the same seed given to srand,
-// two runs write the same script and the same report.
+// Automatic generation (key "7"): reproducible from the seed given to srand,
+// and one whole report for every sample monster.
 #include <cstring>
+#include <regex>
 
 #include "dice.h"
+#include "info_files.h"
 #include "ui_env.h"
 
 using Reproducible = UiEnv;
@@ -11,7 +13,17 @@ TEST_F(Reproducible, SameSeedSameScriptAndReport) {
   // Every portable rule of a magic user, and a large lair.
   tables.monsters[0] = {"Thane",          "Dwarf", nullptr,
                         0x2 | 0x4 | 0x20, 0x207FF, 30};
-  config = {"default", 0, 0, 20, 60, 12, 3, 4, 5, 0x8000, 1, 1, 1};
+  config = {.output_name = "default",
+            .cdf = 20,
+            .group_cdf = 60,
+            .jeweler_el = 12,
+            .station = 3,
+            .mel = 4,
+            .cel = 5,
+            .answers = 0x8000,
+            .game_day = 1,
+            .game_month = 1,
+            .game_year = 1};
   auto run = [&](unsigned seed) {  // key "7": the script; the report added
     seed_dice(seed);
     screen.push_keys(std::string(50, 'x'));
@@ -26,4 +38,38 @@ TEST_F(Reproducible, SameSeedSameScriptAndReport) {
   ASSERT_NE(split, std::string::npos);
   EXPECT_EQ(out.substr(0, split), out.substr(split));
   EXPECT_NE(run(4321), first);
+}
+
+// Key "7" for every sample monster, each in another lair: one report naming
+// the monster, no blank item line, a line for every lair item of the script.
+TEST_F(Reproducible, KeySevenForEverySampleMonsterGivesOneWholeReport) {
+  for (std::string f : {"monster.hxi", "area.hxi", "setup.hxi"})
+    std::filesystem::copy(HOARDEX_DATA_DIR "/" + f, f);
+  ASSERT_EQ(load_info_files(ss), 0);
+  const std::string port_head = "\nPortable treasure :\n\n",
+                    lair_head = "\n-----\n\nTreasure in lair  :\n\n";
+  for (int i = 0; i < tables.monster_count; ++i) {
+    seed_dice(i);
+    config.monster_index = i, config.lair_index = i % tables.area_count;
+    spit("default.hxo", "");
+    ASSERT_EQ(generate_automatic(ss), 0);
+    const std::string m = tables.monsters[i].name, g = tables.monsters[i].group,
+                      r = output(), sc = script_text();
+    const std::string label = g == " " ? m : g + ", " + m;
+    const std::size_t port = r.find(port_head) + port_head.size(),
+                      lair = r.find(lair_head, port - 1),
+                      lair_end = lair + lair_head.size();
+    ASSERT_TRUE(r.rfind(REPORT_RULE, 0) == 0 && port > port_head.size() &&
+                lair != r.npos && port <= lair && r.ends_with("\n\n-----\n\n"))
+        << label;
+    EXPECT_EQ(r.find(REPORT_RULE, 1), r.npos) << label;  // one report
+    EXPECT_NE(r.find("\nMonster    : " + label + "\n"), r.npos) << label;
+    const std::string lair_items = r.substr(lair_end, r.size() - 8 - lair_end);
+    const std::string items = r.substr(port, lair - port) + lair_items;
+    EXPECT_FALSE(std::regex_search(items, std::regex("(^|\n) *\n"))) << label;
+    EXPECT_GE(std::count(lair_items.begin(), lair_items.end(), '\n'),
+              std::count(sc.begin() + sc.find("LAIR-TREASURE"), sc.end(), '<'))
+        << label;
+  }
+  free_monsters(tables);
 }

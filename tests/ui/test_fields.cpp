@@ -62,6 +62,7 @@ TEST_F(Fields, KeySequences) {
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "\r", 0, jew + "|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "81\r\b\r", 8, jew + "8|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "12~", 33, jew + "12|", ""},
+      {[] { return ask_jeweler_el(g_config.jeweler_el); }, "000\b\b\b\b5\r", 5, jew + "5|", ""},  // typed zeros erased
       {text, "{_ " + a56 + "zZ\r", 0, "{_ " + a56 + "|", "{_ " + a56},  // 59 characters
       {text, "a.b/c:d<>\r", 0, "abc|", "abc"},
       {text, "\b\r", -2, "|", "unchanged"},

@@ -24,8 +24,19 @@ class Menu : public UiEnv {
 };
 
 TEST_F(Menu, WholeScreenWithTheSettingsColumn) {
-  config = {"default", 1, 1, 12, 34, 56, 4, 17, 23, 0x8000, 3, 11, 1024};
-  std::snprintf(config.output_name, sizeof config.output_name, "%s", "hoard");
+  config = {.output_name = "hoard",
+            .monster_index = 1,
+            .lair_index = 1,
+            .cdf = 12,
+            .group_cdf = 34,
+            .jeweler_el = 56,
+            .station = 4,
+            .mel = 17,
+            .cel = 23,
+            .answers = 0x8000,
+            .game_day = 3,
+            .game_month = 11,
+            .game_year = 1024};
   // 29 characters are shown whole, longer texts as 28 and "..".
   std::snprintf(ss.position, sizeof ss.position, "%s",
                 std::string(29, 'p').c_str());
@@ -84,4 +95,30 @@ TEST_F(Menu, KeysStoreTheDialogueResults) {
   EXPECT_EQ(std::vector<int>({config.cdf, config.group_cdf, config.jeweler_el,
                               config.monster_index, config.lair_index}),
             std::vector<int>({42, 9, 8, 1, 1}));
+}
+
+TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
+  spit("default.hxo", REPORT_RULE + "old report\n" + REPORT_RULE + "new one\n");
+  const std::string before = output();
+  screen.push_key('R');
+  for (int key : {KEY_PAD_PGDN, KEY_PAD_PGUP, KEY_PAD_DOWN, KEY_PAD_UP})
+    screen.push_key(key);
+  screen.push_keys(
+      "pn/zzy\b\rq?xx68\x1b"
+      "9\x1b"
+      "F\x1b");
+  rows(0, 0);
+  // A picture at each key read: the menu, the newest report, a page down
+  // to the end, a page up, a line down, a line up, "p" past the newest, "n"
+  // to the older one, the search (five keys), its failure, the menu, the
+  // two help pages, the menu again, then dialogues left at once.
+  EXPECT_EQ(screen.row(1, 7), "new one");
+  EXPECT_NE(screen.snaps.at(2), screen.snaps.at(1));
+  EXPECT_EQ(screen.snaps.at(3), screen.snaps.at(1));
+  EXPECT_EQ(screen.row(6, 24, 1), "This is the newest report.");
+  EXPECT_EQ(screen.row(7, 7), "old report");
+  EXPECT_EQ(screen.row(13, 24, 1), "Not found below: zz");
+  EXPECT_NE(screen.snaps.at(15), screen.snaps.at(16));
+  EXPECT_EQ(screen.snaps.at(14), screen.snaps.at(17));
+  EXPECT_EQ(output(), before);  // never written
 }

@@ -66,12 +66,8 @@ TEST_F(MenuLayout, EveryAnswerReadableAndNoFieldOverwritten) {
       expected += "Station:7MEL:33CEL:44";
     for (const special_flag &f : special_flag_rows) {
       if (!(code & f.bit) || !f.menu_label) continue;
-      char line[80];
-      if (f.use == flag_use::station)
-        std::snprintf(line, sizeof line, f.menu_label, 7);
-      else
-        std::snprintf(line, sizeof line, f.menu_label, "Yes");
-      expected += without_blanks(line);
+      std::string value = f.use == flag_use::station ? "7" : "Yes";
+      expected += without_blanks(f.menu_label + value);
     }
     ASSERT_EQ(scores, expected) << std::hex << code;
   }

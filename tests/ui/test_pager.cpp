@@ -96,3 +96,53 @@ TEST_F(Interp, ReportWaitsForTheLockOfAnotherWriter) {
   gen.join();
   EXPECT_EQ(output().rfind("OTHER REPORT\n" + REPORT_RULE, 0), 0u);
 }
+
+// A literal text after three lines (rows 7 to 9) that does not fit on the
+// rest of the page but fits on a new one starts that page; the row count
+// follows tabs that wrap, carriage returns and full rows.
+TEST_F(Interp, TextThatFitsOnlyOnANewPageStartsOne) {
+  // Nine tabs from column 1 reach column 72; ten characters more wrap.
+  const std::string tabs = "x" + std::string(9, '\t') + "yyyyyyyyyy\n";
+  const std::string back = std::string(79, 'y') + "\rz\n";  // one row
+  const std::string wide = std::string(80, 'w') + "\n";     // two rows
+  auto times = [](const std::string &s, int n) {
+    std::string out;
+    while (n-- > 0) out += s;
+    return out;
+  };
+  const std::pair<std::string, bool> cases[] = {
+      {times(tabs, 8), true}, {times(back, 8), false}, {times(wide, 8), true}};
+  for (const auto &[text, paused_first] : cases) {
+    screen.snaps.clear(), screen.clear();
+    run(head("1 0 12 40 7 -1 123") + "PORTABLE\n[ a\nb\nc\n]\n[ " + text +
+        "]\nEND-OF-SECTION\n");
+    EXPECT_EQ(screen.row(0, 10).empty(), paused_first) << text;
+  }
+}
+
+// The counter starts again after each pause: 2 + 16 lines, a pause, then 17
+// lines more end the report without a second pause. After a pause inside a
+// text it holds the text's lines still to come: 12 of 30, then 7 more.
+TEST_F(Interp, LineCounterStartsAgainAfterAPause) {
+  const std::string head_and_section =
+      head("1 0 12 40 7 -1 123") + "PORTABLE\n";
+  run(head_and_section + "[ " + std::string(16, '\n') + "]\n[ " +
+      std::string(17, '\n') + "]\nEND-OF-SECTION\n");
+  EXPECT_EQ(screen.snaps.size(), 2u);
+  screen.snaps.clear();
+  run(head_and_section + "[ " + std::string(30, '\n') + "]\n[ " +
+      std::string(7, '\n') + "]\nEND-OF-SECTION\n");
+  EXPECT_EQ(screen.snaps.size(), 3u);
+}
+
+// A literal text longer than one read part (1024 characters) is echoed in
+// parts; a part that continues it fills the page rather than starting one.
+TEST_F(Interp, LongLiteralContinuesOnThePageItStarted) {
+  const std::string line = std::string(109, 'x') + "\n";  // two rows
+  std::string text = line + line + line + line + line + line + line + line;
+  text += std::string(199, 'v') + "\n";  // 1080 characters, 19 rows
+  run(head("1 0 12 40 7 -1 123") + "PORTABLE\n[ " + text +
+      "]\nEND-OF-SECTION\n");
+  EXPECT_EQ(screen.row(0, 7), std::string(80, 'x'));
+  EXPECT_NE(output().find(text), std::string::npos);
+}

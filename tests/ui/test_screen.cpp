@@ -12,7 +12,7 @@ TEST(Grid, TabsLineEndsAndTheLengthGiven) {
   s.write(text, 3);
   delete[] text;
   s.write("defgh", 2);
-  s.write("\x01\tMAIN MENU\t\t\tCURRENT SETTINGS");  // "?" for a control
+  s.write("\x1f\tMAIN MENU\t\t\tCURRENT SETTINGS");  // "?" for a control
   EXPECT_EQ(s.line(0).substr(0, 56),
             "abcde?  MAIN MENU" + std::string(23, ' ') + "CURRENT SETTINGS");
   // Seven tabs from column 1 blank columns 1 to 55 of a full row.

@@ -21,7 +21,6 @@ class Screens : public UiEnv {
 TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
   monsters(37);
   config.monster_index = 5;
-  // Every row of both pages is compared in tests/e2e/ui_lists.sh.
   const std::string prompt =
       " Spacebar for next page of monster list. Select a monster (1-37) :\n";
   for (const char *k : {"\x1b", "  \x1b"}) {  // Space twice wraps to page one
@@ -46,8 +45,7 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
 }
 
 TEST_F(Screens, AreaListOfFiveAreas) {
-  tables.area_count = 5,
-  config.lair_index = 2;  // tests/e2e/ui_lists.sh compares the rows
+  tables.area_count = 5, config.lair_index = 2;
   screen.push_keys("60\r\b\0335\r");
   EXPECT_EQ(select_area(ss), 2);  // 6 is refused; Escape keeps the current area
   EXPECT_EQ(screen.rows(25, 25), " Select an area (1-5) : 6\n");
