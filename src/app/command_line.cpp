@@ -1,6 +1,7 @@
 // The command line: the commands with their options and help, the version,
 // and the exit statuses of a bad command line. Without a command the
 // full-screen program runs as it always has.
+#include <CLI/CLI.hpp>
 #include <cstdio>
 #include <ctime>
 #include <iostream>

@@ -2,12 +2,15 @@
 // they share: the exit statuses, the settings options and their resolution.
 #pragma once
 
-#include <CLI/CLI.hpp>
 #include <optional>
 #include <string>
 
 #include "generation.h"
 #include "headless.h"
+
+namespace CLI {
+class App;  // the argument parser, included only where options are added
+}
 
 // 0: done; 1: a file is missing, unreadable or invalid; 2: a bad command
 // line.

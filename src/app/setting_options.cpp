@@ -1,6 +1,7 @@
 // The settings options of roll and stats: their ranges, the monster and lair
 // by number or name, the named answers and the game date, applied over the
 // settings of setup.hxi (or the defaults).
+#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cctype>
 #include <cstdio>

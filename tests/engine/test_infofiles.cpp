@@ -37,7 +37,8 @@ std::string mon(int i) {
 
 TEST(InfoFiles, GoodFilesFillTheTables) {
   // 300 characters of portable text: 255 are kept, "]" becomes ")".
-  std::string port = std::string(254, 'p') + "]" + std::string(45, 'q');
+  std::string port(254, 'p');
+  port.append("]").append(45, 'q');
   EXPECT_EQ(load('m',
                  "3\nBog_Lurker Mire_folk 3 0x1\n"  // no 0x2: no text
                  "Hag _ 999 0X4002 0x10000 Bone_charms|%s%n\n"
