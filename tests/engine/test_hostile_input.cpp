@@ -7,7 +7,7 @@
 
 #include "dice.h"
 #include "engine_env.h"
-#include "interpreter.h"
+#include "headless.h"
 
 namespace {
 
@@ -15,11 +15,8 @@ struct Hostile : EngineEnv {
   // The report of a script read from memory, its dice seeded alike.
   std::string report(const std::string &script) {
     seed_dice(3);
-    FILE *f = fmemopen(const_cast<char *>(script.data()), script.size(), "r");
     text_report sink;
-    dice_record dice{};
-    interpret_script(f, tables, dice, sink);
-    std::fclose(f);
+    interpret_text(script, tables, sink);
     return sink.text();
   }
   // Loads monster.hxi from the bytes; the error text, or "" when loaded.
