@@ -77,8 +77,6 @@ TEST_F(InfoRules, FilesTheLoaderTakesButChangesAreReported) {
   const char *setups[] = {
       "loot\n0 0 5 9 80\n10 50 0 4096\n31 12 9999\n",      // taken as it is
       "loot\n0 0 0 9 80\n10 50 0 4096\n31 12 9999\n",      // CDF 0
-      "loot\n0 0 5 9 80\n10 50 0 4097\n31 12 9999\n",      // answer bit 1
-      "loot\n1 0 5 9 80\n10 50 0 4096\n31 12 9999\n",      // monster 2 of 1
       "loot.txt\n0 0 5 9 80\n10 50 0 4096\n31 12 9999\n",  // output name
       "loot\n0 0 5 9 80\n10 x 0 4096\n31 12 9999\n",       // MEL not read
       "loot\n0 0 5 9 80\n10 50 0 4096\n31 12\n",           // no year
