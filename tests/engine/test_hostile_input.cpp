@@ -1,13 +1,13 @@
 // Hostile files and scripts: special files in place of the information and
-// output files, bytes that belong in no text, runaway numbers in a script's
-// numbers line, and a manual script naming a loaded monster's slot.
+// output files, runaway numbers in a script's numbers line, and a manual
+// script naming a loaded monster's slot.
 #include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "dice.h"
 #include "engine_env.h"
-#include "interpreter.h"
+#include "headless.h"
 
 namespace {
 
@@ -15,20 +15,9 @@ struct Hostile : EngineEnv {
   // The report of a script read from memory, its dice seeded alike.
   std::string report(const std::string &script) {
     seed_dice(3);
-    FILE *f = fmemopen(const_cast<char *>(script.data()), script.size(), "r");
     text_report sink;
-    dice_record dice{};
-    interpret_script(f, tables, dice, sink);
-    std::fclose(f);
+    interpret_text(script, tables, sink);
     return sink.text();
-  }
-  // Loads monster.hxi from the bytes; the error text, or "" when loaded.
-  std::string load_monster_file(const std::string &bytes) {
-    FILE *f = fmemopen(const_cast<char *>(bytes.data()), bytes.size(), "r");
-    char err[256] = "";
-    load_monsters(f, "monster.hxi", tables, err, sizeof err);
-    std::fclose(f);
-    return err;
   }
 };
 
@@ -70,21 +59,6 @@ TEST_F(Hostile, SpecialFilesAreRefusedWithoutWaiting) {
   EXPECT_GE(device, 0);
   close(device);
   alarm(0);
-}
-
-TEST_F(Hostile, ControlBytesAreRefusedAndLongNamesCutAtACharacter) {
-  const std::string refused =
-      "monster.hxi: monster 2: a word holds a control byte";
-  EXPECT_EQ(load_monster_file("2 A _ 1 0 Bell\aEsc\x1b[2J _ 1 0"), refused);
-  const char nul_in_a_number[] = "2 A _ 1 0 B _ 1\0002 0";
-  EXPECT_EQ(load_monster_file(
-                std::string(nul_in_a_number, sizeof nul_in_a_number - 1)),
-            refused);
-  EXPECT_EQ(tables.monster_count, 0);
-  // 18 letters and a two-byte letter would be cut after its first byte.
-  EXPECT_EQ(load_monster_file("1 " + std::string(18, 'a') + "\xc3\xa9 _ 1 0"),
-            "");
-  EXPECT_STREQ(tables.monsters[0].name, std::string(18, 'a').c_str());
 }
 
 // Numbers beyond the ranges of the settings act as the nearest bound on every

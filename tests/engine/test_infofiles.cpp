@@ -10,7 +10,7 @@ settings config;
 // An open stream over the text.
 FILE *over(const std::string &text) {
   FILE *f = std::tmpfile();
-  std::fputs(text.c_str(), f);
+  std::fwrite(text.data(), 1, text.size(), f);
   std::rewind(f);
   return f;
 }
@@ -52,6 +52,10 @@ TEST(InfoFiles, GoodFilesFillTheTables) {
   EXPECT_EQ(mon(2), "A very long monster|Groupnameoverl|0|ffffffff|ffffffff|" +
                         std::string(254, 'p') + ")");  // cut to 19, 14, 255
   free_monsters(tables);
+  // A two-byte letter that the cut to 19 bytes would split is left out whole.
+  EXPECT_EQ(load('m', "1 " + std::string(18, 'a') + "\xc3\xa9 _ 1 0"), "0 ");
+  EXPECT_EQ(mon(0), std::string(18, 'a') + "| |1|0|0|-");
+  free_monsters(tables);
   EXPECT_EQ(tables.monster_count, 0);
   EXPECT_EQ(
       load('a', "1 Far_too_long_a_lair_name -2147483648 2 3 4 2147483647"),
@@ -74,6 +78,8 @@ TEST(InfoFiles, BadInputIsRefusedWithOneLineNamingTheFileAndEntry) {
       {'a', areas, "area.hxi: 33 areas listed, at most 32 allowed"},
       {'m', "-1 A _ 1 0", "monster.hxi: the number of monsters -1 is negative"},
       {'m', "0", "monster.hxi: the file lists no monsters"},
+      {'m', "2 A _ 1 0 Bell\aEsc\x1b[2J _ 1 0", "monster.hxi: monster 2: a word holds a control byte"},
+      {'m', std::string("2 A _ 1 0 B _ 1\0002 0", 19), "monster.hxi: monster 2: a word holds a control byte"},  // NUL in a number
       {'a', "\n", "area.hxi: the number of areas is missing"},
       {'m', "3x A _ 1 0", "monster.hxi: the number of monsters '3x' is not a number"},
       {'m', "3\nA _ 1 0\nB _ 1 0\n", "monster.hxi: monster 3 of 3" + cut},

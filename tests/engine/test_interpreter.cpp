@@ -1,8 +1,7 @@
 // The interpreter with no screen at all: the report's bytes for scripts cut
 // short or malformed, and the events a structured consumer receives.
-#include "dice.h"
 #include "engine_env.h"
-#include "interpreter.h"
+#include "headless.h"
 
 namespace {
 
@@ -35,13 +34,8 @@ struct event_log : report_sink {
 };
 
 struct Interpreter : EngineEnv {
-  template <typename Sink>
-  bool run(const std::string &script, Sink &sink) {
-    FILE *f = fmemopen(const_cast<char *>(script.data()), script.size(), "r");
-    dice_record dice{};
-    bool complete = interpret_script(f, tables, dice, sink);
-    std::fclose(f);
-    return complete;
+  bool run(const std::string &script, report_sink &sink) {
+    return interpret_text(script, tables, sink);
   }
 };
 

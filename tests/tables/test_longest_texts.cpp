@@ -1,6 +1,6 @@
-// Whole texts and true line counts: the longest magical military item word
-// for word, and a walk over the rows of the other, military and magic tables
-// and the goods they reach, the remaining dice at their ends.
+// Whole texts and true line counts: a walk over the rows of the other,
+// military and magic tables and the goods they reach, the remaining dice at
+// their ends.
 #include "table_tests.h"
 
 // A magical military item of another race without modifier and with three
@@ -14,22 +14,6 @@ static dice_record three_powers(int profile, int maintype, int sub_type) {
   m.d100_total_imm = 1, m.d6_2_MEL = 12, m.d10_EL = 10;
   d.milit = {100, 1, 10, 75, sub_type, 2, 2};
   return d;
-}
-
-TEST(LongestTexts, CodedScrollOfAnotherRaceWithThreePowersTakesFourLines) {
-  dice_record d = three_powers(0, 90, 35);
-  other_dice &o = d.other;
-  o.d10_book_kind = 10, o.d10_scroll_kind = 7, o.d100_scroll = 100;
-  o.d100_coded = 100, o.d6_a2_EL = 8, o.d10_alignment = 8;
-  o.d10_2_medicEL = 20, o.d6_scrollmap = 5, o.d100_map_accu = 100;
-  EXPECT_EQ(magic_main(&d), 4);
-  // clang-format off
-  EXPECT_STREQ(result_text,
-      "Magical 1 Other race's Militairy Coded Scroll : Treasure and Spell Scroll, 1 EL\n"
-      "     8 Balance spell, value 202.0 GC, 1500 GC Treasure Map, 50.0 GC, accurate, Total\n"
-      "     Immunity to Two Powers, roll manually, Total Immunity to Two Powers, roll\n"
-      "     manually, Total Immunity to Two Powers, roll manually, MEL 12  EL 6\n");
-  // clang-format on
 }
 
 TEST(LongestTexts, EveryRowArrivesWholeWithItsLineCount) {

@@ -1,5 +1,5 @@
 // Magic category entry: the main magic table, the breaking of magic texts
-// into screen lines and the ends of the power lists.
+// into screen lines, the ends of the power lists and natural magic items.
 #include "table_tests.h"
 #include "tr_magic.h"
 
@@ -7,9 +7,7 @@ TEST(MagicLists, ExactListsAppendNothingOutsideTheirRange) {
   // clang-format off
   const struct { void (*list)(int); int roll; const char *text; } cases[] = {
       {magic_alignment_list, 1, ""}, {magic_alignment_list, 12, "Sidh Elder"}, {magic_alignment_list, 13, ""},
-      {magic_cure_list, 2, "Insanity"}, {magic_curse_list, 0, ""}, {magic_curse_list, 3, "Mental "},
-      {magic_immunity_list, -1, "Storm Powers"}, {magic_immunity_list, 0, "Two Powers, roll manually"},
-      {magic_immunity_list, 1, "Storm Powers"}, {magic_detection_list, -7, "Gold"}, {magic_dedication_list, 100, "Slay Other"},
+      {magic_curse_list, 0, ""}, {magic_immunity_list, -1, "Storm Powers"}, {magic_immunity_list, 0, "Two Powers, roll manually"},
       // clang-format on
   };
   for (const auto &c : cases)
@@ -21,9 +19,7 @@ TEST(MagicMain, MainRowsPickTheFamily) {
   const std::pair<int, const char *> rows[] = {
       // clang-format off
       {0, "Potion of Luck, MEL 7  EL 3, 9 ounces\n"}, {36, "Natural Magic Item : Boar Tusk\n"},
-      {49, "Jeweled Item of Attribute Effect, MEL 7  EL 3\n"}, {50, "Named Item : Staff, MEL 14  EL 6\n"},
-      {66, "Amulet of Luck, MEL 7  EL 3, 9 ounces\n"}, {97, "Staff of Attribute Effect, MEL 7  EL 3\n"},
-      {101, "Special Magic Item, MEL 14  EL 6\n"},
+      {50, "Named Item : Staff, MEL 14  EL 6\n"}, {101, "Special Magic Item, MEL 14  EL 6\n"},
       // clang-format on
   };
   for (auto [maintype, text] : rows) {
@@ -61,5 +57,24 @@ TEST(MagicBreakLines, BreaksAtTheLastBlankAtOrBefore79_159_239) {
     result_append(c.in.c_str());
     EXPECT_EQ(magic_break_lines(), c.lines) << c.in.size();
     EXPECT_EQ(result_text, c.out) << c.in.size();
+  }
+}
+
+TEST(MagicNmi, AmountsOnlyWhereTheItemHasOne) {
+  // Type, row, inside a container, amount, text.
+  // clang-format off
+  const struct { int type, row, message, amount; const char *text; } cases[] = {
+      {1, 1, 1, 7, "Adingantida"}, {1, 57, 0, 7, "Hembane, 7 ounces"}, {2, 94, 0, 7, "Unicorn horn"},
+      {3, 9, 0, 2, "Amethyst"}, {3, 10, 0, 1, "Antimony, 1 pound(s)"},
+      {3, 74, 0, 2, "Quicksilver, 2 pound(s)"}, {1, 0, 1, 7, ""}, {2, 101, 0, 7, ""}, {4, 65, 0, 7, ""},
+      // clang-format on
+  };
+  for (const auto &c : cases) {
+    dice_record d{};
+    d.magic.d3star_NMI_type = c.type, d.magic.d100_subtype = c.row;
+    d.message = c.message, d.magic.d10_2_NMI_amount = c.amount;
+    d.magic.d2star_NMI_amount = c.amount;
+    EXPECT_EQ(text_of([&] { magic_natural_item(&d); }), c.text)
+        << c.type << c.row;
   }
 }

@@ -12,11 +12,10 @@ static std::string metal(int el, metal_dice d) {
 
 TEST(Metal, MetalRowsSetUnitAndMultiplier) {
   // A ring worth its d6 (5) at EL 0.
-  const std::pair<int, const char *> cases[] = {{1, "White Gold Ring, 5 GC\n"},
-                                                {2, "Brass Ring, 10 CC\n"},
-                                                {75, "Platinum Ring, 75 SC\n"},
-                                                {99, "Lead Ring, 5 BB\n"},
-                                                {100, "Other Metal Ring\n"}};
+  // clang-format off
+  const std::pair<int, const char *> cases[] = {{1, "White Gold Ring, 5 GC\n"}, {2, "Brass Ring, 10 CC\n"},
+      {75, "Platinum Ring, 75 SC\n"}, {99, "Lead Ring, 5 BB\n"}, {100, "Other Metal Ring\n"}};
+  // clang-format on
   for (auto [roll, text] : cases)
     EXPECT_EQ(metal(0, {roll, 1, 1, 1, 1, 5, 1, 1}), text);
 }
