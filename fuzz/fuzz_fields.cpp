@@ -6,6 +6,7 @@
 // which every dialogue must take as the way out.
 #include <cstring>
 #include <deque>
+#include <iterator>
 
 #include "fuzz_support.h"
 
@@ -22,57 +23,33 @@ std::deque<int> decode_keys(const uint8_t *data, size_t size) {
 
 // Every dialogue returns one of its documented answers; the settings it
 // stores are checked after it.
-void run_dialogue(int which, uint8_t param) {
-  switch (which) {
-    case 0: {
+void (*const DIALOGUES[])(uint8_t) = {
+    [](uint8_t) {
       int got = in_yn();
       fuzz::check(got >= -1 && got <= 1, "yes/no result");
-      break;
-    }
-    case 1: {
+    },
+    [](uint8_t param) {
       int hi = param % 2 ? 9999 : 50, got = in_int(param % 2, hi);
       fuzz::check((got >= param % 2 && got <= hi) || got == -1 || got == -2,
                   "number field result");
-      break;
-    }
-    case 2: {
+    },
+    [](uint8_t) {
       char dest[TEXT_SIZE] = "kept";
       int got = enter_txt(dest);
       fuzz::check(got == 0 || std::strcmp(dest, "kept") == 0,
                   "an abandoned text field leaves the destination");
-      break;
-    }
-    case 3:
-      config.cdf = ask_cdf(config.cdf, cdf_kind::creature);
-      break;
-    case 4:
-      config.jeweler_el = ask_jeweler_el(config.jeweler_el);
-      break;
-    case 5:
-      config.monster_index = select_monster(ss);
-      break;
-    case 6:
-      config.lair_index = select_area(ss);
-      break;
-    case 7:
-      ask_special_scores(ss);
-      break;
-    case 8:
-      enter_comments(ss);
-      break;
-    case 9:
-      ask_output_name(config);
-      break;
-    case 10:
-      fuzz::remove_outputs(), main_menu(ss);
-      break;
-    case 11:
-      fuzz::remove_outputs(), manual_generation(ss);
-      break;
-    default:
-      ask_save_and_exit(ss);
-  }
-}
+    },
+    [](uint8_t) { config.cdf = ask_cdf(config.cdf, cdf_kind::creature); },
+    [](uint8_t) { config.jeweler_el = ask_jeweler_el(config.jeweler_el); },
+    [](uint8_t) { config.monster_index = select_monster(ss); },
+    [](uint8_t) { config.lair_index = select_area(ss); },
+    [](uint8_t) { ask_special_scores(ss); },
+    [](uint8_t) { enter_comments(ss); },
+    [](uint8_t) { ask_output_name(config); },
+    [](uint8_t) { fuzz::remove_outputs(), main_menu(ss); },
+    [](uint8_t) { fuzz::remove_outputs(), manual_generation(ss); },
+    [](uint8_t) { ask_save_and_exit(ss); },
+};
 
 }  // namespace
 
@@ -89,7 +66,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   config.lair_index = data[1] % tables.area_count;
   MemScreen screen(decode_keys(data + 2, size - 2));
   set_screen(&screen);
-  run_dialogue(data[0] % 13, data[1]);
+  DIALOGUES[data[0] % std::size(DIALOGUES)](data[1]);
   fuzz::check(screen.row() >= 0 && screen.row() < SCREEN_ROWS &&
                   screen.col() >= 0 && screen.col() < SCREEN_COLS,
               "cursor on the screen");

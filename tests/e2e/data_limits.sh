@@ -3,7 +3,10 @@
 # start-up with status 1 and no screen. A report past the file size limit
 # (ulimit -f) is refused like one on a full disk: the size-limit signal does
 # not end the program, the earlier reports stay whole with nothing of the
-# new one after them, and the program goes on.
+# new one after them, and the program goes on. Messages for the standard
+# error stream, there the terminal of the screen (the missing setup.hxi, the
+# failed output), are not written over the screen; once the program has
+# ended they stand, each on lines of their own, above the farewell.
 . "$(dirname "$0")/lib.sh"
 
 MSG="Cannot write output file! Treasure generation failed. Hit any key."
@@ -17,20 +20,31 @@ done
 
 printf '1\nKeeper _ 3 0x0\n' >"$WORK/monster.hxi"
 printf '1\nVault 0 20 20 20 20\n' >"$WORK/area.hxi" # coins only: one page
+rm "$WORK/setup.hxi"
 # Earlier reports of 4000 bytes; the limit leaves room for 96 more.
 head -c 4000 /dev/zero | tr '\0' x >"$WORK/default.hxo"
 cp "$WORK/default.hxo" "$WORK/earlier"
-e2e_tmux new-session -d -s t -x 80 -y 26 "cd '$WORK' && ulimit -f 4 &&\
- TERM=screen '$HOARDEX_BIN' 2>.stderr; echo \$? >.status; sleep 600"
+e2e_tmux new-session -d -s t -x 80 -y 26 "cd '$WORK' && clear && ulimit -f 4 &&\
+ TERM=screen '$HOARDEX_BIN'; echo status=\$?; sleep 600"
 e2e_wait "Enter your choice :"
 e2e_keys 7
 e2e_wait "$MSG"
 [ "$(e2e_screen | sed -n 26p)" = " $MSG" ] || e2e_fail "not on the prompt line"
+e2e_screen | sed -n 2p | grep -q "Wyrdmoor Treasure Generator" ||
+  e2e_fail "the screen scrolled under the message"
+[ "$(e2e_screen | grep -c "Cannot write output file!")" = 1 ] ||
+  e2e_fail "the message is on the screen more than once"
 cmp -s "$WORK/default.hxo" "$WORK/earlier" || e2e_fail "the output changed"
-[ "$(cat "$WORK/.stderr")" = "$MSG" ] || e2e_fail "not on the error stream"
 e2e_keys Space
 e2e_wait "Enter your choice :"
 e2e_keys q n y
-e2e_wait_exit
-[ "$E2E_STATUS" = 0 ] || e2e_fail "exit status $E2E_STATUS"
+e2e_wait "status=0"
+expected="Cannot open setup information file!
+Make sure 'setup.hxi' is in current directory.
+$MSG
+Thank you for using an Ombrel product.
+
+status=0"
+[ "$(e2e_screen | sed '/./,$!d' | sed -e :a -e '/^\n*$/{$d;N;ba' -e '}')" = "$expected" ] ||
+  e2e_fail "the messages and the farewell are not on lines of their own"
 echo PASS

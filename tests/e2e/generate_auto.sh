@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # The real program in a real folder: without monster.hxi, status 1 and exactly
 # its message and the hint; without setup.hxi, the defaults. Key "7" pauses after 18 lines
-# and appends the report once the last page is left; key "8" with "2", "2",
-# "6", "G" reports; "q", "y", "y" saves the defaults, says farewell, status 0.
+# and appends the report once the last page is left; "q", "y", "y" saves the
+# defaults, says farewell, status 0.
 . "$(dirname "$0")/lib.sh"
 
 same() { [ "$(od -c <"$1")" = "$(printf '%s' "$2" | od -c)" ] || e2e_fail "$1 holds: $(cat "$1")"; }
@@ -37,18 +37,6 @@ e2e_wait "MAIN MENU"
   [ "$(tail -n +34 "$report")" = "$(printf '\n-----\n')" ] ||
   e2e_fail "expected 13 coin lines and the closing rule"
 
-e2e_keys 8
-e2e_wait "CHOOSE TREASURE MANUALLY"
-for k in 2 2 6; do e2e_keys $k; done
-e2e_wait "Number of Items : 3"
-e2e_keys G
-e2e_wait "Hit any key to continue."
-body=$(sed -n '/^Manual Treasure Generation :$/,$p' "$report")
-[ "$(sed -n 2p <<<"$body")" = "" ] &&
-  [ "$(sed -n 3,4p <<<"$body" | coins 'Brass Bits|Copper Coins|Silver Coins|Gold Coins')" = 2 ] ||
-  e2e_fail "expected a blank line and two coin lines:"$'\n'"$body"
-e2e_keys Space
-e2e_wait "MAIN MENU"
 e2e_keys q y y
 e2e_wait_exit
 [ "$E2E_STATUS" = 0 ] || e2e_fail "exit status $E2E_STATUS"

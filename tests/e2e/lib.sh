@@ -1,15 +1,8 @@
-# Shared helpers of the end-to-end tests: run the real program in a private
-# tmux server at 80x26 and poll the screen instead of sleeping.
-#
-#   e2e_setup              make a work folder ($WORK) with the sample files
-#   e2e_start [W H]        start $HOARDEX_BIN in $WORK (80x26 by default)
-#   e2e_keys KEY...        tmux send-keys (names like Enter, Escape, C-c)
-#   e2e_type TEXT          send TEXT literally
-#   e2e_wait TEXT [SECS]   wait until TEXT is on the screen, or fail
-#   e2e_wait_gone TEXT     wait until TEXT has left the screen, or fail
-#   e2e_screen             print the screen
-#   e2e_wait_exit [SECS]   wait for the program to end; sets $E2E_STATUS
-#   e2e_fail MSG           report a failure with the screen and exit 1
+# Shared helpers of the end-to-end tests: the real program in a private tmux
+# server (80x26 unless told), the screen polled instead of slept on.
+# e2e_setup makes $WORK with the sample files; e2e_wait TEXT waits for TEXT
+# on the screen (e2e_wait_gone for it to leave), e2e_wait_exit for the end
+# and its $E2E_STATUS; e2e_fail MSG shows the screen and fails.
 set -u
 
 : "${HOARDEX_BIN:?HOARDEX_BIN must name the program}"
@@ -50,32 +43,20 @@ e2e_fail() {
   exit 1
 }
 
-e2e_wait() {
-  local text=$1 secs=${2:-15} end=$((SECONDS + ${2:-15}))
-  while [ $SECONDS -le $end ]; do
-    e2e_screen 2>/dev/null | grep -qF -- "$text" && return 0
+# e2e_poll SECS WHAT CONDITION...: retries CONDITION until it holds, or fails.
+e2e_poll() {
+  local secs=$1 what=$2 end=$((SECONDS + $1))
+  shift 2
+  until "$@"; do
+    [ $SECONDS -le $end ] || e2e_fail "$what within $secs s"
     sleep 0.1
   done
-  e2e_fail "'$text' did not appear within $secs s"
 }
-
-e2e_wait_gone() {
-  local text=$1 secs=${2:-15} end=$((SECONDS + ${2:-15}))
-  while [ $SECONDS -le $end ]; do
-    e2e_screen 2>/dev/null | grep -qF -- "$text" || return 0
-    sleep 0.1
-  done
-  e2e_fail "'$text' did not leave the screen within $secs s"
-}
-
+e2e_shows() { e2e_screen 2>/dev/null | grep -qF -- "$1"; }
+e2e_wait() { e2e_poll "${2:-15}" "'$1' did not appear" e2e_shows "$1"; }
+e2e_hides() { ! e2e_shows "$1"; }
+e2e_wait_gone() { e2e_poll 15 "'$1' did not leave" e2e_hides "$1"; }
 e2e_wait_exit() {
-  local secs=${1:-15} end=$((SECONDS + ${1:-15}))
-  while [ $SECONDS -le $end ]; do
-    if [ -s "$WORK/.status" ]; then
-      E2E_STATUS=$(cat "$WORK/.status")
-      return 0
-    fi
-    sleep 0.1
-  done
-  e2e_fail "the program did not end within $secs s"
+  e2e_poll "${1:-15}" "the program did not end" test -s "$WORK/.status"
+  E2E_STATUS=$(cat "$WORK/.status")
 }

@@ -24,19 +24,11 @@ class Menu : public UiEnv {
 };
 
 TEST_F(Menu, WholeScreenWithTheSettingsColumn) {
-  config = {.output_name = "hoard",
-            .monster_index = 1,
-            .lair_index = 1,
-            .cdf = 12,
-            .group_cdf = 34,
-            .jeweler_el = 56,
-            .station = 4,
-            .mel = 17,
-            .cel = 23,
-            .answers = 0x8000,
-            .game_day = 3,
-            .game_month = 11,
-            .game_year = 1024};
+  std::strcpy(config.output_name, "hoard");
+  config.monster_index = 1, config.lair_index = 1, config.cdf = 12;
+  config.group_cdf = 34, config.jeweler_el = 56, config.station = 4;
+  config.mel = 17, config.cel = 23, config.answers = 0x8000;
+  config.game_day = 3, config.game_month = 11, config.game_year = 1024;
   // 29 characters are shown whole, longer texts as 28 and "..".
   std::snprintf(ss.position, sizeof ss.position, "%s",
                 std::string(29, 'p').c_str());

@@ -47,10 +47,6 @@ TEST(Grid, WrapsAtTheRightEdgeAndStopsAtTheBottomRow) {
   for (auto [r, c] : {std::pair(2, 3), {26, 0}, {0, 80}, {-1, -1}})
     s.move(r, c);
   EXPECT_EQ(std::pair(s.row(), s.col()), std::pair(2, 3));  // outside: ignored
-  s.push_keys("7");  // the script, then Escape for ever, each one counted
-  EXPECT_EQ(std::vector(
-                {s.read_key(), s.read_key(), s.read_key(), s.reads_past_end()}),
-            std::vector({int{'7'}, KEY_ESC, KEY_ESC, 2}));
   set_screen(nullptr);  // no cursor without a screen
   EXPECT_EQ(std::pair(wherex(), wherey()), std::pair(-1, -1));
 }
