@@ -74,7 +74,7 @@ fuzz: deps
 	@cmake -S . -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DHOARDEX_FUZZ=ON \
 	  -DHOARDEX_BENCH=OFF >/dev/null
 	@cmake --build $(FUZZ) -j $(JOBS) --target $(FUZZ_TARGETS)
-	@fuzz/run $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+	@scripts/fuzz_run $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # make mutants: each single-line fault of scripts/mutants.list applied in a
 # scratch copy, the unit tests run against it; prints how many were caught.
