@@ -1,7 +1,6 @@
 // Fuzz target: byte 0 picks a field editor or dialogue, byte 1 its parameter,
 // the rest are keys (0xF0-0xF3: keypad Backspace and Enter, a resize, a failed
 // read); past the keys the screen answers Escape, which must end any dialogue.
-#include <cstring>
 #include <deque>
 #include <iterator>
 
@@ -18,8 +17,7 @@ std::deque<int> decode_keys(const uint8_t *data, size_t size) {
   return keys;
 }
 
-// Every dialogue returns one of its documented answers; the settings it
-// stores are checked after it.
+// Every dialogue returns a documented answer; its settings are checked after.
 void (*const DIALOGUES[])(uint8_t) = {
     [](uint8_t) {
       int got = in_yn();

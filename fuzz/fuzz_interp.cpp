@@ -2,7 +2,6 @@
 // screen: one framed report is appended and the run ends at the last prompt.
 #include <cstdint>
 #include <fstream>
-#include <string>
 
 #include "fuzz_support.h"
 

@@ -1,14 +1,12 @@
 // Fuzz target: any bytes as monster.hxi: refused with an empty table, or
 // entries that fit their fields, then drawn as the list and the labels.
 #include <cstdint>
-#include <cstring>
 
 #include "fuzz_support.h"
 
 namespace {
 
-// Every loaded entry fits its fields, names hold no "_" and a portable text
-// exists exactly with flag 0x2, translated and safe to put in a script.
+// Entries fit their fields; a script-safe portable text exactly with 0x2.
 void check_table() {
   for (int i = 0; i < MAX_MONSTERS; ++i) {
     const monster_record &m = tables.monsters[i];

@@ -1,7 +1,6 @@
 // Fuzz target: any bytes as setup.hxi. The settings come out inside the
 // ranges the screens keep, and a save read back gives the same settings.
 #include <cstdint>
-#include <cstring>
 
 #include "fuzz_support.h"
 

@@ -1,5 +1,4 @@
-// What the fuzz targets share: a private work folder, the sample tables, a
-// headless screen, and a hard stop when a property of the program fails.
+// What the fuzz targets share: a work folder, the sample tables, checks.
 #pragma once
 
 #include <unistd.h>
@@ -34,9 +33,8 @@ inline void check(bool ok, const char *what) {
 
 inline char g_work_dir[] = "/tmp/hoardex-fuzz-XXXXXX";
 
-// Runs the target in a fresh folder of its own (kept after a finding), so
-// the files it writes never touch the checkout; loads the sample tables if
-// asked. Every target's LLVMFuzzerInitialize.
+// Every target's start: a fresh work folder (kept after a finding), the
+// default settings and, if asked, the sample tables.
 inline int start(bool with_sample_tables) {
   if (!mkdtemp(g_work_dir) || chdir(g_work_dir) != 0)
     fail("cannot make a work folder");
