@@ -1,10 +1,6 @@
-// Fuzz target: any key sequence into each field editor and each settings
-// dialogue on the in-memory screen, with the sample tables loaded. The first
-// byte picks the dialogue, the second its parameter, the rest are keys: each
-// byte is its own key code except 0xF0-0xF3 (keypad Backspace, keypad Enter,
-// a resize, a failed read). When the keys run out the screen answers Escape,
-// which every dialogue must take as the way out.
-#include <cstring>
+// Fuzz target: byte 0 picks a field editor or dialogue, byte 1 its parameter,
+// the rest are keys (0xF0-0xF3: keypad Backspace and Enter, a resize, a failed
+// read); past the keys the screen answers Escape, which must end any dialogue.
 #include <deque>
 #include <iterator>
 
@@ -21,8 +17,7 @@ std::deque<int> decode_keys(const uint8_t *data, size_t size) {
   return keys;
 }
 
-// Every dialogue returns one of its documented answers; the settings it
-// stores are checked after it.
+// Every dialogue returns a documented answer; its settings are checked after.
 void (*const DIALOGUES[])(uint8_t) = {
     [](uint8_t) {
       int got = in_yn();
@@ -54,9 +49,7 @@ void (*const DIALOGUES[])(uint8_t) = {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  fuzz::enter_work_dir();
-  fuzz::load_sample_tables();
-  return 0;
+  return fuzz::start(true);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {

@@ -1,15 +1,12 @@
-// Fuzz target: any bytes as monster.hxi. The loader either refuses the file
-// and leaves the table empty, or fills it with entries that fit their
-// fields; the monster list and the report label are then drawn from it.
+// Fuzz target: any bytes as monster.hxi: refused with an empty table, or
+// entries that fit their fields, then drawn as the list and the labels.
 #include <cstdint>
-#include <cstring>
 
 #include "fuzz_support.h"
 
 namespace {
 
-// Every loaded entry fits its fields, names hold no "_" and a portable text
-// exists exactly with flag 0x2, translated and safe to put in a script.
+// Entries fit their fields; a script-safe portable text exactly with 0x2.
 void check_table() {
   for (int i = 0; i < MAX_MONSTERS; ++i) {
     const monster_record &m = tables.monsters[i];
@@ -37,9 +34,7 @@ void check_table() {
 }  // namespace
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  fuzz::enter_work_dir();
-  default_settings(config);
-  return 0;
+  return fuzz::start(false);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
@@ -59,8 +54,6 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
               "count 1-90");
   check_table();
 
-  // Draw what the program draws from the table: every page of the monster
-  // list and every label.
   MemScreen screen;
   set_screen(&screen);
   for (int page = 0; page * 36 < tables.monster_count; ++page)

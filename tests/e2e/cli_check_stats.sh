@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# hoardex check lists every problem of the information files with file,
-# entry and line, and explains the lairs as d10 ranges; hoardex stats counts
-# what a monster in a lair holds, in text, CSV and JSON, and writes nothing;
-# hoardex init copies the installed sample files and keeps those present.
+# hoardex check (problems, explanations), stats (text, CSV, JSON, writes
+# nothing) and init (copies the sample files, keeps those present).
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup
@@ -21,15 +19,13 @@ printf '2\nCave 1 2 3 4 5\nPit 1 2\n' >area.hxi
 monster.hxi:4: monster 3 (C): the special code '0xZZ' is not a 32-bit hexadecimal number
 area.hxi:3: area 2 (Pit): the file ends before the gems bound" ] || e2e_fail "problems: $(cat out)"
 
-e2e_setup
-cd "$WORK" || exit 1
-listing() { ls -l --time-style=full-iso ./*.hx?; md5sum ./*.hx?; }
-before=$(listing)
+cp "$HOARDEX_DATA"/monster.hxi "$HOARDEX_DATA"/area.hxi .
+before=$(e2e_listing)
 "$HOARDEX_BIN" stats --monster rune_mender --lair 1 --mel 9 -n 3000 --seed 3 >text &&
   "$HOARDEX_BIN" stats --monster rune_mender --lair 1 --mel 9 -n 3000 --seed 3 --format json >json &&
   "$HOARDEX_BIN" stats --monster 'cellar ooze' --lair 'rubbish heap' -n 500 --format csv >csv ||
   e2e_fail "stats failed"
-[ "$(listing)" = "$before" ] || e2e_fail "stats changed the folder"
+[ "$(e2e_listing)" = "$before" ] || e2e_fail "stats changed the folder"
 grep -qxF "  items: mean 10.00, 10% 10, 50% 10, 90% 10, max 10" text &&
   [ "$(awk 'length > 80' text)" = "" ] || e2e_fail "text: $(cat text)"
 python3 - json csv <<'PY' || e2e_fail "stats JSON or CSV"
@@ -46,7 +42,6 @@ assert rows[("lair", "histogram", "1")] == "500"
 PY
 
 STAGE=$(mktemp -d)
-trap 'e2e_cleanup; rm -rf "$STAGE"' EXIT
 DESTDIR="$STAGE" cmake --install "$HOARDEX_BUILD" --prefix /opt/hx >/dev/null ||
   e2e_fail "install"
 mkdir "$STAGE/camp" && cd "$STAGE/camp" && echo mine >area.hxi

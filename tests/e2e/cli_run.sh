@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# hoardex run SCRIPT: a script written by hand gives its report (the same
-# bytes with one seed); one that stops making sense still prints what was
-# read, names the line on standard error and ends with status 1; the JSON
-# form carries the sections and items.
+# hoardex run SCRIPT: a hand-written script's report, as text and JSON; a cut
+# script prints what was read, names the line and ends with status 1.
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup
@@ -26,8 +24,7 @@ assert e[0] == {"kind": "text", "text": "A locked chest\n"}
 assert e[1]["category"] == "coins" and e[2]["keywords"] == ["L2_GEM", "LARGE"]
 ' || e2e_fail "JSON of a script"
 
-head -n 11 hand.hxs >cut.hxs
-echo "< L1_MAGIC" >>cut.hxs
+{ head -n 11 hand.hxs && echo "< L1_MAGIC"; } >cut.hxs
 "$HOARDEX_BIN" run cut.hxs >out 2>err
 [ $? = 1 ] && [ "$(cat err)" = "hoardex: cut.hxs: reading stopped at line 13" ] ||
   e2e_fail "cut script: $(cat err)"

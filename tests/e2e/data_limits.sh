@@ -1,12 +1,7 @@
 #!/usr/bin/env bash
-# Limits in the real program. A lair item count outside 0 to 999 ends
-# start-up with status 1 and no screen. A report past the file size limit
-# (ulimit -f) is refused like one on a full disk: the size-limit signal does
-# not end the program, the earlier reports stay whole with nothing of the
-# new one after them, and the program goes on. Messages for the standard
-# error stream, there the terminal of the screen (the missing setup.hxi, the
-# failed output), are not written over the screen; once the program has
-# ended they stand, each on lines of their own, above the farewell.
+# Limits: a lair item count out of range ends start-up with status 1; a report
+# past ulimit -f fails like a full disk, earlier reports whole; messages to
+# standard error wait for the screen to end, each on lines of its own.
 . "$(dirname "$0")/lib.sh"
 
 MSG="Cannot write output file! Treasure generation failed. Hit any key."

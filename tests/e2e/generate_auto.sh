@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The real program in a real folder: without monster.hxi, status 1 and exactly
-# its message and the hint; without setup.hxi, the defaults. Key "7" pauses after 18 lines
-# and appends the report once the last page is left; "q", "y", "y" saves the
-# defaults, says farewell, status 0.
+# Without monster.hxi: status 1, its message and the hint. Key "7" pauses
+# after 18 lines, appends the report after the last page; "q y y" saves.
 . "$(dirname "$0")/lib.sh"
 
 same() { [ "$(od -c <"$1")" = "$(printf '%s' "$2" | od -c)" ] || e2e_fail "$1 holds: $(cat "$1")"; }
@@ -10,8 +8,6 @@ e2e_setup
 rm "$WORK/setup.hxi" "$WORK/monster.hxi"
 (cd "$WORK" && "$HOARDEX_BIN" >out 2>err </dev/null)
 [ $? = 1 ] || e2e_fail "exit status is not 1 without monster.hxi"
-# The message on lines of its own, then where the sample files are (the
-# hint's folder is checked by install.sh).
 same <(sed 3d "$WORK/err") $'Cannot open monster information file!\nMake sure \'monster.hxi\' is in current directory.\n'
 sed -n 3p "$WORK/err" | grep -qx "The sample files are in /.*; 'hoardex init' copies them here." ||
   e2e_fail "no hint after the message: $(cat "$WORK/err")"

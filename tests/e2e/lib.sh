@@ -1,21 +1,18 @@
-# Shared helpers of the end-to-end tests: the real program in a private tmux
-# server (80x26 unless told), the screen polled instead of slept on.
-# e2e_setup makes $WORK with the sample files; e2e_wait TEXT waits for TEXT
-# on the screen (e2e_wait_gone for it to leave), e2e_wait_exit for the end
-# and its $E2E_STATUS; e2e_fail MSG shows the screen and fails.
+# End-to-end helpers: the program in a private tmux server (80x26 unless
+# told), the screen polled instead of slept on.
 set -u
 
 : "${HOARDEX_BIN:?HOARDEX_BIN must name the program}"
 : "${HOARDEX_DATA:?HOARDEX_DATA must name the sample folder}"
 
 E2E_SOCK="hx$$-$RANDOM"
-WORK=""
+WORK="" STAGE=""
 
 e2e_tmux() { tmux -L "$E2E_SOCK" -f /dev/null "$@"; }
 
 e2e_cleanup() {
   e2e_tmux kill-server >/dev/null 2>&1 || true
-  [ -n "$WORK" ] && rm -rf "$WORK"
+  rm -rf "$WORK" "$STAGE"
 }
 trap e2e_cleanup EXIT
 
@@ -24,12 +21,13 @@ e2e_setup() {
   cp "$HOARDEX_DATA"/monster.hxi "$HOARDEX_DATA"/area.hxi "$HOARDEX_DATA"/setup.hxi "$WORK"/
 }
 
-e2e_start() {
-  local w=${1:-80} h=${2:-26}
+e2e_start() { # [WIDTH HEIGHT [ARGUMENTS]]
   rm -f "$WORK/.status"
-  e2e_tmux new-session -d -s t -x "$w" -y "$h" \
-    "cd '$WORK' && TERM=screen '$HOARDEX_BIN' 2>'$WORK/.stderr' >'$WORK/.stdout'; echo \$? >'$WORK/.status'; sleep 600"
+  e2e_tmux new-session -d -s t -x "${1:-80}" -y "${2:-26}" \
+    "cd '$WORK' && TERM=screen '$HOARDEX_BIN' ${3:-} 2>'$WORK/.stderr' >'$WORK/.stdout'; echo \$? >'$WORK/.status'; sleep 600"
 }
+# The files of the folder, to see that none changed.
+e2e_listing() { ls -l --time-style=full-iso ./*.hx?; md5sum ./*.hx?; }
 
 e2e_keys() { e2e_tmux send-keys -t t "$@"; }
 e2e_type() { e2e_tmux send-keys -t t -l "$1"; }

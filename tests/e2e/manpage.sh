@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The manual page renders without a single warning, at the default page width
-# and at a terminal's, and holds its sections, the program's own texts with
-# their exact spacing, and an entry for every key of the main menu.
+# The manual page renders without a warning at two widths and holds its
+# sections, the program's own texts and every main-menu key.
 set -u
 : "${HOARDEX_SOURCE:?HOARDEX_SOURCE must name the source folder}"
 page="$HOARDEX_SOURCE/doc/hoardex.6"

@@ -1,8 +1,6 @@
 #!/usr/bin/env bash
-# The Debian package that cpack made in the build folder holds the program,
-# the three sample files and the manual page under /usr, depends on the
-# shared libraries the program links, and the program unpacked into a
-# temporary folder runs and names its sample folder. Nothing is installed.
+# The built package holds the program, sample files and manual page, depends
+# on its libraries, and unpacked (not installed) names its sample folder.
 set -u
 
 : "${HOARDEX_BUILD:?HOARDEX_BUILD must name the build folder}"
@@ -22,14 +20,10 @@ for lib in libc6 libncurses; do
 done
 
 STAGE=$(mktemp -d)
-trap 'e2e_cleanup; rm -rf "$STAGE"' EXIT
 dpkg-deb -x "$deb" "$STAGE" || e2e_fail "dpkg-deb -x failed"
 
-# Without the information files the unpacked program names the folder it
-# was installed with.
-HOARDEX_BIN="$STAGE/usr/bin/hoardex"
 WORK=$(mktemp -d)
-(cd "$WORK" && "$HOARDEX_BIN" >/dev/null 2>err </dev/null)
+(cd "$WORK" && "$STAGE/usr/bin/hoardex" >/dev/null 2>err </dev/null)
 [ "$(tail -n 1 "$WORK/err")" = "The sample files are in $STAGE/usr/share/hoardex; 'hoardex init' copies them here." ] ||
   e2e_fail "the hint does not name the installed folder: $(cat "$WORK/err")"
 echo "package lists, unpacks and runs"

@@ -1,12 +1,6 @@
 #!/usr/bin/env bash
-# Terminal faults, each run compared with the terminal settings before it.
-# Below 80x26 the program asks for a larger window and acts on no key, at
-# start-up and mid-run; a resize while a report is paging or a dialogue is
-# open brings the same screen back and the typed digit stays. Ctrl-C at a page
-# pause ends it with 130 and the earlier report whole, SIGTERM with 143,
-# Ctrl-\ with 131; keys that run out (a pipe at a page pause, /dev/null) end
-# it as a hang-up, 129, with nothing of that report written; a terminal
-# without cursor addressing is refused in one line, status 1.
+# Terminal faults: a window too small, resizes, signals, keys that run out and
+# a terminal without cursor addressing, each leaving the terminal as it was.
 . "$(dirname "$0")/lib.sh"
 
 SMALL="Please enlarge the window to at least 80x26."
@@ -16,34 +10,19 @@ printf '1\nDeep_Cave 0 20 20 20 20\n' >"$WORK/area.hxi"
 e2e_tmux new-session -d -s t -x 70 -y 20 \
   "cd '$WORK' && TERM=screen bash --norc --noprofile -i"
 resize() { e2e_tmux resize-window -t t -x "$1" -y "$2"; }
-# "case NAME" runs the program (its pid in .pid) and prints on the terminal
-# "NAME:st=<status>", and "NAME:tty=same" if the settings are unchanged. It
-# is a plain shell: the interactive one would mend the terminal after a
-# program killed by a signal and hide the fault.
+# "case NAME" runs the program (pid in .pid), prints "NAME:st=<status>" and
+# "NAME:tty=same"; a plain shell, as an interactive one would mend the tty.
 cat >"$WORK/case" <<EOF
 stty -g </dev/tty >.before
 bash -c 'echo \$\$ >.pid; exec "\$0"' '$HOARDEX_BIN'
 echo "\$1:st=\$?" >/dev/tty
 stty -g </dev/tty | cmp -s .before - && echo "\$1:tty=same" >/dev/tty
 EOF
-# run_case NAME [WORDS BEFORE] [REDIRECTIONS]: a pipe or a variable, and
-# where the program's input and output go (standard error to /dev/null).
-run_case() {
-  e2e_type "clear; ${2:-} bash case $1 ${3:-2>/dev/null}"
-  e2e_keys Enter
-}
-expect_end() {
-  e2e_wait "$1:st=$2"
-  e2e_wait "$1:tty=same" 5
-}
-# Waits until the pane shows exactly the given screen.
-wait_screen() {
-  local end=$((SECONDS + 10))
-  until [ "$(e2e_screen)" = "$1" ]; do
-    [ $SECONDS -le $end ] || e2e_fail "the screen did not come back as it was"
-    sleep 0.1
-  done
-}
+# run_case NAME [WORDS BEFORE] [REDIRECTIONS]
+run_case() { e2e_type "clear; ${2:-} bash case $1 ${3:-2>/dev/null}" && e2e_keys Enter; }
+expect_end() { e2e_wait "$1:st=$2" && e2e_wait "$1:tty=same" 5; }
+screen_is() { [ "$(e2e_screen)" = "$1" ]; }
+wait_screen() { e2e_poll 10 "the screen did not come back as it was" screen_is "$1"; }
 run_case int
 e2e_wait "$SMALL"
 e2e_keys q # dropped: taken, it would leave the menu for the exit question

@@ -1,7 +1,6 @@
 #!/usr/bin/env bash
-# The terminal's Backspace key (and Ctrl-H) erases in every kind of field,
-# typed zeros of the jeweler's EL included; "?" and F1 show the two help
-# pages, and the menu comes back as it was.
+# Backspace and Ctrl-H erase in every kind of field; "?" and F1 show the two
+# help pages, and the menu comes back as it was.
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup

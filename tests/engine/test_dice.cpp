@@ -1,5 +1,4 @@
-// Dice at exact generator values: faces, weighted dice, and the draws of the
-// whole record, with the scripted source handing out the values a test sets.
+// Dice at exact generator values: faces, weighted dice, a record's draws.
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -41,8 +40,7 @@ TEST(Dice, RecordDrawsEveryDieInOrder) {
   scripted::source dice;
   dice_record d{};
   d.message = 1;
-  auto sums = [&] {
-    const other_dice &o = d.other;
+  auto sums = [&o = d.other] {
     return std::vector{o.d10_2_a4_cov_length, o.d10_3_fur_value,
                        o.d6_a1_book_excq, o.d6_a2_EL};
   };

@@ -1,5 +1,4 @@
-// The loaders: good files, a table of bad input with its exact message, and a
-// table of settings brought into range (the save is in test_startup.cpp).
+// The loaders: good files, bad input and its message, settings into range.
 #include "engine_env.h"
 
 namespace {
@@ -9,10 +8,7 @@ settings config;
 
 // An open stream over the text.
 FILE *over(const std::string &text) {
-  FILE *f = std::tmpfile();
-  std::fwrite(text.data(), 1, text.size(), f);
-  std::rewind(f);
-  return f;
+  return fmemopen(const_cast<char *>(text.data()), text.size(), "r");
 }
 
 // Loads text as the monster ('m') or area ('a') file: the result, the message.
@@ -54,7 +50,7 @@ TEST(InfoFiles, GoodFilesFillTheTables) {
   free_monsters(tables);
   // A two-byte letter that the cut to 19 bytes would split is left out whole.
   EXPECT_EQ(load('m', "1 " + std::string(18, 'a') + "\xc3\xa9 _ 1 0"), "0 ");
-  EXPECT_EQ(mon(0), std::string(18, 'a') + "| |1|0|0|-");
+  EXPECT_EQ(mon(0), std::string(18, 'a').append("| |1|0|0|-"));
   free_monsters(tables);
   EXPECT_EQ(tables.monster_count, 0);
   EXPECT_EQ(
@@ -99,8 +95,7 @@ TEST(InfoFiles, BadInputIsRefusedWithOneLineNamingTheFileAndEntry) {
     EXPECT_EQ(load(c.kind, c.text), "1 " + c.err);
     EXPECT_EQ(c.kind == 'm' ? tables.monster_count : tables.area_count, 0)
         << c.text;
-    EXPECT_EQ(tables.monsters[0].portable_text,
-              nullptr);  // nothing stays loaded
+    EXPECT_EQ(tables.monsters[0].portable_text, nullptr) << "still loaded";
   }
 }
 

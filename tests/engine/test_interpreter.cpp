@@ -1,5 +1,4 @@
-// The interpreter with no screen at all: the report's bytes for scripts cut
-// short or malformed, and the events a structured consumer receives.
+// The interpreter without a screen: reports of bad scripts, and the events.
 #include "engine_env.h"
 #include "headless.h"
 
@@ -7,30 +6,29 @@ namespace {
 
 // Every event as one line of text, for a consumer that is no report.
 struct event_log : report_sink {
+  std::string log;
+  static std::string n(long v) { return std::to_string(v); }
+  void add(std::initializer_list<std::string_view> parts) {
+    for (std::string_view p : parts) log += p;
+    log += '\n';
+  }
   void header(const report_header &h) override {
-    log += "header " + std::to_string(static_cast<int>(h.read)) + " " +
-           std::string(h.position) + "|" + std::string(h.comment) + "|" +
-           std::string(h.area_label) + "|" + std::string(h.monster_label) +
-           (h.has_portable_code ? " " + std::to_string(h.portable_code) : "") +
-           "\n";
+    add({"header ", n(static_cast<int>(h.read)), " ", h.position, "|",
+         h.comment, "|", h.area_label, "|", h.monster_label,
+         h.has_portable_code ? " " + n(h.portable_code) : ""});
   }
   void section(section_kind k, std::string_view, int lines) override {
-    log += "section " + std::to_string(static_cast<int>(k)) + " " +
-           std::to_string(lines) + "\n";
+    add({"section ", n(static_cast<int>(k)), " ", n(lines)});
   }
   void literal(std::string_view text, int lines, bool closed) override {
-    log += "literal " + std::to_string(lines) + (closed ? " " : " open ") +
-           std::string(text) + "\n";
+    add({"literal ", n(lines), closed ? " " : " open ", text});
   }
   void item(const report_item &i) override {
-    log += "item " + std::to_string(i.category) + " [" +
-           std::string(i.keywords) + "] " + std::to_string(i.lines) + "\n";
+    add({"item ", n(i.category), " [", i.keywords, "] ", n(i.lines)});
   }
   void end(const report_end &e) override {
-    log += "end " + std::to_string(e.complete) + " " +
-           std::to_string(e.stopped_line) + "\n";
+    add({"end ", n(e.complete), " ", n(e.stopped_line)});
   }
-  std::string log;
 };
 
 struct Interpreter : EngineEnv {
@@ -85,8 +83,7 @@ TEST_F(Interpreter, SendsEveryPartInOrderToAStructuredConsumer) {
   EXPECT_EQ(sink.log.substr(sink.log.find("section 1")),
             "section 1 5\nend 1 0\n");
 
-  // A script without the seventh number goes on with its sections; one cut
-  // short names the line where reading stopped.
+  // Without the seventh number reading goes on; cut short, it names the line.
   sink.log.clear();
   EXPECT_FALSE(run(HEAD + "0 0 1 1 0 -1\n----------\nPORTABLE\n[ x\ny", sink));
   EXPECT_EQ(sink.log.substr(sink.log.find("|Cave")),

@@ -1,5 +1,4 @@
-// The script writers against the exact script text, with scripted dice; and
-// automatic generation's extra lair items, read back without a screen.
+// The script writers' exact text with scripted dice; extra lair items.
 #include "engine_env.h"
 #include "scripted_rand.h"
 #include "writers.h"
@@ -44,8 +43,7 @@ TEST_F(Writers, AreaTableAndSelectors) {
       {[](script_writer &w) { write_area_items(w, AREAS[0], 3, 1); }, "d10=1 d10=2 d10=8", OTHER + COINS + MAGIC},  // 1 added
       // Area 1 bounds 10: only other treasure, unless 1 is added to a 10.
       {[](script_writer &w) { write_area_items(w, AREAS[1], 1, 0), write_area_items(w, AREAS[1], 1, 1); }, "d10=10 d10=10", OTHER + MAGIC},
-      // Selectors 0 and 40 split at 50; every item rolls its
-      // d100, even of an unknown selector.
+      // Selectors 0 and 40 split at 50; any selector rolls its d100.
       {[](script_writer &w) { write_metal_or_jewelry(w, 2, pick(0)); }, "d100=51 d100=50", M + J},
       {[](script_writer &w) { for (int sel : {1, 2, 20, 21, 3}) write_metal_or_jewelry(w, 1, pick(sel)); }, "d100=99 d100=3 d100=60 d100=1 d100=9", J + M + "< L2_JEWEL LARGE >\n" + JL},
       {[](script_writer &w) { write_metal_or_jewelry(w, 2, pick(40)); }, "d100=51 d100=50", "< L1_METAL GOLD >\n< L2_JEWELRY LARGE >\n"},
@@ -92,22 +90,18 @@ TEST_F(Writers, PortableTable) {
       {P, 0, "", "[ Ring) < L1_MAGIC >\nBand\n]\n", "Ring] < L1_MAGIC >\nBand"},
       // clang-format on
   };
-  for (const auto &c : cases)
-    EXPECT_EQ(written(c.rolls,
-                      [&](script_writer &w) {
-                        write_portable_items(
-                            w, {AREAS[0], c.flags, c.port, c.text, 1, 2, 0});
-                      }),
-              c.script)
-        << std::hex << "flags 0x" << c.flags << " port 0x" << c.port;
+  for (const auto &c : cases) {
+    auto write = [&](script_writer &w) {
+      write_portable_items(w, {AREAS[0], c.flags, c.port, c.text, 1, 2, 0});
+    };
+    EXPECT_EQ(written(c.rolls, write), c.script) << std::hex << c.flags;
+  }
 }
 
 TEST_F(Writers, ExtraLairItemsOfKeySeven) {
   char tooth[] = "Gold tooth\n";
   const std::string tooth_rows =
       "[ Gold tooth\n]\n" + BOOK + "[ Fine Clothing, 5 times normal value\n]\n";
-  // Settings: monster, area, CDF, highest CDF, JewEL, extra items, Station,
-  // MEL, CEL, game date, stored answers.
   // clang-format off
   const struct { monster_record mon; settings config; const char *rolls; int items; const char *numbers; std::string lair, portable = NO_PORT; } cases[] = {
       // 0x4: Station + 1 extra items (with Station 0 one), MEL not added, the
