@@ -1,5 +1,4 @@
-// The field editors driven key by key on the in-memory screen: one table of
-// key sequences with the result, the prompt line and what was stored.
+// The field editors driven key by key: result, prompt line, what was stored.
 #include <cstring>
 
 #include "ui_env.h"
@@ -51,7 +50,6 @@ TEST_F(Fields, KeySequences) {
       {[] { return in_int(1, 99); }, "00\r\b\r", -2, "|", ""},        // one leading zero; Enter waits until it is removed
       {[] { return in_int(1, 99); }, "05\r", 5, "05|", ""},
       {[] { return in_int(1, 99); }, "a-7>", 7, "7|", ""},
-      {[] { return in_int(1, 99); }, "42~", -1, "42|", ""},
       {[] { return in_int(0, 10); }, "\r", 0, "|", ""},               // lowest 0: never empty
       {[] { return in_int(0, 10); }, "15\r<\r", 1, "1|", ""},         // one digit more than the range, Enter waits
       {[] { return in_int(1, 100); }, "10007\r", 100, "100|", ""},
@@ -59,7 +57,6 @@ TEST_F(Fields, KeySequences) {
       {[] { return ask_cdf(17, cdf_kind::creature); }, "0429\r", 42, "Enter the monster CDF : 42|", ""},  // no leading zero, two digits
       {[] { return ask_cdf(17, cdf_kind::creature); }, "0\r7\b0\b\r8>", 8, "Enter the monster CDF : 8|", ""},
       {[] { return ask_cdf(17, cdf_kind::group); }, "5~", 17, "Enter the maximum CDF for the group of monsters : 5|", ""},
-      {[] { return ask_jeweler_el(g_config.jeweler_el); }, "\r", 0, jew + "|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "81\r\b\r", 8, jew + "8|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "12~", 33, jew + "12|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "000\b\b\b\b5\r", 5, jew + "5|", ""},  // typed zeros erased

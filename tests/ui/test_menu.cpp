@@ -1,5 +1,4 @@
-// The main menu: the whole screen with the settings column and shortened
-// texts, the special-score lines of each monster, and the menu keys.
+// The main menu: the screen, the special-score lines and the keys.
 #include <cstring>
 
 #include "ui_env.h"
@@ -30,8 +29,7 @@ TEST_F(Menu, WholeScreenWithTheSettingsColumn) {
   config.mel = 17, config.cel = 23, config.answers = 0x8000;
   config.game_day = 3, config.game_month = 11, config.game_year = 1024;
   // 29 characters are shown whole, longer texts as 28 and "..".
-  std::snprintf(ss.position, sizeof ss.position, "%s",
-                std::string(29, 'p').c_str());
+  std::strcpy(ss.position, std::string(29, 'p').c_str());
   std::strcpy(ss.comment, "abcdefghijklmnopqrstuvwxyz1234");
   EXPECT_EQ(rows(0, 25), R"(
  Wyrdmoor Treasure Generator                                  Ombrel Software
@@ -95,10 +93,7 @@ TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
   screen.push_key('R');
   for (int key : {KEY_PAD_PGDN, KEY_PAD_PGUP, KEY_PAD_DOWN, KEY_PAD_UP})
     screen.push_key(key);
-  screen.push_keys(
-      "pn/zzy\b\rq?xx68\x1b"
-      "9\x1b"
-      "F\x1b");
+  screen.push_keys("pn/zzy\b\rq?xx68\0339\033F\033");
   rows(0, 0);
   // A picture at each key read: the menu, the newest report, a page down
   // to the end, a page up, a line down, a line up, "p" past the newest, "n"
@@ -113,4 +108,49 @@ TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
   EXPECT_NE(screen.snaps.at(15), screen.snaps.at(16));
   EXPECT_EQ(screen.snaps.at(14), screen.snaps.at(17));
   EXPECT_EQ(output(), before);  // never written
+}
+
+// The longest monster label with every combination of special scores: no
+// field outside the score lines changes, and every answer stays readable.
+TEST_F(Menu, EveryScoreCombinationReadableAndNoFieldOverwritten) {
+  std::snprintf(tables.monsters[0].group, GROUP_SIZE, "%s", "Fourteen_chars");
+  std::snprintf(tables.monsters[0].name, NAME_SIZE, "%s",
+                "Nineteen_characters");
+  config.monster_index = 0;
+  auto is_blank = [](char c) { return c == ' ' || c == '\n'; };
+  auto menu_with = [&](uint32_t code) {  // the fixed part, the score lines
+    tables.monsters[0].special_code = code;
+    rows(0, 0);
+    std::string fixed = screen.rows(0, 9) + screen.rows(17, 25), scores;
+    for (int r = 10; r < 17; ++r) {
+      fixed += screen.line(r).substr(0, 32);
+      scores += screen.line(r).substr(32);
+    }
+    std::erase_if(scores, is_blank);
+    return std::pair(fixed, scores);
+  };
+  const std::string plain = menu_with(0).first;
+  EXPECT_EQ(screen.row(-1, 5, 50), "Fourteen_chars, Nineteen_chara");
+  EXPECT_EQ(screen.row(-1, 6).substr(0, 20), "  2: Select a lair  ");
+  config.station = 7, config.mel = 33, config.cel = 44;
+  config.answers = ANSWER_BITS;
+  const uint32_t asked = SCORES_STATION_EXTRA | SCORES_MEL_EXTRA |
+                         MAY_HAVE_OTHERS | HAS_STATION | KING | ELITE |
+                         HUMANOID | MALE | EXCEPTIONAL | DRESSED | INTELLIGENT |
+                         MAGIC_USER;
+  uint32_t code = asked;
+  do {  // every subset of the asked bits, down to none
+    auto [fixed, scores] = menu_with(code);
+    ASSERT_EQ(fixed, plain) << std::hex << code;
+    std::string expected;
+    if (code & (SCORES_STATION_EXTRA | SCORES_MEL_EXTRA))
+      expected += "Station:7MEL:33CEL:44";
+    for (const special_flag &f : special_flag_rows)
+      if (code & f.bit && f.menu_label)
+        expected += f.menu_label +
+                    std::string(f.use == flag_use::station ? "7" : "Yes");
+    std::erase_if(expected, is_blank);
+    ASSERT_EQ(scores, expected) << std::hex << code;
+    code = (code - 1) & asked;
+  } while (code != asked);
 }

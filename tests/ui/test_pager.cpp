@@ -1,5 +1,4 @@
-// The report on the screen and in the file: the report byte for byte with
-// its pages, and the lock of the output file.
+// The report on the screen and in the file, and the lock of the output file.
 #include <fcntl.h>
 #include <sys/file.h>
 #include <unistd.h>
@@ -35,7 +34,7 @@ struct Interp : UiEnv {
   }
 };
 
-TEST_F(Interp, ReportsOfTwoRunsPagedAndAppended) {
+TEST_F(Interp, ReportPagedAndWritten) {
   // Each item rolls fresh dice; keywords force fields; the last category wins.
   seed_dice(11);
   dice_record d;
@@ -69,17 +68,11 @@ TEST_F(Interp, ReportsOfTwoRunsPagedAndAppended) {
   EXPECT_EQ(screen.row(1, 5) + screen.row(1, 21) + screen.row(1, 22), " dz");
   EXPECT_EQ(screen.row(2, 5) + screen.row(2, 12), " W1Treasure in lair  :");
 
-  // A manual script ends after its one section; the rest is not read.
-  run(head("5 1 1 1 0 -1 0", "by  [the]   gate", "-3 torches -") +
-      "MANUAL-GENERATION\nEND-OF-SECTION\n< L1_COINS >\n[ Tail\n]\n");
   EXPECT_EQ(output(), report_head("Old Tower", "Orc, Grunt") +
                           "Portable treasure :\n\n" + text + coin + "d\ne\n" +
                           text +
                           "W1\nW2\nW3\nW4\n\n-----\n\nTreasure in lair  :\n\n" +
-                          lair + CLOSING +
-                          report_head("(unknown)", "Manual generation",
-                                      "by [the] gate ", "-3 torches - ") +
-                          "Manual Treasure Generation :\n\n" + CLOSING);
+                          lair + CLOSING);
   EXPECT_EQ(screen.keys_left(), 0u);
 }
 
@@ -97,22 +90,17 @@ TEST_F(Interp, ReportWaitsForTheLockOfAnotherWriter) {
   EXPECT_EQ(output().rfind("OTHER REPORT\n" + REPORT_RULE, 0), 0u);
 }
 
-// A literal text after three lines (rows 7 to 9) that does not fit on the
-// rest of the page but fits on a new one starts that page; the row count
-// follows tabs that wrap, carriage returns and full rows.
+// A literal text after three lines that fits only on a new page starts one;
+// the row count follows tabs that wrap, carriage returns and full rows.
 TEST_F(Interp, TextThatFitsOnlyOnANewPageStartsOne) {
   // Nine tabs from column 1 reach column 72; ten characters more wrap.
   const std::string tabs = "x" + std::string(9, '\t') + "yyyyyyyyyy\n";
   const std::string back = std::string(79, 'y') + "\rz\n";  // one row
   const std::string wide = std::string(80, 'w') + "\n";     // two rows
-  auto times = [](const std::string &s, int n) {
-    std::string out;
-    while (n-- > 0) out += s;
-    return out;
-  };
-  const std::pair<std::string, bool> cases[] = {
-      {times(tabs, 8), true}, {times(back, 8), false}, {times(wide, 8), true}};
-  for (const auto &[text, paused_first] : cases) {
+  for (auto [line, paused_first] :
+       {std::pair(tabs, true), {back, false}, {wide, true}}) {
+    std::string text;  // eight lines
+    for (int i = 0; i < 8; ++i) text += line;
     screen.snaps.clear(), screen.clear();
     run(head("1 0 12 40 7 -1 123") + "PORTABLE\n[ a\nb\nc\n]\n[ " + text +
         "]\nEND-OF-SECTION\n");
@@ -120,18 +108,16 @@ TEST_F(Interp, TextThatFitsOnlyOnANewPageStartsOne) {
   }
 }
 
-// The counter starts again after each pause: 2 + 16 lines, a pause, then 17
-// lines more end the report without a second pause. After a pause inside a
-// text it holds the text's lines still to come: 12 of 30, then 7 more.
+// After a pause the count starts again (2 + 16, a pause, 17 more end it), or
+// at the lines of a text still to come (12 of 30, then 7 more: a pause).
 TEST_F(Interp, LineCounterStartsAgainAfterAPause) {
-  const std::string head_and_section =
-      head("1 0 12 40 7 -1 123") + "PORTABLE\n";
-  run(head_and_section + "[ " + std::string(16, '\n') + "]\n[ " +
-      std::string(17, '\n') + "]\nEND-OF-SECTION\n");
+  const std::string start = head("1 0 12 40 7 -1 123") + "PORTABLE\n";
+  run(start + "[ " + std::string(16, '\n') + "]\n[ " + std::string(17, '\n') +
+      "]\nEND-OF-SECTION\n");
   EXPECT_EQ(screen.snaps.size(), 2u);
   screen.snaps.clear();
-  run(head_and_section + "[ " + std::string(30, '\n') + "]\n[ " +
-      std::string(7, '\n') + "]\nEND-OF-SECTION\n");
+  run(start + "[ " + std::string(30, '\n') + "]\n[ " + std::string(7, '\n') +
+      "]\nEND-OF-SECTION\n");
   EXPECT_EQ(screen.snaps.size(), 3u);
 }
 

@@ -1,10 +1,4 @@
-// The report viewer's reading of an output file: reports newest first with
-// their lines in order, across block seams of a large file; search; shown
-// lines; and the files there is nothing to show of.
-#include <unistd.h>
-
-#include <filesystem>
-
+// The report viewer's reading of an output file.
 #include "engine_env.h"
 #include "report_file.h"
 
@@ -18,13 +12,6 @@ std::string report(const std::string &name, int lines) {
   return text + "-----\n\n";
 }
 
-struct TempFile {
-  std::string path = std::filesystem::temp_directory_path() /
-                     ("hxreports" + std::to_string(::getpid()));
-  explicit TempFile(const std::string &text) { spit(path, text); }
-  ~TempFile() { std::filesystem::remove_all(path); }
-};
-
 std::vector<std::string> page_texts(const ReportFile &f, const ReportCursor &c,
                                     int rows) {
   std::vector<std::string> texts;
@@ -32,9 +19,11 @@ std::vector<std::string> page_texts(const ReportFile &f, const ReportCursor &c,
   return texts;
 }
 
+using Reports = EngineEnv;  // in a folder of its own
+
 }  // namespace
 
-TEST(ReportFile, LargeFileWalksAndSearchesAcrossBlockSeams) {
+TEST_F(Reports, LargeFileWalksAndSearchesAcrossBlockSeams) {
   // About 200 KB, three blocks and more: text before the first report, then
   // reports of 1 to 97 lines, "Gold piece" in two of them.
   std::string text = "notes\n";
@@ -42,8 +31,8 @@ TEST(ReportFile, LargeFileWalksAndSearchesAcrossBlockSeams) {
     text += report("Report" + std::to_string(i), 1 + i * 7 % 97);
     if (i == 40 || i == 250) text += "a Gold piece\nGold piece again\n";
   }
-  TempFile tmp(text);
-  ReportFile file(tmp.path);
+  spit("r.hxo", text);
+  ReportFile file("r.hxo");
   // Every line start in the order shown: the last report first.
   std::vector<long long> reports{0}, expected;
   for (auto at = text.find("\n" + REPORT_RULE); at != std::string::npos;
@@ -56,23 +45,21 @@ TEST(ReportFile, LargeFileWalksAndSearchesAcrossBlockSeams) {
       expected.push_back(line);
 
   ReportCursor c(file);
-  std::vector<long long> down{c.top()}, up;
-  while (c.down()) down.push_back(c.top());
-  EXPECT_EQ(down, expected);
-  do up.push_back(c.top());
-  while (c.up());
+  auto walk = [&](bool (ReportCursor::*step)()) {  // the tops until it stops
+    std::vector<long long> tops{c.top()};
+    while (tops.size() <= expected.size() && (c.*step)())
+      tops.push_back(c.top());
+    return tops;
+  };
+  EXPECT_EQ(walk(&ReportCursor::down), expected);
+  const auto up = walk(&ReportCursor::up);
   EXPECT_EQ(std::vector<long long>(up.rbegin(), up.rend()), expected);
   // n from the newest report down to the text before the first, p back up;
   // p inside a report goes to its first line.
-  std::vector<long long> older{c.top()};
-  while (older.size() < reports.size() && c.older_report())
-    older.push_back(c.top());
-  std::vector<long long> newer{c.top()};
-  while (newer.size() < reports.size() && c.newer_report())
-    newer.push_back(c.top());
   reports.pop_back();
-  EXPECT_EQ(older, std::vector<long long>(reports.rbegin(), reports.rend()));
-  EXPECT_EQ(newer, reports);
+  EXPECT_EQ(walk(&ReportCursor::older_report),
+            std::vector<long long>(reports.rbegin(), reports.rend()));
+  EXPECT_EQ(walk(&ReportCursor::newer_report), reports);
   c.down(), c.newer_report();
   EXPECT_EQ(c.top(), reports.back());
 
@@ -89,25 +76,25 @@ TEST(ReportFile, LargeFileWalksAndSearchesAcrossBlockSeams) {
   EXPECT_EQ(c.top(), top);
 }
 
-TEST(ReportFile, ShownLinesAndFilesWithNothingToShow) {
-  TempFile tmp(report("Grown", 1));
-  ReportFile file(tmp.path);
+TEST_F(Reports, ShownLinesAndFilesWithNothingToShow) {
+  spit("r.hxo", report("Grown", 1));
+  ReportFile file("r.hxo");
   // Appended after opening: not seen, the newest report stays "Grown".
-  std::ofstream(tmp.path, std::ios::app)
+  std::ofstream("r.hxo", std::ios::app)
       << report("Later", 1) << "a\tb\x01" << std::string(100, 'x');
   ReportCursor c(file);
   EXPECT_EQ(page_texts(file, c, 9).size(), 6u);
   EXPECT_FALSE(c.older_report());
 
   // Tabs expanded, control bytes as '?', cut at 80 columns; no line end.
-  ReportFile grown(tmp.path);
+  ReportFile grown("r.hxo");
   EXPECT_EQ(page_texts(grown, ReportCursor(grown), 7).back(),
             "a       b?" + std::string(70, 'x'));
 
-  EXPECT_EQ(ReportFile(tmp.path + ".none").state(), ReportFile::State::missing);
-  spit(tmp.path, "");
-  EXPECT_EQ(ReportFile(tmp.path).state(), ReportFile::State::empty);
-  std::filesystem::remove(tmp.path);
-  std::filesystem::create_directory(tmp.path);
-  EXPECT_EQ(ReportFile(tmp.path).state(), ReportFile::State::unreadable);
+  EXPECT_EQ(ReportFile("none.hxo").state(), ReportFile::State::missing);
+  spit("r.hxo", "");
+  EXPECT_EQ(ReportFile("r.hxo").state(), ReportFile::State::empty);
+  std::filesystem::remove("r.hxo");
+  std::filesystem::create_directory("r.hxo");
+  EXPECT_EQ(ReportFile("r.hxo").state(), ReportFile::State::unreadable);
 }

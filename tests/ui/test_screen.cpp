@@ -6,8 +6,7 @@
 
 TEST(Grid, TabsLineEndsAndTheLengthGiven) {
   MemScreen s;
-  // Exactly three bytes, no terminator: reading a fourth would be an overrun
-  // the sanitizer build reports.
+  // Three bytes, no terminator: the sanitizer build reports reading a fourth.
   char *text = new char[3]{'a', 'b', 'c'};
   s.write(text, 3);
   delete[] text;

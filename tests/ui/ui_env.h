@@ -1,5 +1,4 @@
-// Fixture of the dialogues' tests: the engine's fixture with a screen held
-// in memory that keeps a picture at each key read.
+// The engine's fixture with an in-memory screen keeping a picture per key read.
 #pragma once
 
 #include <algorithm>
