@@ -21,10 +21,6 @@ void complain(const std::string &message) {
   std::fprintf(stderr, "hoardex: %s\n", message.c_str());
 }
 
-void seed_from(const std::optional<unsigned> &seed) {
-  seed_dice(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
-}
-
 namespace {
 
 int screen_program(const std::optional<unsigned> &seed) {

@@ -21,9 +21,6 @@ constexpr int EXIT_BAD_USAGE = 2;
 // One line on the standard error stream, after the program's name.
 void complain(const std::string &message);
 
-// The seed of the dice: the one given, or the clock.
-void seed_from(const std::optional<unsigned> &seed);
-
 // The settings a command line may give; what is not given comes from
 // setup.hxi in the current folder, or the defaults.
 struct setting_options {

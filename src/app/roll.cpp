@@ -5,6 +5,7 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "dice.h"
 
 namespace {
 
@@ -20,7 +21,7 @@ bool write_file(const std::string &path, const std::string &text) {
 int roll_command(const roll_options &o) {
   loaded_session s;
   if (int status = resolve_session(o.settings, s)) return status;
-  seed_from(o.seed);
+  seed_dice_or_clock(o.seed);
   report_recorder report;
   std::string script;
   for (int i = 0; i < o.count; ++i) {

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "commands.h"
+#include "dice.h"
 #include "info_files.h"
 #include "interpreter.h"
 
@@ -19,7 +20,7 @@ int run_command(const run_options &o) {
     complain("cannot read " + o.script);
     return EXIT_BAD_FILE;
   }
-  seed_from(o.seed);
+  seed_dice_or_clock(o.seed);
   report_recorder report;
   dice_record dice{};
   interpret_script(script, s.tables, dice, report);

@@ -9,6 +9,7 @@
 #include <nlohmann/json.hpp>
 
 #include "commands.h"
+#include "dice.h"
 
 namespace {
 
@@ -184,7 +185,7 @@ void print_csv(const section_tally *sections, long n) {
 int stats_command(const stats_options &o) {
   loaded_session s;
   if (int status = resolve_session(o.settings, s)) return status;
-  seed_from(o.seed);
+  seed_dice_or_clock(o.seed);
   tally_sink tally;
   for (auto &t : tally.sections) t.items.reserve(o.generations);
   const generation_input in = s.generation();

@@ -3,12 +3,17 @@
 
 #include <cstdint>
 #include <cstdlib>
+#include <ctime>
 
 namespace {
 int (*g_source)() = nullptr;  // a test's scripted values, or null for rand()
 }
 
 void seed_dice(unsigned seed) { std::srand(seed); }
+
+void seed_dice_or_clock(std::optional<unsigned> seed) {
+  seed_dice(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
+}
 
 int random_value() { return g_source ? g_source() : std::rand(); }
 

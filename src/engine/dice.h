@@ -4,10 +4,14 @@
 // every treasure item.
 #pragma once
 
+#include <optional>
+
 #include "trtables.h"
 
 // Seeds the C library's generator; the one place the program seeds it.
 void seed_dice(unsigned seed);
+// Seeds with the seed given, or from the clock without one.
+void seed_dice_or_clock(std::optional<unsigned> seed);
 // The next generator value, 0 to 2^31-1.
 int random_value();
 // Draws the generator values from `source` instead of rand(); null restores

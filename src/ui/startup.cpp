@@ -56,7 +56,7 @@ int ask_save_and_exit(const session &ss) {
 
 int run_program(std::optional<unsigned> seed, const char *missing_file_hint) {
   if (!terminal_addressable()) return 1;
-  seed_dice(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
+  seed_dice_or_clock(seed);
   session s;
   if (load_info_files(s, missing_file_hint) != 0) {
     free_monsters(s.tables);
