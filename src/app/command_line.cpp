@@ -121,6 +121,10 @@ int run_command_line(int argc, char **argv) {
     complain(e.what());
     return EXIT_BAD_USAGE;
   }
+  // A seed given before the command seeds the command's dice too, unless
+  // the command names its own.
+  for (std::optional<unsigned> *seed : {&roll.seed, &run.seed, &stats.seed})
+    if (!*seed) *seed = screen_seed;
   if (*roll_cmd) return roll_command(roll);
   if (*run_cmd) return run_command(run);
   if (*check_cmd) return check_command(explain);

@@ -28,6 +28,8 @@ e2e_wait "MAIN MENU"
 e2e_keys q n y
 e2e_wait_exit
 cmp rolled default.hxo || e2e_fail "roll and key 7 differ"
+"$HOARDEX_BIN" --seed 42 roll --count 2 | cmp -s - rolled ||
+  e2e_fail "a seed before the command is not the roll's"
 
 "$HOARDEX_BIN" roll --seed 42 --count 2 --append >/dev/null &&
   [ "$(cat rolled rolled)" = "$(cat default.hxo)" ] || e2e_fail "--append differs"
