@@ -32,15 +32,12 @@ std::size_t fit_length(int row, int col, const char *text, std::size_t n) {
     } else if (c == '\r') {
       col = 0;
     } else if (c == '\t') {
-      // A tab puts blanks up to the next multiple of 8; one that wraps goes
-      // on blanking the next row up to the same column.
-      int stop = (col / 8 + 1) * 8;
-      while (col < stop) {
-        if (row > LAST_BODY_ROW) return i;
-        if (++col == SCREEN_COLS) {
-          ++row;
-          col = 0;
-        }
+      // A tab goes to the next multiple of 8, or to the start of the next
+      // row when that would pass the last column.
+      col = (col / 8 + 1) * 8;
+      if (col >= SCREEN_COLS) {
+        ++row;
+        col = 0;
       }
     } else if (++col == SCREEN_COLS) {
       ++row;

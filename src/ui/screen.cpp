@@ -65,7 +65,16 @@ void Screen::put(char c) {
     return;
   }
   if (c == '\t') {
+    // Blanks up to the next multiple of 8. A stop past the last column ends
+    // the row instead: the rest is cleared and writing goes on at the start
+    // of the next row; on the bottom row the blanks run to the last cell.
     int stop = (cur_col_ / 8 + 1) * 8;
+    if (stop >= SCREEN_COLS && cur_row_ < SCREEN_ROWS - 1) {
+      clear_eol();
+      ++cur_row_;
+      cur_col_ = 0;
+      return;
+    }
     while (cur_col_ < stop && !blank_) put(' ');
     return;
   }

@@ -91,14 +91,16 @@ TEST_F(Interp, ReportWaitsForTheLockOfAnotherWriter) {
 }
 
 // A literal text after three lines that fits only on a new page starts one;
-// the row count follows tabs that wrap, carriage returns and full rows.
+// the row count follows tabs, a tab that ends its row, carriage returns and
+// full rows.
 TEST_F(Interp, TextThatFitsOnlyOnANewPageStartsOne) {
   // Nine tabs from column 1 reach column 72; ten characters more wrap.
   const std::string tabs = "x" + std::string(9, '\t') + "yyyyyyyyyy\n";
-  const std::string back = std::string(79, 'y') + "\rz\n";  // one row
-  const std::string wide = std::string(80, 'w') + "\n";     // two rows
+  const std::string back = std::string(79, 'y') + "\rz\n";       // one row
+  const std::string wide = std::string(80, 'w') + "\n";          // two rows
+  const std::string ended = "z" + std::string(10, '\t') + "\n";  // two rows
   for (auto [line, paused_first] :
-       {std::pair(tabs, true), {back, false}, {wide, true}}) {
+       {std::pair(tabs, true), {back, false}, {wide, true}, {ended, true}}) {
     std::string text;  // eight lines
     for (int i = 0; i < 8; ++i) text += line;
     screen.snaps.clear(), screen.clear();

@@ -21,6 +21,13 @@ TEST(Grid, TabsLineEndsAndTheLengthGiven) {
   s.write("\t\t\t\t\t\t\t");
   EXPECT_EQ(s.line(25), "x" + std::string(55, ' ') + std::string(24, 'x'));
   EXPECT_EQ(s.col(), 56);
+  // A tab from column 73 clears the rest of its row; writing goes on below.
+  s.move(24, 0);
+  s.write(std::string(80, 'x').c_str());
+  s.move(24, 73);
+  s.write("\tz");
+  EXPECT_EQ(s.line(24), std::string(73, 'x') + std::string(7, ' '));
+  EXPECT_EQ(s.line(25)[0], 'z');
   // A line end clears the rest of its row.
   s.move(4, 0);
   s.write("abcdef");
