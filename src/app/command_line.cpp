@@ -83,6 +83,9 @@ int run_command_line(int argc, char **argv) {
                      "also append the reports to the output file");
   roll_cmd->add_option("--script-out", roll.script_out,
                        "keep the (last) treasure script in FILE");
+  roll_cmd->add_flag("--verbose", roll.verbose,
+                     "say the monster, lair and settings used, on standard "
+                     "error");
 
   run_options run;
   CLI::App *run_cmd =
@@ -92,6 +95,9 @@ int run_command_line(int argc, char **argv) {
   run_cmd->add_option("SCRIPT", run.script, "the treasure script")->required();
   add_seed(*run_cmd, run.seed);
   add_format(*run_cmd, run.format, false);
+  run_cmd->add_flag("--strict", run.strict,
+                    "end with status 1 when anything of the script was "
+                    "ignored");
 
   bool explain = false;
   CLI::App *check_cmd = app.add_subcommand(
@@ -108,6 +114,11 @@ int run_command_line(int argc, char **argv) {
       ->default_str("1000");
   add_seed(*stats_cmd, stats.seed);
   add_format(*stats_cmd, stats.format, true);
+
+  output_format list_format = output_format::text;
+  CLI::App *list_cmd = app.add_subcommand(
+      "list", "the monsters and lairs with their numbers");
+  add_format(*list_cmd, list_format, false);
 
   CLI::App *init_cmd = app.add_subcommand(
       "init", "copy the sample information files into the current folder");
@@ -130,5 +141,6 @@ int run_command_line(int argc, char **argv) {
   if (*check_cmd) return check_command(explain);
   if (*stats_cmd) return stats_command(stats);
   if (*init_cmd) return init_command();
+  if (*list_cmd) return list_command(list_format);
   return screen_program(screen_seed);
 }

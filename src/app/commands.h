@@ -4,6 +4,7 @@
 
 #include <optional>
 #include <string>
+#include <vector>
 
 #include "generation.h"
 #include "headless.h"
@@ -40,6 +41,21 @@ struct loaded_session : session {
 // or the defaults, then applies the options. Returns EXIT_DONE, or the exit
 // status after a message.
 int resolve_session(const setting_options &o, session &s);
+// One warning on the standard error stream for each of Station, MEL, CEL and
+// the --yes answers given that the chosen monster does not ask for.
+void warn_unused_options(const setting_options &o, const session &s);
+
+// The monster and lair (numbered as the lists show them) and the numbers of
+// the settings the monster uses, in words.
+struct used_settings {
+  std::string monster;  // "3 Mirewight, Mire Hag"
+  std::string lair;     // "5 Ruined Keep"
+  std::string numbers;  // "CDF 30, group CDF 40, jeweler's EL 12, ..."
+  std::vector<std::string> answers;  // the answers it asks, given yes
+  // "Monster: ...\nLair: ...\nSettings: ...\n"
+  std::string lines() const;
+};
+used_settings settings_in_use(const session &s);
 
 enum class output_format { text, json, csv };
 
@@ -54,6 +70,7 @@ struct roll_options {
   output_format format = output_format::text;
   bool append = false;
   std::string script_out;
+  bool verbose = false;  // the settings used, on the standard error stream
 };
 int roll_command(const roll_options &o);
 
@@ -61,6 +78,7 @@ struct run_options {
   std::string script;
   std::optional<unsigned> seed;
   output_format format = output_format::text;
+  bool strict = false;  // a warning about the script gives status 1
 };
 int run_command(const run_options &o);
 
@@ -75,6 +93,9 @@ struct stats_options {
 int stats_command(const stats_options &o);
 
 int init_command();
+
+// The monsters and lairs with their numbers, as text or JSON.
+int list_command(output_format format);
 
 // Parses the command line and runs the command; returns the exit status.
 int run_command_line(int argc, char **argv);

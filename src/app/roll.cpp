@@ -2,10 +2,13 @@
 // report is the same writer and interpreter drawing the same dice in the same
 // order as a press of key 7; the script stays in memory, so no file of the
 // folder changes unless --append or --script-out asks for it.
+#include <unistd.h>
+
 #include <cstdio>
 
 #include "commands.h"
 #include "dice.h"
+#include "progress.h"
 
 namespace {
 
@@ -22,9 +25,12 @@ int roll_command(const roll_options &o) {
   loaded_session s;
   if (int status = resolve_session(o.settings, s)) return status;
   seed_dice_or_clock(o.seed);
+  if (o.verbose) std::fputs(settings_in_use(s).lines().c_str(), stderr);
   report_recorder report;
   std::string script;
-  for (int i = 0; i < o.count; ++i) {
+  // Reports on the terminal would scroll the progress line away.
+  progress_line progress(o.count, isatty(STDERR_FILENO) && !isatty(STDOUT_FILENO));
+  for (int i = 0; i < o.count; ++i, progress.step()) {
     script = automatic_script_text(s.generation());
     report.clear();
     interpret_text(script, s.tables, report);

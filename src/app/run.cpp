@@ -2,11 +2,27 @@
 // script that stops making sense still prints what could be read; the line
 // where reading stopped goes to the standard error stream.
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "commands.h"
 #include "dice.h"
 #include "info_files.h"
 #include "interpreter.h"
+
+namespace {
+
+// The report, and what the interpreter said it left out, by line.
+class warned_report : public report_recorder {
+ public:
+  void warning(long line, std::string_view what) override {
+    warnings.push_back(std::to_string(line) + ": warning: " +
+                       std::string(what));
+  }
+  std::vector<std::string> warnings;
+};
+
+}  // namespace
 
 int run_command(const run_options &o) {
   loaded_session s;
@@ -21,7 +37,7 @@ int run_command(const run_options &o) {
     return EXIT_BAD_FILE;
   }
   seed_dice_or_clock(o.seed);
-  report_recorder report;
+  warned_report report;
   dice_record dice{};
   interpret_script(script, s.tables, dice, report);
   std::fclose(script);
@@ -31,10 +47,11 @@ int run_command(const run_options &o) {
     std::fwrite(report.text.text().data(), 1, report.text.text().size(),
                 stdout);
   std::fflush(stdout);
+  for (const std::string &w : report.warnings) complain(o.script + ":" + w);
   if (!report.ending.complete) {
     complain(o.script + ": reading stopped at line " +
              std::to_string(report.ending.stopped_line));
     return EXIT_BAD_FILE;
   }
-  return EXIT_DONE;
+  return o.strict && !report.warnings.empty() ? EXIT_BAD_FILE : EXIT_DONE;
 }

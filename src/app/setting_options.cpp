@@ -10,6 +10,7 @@
 
 #include "commands.h"
 #include "info_files.h"
+#include "name_match.h"
 
 namespace {
 
@@ -50,9 +51,10 @@ std::size_t distance(const std::string &a, const std::string &b) {
 }
 
 // The index of a record given by its 1-based number as the lists show it, or
-// by its name (or for a monster "group, name"), without regard to case.
-// `names[i]` holds the names record i answers to, the first one shown.
-// Returns -1 after a message when there is no such record or several.
+// by its name (or for a monster "group, name"), without regard to case:
+// a name equal to it, else the one name holding it. `names[i]` holds the
+// names record i answers to, the first one shown. Returns -1 after a message,
+// with the candidates one a line, when there is no such record or several.
 int find_record(const char *option, const std::string &given,
                 const std::vector<std::vector<std::string>> &names) {
   const int count = static_cast<int>(names.size());
@@ -65,30 +67,35 @@ int find_record(const char *option, const std::string &given,
              std::to_string(count));
     return -1;
   }
-  // "_" stands for a blank, as in the information files.
-  std::string want = lower(given);
-  std::replace(want.begin(), want.end(), '_', ' ');
-  std::vector<int> exact, close;
+  const std::string want = folded_name(given);
+  std::vector<int> exact, holding, close;
   for (int i = 0; i < count; ++i) {
-    bool same = false, near = false;
+    bool same = false, holds = false, near = false;
     for (const std::string &name : names[i]) {
-      std::string have = lower(name);
+      std::string have = folded_name(name);
       same = same || have == want;
-      near = near || have.find(want) != std::string::npos ||
-             distance(have, want) <= 2;
+      holds = holds || have.find(want) != std::string::npos;
+      near = near || distance(have, want) <= 2;
     }
     if (same) exact.push_back(i);
+    if (holds) holding.push_back(i);
     if (near) close.push_back(i);
   }
   if (exact.size() == 1) return exact[0];
-  const std::vector<int> &listed = exact.empty() ? close : exact;
-  std::string message = std::string(option) + ": " +
-                        (exact.empty() ? "no match for '" : "'") + given +
-                        (exact.empty() ? "'" : "' is ambiguous");
-  for (std::size_t k = 0; k < listed.size(); ++k)
-    message += (k == 0 ? "; close matches: " : ", ") +
-               std::to_string(listed[k] + 1) + " " + names[listed[k]][0];
+  if (exact.empty() && holding.size() == 1) return holding[0];
+  const std::vector<int> &listed = !exact.empty()     ? exact
+                                   : !holding.empty() ? holding
+                                                      : close;
+  std::string message = std::string(option) + ": ";
+  if (!exact.empty() || !holding.empty())
+    message += "'" + given + "' fits several:";
+  else if (!close.empty())
+    message += "no match for '" + given + "'; close matches:";
+  else
+    message += "no match for '" + given + "'; 'hoardex list' shows them all";
   complain(message);
+  for (int i : listed)
+    std::fprintf(stderr, "  %d: %s\n", i + 1, names[i][0].c_str());
   return -1;
 }
 
@@ -223,5 +230,6 @@ int resolve_session(const setting_options &o, session &s) {
   if (!copy_text("--position", o.position, s.position) ||
       !copy_text("--comment", o.comment, s.comment))
     return EXIT_BAD_USAGE;
+  warn_unused_options(o, s);
   return EXIT_DONE;
 }

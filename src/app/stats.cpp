@@ -10,6 +10,7 @@
 
 #include "commands.h"
 #include "dice.h"
+#include "progress.h"
 
 namespace {
 
@@ -153,8 +154,16 @@ nlohmann::ordered_json section_json(const section_tally &t, long n) {
   return out;
 }
 
+// A CSV value: quoted, with its quotes doubled, when it holds a comma or a
+// quote.
+std::string csv_field(const std::string &value) {
+  if (value.find_first_of(",\"") == std::string::npos) return value;
+  std::string out = "\"";
+  for (char c : value) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + "\"";
+}
+
 void print_csv(const section_tally *sections, long n) {
-  std::puts("section,measure,key,value");
   for (int k = 0; k < 2; ++k) {
     const section_tally &t = sections[k];
     const char *name = SECTION_NAMES[k];
@@ -189,17 +198,31 @@ int stats_command(const stats_options &o) {
   tally_sink tally;
   for (auto &t : tally.sections) t.items.reserve(o.generations);
   const generation_input in = s.generation();
-  for (long i = 0; i < o.generations; ++i)
-    interpret_text(automatic_script_text(in), s.tables, tally);
+  {
+    progress_line progress(o.generations);
+    for (long i = 0; i < o.generations; ++i) {
+      interpret_text(automatic_script_text(in), s.tables, tally);
+      progress.step();
+    }
+  }
+  const used_settings used = settings_in_use(s);
   if (o.format == output_format::json) {
     nlohmann::ordered_json out;
+    out["monster"] = used.monster;
+    out["lair"] = used.lair;
+    out["settings"] = used.numbers;
     out["generations"] = o.generations;
     out["portable"] = section_json(tally.sections[0], o.generations);
     out["lair"] = section_json(tally.sections[1], o.generations);
     std::puts(out.dump().c_str());
   } else if (o.format == output_format::csv) {
+    std::puts("section,measure,key,value");
+    std::printf("settings,monster,,%s\nsettings,lair,,%s\nsettings,numbers,,%s\n",
+                csv_field(used.monster).c_str(), csv_field(used.lair).c_str(),
+                csv_field(used.numbers).c_str());
     print_csv(tally.sections, o.generations);
   } else {
+    std::printf("%s\n", used.lines().c_str());
     print_text(tally.sections, o.generations);
   }
   return EXIT_DONE;

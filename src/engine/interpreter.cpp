@@ -211,6 +211,8 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
     have_token = false;
     // The marks "<", ">" and "[" cannot begin a word, so they, the most
     // frequent tokens, are checked first.
+    // The line of the token just read: its line end is not taken yet.
+    const long line = st.in.line + 1;
     if (tok[0] == '<') {
       item_open = true;
       code = 0;
@@ -219,6 +221,8 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
     } else if (tok[0] == '>') {
       if (!item_open) return false;
       item_open = false;
+      if (code == 0)
+        st.sink.warning(line, "an item without a category word gives nothing");
       int lines = evaluate_item(code, numbers, st.dice);
       result_text[RESULT_TEXT_SIZE - 1] = '\0';
       st.sink.item({code, st.text, result_text, lines});
@@ -234,11 +238,19 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
                       "Manual Treasure Generation :\n\n", 2);
       --open_sections;  // a manual script has one section only
     } else if (std::strcmp(tok, "END-OF-SECTION") == 0) {
+      if (item_open)
+        st.sink.warning(line, "an item is not closed before END-OF-SECTION");
       --open_sections;
     } else if (item_open) {
+      if (!is_keyword(tok))
+        st.sink.warning(line, "unknown word '" + std::string(tok) +
+                                  "' in an item is ignored");
       code = apply_keyword(tok, code, st.dice);
       if (!st.text.empty()) st.text += ' ';
       st.text += tok;
+    } else if (std::strcmp(tok, SEPARATOR) != 0) {
+      st.sink.warning(line, "unknown word '" + std::string(tok) +
+                                "' outside an item is ignored");
     }
   }
   return true;

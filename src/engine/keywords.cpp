@@ -95,6 +95,12 @@ int apply_keyword(const char *token, int code, dice_record &dice) {
   return code;
 }
 
+bool is_keyword(const char *token) {
+  for (const keyword_row &k : keyword_rows)
+    if (token[0] == k.word[0] && std::strcmp(token, k.word) == 0) return true;
+  return false;
+}
+
 int evaluate_item(int category, const item_numbers &numbers,
                   dice_record &dice) {
   return category_rows[category & 7](numbers, dice);
