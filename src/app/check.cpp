@@ -96,7 +96,8 @@ int check_command(bool explain_files) {
     std::fputs(err.c_str(), stderr);
     return EXIT_BAD_FILE;
   }
-  if (loaded) check_info_file("setup.hxi", s.tables, problems);
+  const bool has_setup =
+      loaded && check_info_file("setup.hxi", s.tables, problems);
   for (const info_problem &p : problems) {
     std::printf("%s:", p.file.c_str());
     if (p.line > 0) std::printf("%ld:", p.line);  // 0: the file was refused
@@ -104,7 +105,10 @@ int check_command(bool explain_files) {
                 p.what.c_str());
   }
   if (problems.empty())
-    std::puts("monster.hxi, area.hxi and setup.hxi: no problems found");
+    std::puts(has_setup
+                  ? "monster.hxi, area.hxi and setup.hxi: no problems found"
+                  : "monster.hxi and area.hxi: no problems found; setup.hxi "
+                    "is absent (no settings saved yet), the defaults apply");
   if (explain_files && loaded) explain(s.tables);
   return problems.empty() ? EXIT_DONE : EXIT_BAD_FILE;
 }

@@ -66,6 +66,6 @@ void show_help() {
     s.write(&page == std::end(HELP_PAGES) - 1
                 ? "Hit any key to return to the main menu."
                 : "Hit any key for the next page.");
-    s.read_key();
+    if (s.read_key() == KEY_ESC) return;
   }
 }

@@ -21,6 +21,9 @@ constexpr int GAME_DATE_ROW = 17;
 constexpr int SCORE_ROWS = GAME_DATE_ROW - FIRST_SCORE_ROW;
 // The column of the second line of a row holding two.
 constexpr int SECOND_LINE_COL = 56;
+// The row of the keys without a number, and the row of a note at start.
+constexpr int HINT_ROW = 23;
+constexpr int NOTE_ROW = 24;
 
 // The special-score lines of the current monster's special code, in order.
 std::vector<std::string> score_lines(const session &ss, uint32_t code) {
@@ -110,6 +113,8 @@ void draw_main_menu(const session &ss) {
   s.write(" F: Select an output file\tOutput file\t:\n");
   s.move(22, 1);
   s.write(" Q: Exit this program\n");
+  s.move(HINT_ROW, 1);
+  s.write(" R: Read earlier reports      ?: Help (or F1)");
 
   char line[80];
   const monster_record &m = ss.tables.monsters[c.monster_index];
@@ -141,9 +146,16 @@ void draw_main_menu(const session &ss) {
 
 }  // namespace
 
-void main_menu(session &ss) {
+void main_menu(session &ss, const char *start_note) {
   settings &c = ss.config;
   draw_main_menu(ss);
+  if (start_note) {
+    Screen &s = scr();
+    const int col = s.col();
+    s.move(NOTE_ROW, 1);
+    s.write(start_note, SCREEN_COLS - 1);
+    s.move(25, col);
+  }
   for (;;) {
     switch (scr().read_key()) {
       case '1':

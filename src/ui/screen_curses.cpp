@@ -23,6 +23,9 @@ volatile std::sig_atomic_t g_signal = 0;
 void on_signal(int sig) { g_signal = sig; }
 
 const char SMALL_MSG[] = "Please enlarge the window to at least 80x26.";
+const char NOT_A_TERMINAL_MSG[] =
+    "hoardex: the screen program needs a terminal as its standard output; "
+    "'hoardex --help' lists the commands that write reports anywhere.\n";
 const char NO_CURSOR_ADDRESSING_MSG[] =
     "hoardex needs a terminal with cursor addressing; TERM=%s has none.\n";
 
@@ -110,15 +113,14 @@ bool terminal_addressable() {
   return addressable;
 }
 
+bool output_is_terminal() {
+  if (isatty(STDOUT_FILENO)) return true;
+  std::fputs(NOT_A_TERMINAL_MSG, stderr);
+  return false;
+}
+
 void curses_start() {
-  // With the standard output sent elsewhere (a file collecting the farewell
-  // line), the screen goes to the controlling terminal instead.
-  FILE *tty = isatty(STDOUT_FILENO) ? nullptr : std::fopen("/dev/tty", "r+");
-  SCREEN *on_tty = tty ? newterm(nullptr, tty, stdin) : nullptr;
-  if (on_tty)
-    set_term(on_tty);
-  else
-    initscr();
+  initscr();
   cbreak();
   noecho();
   nonl();

@@ -11,7 +11,8 @@
 #include "screen.h"
 #include "screen_curses.h"
 
-int load_info_files(session &s, const char *missing_file_hint) {
+int load_info_files(session &s, const char *missing_file_hint,
+                    std::string *start_note) {
   std::string err;
   int loaded = load_tables(s.tables, err);
   if (loaded != 0) {
@@ -21,8 +22,10 @@ int load_info_files(session &s, const char *missing_file_hint) {
   }
   std::snprintf(s.comment, sizeof s.comment, "%s", " ");
   std::snprintf(s.position, sizeof s.position, "%s", " ");
+  // Without setup.hxi the defaults are taken, and the menu says so once.
   int settings_read = load_settings_file(s.tables, s.config, err);
-  if (settings_read != 0) notice(err);  // the defaults are taken
+  if (settings_read == 1 && start_note) *start_note = err;
+  if (settings_read == 2) notice(err);
   return settings_read == 2 ? 1 : 0;
 }
 
@@ -58,14 +61,22 @@ int run_program(std::optional<unsigned> seed, const char *missing_file_hint) {
   if (!terminal_addressable()) return 1;
   seed_dice_or_clock(seed);
   session s;
-  if (load_info_files(s, missing_file_hint) != 0) {
+  std::string start_note;
+  if (load_info_files(s, missing_file_hint, &start_note) != 0) {
+    free_monsters(s.tables);
+    write_held_notices();
+    return 1;
+  }
+  if (!output_is_terminal()) {
     free_monsters(s.tables);
     write_held_notices();
     return 1;
   }
   curses_start();
+  const char *note = start_note.empty() ? nullptr : start_note.c_str();
   do {
-    main_menu(s);
+    main_menu(s, note);
+    note = nullptr;
   } while (ask_save_and_exit(s) != 1);
   free_monsters(s.tables);
   return 0;

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # hoardex roll: with one seed, the bytes of keys 7, 7 on the screen; only
-# --append writes; JSON parses; bad values are refused with their statuses.
+# --append writes; JSON parses; bad values are refused with their statuses;
+# names by a part, the settings used, unused options warned; list.
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup
@@ -35,7 +36,7 @@ cmp rolled default.hxo || e2e_fail "roll and key 7 differ"
   [ "$(cat rolled rolled)" = "$(cat default.hxo)" ] || e2e_fail "--append differs"
 
 "$HOARDEX_BIN" roll --seed 7 --count 3 --format json --monster 'MIREWIGHT, bog lurker' \
-  --yes king,magic-user --position 'By the ford' >json || e2e_fail "json roll failed"
+  --yes king,magic-user --position 'By the ford' >json 2>/dev/null || e2e_fail "json roll failed"
 python3 - json <<'PY' || e2e_fail "JSON does not hold the reports"
 import json, sys
 reports = [json.loads(line) for line in open(sys.argv[1])]
@@ -52,16 +53,46 @@ refused() {  # refused STATUS MESSAGE-PART ARGS...
   local want=$1 text=$2 got
   shift 2
   "$HOARDEX_BIN" "$@" >out 2>err && got=0 || got=$?
-  [ "$got" = "$want" ] && [ "$(wc -l <err)" -le 2 ] && grep -qF -- "$text" err ||
+  [ "$got" = "$want" ] && [ "$(wc -l <err)" -le 4 ] && grep -qF -- "$text" err ||
     e2e_fail "$* gave status $got: $(cat err)"
 }
+# A part of one name is enough; the settings used and the options the
+# monster does not ask for are said on standard error.
+"$HOARDEX_BIN" roll --monster dusk --lair WIZARD --station 4 --yes king,others \
+  --cel 3 --verbose --seed 1 >/dev/null 2>err || e2e_fail "a unique part refused"
+[ "$(cat err)" = "hoardex: warning: --yes others: Gloamkin, Dusk Archmage does not ask for it; it changes nothing
+hoardex: warning: --yes king: Gloamkin, Dusk Archmage does not ask for it; it changes nothing
+Monster: 32 Gloamkin, Dusk Archmage
+Lair: 11 Wizard Tower
+Settings: CDF 30, group CDF 40, jeweler's EL 12, Station 4, MEL 0, CEL 3" ] ||
+  e2e_fail "settings and warnings: $(cat err)"
+"$HOARDEX_BIN" roll --monster 1 --station 2 --mel 1 2>&1 >/dev/null |
+  grep -c "does not ask for it" | grep -qx 2 || e2e_fail "no warning for --station, --mel"
+"$HOARDEX_BIN" stats -n 3 --monster 'mire hag' | head -4 >out
+[ "$(cat out)" = "Monster: 3 Mirewight, Mire Hag
+Lair: 5 Ruined Keep
+Settings: CDF 30, group CDF 40, jeweler's EL 12, yes: none" ] || e2e_fail "stats does not begin with its settings: $(cat out)"
+"$HOARDEX_BIN" list >out && sed -n '1,2p;48p;62p' out | tr '\n' '|' |
+  grep -qx 'Monsters:|  1: Ashen Crawler|Lairs:| 14: Sealed Treasury|' ||
+  e2e_fail "list: $(head -3 out)"
+"$HOARDEX_BIN" list --format json | python3 -c '
+import json, sys; d = json.load(sys.stdin)
+assert len(d["monsters"]) == 46 and len(d["lairs"]) == 14
+assert d["monsters"][2] == {"number": 3, "name": "Mire Hag", "group": "Mirewight", "label": "Mirewight, Mire Hag"}
+assert d["monsters"][0]["group"] is None and d["lairs"][10] == {"number": 11, "name": "Wizard Tower"}' ||
+  e2e_fail "list as JSON"
+refused 2 "--monster: 'mire' fits several:" roll --monster mire
+[ "$(tail -n +2 err)" = "  2: Mirewight, Bog Lurker
+  3: Mirewight, Mire Hag
+  29: Mirewight, Marsh Gulper" ] || e2e_fail "the close matches are not one a line"
+refused 2 "no match for 'mrie_hag'; close matches:" roll --monster mrie_hag
+refused 2 "'hoardex list' shows them all" roll --lair xyzzy
 refused 2 "--cdf: Value 0 not in range 1 to 99" roll --cdf 0
 refused 2 "--station: Value 11 not in range 0 to 10" stats --station 11
-refused 2 "close matches: 2 Mirewight, Bog Lurker, 3 Mirewight, Mire Hag" roll --monster mirewight
 refused 2 "--yes: no answer named 'queen'" roll --yes queen
 refused 2 "--game-date" roll --game-date 1/100/5
 refused 2 "frobnicate" frobnicate
-for command in "" roll run check stats init; do
+for command in "" roll run check stats init list; do
   "$HOARDEX_BIN" $command --help | grep -q "^Usage:" || e2e_fail "no help for '$command'"
 done
 [ "$("$HOARDEX_BIN" --version)" = "hoardex 1.0" ] || e2e_fail "version"
