@@ -208,16 +208,16 @@ int stats_command(const stats_options &o) {
   const used_settings used = settings_in_use(s);
   if (o.format == output_format::json) {
     nlohmann::ordered_json out;
-    out["monster"] = used.monster;
-    out["lair"] = used.lair;
-    out["settings"] = used.numbers;
+    out["used"] = {{"monster", used.monster},
+                   {"lair", used.lair},
+                   {"settings", used.numbers}};
     out["generations"] = o.generations;
     out["portable"] = section_json(tally.sections[0], o.generations);
     out["lair"] = section_json(tally.sections[1], o.generations);
     std::puts(out.dump().c_str());
   } else if (o.format == output_format::csv) {
     std::puts("section,measure,key,value");
-    std::printf("settings,monster,,%s\nsettings,lair,,%s\nsettings,numbers,,%s\n",
+    std::printf("used,monster,,%s\nused,lair,,%s\nused,settings,,%s\n",
                 csv_field(used.monster).c_str(), csv_field(used.lair).c_str(),
                 csv_field(used.numbers).c_str());
     print_csv(tally.sections, o.generations);

@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
 # hoardex check (problems, explanations), stats (text, CSV, JSON, writes
-# nothing) and init (copies the sample files, keeps those present).
+# nothing) and init (copies the sample files, keeps those present); the
+# installed bash completion.
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup
 cd "$WORK" || exit 1
+mv setup.hxi saved
+"$HOARDEX_BIN" check >out && [ "$(cat out)" = "monster.hxi and area.hxi: no problems found; setup.hxi is absent (no settings saved yet), the defaults apply" ] ||
+  e2e_fail "without setup.hxi: $(cat out)"
+mv saved setup.hxi
 "$HOARDEX_BIN" check --explain >out || e2e_fail "the sample files fail: $(cat out)"
 grep -qxF "  5: Ruined Keep: 1-2 other, 3-4 coins, 5-6 gems and jewelry, 7-9 military, 10 magic; 11 (adding 1) magic" out &&
   grep -qxF " 13: Rubbish Heap: 1-10 other; 11 (adding 1) magic" out &&
@@ -26,6 +31,12 @@ before=$(e2e_listing)
   "$HOARDEX_BIN" stats --monster 'cellar ooze' --lair 'rubbish heap' -n 500 --format csv >csv ||
   e2e_fail "stats failed"
 [ "$(e2e_listing)" = "$before" ] || e2e_fail "stats changed the folder"
+# Long work draws a progress line on a terminal, and nothing elsewhere.
+"$HOARDEX_BIN" stats -n 150000 --seed 1 >/dev/null 2>err && [ ! -s err ] ||
+  e2e_fail "stats wrote to a standard error that is no terminal: $(cat err)"
+e2e_tmux new-session -d -s t -x 80 -y 26 "cd '$WORK' && '$HOARDEX_BIN' stats -n 10000000 >/dev/null; sleep 600"
+e2e_poll 20 "no progress line" eval 'e2e_screen | grep -qE "^[0-9]+ of 10000000 done \([0-9]+%\), about [0-9]+ (s|min) left"'
+e2e_tmux kill-server
 grep -qxF "  items: mean 10.00, 10% 10, 50% 10, 90% 10, max 10" text &&
   [ "$(awk 'length > 80' text)" = "" ] || e2e_fail "text: $(cat text)"
 python3 - json csv <<'PY' || e2e_fail "stats JSON or CSV"
@@ -33,12 +44,14 @@ import csv, json, sys
 s = json.load(open(sys.argv[1]))
 lair, port = s["lair"], s["portable"]
 assert s["generations"] == 3000 and lair["histogram"][10] == 3000
+assert s["used"] == {"monster": "31 Gloamkin, Rune Mender", "lair": "1 Open Ground", "settings": "CDF 1, group CDF 1, jeweler's EL 0, Station 0, MEL 9, CEL 0"}
 assert abs(sum(lair["category_share"].values()) - 1) < 1e-9
 assert 0 < lair["magic_share"] < 1 and sum(lair["coins_per_hoard"].values()) > 0
 assert port["items"]["max"] == 0 and port["category_share"] == {}  # none
 rows = {(r["section"], r["measure"], r["key"]): r["value"] for r in csv.DictReader(open(sys.argv[2]))}
 assert rows[("lair", "category_share", "other")] == "1.0000"
 assert rows[("lair", "histogram", "1")] == "500"
+assert rows[("used", "settings", "")] == "CDF 1, group CDF 1, jeweler's EL 0"
 PY
 
 STAGE=$(mktemp -d)
@@ -49,4 +62,16 @@ mkdir "$STAGE/camp" && cd "$STAGE/camp" && echo mine >area.hxi
 grep -qx "kept area.hxi (already here)" out && [ "$(cat area.hxi)" = mine ] &&
   cmp monster.hxi "$HOARDEX_DATA/monster.hxi" && cmp setup.hxi "$HOARDEX_DATA/setup.hxi" ||
   e2e_fail "init: $(cat out)"
+# The installed completion offers commands, options and this folder's names.
+completes() { # WORDS... -> the offers, one line
+  bash -c '. "$0"; COMP_WORDS=("${@}"); COMP_CWORD=$(($# - 1)); _hoardex
+    echo "${COMPREPLY[*]}"' "$STAGE/opt/hx/share/bash-completion/completions/hoardex" "$@"
+}
+PATH="$STAGE/opt/hx/bin:$PATH" && cd "$WORK"
+[ "$(completes hoardex l)" = list ] && [ "$(completes hoardex stats --f)" = --format ] &&
+  [ "$(completes hoardex stats --format c)" = csv ] &&
+  [ "$(completes hoardex roll --monster mire)" = "Mirewight,_Bog_Lurker Mirewight,_Mire_Hag Mirewight,_Marsh_Gulper" ] &&
+  [ "$(completes hoardex roll --lair ru)" = "Ruined_Keep Rubbish_Heap" ] &&
+  [ "$(completes hoardex roll --yes king,ma)" = "king,male king,magic-user" ] ||
+  e2e_fail "completion: $(completes hoardex roll --monster mire)"
 echo PASS

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # hoardex run SCRIPT: a hand-written script's report, as text and JSON; a cut
-# script prints what was read, names the line and ends with status 1.
+# script prints what was read, names the line and ends with status 1; what
+# the report leaves out is warned with its line, --strict makes it status 1.
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup
@@ -23,6 +24,17 @@ assert r["lair"] == "Ruined Keep" and r["settings"]["station"] is None
 assert e[0] == {"kind": "text", "text": "A locked chest\n"}
 assert e[1]["category"] == "coins" and e[2]["keywords"] == ["L2_GEM", "LARGE"]
 ' || e2e_fail "JSON of a script"
+
+# What the report leaves out is warned with its line, status 0.
+sed -e '11s/>/ SHINY >/' -e '12i\\< >' -e '12i\\STRAY' -e '13i\\< L1_MAGIC' hand.hxs >odd.hxs
+"$HOARDEX_BIN" run odd.hxs --seed 9 >odd 2>err && grep -qx "A locked chest" odd ||
+  e2e_fail "warnings changed the report or the status"
+[ "$(cat err)" = "hoardex: odd.hxs:11: warning: unknown word 'SHINY' in an item is ignored
+hoardex: odd.hxs:12: warning: an item without a category word gives nothing
+hoardex: odd.hxs:13: warning: unknown word 'STRAY' outside an item is ignored
+hoardex: odd.hxs:16: warning: an item is not closed before END-OF-SECTION" ] || e2e_fail "warnings: $(cat err)"
+"$HOARDEX_BIN" run --strict odd.hxs >/dev/null 2>&1
+[ $? = 1 ] && "$HOARDEX_BIN" run --strict hand.hxs >/dev/null || e2e_fail "--strict"
 
 { head -n 11 hand.hxs && echo "< L1_MAGIC"; } >cut.hxs
 "$HOARDEX_BIN" run cut.hxs >out 2>err
