@@ -102,21 +102,49 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
   int max_len =
       r.max_len < TEXT_FIELD_SIZE - 1 ? r.max_len : TEXT_FIELD_SIZE - 1;
   int len = 0;
+  int at = 0;  // the cursor, 0 to len
+  // The text again from the field's first column, blanks over the rest of
+  // its width, and the cursor where it stands.
+  auto redraw = [&] {
+    s.move(row, col);
+    char shown[TEXT_FIELD_SIZE + 8];
+    std::snprintf(shown, sizeof shown, "%-*s", r.width, text);
+    s.write(shown);
+    s.move(row, col + at);
+  };
   for (;;) {
     int key = s.read_key();
-    if (text_char(key, r.allow_space)) {
-      if (len >= max_len) continue;
-      text[len++] = static_cast<char>(key);
-      text[len] = '\0';
-      s.move(row, col);
-      s.write(text);
-    } else if (is_erase_key(key)) {
-      if (len > 0) text[--len] = '\0';
-      s.move(row, col);
-      char shown[TEXT_FIELD_SIZE + 8];
-      std::snprintf(shown, sizeof shown, "%-*s", r.width, text);
-      s.write(shown);
-      s.move(row, col + len);
+    if (text_char(key, r.allow_space) && len < max_len) {
+      std::memmove(text + at + 1, text + at, len - at + 1);
+      text[at++] = static_cast<char>(key);
+      ++len;
+      if (at == len) {  // typed at the end: the text alone is written
+        s.move(row, col);
+        s.write(text);
+      } else {
+        redraw();
+      }
+    } else if (key >= ' ' && key < KEY_DEL) {
+      s.beep();  // a character the field cannot hold, or the field is full
+    } else if (is_erase_key(key) || key == KEY_PAD_DELETE ||
+               key == KEY_CTRL_U) {
+      // Backspace takes the character before the cursor, Delete the one at
+      // it, Ctrl-U everything before it.
+      int from = is_erase_key(key) ? (at > 0 ? at - 1 : 0)
+                 : key == KEY_CTRL_U ? 0
+                                     : at;
+      int to = key == KEY_PAD_DELETE ? (at < len ? at + 1 : at) : at;
+      std::memmove(text + from, text + to, len - to + 1);
+      len -= to - from;
+      at = from;
+      redraw();
+    } else if (key == KEY_PAD_LEFT || key == KEY_PAD_RIGHT ||
+               key == KEY_PAD_HOME || key == KEY_PAD_END) {
+      at = key == KEY_PAD_HOME  ? 0
+           : key == KEY_PAD_END ? len
+           : key == KEY_PAD_LEFT ? (at > 0 ? at - 1 : 0)
+                                 : (at < len ? at + 1 : len);
+      s.move(row, col + at);
     } else if (key == KEY_CR) {
       if (len == 0) {
         if (r.empty_enter) return FIELD_EMPTY;

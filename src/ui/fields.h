@@ -33,7 +33,7 @@ int num_field(const num_rules &rules, int start_col, long long *value);
 struct text_rules {
   int max_len;       // most characters
   bool allow_space;  // a blank may be typed
-  int width;         // columns rewritten on Backspace
+  int width;         // columns rewritten when not typed at the end
   bool empty_enter;  // Enter on an empty text returns FIELD_EMPTY (else waits)
 };
 

@@ -92,6 +92,8 @@ class CursesScreen : public Screen {
     }
   }
 
+  void beep() override { ::beep(); }
+
  private:
   static void check_signal() {
     if (g_signal != 0) leave_on_signal(g_signal);

@@ -25,6 +25,8 @@ class MemScreen : public Screen {
   std::string dump() const;
 
   void refresh() override { ++refreshes_; }
+  void beep() override { ++beeps; }
+  int beeps = 0;  // keys refused so far
   int read_key() override;
 
  private:
