@@ -116,8 +116,8 @@ int run_command_line(int argc, char **argv) {
   add_format(*stats_cmd, stats.format, true);
 
   output_format list_format = output_format::text;
-  CLI::App *list_cmd = app.add_subcommand(
-      "list", "the monsters and lairs with their numbers");
+  CLI::App *list_cmd =
+      app.add_subcommand("list", "the monsters and lairs with their numbers");
   add_format(*list_cmd, list_format, false);
 
   CLI::App *init_cmd = app.add_subcommand(

@@ -29,7 +29,8 @@ int roll_command(const roll_options &o) {
   report_recorder report;
   std::string script;
   // Reports on the terminal would scroll the progress line away.
-  progress_line progress(o.count, isatty(STDERR_FILENO) && !isatty(STDOUT_FILENO));
+  progress_line progress(o.count,
+                         isatty(STDERR_FILENO) && !isatty(STDOUT_FILENO));
   for (int i = 0; i < o.count; ++i, progress.step()) {
     script = automatic_script_text(s.generation());
     report.clear();

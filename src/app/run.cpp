@@ -16,8 +16,8 @@ namespace {
 class warned_report : public report_recorder {
  public:
   void warning(long line, std::string_view what) override {
-    warnings.push_back(std::to_string(line) + ": warning: " +
-                       std::string(what));
+    warnings.push_back(std::to_string(line) +
+                       ": warning: " + std::string(what));
   }
   std::vector<std::string> warnings;
 };

@@ -159,7 +159,8 @@ nlohmann::ordered_json section_json(const section_tally &t, long n) {
 std::string csv_field(const std::string &value) {
   if (value.find_first_of(",\"") == std::string::npos) return value;
   std::string out = "\"";
-  for (char c : value) out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  for (char c : value)
+    out += c == '"' ? std::string("\"\"") : std::string(1, c);
   return out + "\"";
 }
 

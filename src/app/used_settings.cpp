@@ -55,8 +55,8 @@ used_settings settings_in_use(const session &s) {
   const asked_scores asked = scores_asked(m.special_code);
   if (asked.station) u.numbers += ", Station " + std::to_string(c.station);
   if (asked.mel_cel)
-    u.numbers += ", MEL " + std::to_string(c.mel) + ", CEL " +
-                 std::to_string(c.cel);
+    u.numbers +=
+        ", MEL " + std::to_string(c.mel) + ", CEL " + std::to_string(c.cel);
   std::string yes;
   bool asks = false;
   for (const special_flag &f : special_flag_rows) {

@@ -6,8 +6,9 @@
 std::string folded_name(std::string_view text) {
   std::string out(text);
   for (char &c : out)
-    c = c == '_' ? ' '
-                 : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    c = c == '_'
+            ? ' '
+            : static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
   return out;
 }
 

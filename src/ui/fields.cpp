@@ -63,6 +63,10 @@ int num_field(const num_rules &r, int start_col, long long *value) {
       char echo[2] = {static_cast<char>(key), '\0'};
       s.write(echo);
       *value = *value * 10 + digit;
+    } else if (r.passed && wherex() == start_col &&
+               (is_erase_key(key) || is_enter(key))) {
+      *r.passed = key;
+      return FIELD_PASSED;
     } else if (is_erase_key(key)) {
       // Everything typed since start_col is shown, leading zeros included,
       // so the last column typed goes and its digit leaves the value.
@@ -82,7 +86,8 @@ int num_field(const num_rules &r, int start_col, long long *value) {
         return FIELD_EMPTY;
     } else if (key == KEY_ESC) {
       return FIELD_ESCAPE;
-    } else if (r.pass_key != 0 && key == r.pass_key) {
+    } else if ((r.pass_key != 0 && key == r.pass_key) || r.passed) {
+      if (r.passed) *r.passed = key;
       return FIELD_PASSED;
     }
   }
@@ -130,7 +135,7 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
                key == KEY_CTRL_U) {
       // Backspace takes the character before the cursor, Delete the one at
       // it, Ctrl-U everything before it.
-      int from = is_erase_key(key) ? (at > 0 ? at - 1 : 0)
+      int from = is_erase_key(key)   ? (at > 0 ? at - 1 : 0)
                  : key == KEY_CTRL_U ? 0
                                      : at;
       int to = key == KEY_PAD_DELETE ? (at < len ? at + 1 : at) : at;
@@ -140,8 +145,8 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
       redraw();
     } else if (key == KEY_PAD_LEFT || key == KEY_PAD_RIGHT ||
                key == KEY_PAD_HOME || key == KEY_PAD_END) {
-      at = key == KEY_PAD_HOME  ? 0
-           : key == KEY_PAD_END ? len
+      at = key == KEY_PAD_HOME   ? 0
+           : key == KEY_PAD_END  ? len
            : key == KEY_PAD_LEFT ? (at > 0 ? at - 1 : 0)
                                  : (at < len ? at + 1 : len);
       s.move(row, col + at);

@@ -22,6 +22,9 @@ struct num_rules {
   bool empty_enter;  // Enter at the first column below lo gives FIELD_EMPTY
   bool bs_at_zero;   // Backspace at value 0 blanks the first column
   int pass_key;      // a key handed back as FIELD_PASSED, or 0
+  // When given, every key the field does not take (and Backspace or Enter on
+  // a field with nothing typed) is handed back as FIELD_PASSED, stored here.
+  int *passed = nullptr;
 };
 
 // Runs a number field that began at start_col of the cursor's row. *value

@@ -7,14 +7,15 @@
 // Enter, '<' keypad Backspace, \1 Home, \2 Left, \4 Delete, \5 End, \6 Right;
 // any other character is itself (\25 is Ctrl-U).
 void push(MemScreen &s, const std::string &keys) {
-  const int cursor_keys[] = {0, KEY_PAD_HOME, KEY_PAD_LEFT, 0, KEY_PAD_DELETE,
-                             KEY_PAD_END, KEY_PAD_RIGHT};
+  const int cursor_keys[] = {
+      0,           KEY_PAD_HOME, KEY_PAD_LEFT, 0, KEY_PAD_DELETE,
+      KEY_PAD_END, KEY_PAD_RIGHT};
   for (char c : keys)
-    s.push_key(c == '~'   ? KEY_ESC
-               : c == '>' ? KEY_PAD_ENTER
-               : c == '<' ? KEY_PAD_BS
+    s.push_key(c == '~'         ? KEY_ESC
+               : c == '>'       ? KEY_PAD_ENTER
+               : c == '<'       ? KEY_PAD_BS
                : c > 0 && c < 7 ? cursor_keys[int(c)]
-                          : static_cast<unsigned char>(c));
+                                : static_cast<unsigned char>(c));
 }
 
 // The prompt line without its outer blanks, '|' marking the cursor.
