@@ -33,14 +33,29 @@ TEST_F(Manual, PickedItemsGeneratedOrLeftAtOnce) {
   EXPECT_EQ(output().rfind(head, 0), 0u);  // the items are the interpreter's
   EXPECT_EQ(screen.row(-1, 5), " Manual Treasure Generation :");
   std::filesystem::remove("default.hxo");
-  EXPECT_EQ(run("Gx"), 0);
-  EXPECT_EQ(output(), head + "\n-----\n\n");
-  std::filesystem::remove("default.hxo");
+  // G on an empty list says so and generates nothing; Backspace takes the
+  // last pick back, a group of random items at once.
+  for (int i = 0; i < 3; ++i) scripted::dice("d10=5");
+  const int k = static_cast<int>(screen.snaps.size());  // the first key's
+  EXPECT_EQ(run("G613\ry\r27\b\b\b\b\bG\033"), 0);
+  const std::string empty =
+      " The list is empty: add treasure with keys 1 to 7 before G.";
+  EXPECT_EQ(screen.row(k + 1, 24) + "|" + screen.row(k + 2, 24), empty + "|");
+  EXPECT_EQ(screen.row(k + 10, 15) + "|" + screen.row(k + 10, 16),
+            "  Chosen so far (Backspace takes the last one back):|   magic, "
+            "3 random (+1), coins");
+  EXPECT_EQ(count(k + 9) + count(k + 10) + count(k + 11) + count(k + 12) +
+                count(k + 13),
+            "65410");
+  EXPECT_EQ(screen.row(k + 13, 15) + screen.row(k + 13, 16), "");
+  EXPECT_EQ(screen.row(k + 15, 24), empty);
+  EXPECT_EQ(script_text(), script(""));
+  EXPECT_FALSE(std::filesystem::exists("default.hxo"));
   for (const char *keys : {"xM", "m", "Q", "q", "\x1b"}) {
     EXPECT_EQ(run(keys), 0) << keys;
     EXPECT_EQ(script_text(), script("")) << keys;
   }
-  EXPECT_EQ(count(8), "0");  // an unknown key adds nothing
+  EXPECT_EQ(count(k + 17), "0");  // an unknown key adds nothing
   EXPECT_FALSE(std::filesystem::exists("default.hxo"));
   EXPECT_EQ(screen.keys_left(), 0u);
 }
