@@ -26,7 +26,7 @@ e2e_wait "Output file     : abz.hxo"
 
 menu=$(e2e_screen)
 e2e_keys '?'
-e2e_wait "Backspace (or Delete, Ctrl-H) erases the last character"
+e2e_wait "Backspace (or Ctrl-H) erases the character before the cursor"
 e2e_keys x
 e2e_wait "BB brass bits, CC copper coins, SC silver coins,"
 e2e_keys F1
