@@ -56,7 +56,8 @@ std::string Screen::cell(int row, int col) const {
 std::string Screen::line(int row) const {
   if (row < 0 || row >= SCREEN_ROWS) return {};
   const char *g = grid_[row];
-  if (!std::memchr(g, CELL_TEXT, SCREEN_COLS)) return std::string(g, SCREEN_COLS);
+  if (!std::memchr(g, CELL_TEXT, SCREEN_COLS))
+    return std::string(g, SCREEN_COLS);
   std::string out;
   for (int c = 0; c < SCREEN_COLS; ++c) out += cell(row, c);
   return out;

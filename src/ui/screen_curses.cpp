@@ -177,7 +177,8 @@ void curses_start() {
     initscr();
   set_key_modes();
 
-  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT}) catch_signal(sig, on_signal);
+  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+    catch_signal(sig, on_signal);
   catch_signal(SIGTSTP, on_stop);
   catch_signal(SIGCONT, on_continue);
   // Past a file size limit (ulimit -f) a write then fails like one on a full

@@ -99,13 +99,13 @@ int select_area(const session &ss) {
   int rows = (count + 1) / 2;
   char line[160];
   for (int r = 0; r < rows; ++r) {
-    std::string left = pad_cells(fit_cells(t.areas[r].name, AREA_CELLS),
-                                 AREA_CELLS + 1);
+    std::string left =
+        pad_cells(fit_cells(t.areas[r].name, AREA_CELLS), AREA_CELLS + 1);
     if (r + rows < count)
-      std::snprintf(line, sizeof line, " %2d: %s\t%2d: %s\n", r + 1,
-                    left.c_str(), r + rows + 1,
-                    std::string(fit_cells(t.areas[r + rows].name, AREA_CELLS))
-                        .c_str());
+      std::snprintf(
+          line, sizeof line, " %2d: %s\t%2d: %s\n", r + 1, left.c_str(),
+          r + rows + 1,
+          std::string(fit_cells(t.areas[r + rows].name, AREA_CELLS)).c_str());
     else
       std::snprintf(line, sizeof line, " %2d: %s\n", r + 1, left.c_str());
     s.write(line);
