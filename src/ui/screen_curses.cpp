@@ -195,6 +195,9 @@ void curses_stop() {
   wclear(stdscr);
   wrefresh(stdscr);
   endwin();
+  // Without the screen Ctrl-Z stops the program at once again.
+  std::signal(SIGTSTP, SIG_DFL);
+  std::signal(SIGCONT, SIG_DFL);
   set_screen(nullptr);
   delete g_curses;
   g_curses = nullptr;
