@@ -155,10 +155,7 @@ void report_pager::literal(std::string_view text, int, bool closed) {
     std::size_t n = text.size() - done;
     bool last = n < LITERAL_PART;  // the rest, which may be empty
     // A part ends between characters, so each is echoed whole.
-    if (!last && n > LITERAL_PART)
-      n = char_boundary(text.data() + done, LITERAL_PART);
-    else if (!last)
-      n = LITERAL_PART;
+    if (n > LITERAL_PART) n = char_boundary(text.data() + done, LITERAL_PART);
     const char *part = text.data() + done;
     counter_ += count_lines(part, n);
     echo(part, n, continued);

@@ -157,18 +157,17 @@ void Screen::write(const char *text, int n) {
   // Under a UTF-8 locale a byte past ASCII begins a character of its own;
   // otherwise every byte but the control ones is one cell.
   const bool utf8 = screen_utf8();
-  const unsigned char top = utf8 ? 127 : 255;
+  auto plain = [utf8](char c) {
+    unsigned char u = static_cast<unsigned char>(c);
+    return u >= 32 && u != 127 && (u < 128 || !utf8);
+  };
   int i = 0;
   while ((n < 0 || i < n) && text[i] != '\0') {
     // A run of ordinary characters that fits the row is copied at once; the
     // rest goes through put, which knows the control characters and edges.
     int room = SCREEN_COLS - 1 - cur_col_;
     int run = 0;
-    while (run < room && (n < 0 || i + run < n) &&
-           static_cast<unsigned char>(text[i + run]) >= 32 &&
-           static_cast<unsigned char>(text[i + run]) < top &&
-           text[i + run] != 127)
-      ++run;
+    while (run < room && (n < 0 || i + run < n) && plain(text[i + run])) ++run;
     if (run > 0 && !blank_) {
       release(cur_col_);
       release(cur_col_ + run - 1);

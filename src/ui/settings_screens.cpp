@@ -15,10 +15,10 @@ namespace {
 
 constexpr int PAGE_SIZE = 36;  // monsters on one page of the list
 constexpr int PAGE_ROWS = 18;  // rows 5 to 22
-// Cells of a monster in the list, and of a lair name in the area list's
-// left column with the blank after it.
+// Cells of the monster list's left column, and of the area list's: a lair
+// name (at most NAME_SIZE - 1 bytes, so as many cells) and a blank.
 constexpr int MONSTER_CELLS = 30;
-constexpr int AREA_CELLS = NAME_SIZE - 1;
+constexpr int AREA_CELLS = NAME_SIZE;
 
 // The list-selection number field: one or two digits, no leading zero,
 // 1 to count. Returns the chosen index, the current index on Escape, or
@@ -99,13 +99,13 @@ int select_area(const session &ss) {
   int rows = (count + 1) / 2;
   char line[160];
   for (int r = 0; r < rows; ++r) {
+    const char *name = t.areas[r].name;
     std::string left =
-        pad_cells(fit_cells(t.areas[r].name, AREA_CELLS), AREA_CELLS + 1);
+        pad_cells({name, strnlen(name, NAME_SIZE - 1)}, AREA_CELLS);
     if (r + rows < count)
-      std::snprintf(
-          line, sizeof line, " %2d: %s\t%2d: %s\n", r + 1, left.c_str(),
-          r + rows + 1,
-          std::string(fit_cells(t.areas[r + rows].name, AREA_CELLS)).c_str());
+      std::snprintf(line, sizeof line, " %2d: %s\t%2d: %.*s\n", r + 1,
+                    left.c_str(), r + rows + 1, NAME_SIZE - 1,
+                    t.areas[r + rows].name);
     else
       std::snprintf(line, sizeof line, " %2d: %s\n", r + 1, left.c_str());
     s.write(line);
