@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
-# The built package holds the program, sample files and manual page, depends
-# on its libraries, and unpacked (not installed) names its sample folder.
+# The built package holds the program, sample files, manual page and bash
+# completion, depends on its libraries, and unpacked (not installed) names its
+# sample folder.
 set -u
 
 : "${HOARDEX_BUILD:?HOARDEX_BUILD must name the build folder}"
@@ -11,7 +12,8 @@ deb=$(ls -t "$HOARDEX_BUILD"/hoardex_*.deb 2>/dev/null | head -n 1)
 [ -n "$deb" ] || e2e_fail "no hoardex_*.deb in $HOARDEX_BUILD"
 listed=$(dpkg-deb -c "$deb" | awk '{print $6}') || e2e_fail "dpkg-deb -c failed"
 for f in bin/hoardex share/hoardex/monster.hxi share/hoardex/area.hxi \
-         share/hoardex/setup.hxi share/man/man6/hoardex.6; do
+         share/hoardex/setup.hxi share/man/man6/hoardex.6 \
+         share/bash-completion/completions/hoardex; do
   grep -qxF "./usr/$f" <<<"$listed" || e2e_fail "./usr/$f is not in the package:"$'\n'"$listed"
 done
 depends=$(dpkg-deb -f "$deb" Depends)
