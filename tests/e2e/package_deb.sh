@@ -32,6 +32,8 @@ fi
 
 STAGE=$(mktemp -d)
 dpkg-deb -x "$deb" "$STAGE" || e2e_fail "dpkg-deb -x failed"
+gzip -dc "$STAGE/usr/share/man/man6/hoardex.6.gz" | grep -qx '\.I /usr/share/hoardex/' ||
+  e2e_fail "the manual page does not name /usr/share/hoardex/"
 
 WORK=$(mktemp -d)
 (cd "$WORK" && "$STAGE/usr/games/hoardex" >/dev/null 2>err </dev/null)
