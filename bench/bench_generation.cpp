@@ -31,6 +31,9 @@ std::atomic<bool> g_counting{false};
 std::atomic<long> g_allocations{0};
 }  // namespace
 
+// Where the C library has no such entry points nothing is counted, and
+// every count reads 0, the interpreter's too.
+#ifdef HOARDEX_COUNT_ALLOCATIONS
 extern "C" void *malloc(std::size_t n) {
   if (g_counting.load(std::memory_order_relaxed)) ++g_allocations;
   return __libc_malloc(n);
@@ -44,6 +47,7 @@ extern "C" void *realloc(void *p, std::size_t n) {
   return __libc_realloc(p, n);
 }
 extern "C" void free(void *p) { __libc_free(p); }
+#endif
 
 namespace {
 
