@@ -1,6 +1,7 @@
 // The dice: the generator's seeding and the one dice state.
 #include "dice.h"
 
+#include <cstring>
 #include <ctime>
 
 dice_state g_dice;
@@ -10,24 +11,59 @@ void dice_generator::reseed(unsigned seed) {
   // The multiplicative generator in 32-bit signed arithmetic without
   // overflow (Schrage's method); the seed is taken as a signed word, so a
   // seed of 2^31 or more starts from a negative word, as in the C library.
+  uint32_t seeded[DEGREE];
   int32_t word = static_cast<int32_t>(seed);
-  words_[0] = static_cast<uint32_t>(word);
+  seeded[0] = static_cast<uint32_t>(word);
   for (int i = 1; i < DEGREE; ++i) {
     int32_t hi = word / 127773;
     int32_t lo = word % 127773;
     word = 16807 * lo - 2836 * hi;
     if (word < 0) word += 2147483647;
-    words_[i] = static_cast<uint32_t>(word);
+    seeded[i] = static_cast<uint32_t>(word);
   }
-  front_ = SEPARATION;
-  rear_ = 0;
-  for (int i = 0; i < 10 * DEGREE; ++i) next();
+  // The first new word is the sum of seeded[SEPARATION] and seeded[0]: in
+  // the order of age, the words from SEPARATION on come first.
+  for (int i = 0; i < DEGREE; ++i)
+    words_[i] = seeded[(i + SEPARATION) % DEGREE];
+  // The 310 values discarded are ten passes.
+  for (int pass = 0; pass < 10; ++pass) refill();
+  used_ = DEGREE;
+}
+
+void dice_generator::refill() {
+  // The new word i is the sum of the words 31 back (words_[i]) and 3 back:
+  // an old word for the first three, a new one after them.
+  for (int i = 0; i < SEPARATION; ++i)
+    words_[i] += words_[i + DEGREE - SEPARATION];
+  for (int i = SEPARATION; i < DEGREE; ++i) words_[i] += words_[i - SEPARATION];
+    // Unrolled, the pass over the values is a few vector instructions.
+#pragma GCC unroll 31
+  for (int i = 0; i < DEGREE; ++i)
+    values_[i] = static_cast<int>(words_[i] >> 1);
+  used_ = 0;
+}
+
+void dice_generator::fill(int *out, int n) {
+  while (n > 0) {
+    if (used_ == DEGREE) refill();
+    int from = used_;
+    int take = n < DEGREE - from ? n : DEGREE - from;
+    std::memcpy(out, values_ + from, sizeof *out * take);
+    used_ = from + take;
+    out += take;
+    n -= take;
+  }
 }
 
 void seed_dice(unsigned seed) { g_dice.generator.reseed(seed); }
 
 void seed_dice_or_clock(std::optional<unsigned> seed) {
   seed_dice(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
+}
+
+void draw_values(int *out, int n) {
+  if (!g_dice.source) return g_dice.generator.fill(out, n);
+  for (int i = 0; i < n; ++i) out[i] = g_dice.source();
 }
 
 void set_random_source(int (*source)()) { g_dice.source = source; }

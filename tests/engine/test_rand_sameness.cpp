@@ -44,8 +44,8 @@ TEST(RandSameness, TenMillionValuesAsTheCLibrarysRand) {
 #ifndef __GLIBC__
   GTEST_SKIP() << "rand() gives glibc's sequence only with glibc";
 #endif
-  constexpr unsigned SEEDS[] = {0, 1, 2, 7, 20261206, 2147483647u,
-                                2147483648u, 4294967295u};
+  constexpr unsigned SEEDS[] = {
+      0, 1, 2, 7, 20261206, 2147483647u, 2147483648u, 4294967295u};
   constexpr long PER_SEED = 1250000;  // 10,000,000 in all
   for (unsigned seed : SEEDS) {
     std::srand(seed);
