@@ -25,6 +25,7 @@ void dice_generator::reseed(unsigned seed) {
   // the order of age, the words from SEPARATION on come first.
   for (int i = 0; i < DEGREE; ++i)
     words_[i] = seeded[(i + SEPARATION) % DEGREE];
+  words_[DEGREE] = 0;
   // The 310 values discarded are ten passes.
   for (int pass = 0; pass < 10; ++pass) refill();
   used_ = DEGREE;
@@ -36,9 +37,8 @@ void dice_generator::refill() {
   for (int i = 0; i < SEPARATION; ++i)
     words_[i] += words_[i + DEGREE - SEPARATION];
   for (int i = SEPARATION; i < DEGREE; ++i) words_[i] += words_[i - SEPARATION];
-    // Unrolled, the pass over the values is a few vector instructions.
-#pragma GCC unroll 31
-  for (int i = 0; i < DEGREE; ++i)
+  // Over the spare entry too, the pass is a few vector instructions.
+  for (int i = 0; i < DEGREE + 1; ++i)
     values_[i] = static_cast<int>(words_[i] >> 1);
   used_ = 0;
 }

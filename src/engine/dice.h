@@ -36,9 +36,11 @@ class dice_generator {
   // Replaces the 31 words by the next 31, which is one pass over them, and
   // the values by theirs.
   void refill();
-  uint32_t words_[DEGREE];  // the last 31 words, the oldest first
-  int values_[DEGREE];      // their values
-  int used_;                // values already given
+  // The last 31 words, the oldest first, and their values; a spare entry
+  // (0) rounds the arrays to whole vectors.
+  uint32_t words_[DEGREE + 1];
+  int values_[DEGREE + 1];
+  int used_;  // values already given
 };
 
 // The one dice state of the program: the generator, and the source a test
