@@ -62,22 +62,27 @@ bool is_blank(int c) {
 // characters and a terminator). The white space after the token stays
 // unread, so a literal text can skip exactly one blank after "[".
 token read_token(script_reader &in, char *tok, std::size_t max) {
-  // The characters are taken from the buffer in place; peek_char refills it.
+  // Each run of characters is scanned in the buffer, then taken at once;
+  // peek_char refills the buffer when a run reaches its end.
   for (;;) {
     if (in.pos == in.len && peek_char(in) == EOF) return token::end;
-    char c = in.buf[in.pos];
-    if (!is_blank(c)) break;
-    if (c == '\n') ++in.line;
-    ++in.pos;
+    const char *p = in.buf + in.pos, *end = in.buf + in.len;
+    long lines = 0;
+    for (; p != end && is_blank(*p); ++p) lines += *p == '\n';
+    in.line += lines;
+    in.pos = static_cast<std::size_t>(p - in.buf);
+    if (p != end) break;
   }
   std::size_t n = 0;
   for (;;) {
-    if (in.pos == in.len && peek_char(in) == EOF) break;
-    char c = in.buf[in.pos];
-    if (is_blank(c)) break;
-    if (n == max) return token::too_long;
-    tok[n++] = c;
-    ++in.pos;
+    const char *start = in.buf + in.pos, *end = in.buf + in.len, *p = start;
+    while (p != end && !is_blank(*p)) ++p;
+    auto run = static_cast<std::size_t>(p - start);
+    if (run > max - n) return token::too_long;
+    std::memcpy(tok + n, start, run);
+    n += run;
+    in.pos += run;
+    if (p != end || peek_char(in) == EOF) break;
   }
   tok[n] = '\0';
   return token::ok;
