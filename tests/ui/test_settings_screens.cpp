@@ -53,7 +53,7 @@ TEST_F(Screens, PickByLettersAndTheMark) {
   const struct { std::vector<int> keys; int chosen; } cases[] = {
       {{'c', 'L', 'a', 'n', down, '\r'}, 3},        // any case; the mark starts on the first
       {{down, down, pgdn, '\r'}, 24},                // from the current one, 18 a page
-      {{up, up, '\r'}, 4},
+      {{up, pgdn, pgdn, up, KEY_PAD_PGUP, '\r'}, 17},
       {{'m', 'o', 'n', '3', '7', '\r'}, 36},         // digits work as ever
       {{'z', 'z', '\r', '\b', '\b', '\b', '\b', '_', '3', '7', '\b', '\b', '3', '\r'}, 2},
       {{'n', ',', '_', 'm', down, '\r'}, 3},         // "_" is a blank
