@@ -337,11 +337,10 @@ int read_monster(reader &r, int entry, monster_record &m) {
     if (read_hex(r, entry, "portable code", &m.portable_code)) return 1;
     // Loading keeps such a code (it gives no class items); the checker
     // names it.
-    if (uint32_t cls = portable_class(m.portable_code);
-        r.checking() && (cls < PORTABLE_CLASSES.lo || cls > PORTABLE_CLASSES.hi))
+    if (r.checking() && !portable_class_known(m.portable_code))
       r.entry_problem(entry, format("the portable class %u is outside %d to %d",
-                                    cls, PORTABLE_CLASSES.lo,
-                                    PORTABLE_CLASSES.hi));
+                                    portable_class(m.portable_code),
+                                    PORTABLE_CLASSES.lo, PORTABLE_CLASSES.hi));
     char text[PORTABLE_TEXT_MAX + 1];
     if (read_text(r, entry, "portable text", text, sizeof text)) return 1;
     std::size_t len = std::strlen(text);

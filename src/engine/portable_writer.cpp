@@ -293,6 +293,10 @@ constexpr extra_row extra_rows[] = {
 
 uint32_t portable_class(uint32_t portable_code) { return portable_code >> 16; }
 
+bool portable_class_known(uint32_t portable_code) {
+  return portable_class(portable_code) < CLASS_COUNT;
+}
+
 const char *portable_extra_flag_name(uint32_t bit) {
   for (const extra_row &e : extra_rows)
     if (e.mask == bit) return e.name;
