@@ -8,7 +8,7 @@ PLAY     ?= play
 JOBS     ?= $(shell nproc)
 FUZZ     ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = fuzz_monsters fuzz_settings fuzz_interp fuzz_fields
+FUZZ_TARGETS = fuzz_monsters fuzz_settings fuzz_interp fuzz_fields fuzz_cli
 CMAKE_FLAGS ?=
 
 .PHONY: all deps build run test sanitize bench coverage fuzz install deb format \
