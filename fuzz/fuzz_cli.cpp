@@ -24,19 +24,12 @@ void write_file(const char *name, const std::string &text) {
 }
 
 // Arguments that would leave the work folder (a path) or run long (a count
-// in the thousands) are not tried; a game date (digits, blanks and slashes
-// only) is.
+// in the thousands) are not tried.
 bool harmless(const std::string &arg) {
-  const bool date =
-      arg.find_first_not_of("0123456789 /") == std::string::npos;
-  if (arg.find('/') != std::string::npos && (!date || arg[0] == '/'))
-    return false;
-  int run = 0;
-  for (char c : arg) {
-    run = c >= '0' && c <= '9' ? run + 1 : 0;
-    if (run > 3 && !date) return false;
-  }
-  return true;
+  return arg.find('/') == std::string::npos &&
+         std::search_n(arg.begin(), arg.end(), 4, 0, [](char c, int) {
+           return c >= '0' && c <= '9';
+         }) == arg.end();
 }
 
 }  // namespace
@@ -71,27 +64,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     std::filesystem::remove_all(e.path());
   const char *files[] = {"monster.hxi", "area.hxi", "setup.hxi", "script.hxs"};
   for (int k = 0; k < 4; ++k)
-    write_file(files[k], parts[k + 1].empty() && k < 3 ? sample(files[k])
-                                                       : parts[k + 1]);
+    write_file(files[k],
+               parts[k + 1].empty() && k < 3 ? sample(files[k]) : parts[k + 1]);
 
   std::vector<const char *> argv;
   for (const std::string &a : args) argv.push_back(a.c_str());
-  std::fflush(stdout);
-  std::fflush(stderr);
-  int saved_out = dup(1), saved_err = dup(2);
-  int out = open("out", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-  int quiet = open("/dev/null", O_WRONLY);
-  dup2(out, 1);
-  dup2(quiet, 2);
-  close(out);
-  close(quiet);
+  int saved[2] = {dup(1), dup(2)};
+  for (int fd : {1, 2}) {
+    int f = open(fd == 1 ? "out" : "/dev/null", O_WRONLY | O_CREAT, 0644);
+    dup2(f, fd);
+    close(f);
+  }
   int status = run_command_line(static_cast<int>(argv.size()), argv.data());
-  std::fflush(stdout);
   std::fflush(stderr);
-  dup2(saved_out, 1);
-  dup2(saved_err, 2);
-  close(saved_out);
-  close(saved_err);
+  for (int fd : {1, 2}) dup2(saved[fd - 1], fd), close(saved[fd - 1]);
   fuzz::check(status >= 0 && status <= 2, "exit status 0, 1 or 2");
 
   const bool report = args[1] == "roll" || args[1] == "run";

@@ -56,8 +56,7 @@ void add_format(CLI::App &command, output_format &format, bool csv) {
           [&format, names](const std::string &name) {
             format = names.at(name);
           },
-          "output format: " + CLI::detail::join(keys, "|") +
-              " (default text)")
+          "output format: " + CLI::detail::join(keys, "|") + " (default text)")
       ->check(CLI::IsMember(keys))
       ->type_name("FORMAT");
 }

@@ -25,8 +25,8 @@ CLI::Validator decimal_value() {
         if (!decimal_digits(value))
           return "'" + value + "' is not a decimal number";
         // Leading zeros go, so no reader takes the value for octal.
-        value.erase(0, std::min(value.find_first_not_of('0'),
-                                value.size() - 1));
+        value.erase(0,
+                    std::min(value.find_first_not_of('0'), value.size() - 1));
         return std::string();
       },
       "");

@@ -110,6 +110,6 @@ void json_report_writer::item(const report_item &it) {
 void json_report_writer::end(const report_end &e) {
   if (in_section_) out += "]}";
   in_section_ = false;
-  out += std::string("],\"complete\":") + (e.complete ? "true" : "false") +
-         "}\n";
+  out +=
+      std::string("],\"complete\":") + (e.complete ? "true" : "false") + "}\n";
 }

@@ -81,8 +81,9 @@ int find_record(const char *option, const std::string &given,
   }
   if (exact.size() == 1) return exact[0];
   const std::vector<int> &listed = exact.empty() ? close : exact;
-  error = std::string(option) + ": " + (exact.empty() ? "no match for '" : "'") +
-          given + (exact.empty() ? "'" : "' is ambiguous");
+  error = std::string(option) + ": " +
+          (exact.empty() ? "no match for '" : "'") + given +
+          (exact.empty() ? "'" : "' is ambiguous");
   for (std::size_t k = 0; k < listed.size(); ++k)
     error += (k == 0 ? "; close matches: " : ", ") +
              std::to_string(listed[k] + 1) + " " + names[listed[k]][0];
@@ -205,10 +206,10 @@ void add_setting_options(CLI::App &command, setting_options &o) {
   add_ranged(command, "--mel", o.mel, MEL_CEL_RANGE, "the MEL");
   add_ranged(command, "--cel", o.cel, MEL_CEL_RANGE, "the CEL");
   command
-      .add_option("--yes", o.yes,
-                  "the questions answered yes, comma-separated: " +
-                      answer_names() + "; " + NO_ANSWERS +
-                      ": every one answered no")
+      .add_option(
+          "--yes", o.yes,
+          "the questions answered yes, comma-separated: " + answer_names() +
+              "; " + NO_ANSWERS + ": every one answered no")
       ->transform(non_empty_value());
   command.add_option("--game-date", o.game_date, "the game date, D/M/Y")
       ->transform(non_empty_value());

@@ -59,10 +59,11 @@ bool valid_utf8(const char *s) {
   const unsigned char *p = reinterpret_cast<const unsigned char *>(s);
   while (*p) {
     unsigned c = *p++;
-    int more = c < 0x80 ? 0 : c >= 0xC2 && c <= 0xDF ? 1
-               : c >= 0xE0 && c <= 0xEF           ? 2
-               : c >= 0xF0 && c <= 0xF4           ? 3
-                                                  : -1;
+    int more = c < 0x80                 ? 0
+               : c >= 0xC2 && c <= 0xDF ? 1
+               : c >= 0xE0 && c <= 0xEF ? 2
+               : c >= 0xF0 && c <= 0xF4 ? 3
+                                        : -1;
     if (more < 0) return false;
     uint32_t code = more == 0 ? c : c & (0x3F >> more);
     for (int k = 0; k < more; ++k, ++p) {
@@ -603,8 +604,8 @@ FILE *open_for_start(const char *name, const char *missing, std::string &err) {
   FILE *f = open_info_file(name, err);
   if (err.empty()) return f;
   std::string line = std::string(name) + ": " + err + "\n";
-  if (errno != 0) line = std::string(missing, std::strcspn(missing, "\n")) +
-                         "\n" + line;
+  if (errno != 0)
+    line = std::string(missing, std::strcspn(missing, "\n")) + "\n" + line;
   err = line;
   return f;
 }

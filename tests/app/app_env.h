@@ -9,8 +9,6 @@
 #include <unistd.h>
 
 #include <csignal>
-#include <filesystem>
-#include <vector>
 
 #include "commands.h"
 #include "engine_env.h"
@@ -20,47 +18,35 @@ struct ran {
   std::string out, err;
 };
 
-class AppEnv : public ::testing::Test {
+inline bool holds(const std::string &text, const std::string &part) {
+  return text.find(part) != std::string::npos;
+}
+
+class AppEnv : public EngineEnv {
  protected:
   void SetUp() override {
-    char tmpl[] = "/tmp/hxapp.XXXXXX";
-    ASSERT_NE(mkdtemp(tmpl), nullptr);
-    std::filesystem::current_path(dir_ = tmpl);
+    EngineEnv::SetUp();
     for (const char *name : {"monster.hxi", "area.hxi", "setup.hxi"})
       std::filesystem::copy_file(std::string(HOARDEX_DATA_DIR "/") + name,
                                  name);
   }
-  void TearDown() override {
-    std::filesystem::current_path("/");
-    std::filesystem::remove_all(dir_);
-  }
-  // The command line with these arguments; standard output goes to
-  // `stdout_path` (a file of the folder unless named).
-  static ran cli(std::vector<std::string> args,
-                 const std::string &stdout_path = ".stdout") {
+  // The command line with these arguments, its standard output going to
+  // `to` (collected unless named).
+  static ran cli(std::vector<std::string> args, const char *to = ".out") {
     args.insert(args.begin(), "hoardex");
     std::vector<const char *> argv;
     for (const std::string &a : args) argv.push_back(a.c_str());
-    std::fflush(stdout);
-    std::fflush(stderr);
-    int saved_out = dup(1), saved_err = dup(2);
-    int out = open(stdout_path.c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    int err = open(".stderr", O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    dup2(out, 1);
-    dup2(err, 2);
-    close(out);
-    close(err);
+    int saved[2] = {dup(1), dup(2)};
+    for (int fd : {1, 2}) {
+      int f = open(fd == 1 ? to : ".err", O_WRONLY | O_CREAT | O_TRUNC, 0644);
+      dup2(f, fd);
+      close(f);
+    }
     int status = run_command_line(static_cast<int>(argv.size()), argv.data());
-    std::fflush(stdout);
     std::fflush(stderr);
-    dup2(saved_out, 1);
-    dup2(saved_err, 2);
-    close(saved_out);
-    close(saved_err);
-    std::string text = stdout_path == ".stdout" ? slurp(".stdout") : "";
-    return {status, text, slurp(".stderr")};
+    for (int fd : {1, 2}) dup2(saved[fd - 1], fd), close(saved[fd - 1]);
+    return {status, std::string(to) == ".out" ? slurp(to) : "", slurp(".err")};
   }
-  std::filesystem::path dir_;
 };
 
 // A file size limit stands in for a full disk while it lives.

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
-# hoardex check (problems, explanations), stats (text, CSV, JSON, writes
-# nothing) and init (copies the sample files, keeps those present).
+# hoardex check (problems, explanations), stats (writes nothing) and init
+# (copies the sample files, keeps those present).
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup
@@ -22,12 +22,8 @@ area.hxi:3: area 2 (Pit): the file ends before the gems bound" ] || e2e_fail "pr
 cp "$HOARDEX_DATA"/monster.hxi "$HOARDEX_DATA"/area.hxi .
 before=$(e2e_listing)
 "$HOARDEX_BIN" stats --monster rune_mender --lair 1 --mel 9 -n 3000 --seed 3 >text &&
-  "$HOARDEX_BIN" stats --monster 'cellar ooze' --lair 'rubbish heap' -n 500 --format csv >csv ||
-  e2e_fail "stats failed"
-[ "$(e2e_listing)" = "$before" ] || e2e_fail "stats changed the folder"
-grep -qxF "  items: mean 10.00, 10% 10, 50% 10, 90% 10, max 10" text &&
-  grep -qxF "lair,category_share,other,1.0000" csv &&
-  [ "$(awk 'length > 80' text)" = "" ] || e2e_fail "text: $(cat text)"
+  grep -qxF "  items: mean 10.00, 10% 10, 50% 10, 90% 10, max 10" text &&
+  [ "$(e2e_listing)" = "$before" ] || e2e_fail "stats: $(cat text)"
 
 STAGE=$(mktemp -d)
 DESTDIR="$STAGE" cmake --install "$HOARDEX_BUILD" --prefix /opt/hx >/dev/null ||
