@@ -4,11 +4,7 @@
 #pragma once
 
 #include <fcntl.h>
-#include <gtest/gtest.h>
-#include <sys/resource.h>
 #include <unistd.h>
-
-#include <csignal>
 
 #include "commands.h"
 #include "engine_env.h"
@@ -17,6 +13,7 @@ struct ran {
   int status;
   std::string out, err;
 };
+using arg_list = std::vector<std::string>;
 
 inline bool holds(const std::string &text, const std::string &part) {
   return text.find(part) != std::string::npos;
@@ -32,7 +29,7 @@ class AppEnv : public EngineEnv {
   }
   // The command line with these arguments, its standard output going to
   // `to` (collected unless named).
-  static ran cli(std::vector<std::string> args, const char *to = ".out") {
+  static ran cli(arg_list args, const char *to = ".out") {
     args.insert(args.begin(), "hoardex");
     std::vector<const char *> argv;
     for (const std::string &a : args) argv.push_back(a.c_str());
@@ -47,16 +44,4 @@ class AppEnv : public EngineEnv {
     for (int fd : {1, 2}) dup2(saved[fd - 1], fd), close(saved[fd - 1]);
     return {status, std::string(to) == ".out" ? slurp(to) : "", slurp(".err")};
   }
-};
-
-// A file size limit stands in for a full disk while it lives.
-struct SizeLimit {
-  explicit SizeLimit(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small{bytes, old.rlim_max};
-    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  }
-  ~SizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-  rlimit old{};
 };

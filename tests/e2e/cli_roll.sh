@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # hoardex roll: with one seed, the bytes of keys 7, 7 on the screen; only
-# --append writes; a bad command line is refused with status 2.
+# --append writes; every command has its help.
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup
@@ -28,14 +28,10 @@ e2e_wait "MAIN MENU"
 e2e_keys q n y
 e2e_wait_exit
 cmp rolled default.hxo || e2e_fail "roll and key 7 differ"
-"$HOARDEX_BIN" --seed 42 roll --count 2 | cmp -s - rolled ||
-  e2e_fail "a seed before the command is not the roll's"
 
 "$HOARDEX_BIN" roll --seed 42 --count 2 --append >/dev/null &&
   [ "$(cat rolled rolled)" = "$(cat default.hxo)" ] || e2e_fail "--append differs"
 
-"$HOARDEX_BIN" roll --cdf 0 2>err
-[ $? = 2 ] && grep -qxF "hoardex: --cdf: Value 0 not in range 1 to 99" err || e2e_fail "--cdf 0: $(cat err)"
 for command in "" roll run check stats init; do
   "$HOARDEX_BIN" $command --help | grep -q "^Usage:" || e2e_fail "no help for '$command'"
 done
