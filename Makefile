@@ -9,7 +9,7 @@ PLAY     ?= play
 JOBS     ?= $(shell nproc)
 FUZZ     ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = fuzz_monsters fuzz_settings fuzz_interp fuzz_fields
+FUZZ_TARGETS = fuzz_monsters fuzz_settings fuzz_interp fuzz_fields fuzz_cli
 CHECK    ?= build-check
 CMAKE_FLAGS ?=
 # Every build made here treats the project's warnings as errors.

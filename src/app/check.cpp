@@ -45,8 +45,10 @@ std::string monster_in_words(const monster_record &m) {
   else if (code & MAY_HAVE_OTHERS)
     out += ", d6 more lair items on 30% when alone";
   if (code & HAS_PORTABLE) {
-    out +=
-        "; portable class " + std::to_string(portable_class(m.portable_code));
+    const uint32_t cls = portable_class(m.portable_code);
+    out += "; portable class " + std::to_string(cls);
+    if (!portable_class_known(m.portable_code))
+      out += " (not a class: no class items)";
     std::string extras;
     for (uint32_t bit = 1; bit <= 0x8000; bit <<= 1)
       if (const char *name = portable_extra_flag_name(bit);
@@ -90,21 +92,23 @@ int check_command(bool explain_files) {
   loaded_session s;
   std::vector<info_problem> problems;
   std::string err;
-  bool loaded = load_tables(s.tables, err) == 0;
+  int load = load_tables(s.tables, err);
   if (!check_info_file("monster.hxi", s.tables, problems) ||
       !check_info_file("area.hxi", s.tables, problems)) {
-    std::fputs(err.c_str(), stderr);
+    write_load_failure(load, err);
     return EXIT_BAD_FILE;
   }
-  if (loaded) check_info_file("setup.hxi", s.tables, problems);
+  if (load == 0) check_info_file("setup.hxi", s.tables, problems);
+  bool faults = false;
   for (const info_problem &p : problems) {
     std::printf("%s:", p.file.c_str());
     if (p.line > 0) std::printf("%ld:", p.line);  // 0: the file was refused
-    std::printf(" %s%s%s\n", p.entry.c_str(), p.entry.empty() ? "" : ": ",
-                p.what.c_str());
+    std::printf(" %s%s%s%s\n", p.entry.c_str(), p.entry.empty() ? "" : ": ",
+                p.warning ? "warning: " : "", p.what.c_str());
+    faults = faults || !p.warning;
   }
   if (problems.empty())
     std::puts("monster.hxi, area.hxi and setup.hxi: no problems found");
-  if (explain_files && loaded) explain(s.tables);
-  return problems.empty() ? EXIT_DONE : EXIT_BAD_FILE;
+  if (explain_files && load == 0) explain(s.tables);
+  return faults ? EXIT_BAD_FILE : EXIT_DONE;
 }

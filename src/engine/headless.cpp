@@ -61,15 +61,19 @@ void report_recorder::header(const report_header &h) {
   text.header(h);
 }
 
-void report_recorder::section(section_kind kind, std::string_view heading,
-                              int lines) {
+std::string_view section_title(std::string_view heading) {
   std::string_view name = heading;
   auto framing = [](char c) {
     return c == '\n' || c == '-' || c == ' ' || c == ':';
   };
   while (!name.empty() && framing(name.front())) name.remove_prefix(1);
   while (!name.empty() && framing(name.back())) name.remove_suffix(1);
-  sections.push_back({kind, std::string(name), {}});
+  return name;
+}
+
+void report_recorder::section(section_kind kind, std::string_view heading,
+                              int lines) {
+  sections.push_back({kind, std::string(section_title(heading)), {}});
   text.section(kind, heading, lines);
 }
 

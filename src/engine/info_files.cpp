@@ -17,6 +17,9 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "atomic_file.h"
+#include "writers.h"
+
 namespace {
 
 constexpr int NUMBER_TOKEN = 64;  // longest number token taken whole
@@ -48,6 +51,30 @@ std::size_t whole_characters(const char *s, std::size_t kept) {
                        : lead >= 0xC0 ? 2
                                       : 1;
   return kept - (start - 1) < length ? start - 1 : kept;
+}
+
+// Whether the text is well-formed UTF-8: no stray continuation byte, no
+// overlong form, no surrogate, nothing past U+10FFFF.
+bool valid_utf8(const char *s) {
+  const unsigned char *p = reinterpret_cast<const unsigned char *>(s);
+  while (*p) {
+    unsigned c = *p++;
+    int more = c < 0x80                 ? 0
+               : c >= 0xC2 && c <= 0xDF ? 1
+               : c >= 0xE0 && c <= 0xEF ? 2
+               : c >= 0xF0 && c <= 0xF4 ? 3
+                                        : -1;
+    if (more < 0) return false;
+    uint32_t code = more == 0 ? c : c & (0x3F >> more);
+    for (int k = 0; k < more; ++k, ++p) {
+      if ((*p & 0xC0) != 0x80) return false;
+      code = code << 6 | (*p & 0x3F);
+    }
+    if ((more == 2 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
+        (more == 3 && (code < 0x10000 || code > 0x10FFFF)))
+      return false;
+  }
+  return true;
 }
 
 // The tokens of one file, with the line of each kept for the checker.
@@ -243,6 +270,10 @@ int read_text(reader &r, int entry, const char *field, char *out,
     r.entry_problem(entry, format("the %s '%s' is longer than %zu bytes and "
                                   "would be cut",
                                   field, shown(out).c_str(), size - 1));
+  if (r.checking() && !valid_utf8(out)) {
+    r.entry_problem(entry, format("the %s is not valid UTF-8", field));
+    r.notes->back().warning = true;
+  }
   return 0;
 }
 
@@ -305,6 +336,12 @@ int read_monster(reader &r, int entry, monster_record &m) {
   if (read_hex(r, entry, "special code", &m.special_code)) return 1;
   if (m.special_code & HAS_PORTABLE) {
     if (read_hex(r, entry, "portable code", &m.portable_code)) return 1;
+    // Loading keeps such a code (it gives no class items); the checker
+    // names it.
+    if (r.checking() && !portable_class_known(m.portable_code))
+      r.entry_problem(entry, format("the portable class %u is outside %d to %d",
+                                    portable_class(m.portable_code),
+                                    PORTABLE_CLASSES.lo, PORTABLE_CLASSES.hi));
     char text[PORTABLE_TEXT_MAX + 1];
     if (read_text(r, entry, "portable text", text, sizeof text)) return 1;
     std::size_t len = std::strlen(text);
@@ -514,34 +551,15 @@ void load_settings(FILE *f, const info_tables &t, settings &s,
 }
 
 int save_settings(const char *path, const settings &s) {
-  char tmp[4096];
-  int len = std::snprintf(tmp, sizeof tmp, "%s.%ld.tmp", path,
-                          static_cast<long>(getpid()));
-  if (len < 0 || len >= static_cast<int>(sizeof tmp)) return 1;
-  int fd = open(tmp, O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  if (fd < 0) return 1;
-  FILE *f = fdopen(fd, "w");
-  if (!f) {
-    close(fd);
-    unlink(tmp);
-    return 1;
-  }
-  bool ok = std::fprintf(f, "%s\n", s.output_name) >= 0;
-  ok = ok && std::fprintf(f, "%d %d %d %d %d\n", s.monster_index, s.lair_index,
-                          s.cdf, s.group_cdf, s.jeweler_el) >= 0;
-  ok = ok && std::fprintf(f, "%d %d %d %d\n", s.station, s.mel, s.cel,
-                          static_cast<int32_t>(s.answers)) >= 0;
-  ok = ok && std::fprintf(f, "%d %d %d\n", s.game_day, s.game_month,
-                          s.game_year) >= 0;
-  ok = ok && std::fflush(f) == 0;
-  ok = ok && fsync(fileno(f)) == 0;
-  ok = (std::fclose(f) == 0) && ok;
-  ok = ok && std::rename(tmp, path) == 0;
-  if (!ok) {
-    unlink(tmp);
-    return 1;
-  }
-  return 0;
+  char text[256];
+  int len = std::snprintf(
+      text, sizeof text, "%s\n%d %d %d %d %d\n%d %d %d %d\n%d %d %d\n",
+      s.output_name, s.monster_index, s.lair_index, s.cdf, s.group_cdf,
+      s.jeweler_el, s.station, s.mel, s.cel, static_cast<int32_t>(s.answers),
+      s.game_day, s.game_month, s.game_year);
+  if (len < 0 || len >= static_cast<int>(sizeof text)) return 1;
+  std::string error;
+  return replace_file(path, std::string_view(text, len), error) ? 0 : 1;
 }
 
 namespace {
@@ -561,7 +579,11 @@ const char SETUP_MSG[] =
 FILE *open_info_file(const char *name, std::string &refusal) {
   refusal.clear();
   int fd = open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return nullptr;
+  if (fd < 0) {
+    if (errno != ENOENT) refusal = std::strerror(errno);
+    return nullptr;
+  }
+  errno = 0;  // opened: a refusal below is of the file, not of the opening
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
     refusal = "not a regular file";
@@ -575,23 +597,29 @@ FILE *open_info_file(const char *name, std::string &refusal) {
 namespace {
 
 // Opens an information file as open_info_file does; a refusal goes to err as
-// the line the program shows.
-FILE *open_for_start(const char *name, std::string &err) {
+// the line the program shows. A file there that cannot be opened (no
+// permission, a loop of links) gets the first line of the missing file's
+// message, `missing`, and the reason on the next.
+FILE *open_for_start(const char *name, const char *missing, std::string &err) {
   FILE *f = open_info_file(name, err);
-  if (!err.empty()) err = std::string(name) + ": " + err + "\n";
+  if (err.empty()) return f;
+  std::string line = std::string(name) + ": " + err + "\n";
+  if (errno != 0)
+    line = std::string(missing, std::strcspn(missing, "\n")) + "\n" + line;
+  err = line;
   return f;
 }
 
 }  // namespace
 
 int load_tables(info_tables &t, std::string &err) {
-  FILE *mf = open_for_start("monster.hxi", err);
+  FILE *mf = open_for_start("monster.hxi", MONSTER_MSG, err);
   if (!mf) {
     if (!err.empty()) return 2;
     err = MONSTER_MSG;
     return 1;
   }
-  FILE *af = open_for_start("area.hxi", err);
+  FILE *af = open_for_start("area.hxi", AREA_MSG, err);
   if (!af) {
     std::fclose(mf);
     if (!err.empty()) return 2;
@@ -614,7 +642,7 @@ int load_tables(info_tables &t, std::string &err) {
 }
 
 int load_settings_file(const info_tables &t, settings &s, std::string &err) {
-  FILE *f = open_for_start("setup.hxi", err);
+  FILE *f = open_for_start("setup.hxi", SETUP_MSG, err);
   if (f) {
     load_settings(f, t, s);
     std::fclose(f);

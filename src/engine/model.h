@@ -186,3 +186,6 @@ constexpr value_range MEL_CEL_RANGE{0, SCORE_MAX};
 constexpr value_range GAME_DAY_RANGE{1, 99};
 constexpr value_range GAME_MONTH_RANGE{1, 99};
 constexpr value_range GAME_YEAR_RANGE{1, 9999};
+// The classes of portable treasure a portable code can name; class 0 gives
+// only what the extra flags add.
+constexpr value_range PORTABLE_CLASSES{0, 26};

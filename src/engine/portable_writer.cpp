@@ -229,6 +229,7 @@ constexpr void (*class_rows[])(const portable_ctx &c) = {
     class_see_book, class_see_book,
 };
 constexpr uint32_t CLASS_COUNT = sizeof class_rows / sizeof class_rows[0];
+static_assert(CLASS_COUNT == PORTABLE_CLASSES.hi + 1, "class 0 and each class");
 
 // --------------------------------------------------------- the extra flags
 
@@ -291,6 +292,10 @@ constexpr extra_row extra_rows[] = {
 }  // namespace
 
 uint32_t portable_class(uint32_t portable_code) { return portable_code >> 16; }
+
+bool portable_class_known(uint32_t portable_code) {
+  return portable_class(portable_code) < CLASS_COUNT;
+}
 
 const char *portable_extra_flag_name(uint32_t bit) {
   for (const extra_row &e : extra_rows)

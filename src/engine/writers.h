@@ -47,6 +47,9 @@ struct portable_input {
 
 // The portable class of a portable code (its high 16 bits).
 uint32_t portable_class(uint32_t portable_code);
+// Whether the portable class of the code is one of PORTABLE_CLASSES; any
+// other gives no class items.
+bool portable_class_known(uint32_t portable_code);
 // What an extra flag of the portable code (0x1 to 0x400) adds, in words;
 // null for a bit without a meaning.
 const char *portable_extra_flag_name(uint32_t bit);

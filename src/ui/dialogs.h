@@ -59,7 +59,8 @@ int manual_generation(const session &s);
 int load_info_files(session &s, const char *missing_file_hint = nullptr);
 // The save and exit questions; returns 1 when the program is to end.
 int ask_save_and_exit(const session &s);
-// The whole run from start-up to the last menu; returns the exit status.
+// The whole run from start-up to the last menu, the screen ended and the
+// held notices written; returns the exit status.
 // The dice are seeded with `seed`, or from the clock without one;
 // `missing_file_hint` follows the message of a missing information file.
 int run_program(std::optional<unsigned> seed = std::nullopt,

@@ -63,6 +63,7 @@ int run_program(std::optional<unsigned> seed, const char *missing_file_hint) {
   do {
     main_menu(s);
   } while (ask_save_and_exit(s) != 1);
+  curses_stop();  // the screen ends where it started
   free_monsters(s.tables);
   return 0;
 }

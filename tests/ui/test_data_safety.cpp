@@ -1,7 +1,4 @@
 // An output or settings file that cannot be written whole.
-#include <sys/resource.h>
-
-#include <csignal>
 #include <cstring>
 
 #include "ui_env.h"
@@ -10,18 +7,6 @@ namespace {
 
 const std::string OUTPUT_MSG =
     "Cannot write output file! Treasure generation failed. Hit any key.";
-
-// A file size limit stands in for a full disk while it lives.
-struct SizeLimit {
-  explicit SizeLimit(rlim_t bytes) {
-    std::signal(SIGXFSZ, SIG_IGN);
-    getrlimit(RLIMIT_FSIZE, &old);
-    rlimit small{bytes, old.rlim_max};
-    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  }
-  ~SizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
-  rlimit old{};
-};
 
 using Safety = UiEnv;
 
