@@ -6,8 +6,10 @@
 #include <ctime>
 
 namespace {
-int (*g_source)() = nullptr;  // a test's scripted values, or null for rand()
-}
+int (*g_source)(int) = nullptr;  // a test's scripted values, or null for rand()
+
+int draw(int faces) { return g_source ? g_source(faces) : std::rand(); }
+}  // namespace
 
 void seed_dice(unsigned seed) { std::srand(seed); }
 
@@ -15,14 +17,14 @@ void seed_dice_or_clock(std::optional<unsigned> seed) {
   seed_dice(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
 }
 
-int random_value() { return g_source ? g_source() : std::rand(); }
+int random_value() { return draw(0); }
 
-void set_random_source(int (*source)()) { g_source = source; }
+void set_random_source(int (*source)(int)) { g_source = source; }
 
 int roll_die(int faces) {
   // The values are 0 .. 2^31-1; the exact product shifted right by 31 bits is
   // the integer part of faces * r / 2^31.
-  int64_t r = random_value();
+  int64_t r = draw(faces);
   return static_cast<int>((static_cast<int64_t>(faces) * r) >> 31) + 1;
 }
 

@@ -15,8 +15,9 @@ void seed_dice_or_clock(std::optional<unsigned> seed);
 // The next generator value, 0 to 2^31-1.
 int random_value();
 // Draws the generator values from `source` instead of rand(); null restores
-// rand(). For tests that script the dice.
-void set_random_source(int (*source)());
+// rand(). For tests that script the dice: the source is told the faces of the
+// die the value is for (0 for a value not taken by a die).
+void set_random_source(int (*source)(int faces));
 
 // A die of `faces` faces (at least 1): 1 to faces, taken from the high-order
 // bits of the next generator value.
