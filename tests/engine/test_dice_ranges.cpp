@@ -21,8 +21,10 @@ std::vector<std::pair<int, int>> ranges(const char *text) {
   std::istringstream in(text);
   for (std::string w; in >> w;) {
     auto dash = w.find('-');
-    if (dash == std::string::npos) out.emplace_back(1, std::stoi(w));
-    else out.emplace_back(std::stoi(w), std::stoi(w.substr(dash + 1)));
+    if (dash == std::string::npos)
+      out.emplace_back(1, std::stoi(w));
+    else
+      out.emplace_back(std::stoi(w), std::stoi(w.substr(dash + 1)));
   }
   return out;
 }
@@ -33,10 +35,14 @@ TEST(DiceRanges, EachDieAsksItsFacesAndStaysInItsRange) {
     int (*roll)();
     std::vector<int> faces;
     int low, high;
-  } dies[] = {{d100, {100}, 1, 100},   {d10, {10}, 1, 10},
-              {d6, {6}, 1, 6},         {d3, {3}, 1, 3},
-              {d3_star, {6}, 1, 3},    {d2_star, {6}, 1, 2},
-              {two_d6, {6, 6}, 2, 12}, {two_d10, {10, 10}, 2, 20},
+  } dies[] = {{d100, {100}, 1, 100},
+              {d10, {10}, 1, 10},
+              {d6, {6}, 1, 6},
+              {d3, {3}, 1, 3},
+              {d3_star, {6}, 1, 3},
+              {d2_star, {6}, 1, 2},
+              {two_d6, {6, 6}, 2, 12},
+              {two_d10, {10, 10}, 2, 20},
               {three_d10, {10, 10, 10}, 3, 30}};
   for (auto &d : dies)
     for (int value : {0, TOP_VALUE}) {

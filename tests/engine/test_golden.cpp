@@ -32,12 +32,13 @@ const std::string GOLDEN = HOARDEX_DATA_DIR "/../tests/golden/";
 // fixed by the context and n's place in its record (or in the script).
 struct sweep_state {
   uint64_t context = 0;
-  long period = 0;            // draws per record, 0 for a writer's draws
-  std::vector<int> targets;   // per record: the swept draw and its face
+  long period = 0;           // draws per record, 0 for a writer's draws
+  std::vector<int> targets;  // per record: the swept draw and its face
   std::vector<int> faces;
   long n = 0, target = -1;
   int face = 0;
-  std::vector<int> asked;     // the faces of each draw
+  std::vector<int> asked;                // the faces of each draw
+  int pinned[DICE_PER_RECORD + 1] = {};  // a face kept by every record
 } g;
 
 int context_value(uint64_t seed, long place) {
@@ -58,6 +59,8 @@ int swept(int faces) {
     face = target < 0 ? 0 : g.faces[record];
   }
   if (place == target && faces > 0) return scripted::value_for(faces, face);
+  if (g.period && g.pinned[place] && faces > 0)
+    return scripted::value_for(faces, g.pinned[place]);
   return context_value(g.context, place);
 }
 
@@ -74,6 +77,7 @@ struct table_form {
   const char *keywords;
   int numbers[4];  // CDF, highest CDF, jeweler's EL, Station
   int contexts;
+  std::string pins = "";  // "draw=face ...": faces the contexts keep
 };
 
 std::string sweep_tables(const table_form &form) {
@@ -89,6 +93,10 @@ std::string sweep_tables(const table_form &form) {
   for (int c = 0; c < form.contexts; ++c) {
     g = {}, g.context = c * 7919 + std::strlen(form.keywords) + 1,
     g.period = DICE_PER_RECORD;
+    for (int at, face, used, k = 0;
+         std::sscanf(form.pins.c_str() + k, "%d=%d%n", &at, &face, &used) == 2;
+         k += used)
+      g.pinned[at] = face;
     g.targets.push_back(-1), g.faces.push_back(0);  // the context itself
     for (int t = 0; t < DICE_PER_RECORD; ++t)
       for (int f = 1; f <= faces[t]; ++f)
@@ -145,9 +153,19 @@ void expect_golden(const std::string &name, const std::string &got) {
 }
 
 TEST(Golden, EveryTableRowOnBothSidesOfItsBounds) {
-  const table_form forms[] = {
+  std::vector<table_form> forms = {
       {"L1_OTHER", {1, 1, 0, -1}, 12},
-      {"L2_CLOTHING", {1, 1, 0, -1}, 4},
+      {"L2_CLOTHING", {1, 1, 0, -1}, 6},
+      {"L1_OTHER", {1, 1, 0, -1}, 8, "8=81"},
+      {"L1_OTHER", {1, 1, 0, -1}, 6, "8=81 43=6 49=3"},
+      {"L1_OTHER", {1, 1, 0, -1}, 6, "8=81 43=6 49=9"},
+      {"L1_OTHER", {1, 1, 0, -1}, 6, "8=99 9=83"},
+      {"L1_OTHER", {1, 1, 0, -1}, 4, "8=98 10=84"},
+      {"L1_OTHER", {1, 1, 0, -1}, 4, "8=99 9=87"},
+      {"L1_OTHER", {1, 1, 0, -1}, 4, "8=98 10=88"},
+      {"L1_OTHER", {1, 1, 0, -1}, 4, "8=99"},
+      {"L1_OTHER", {1, 1, 0, -1}, 4, "8=98"},
+      {"L1_OTHER", {1, 1, 0, -1}, 2, "8=100 9=100"},
       {"L1_COINS", {1, 1, 0, -1}, 2},
       {"L1_COINS", {4, 31, 0, -1}, 2},
       {"L1_COINS", {5, 99, 0, -1}, 1},
@@ -170,17 +188,30 @@ TEST(Golden, EveryTableRowOnBothSidesOfItsBounds) {
       {"L1_METAL GOLD", {1, 1, 19, -1}, 2},
       {"L1_METAL", {1, 1, 80, -1}, 2},
   };
+  // Every row of each main table kept while the rest is swept: the draws of
+  // the main rolls of other treasure, military and magic items, and of the
+  // race of a non-human item.
+  for (int row : {5, 13, 18, 30, 35, 40, 45, 50, 60, 70, 75, 79, 83, 88, 92})
+    forms.push_back({"L1_OTHER", {1, 1, 0, -1}, 2, "8=" + std::to_string(row)});
+  for (int row : {30, 50, 55, 65, 70, 75, 88})
+    forms.push_back(
+        {"L1_MILIT", {1, 1, 0, -1}, 2, "59=" + std::to_string(row)});
+  for (int race = 1; race <= 10; ++race)
+    forms.push_back(
+        {"L1_MILIT", {1, 1, 0, -1}, 2, "59=95 61=" + std::to_string(race)});
+  for (int row : {25, 35, 44, 49, 50, 55, 66, 75, 90, 96, 99, 100})
+    forms.push_back(
+        {"L1_MAGIC", {1, 1, 0, -1}, 3, "75=" + std::to_string(row)});
   std::string all;
   for (auto &form : forms) {
-    char title[80];
-    std::snprintf(title, sizeof title, "== %s %d %d %d %d\n", form.keywords,
+    char title[120];
+    std::snprintf(title, sizeof title, "== %s %d %d %d %d %s\n", form.keywords,
                   form.numbers[0], form.numbers[1], form.numbers[2],
-                  form.numbers[3]);
+                  form.numbers[3], form.pins.c_str());
     all += title + sweep_tables(form);
   }
   expect_golden("tables", all);
 }
-
 
 struct writer_case {
   uint32_t special, portable;
@@ -206,11 +237,11 @@ std::string sweep_writer(const writer_case &wc, uint64_t seed) {
   tables.area_count = 3;
   for (int i = 0; i < 3; ++i) tables.areas[i] = areas[i];
   tables.monster_count = 1;
-  tables.monsters[0] = {"Mire Hag", "Mirewight", text, wc.special,
-                        wc.portable, wc.lair_items};
+  tables.monsters[0] = {"Mire Hag", "Mirewight", text,
+                        wc.special, wc.portable, wc.lair_items};
   settings config{};
-  config = {"default", 0, wc.area, 7, 9, 0, wc.station, wc.mel, wc.cel,
-            wc.answers, 1, 1, 1};
+  config = {"default", 0,      wc.area,    7, 9, 0, wc.station,
+            wc.mel,    wc.cel, wc.answers, 1, 1, 1};
   generation_input in{tables, config, "", "", {2, 3, 2000}};
   g = {}, g.context = seed;
   std::string base = written(in), out = base;
@@ -237,7 +268,7 @@ TEST(Golden, EveryPortableClassAndSpecialCode) {
   std::vector<writer_case> cases;
   for (uint32_t cls = 0; cls <= 27; ++cls)
     for (uint32_t answers : {0x0u, 0xFF00u, 0x100u, 0x200u})
-      if (cls == 3 || answers < 0x100)
+      if (cls == 3 || answers == 0 || answers == 0xFF00)
         cases.push_back({0x2, cls << 16, 0, 0, 0, 0, 0, answers});
   for (uint32_t bit = 1; bit <= 0x400; bit <<= 1)
     for (uint32_t answers : {0x0u, 0x8000u})
@@ -255,8 +286,8 @@ TEST(Golden, EveryPortableClassAndSpecialCode) {
     auto &c = cases[i];
     char title[120];
     std::snprintf(title, sizeof title, "== %#x %#x %d %d %d %d %d %#x\n",
-                  c.special, c.portable, c.lair_items, c.area, c.station,
-                  c.mel, c.cel, c.answers);
+                  c.special, c.portable, c.lair_items, c.area, c.station, c.mel,
+                  c.cel, c.answers);
     all += title + sweep_writer(c, i);
   }
   expect_golden("writers", all);

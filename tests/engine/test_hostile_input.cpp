@@ -52,10 +52,11 @@ TEST_F(Hostile, RunawayScriptNumbersActAsTheirBounds) {
       "< L1_GEMJJ >\n< L1_MILIT >\n< L1_MAGIC >\n< L1_OTHER >\n< L1_METAL >\n"
       "END-OF-SECTION\n";
   auto all = [&](std::string n) {  // CDF, highest CDF, JewEL and Station
-    return report(SCRIPT_HEAD + "0 0 " + n + " " + n + " " + n + " " + n + " 0" +
-                  body);
+    return report(SCRIPT_HEAD + "0 0 " + n + " " + n + " " + n + " " + n +
+                  " 0" + body);
   };
-  EXPECT_EQ(all("2147483647"), report(SCRIPT_HEAD + "0 0 99 99 80 10 0" + body));
+  EXPECT_EQ(all("2147483647"),
+            report(SCRIPT_HEAD + "0 0 99 99 80 10 0" + body));
   EXPECT_EQ(all("-2147483648"), report(SCRIPT_HEAD + "0 0 1 1 0 -1 0" + body));
 }
 
