@@ -187,6 +187,7 @@ TEST(Golden, EveryTableRowOnBothSidesOfItsBounds) {
       {"L1_METAL", {1, 1, 0, -1}, 4},
       {"L1_METAL GOLD", {1, 1, 19, -1}, 2},
       {"L1_METAL", {1, 1, 80, -1}, 2},
+      {"ELDER", {1, 1, 0, -1}, 1},  // no category: no text
   };
   // Every row of each main table kept while the rest is swept: the draws of
   // the main rolls of other treasure, military and magic items, and of the

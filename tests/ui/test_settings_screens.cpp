@@ -42,6 +42,11 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
   EXPECT_EQ(select_monster(ss), 11);
   EXPECT_EQ(screen.line(25).substr(67, 3), "12 ");
   EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
+  monsters(36);  // one full page: Space shows it again
+  screen.push_keys(" \x1b");
+  select_monster(ss);
+  EXPECT_EQ(screen.rows(22, 22),
+            " 18: Monster 18" + std::string(20, ' ') + "36: Monster 36\n");
 }
 
 TEST_F(Screens, AreaListOfFiveAreas) {
