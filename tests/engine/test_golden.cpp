@@ -220,12 +220,12 @@ struct writer_case {
   uint32_t answers;
 };
 
-// The script's sections for the case with the dice as `g` says.
+// The script's numbers line and sections with the dice as `g` says.
 std::string written(const generation_input &in) {
   set_random_source(swept);
   std::string s = automatic_script_text(in);
   set_random_source(nullptr);
-  auto body = s.find("PORTABLE");
+  auto body = s.find("----------");
   return body == std::string::npos ? s : s.substr(body);
 }
 
