@@ -229,7 +229,9 @@ std::string written(const generation_input &in) {
   return body == std::string::npos ? s : s.substr(body);
 }
 
-std::string sweep_writer(const writer_case &wc, uint64_t seed) {
+// With `seeded`, the report of the generator seeded with `seed` instead.
+std::string sweep_writer(const writer_case &wc, uint64_t seed,
+                         bool seeded = false) {
   static info_tables tables{};
   static const area_record areas[] = {{"Ruined Keep", 2, 4, 6, 9, 10},
                                       {"Rubbish Heap", 10, 10, 10, 10, 10},
@@ -244,6 +246,12 @@ std::string sweep_writer(const writer_case &wc, uint64_t seed) {
   config = {"default", 0,      wc.area,    7, 9, 0, wc.station,
             wc.mel,    wc.cel, wc.answers, 1, 1, 1};
   generation_input in{tables, config, "", "", {2, 3, 2000}};
+  if (seeded) {
+    seed_dice(static_cast<unsigned>(seed));
+    report_recorder r;
+    interpret_text(automatic_script_text(in), tables, r);
+    return r.text.text();
+  }
   g = {}, g.context = seed;
   std::string base = written(in), out = base;
   std::vector<int> faces = g.asked;
@@ -292,6 +300,15 @@ TEST(Golden, EveryPortableClassAndSpecialCode) {
     all += title + sweep_writer(c, i);
   }
   expect_golden("writers", all);
+}
+
+// The generator itself: reports of a few seeds for a monster with many items.
+TEST(Golden, SeededReports) {
+  std::string all;
+  for (unsigned seed : {0u, 1u, 42u, 2024u, 4294967295u})
+    all += sweep_writer({0x27, (2u << 16) | 0x7FF, 40, 0, 5, 3, 2, 0xFF00},
+                        seed, true);
+  expect_golden("seeded", all);
 }
 
 }  // namespace
