@@ -105,19 +105,27 @@ std::string sweep_tables(const table_form &form) {
     for (std::size_t i = 0; i < g.targets.size(); ++i)
       script += std::string("< ") + form.keywords + " >\n";
     script += "END-OF-SECTION\n";
-    report_recorder r;
+    // Each item's text after the screen lines its routine counts.
+    struct : report_sink {
+      std::vector<std::string> items;
+      void header(const report_header &) override {}
+      void section(section_kind, std::string_view, int) override {}
+      void literal(std::string_view, int, bool) override {}
+      void item(const report_item &it) override {
+        items.push_back(std::to_string(it.lines) + "| " + std::string(it.text));
+      }
+      void end(const report_end &) override {}
+    } r;
     set_random_source(swept);
     interpret_text(script, tables, r);
     set_random_source(nullptr);
-    if (r.sections.size() != 1 ||
-        r.sections[0].entries.size() != g.targets.size())
-      return out + "items lost\n";
-    auto &items = r.sections[0].entries;
-    out += "@ context " + std::to_string(c) + "\n" + items[0].text;
+    auto &items = r.items;
+    if (items.size() != g.targets.size()) return out + "items lost\n";
+    out += "@ context " + std::to_string(c) + "\n" + items[0];
     for (std::size_t i = 1; i < items.size(); ++i)
-      if (items[i].text != items[g.faces[i] == 1 ? 0 : i - 1].text)
+      if (items[i] != items[g.faces[i] == 1 ? 0 : i - 1])
         out += "@ " + std::to_string(g.targets[i]) + " = " +
-               std::to_string(g.faces[i]) + "\n" + items[i].text;
+               std::to_string(g.faces[i]) + "\n" + items[i];
   }
   return out;
 }
