@@ -178,6 +178,7 @@ TEST(Golden, EveryTableRowOnBothSidesOfItsBounds) {
       {"L1_COINS", {4, 31, 0, -1}, 2},
       {"L1_COINS", {5, 99, 0, -1}, 1},
       {"L1_COINS", {99, 70, 0, 0}, 1},
+      {"L1_COINS", {1, 1, 0, 1}, 1},
       {"L1_COINS", {1, 1, 0, 2}, 1},
       {"L1_COINS", {1, 1, 0, 3}, 1},
       {"L1_COINS", {1, 1, 0, 4}, 1},
