@@ -83,7 +83,8 @@ fuzz: deps
 	@scripts/fuzz_run $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # make mutants: each single-line fault of scripts/mutants.list applied in a
-# scratch copy, the unit tests run against it; prints how many were caught.
+# scratch copy, the unit and end-to-end tests run against it (the format and
+# layer checks do not count); prints how many were caught.
 mutants: deps
 	@JOBS=$(JOBS) scripts/mutants
 

@@ -1,5 +1,4 @@
-// Helpers the treasure-table tests share: the text a routine leaves in the
-// result buffer, exceptional-item codes, extreme dice and the wholeness check.
+// Helpers of the treasure-table tests: extreme dice and the wholeness check.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -11,24 +10,6 @@
 
 #include "tr_other.h"
 #include "trtext.h"
-
-// The text a call leaves in the emptied result buffer.
-template <typename F>
-std::string text_of(F call) {
-  result_clear();
-  call();
-  return result_text;
-}
-
-// Exceptional quality with its multiplier; exceptional size with its large
-// (1-5) or small (6-10) roll and its row roll.
-constexpr uint32_t quality(int mult) {
-  return EXC_QUALITY | static_cast<uint32_t>(mult) << 4;
-}
-constexpr uint32_t sized(int large_or_small, int roll) {
-  return EXC_SIZE | static_cast<uint32_t>(roll) << 12 |
-         static_cast<uint32_t>(large_or_small) << 20;
-}
 
 // Every die of a sub-record at its lowest (profile 0), its highest (1) or a
 // fixed mix of both ends (2, 3).

@@ -58,6 +58,8 @@ TEST_F(Fields, KeySequences) {
       {[] { return ask_cdf(17, cdf_kind::creature); }, "0\r7\b0\b\r8>", 8, "Enter the monster CDF : 8|", ""},
       {[] { return ask_cdf(17, cdf_kind::group); }, "5~", 17, "Enter the maximum CDF for the group of monsters : 5|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "81\r\b\r", 8, jew + "8|", ""},
+      {[] { return ask_jeweler_el(g_config.jeweler_el); }, "80\r", 80, jew + "80|", ""},
+      {[] { return ask_cdf(17, cdf_kind::group); }, "99\r", 99, "Enter the maximum CDF for the group of monsters : 99|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "12~", 33, jew + "12|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "000\b\b\b\b5\r", 5, jew + "5|", ""},  // typed zeros erased
       {text, "{_ " + a56 + "zZ\r", 0, "{_ " + a56 + "|", "{_ " + a56},  // 59 characters

@@ -26,9 +26,10 @@ TEST_F(Manual, PickedItemsGeneratedOrLeftAtOnce) {
       "\nGame date  : 1/1/1\nPosition   : \nArea       : Cave\n"
       "Monster    : Manual generation\n\nComments   : \n\n-----\n\n"
       "Manual Treasure Generation :\n\n";
-  EXPECT_EQ(run("226Gx"), 0);
+  EXPECT_EQ(run("2234567Gx"), 0);
   EXPECT_EQ(script_text(),
-            script("< L1_COINS >\n< L1_COINS >\n< L1_MAGIC >\n"));
+            script("< L1_COINS >\n< L1_COINS >\n< L1_GEMJJ >\n< L1_METAL >\n"
+                   "< L1_MILIT >\n< L1_MAGIC >\n< L1_OTHER >\n"));
   EXPECT_EQ(count(0) + count(1) + count(2) + count(3), "0123");
   EXPECT_EQ(output().rfind(head, 0), 0u);  // the items are the interpreter's
   EXPECT_EQ(screen.row(-1, 5), " Manual Treasure Generation :");
@@ -40,7 +41,7 @@ TEST_F(Manual, PickedItemsGeneratedOrLeftAtOnce) {
     EXPECT_EQ(run(keys), 0) << keys;
     EXPECT_EQ(script_text(), script("")) << keys;
   }
-  EXPECT_EQ(count(8), "0");  // an unknown key adds nothing
+  EXPECT_EQ(count(12), "0");  // an unknown key adds nothing
   EXPECT_FALSE(std::filesystem::exists("default.hxo"));
   EXPECT_EQ(screen.keys_left(), 0u);
 }

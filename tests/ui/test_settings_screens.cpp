@@ -42,6 +42,11 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
   EXPECT_EQ(select_monster(ss), 11);
   EXPECT_EQ(screen.line(25).substr(67, 3), "12 ");
   EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
+  monsters(36);  // one full page: Space shows it again
+  screen.push_keys(" \x1b");
+  select_monster(ss);
+  EXPECT_EQ(screen.rows(22, 22),
+            " 18: Monster 18" + std::string(20, ' ') + "36: Monster 36\n");
 }
 
 TEST_F(Screens, AreaListOfFiveAreas) {
@@ -56,6 +61,7 @@ TEST_F(Screens, SpecialScoreQuestions) {
   // Each case goes on from the answers the one before stored.
   // clang-format off
   const struct { uint32_t code; std::string keys, stored, prompt; } cases[] = {
+      {0x4, "11\r\b0\r51\r\b0\r50\r", "10 50 50 abc00010", " CEL (0-50) : 50 "},  // the largest scores
       {0x4 | 0x8, "1\r2\r3\r4\r5\r6\r", "4 5 6 abc00010", " CEL (0-50) : 6 "},  // asked twice
       {0x4 | 0x20, "1\r2\r\r9\r", "9 2 0 abc00010", " Station (0-10) : 9 "},      // Station again; empty is 0
       {0x10 | 0xFF00, "n\ry\ry\ry\ry\ry\ry\rn\ry\r", "9 2 0 fd00", " Is it a King of its race (y/n) : y "},
@@ -98,4 +104,8 @@ TEST_F(Screens, CommentsScreenStoresAllOrNothing) {
                 std::to_string(config.game_month) + "/" +
                 std::to_string(config.game_year) + ss.position + ss.comment,
             "5/6/2024At the fordGreat battle");
+  screen.push_keys("99\r99\r9999\r\r\r");  // the largest date
+  EXPECT_EQ(enter_comments(ss), 1);
+  EXPECT_EQ(config.game_day * 100 + config.game_month, 9999);
+  EXPECT_EQ(config.game_year, 9999);
 }
