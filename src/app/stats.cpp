@@ -10,10 +10,10 @@
 
 #include "commands.h"
 #include "dice.h"
+#include "keywords.h"
 
 namespace {
 
-constexpr int CATEGORY_CODES = 8;
 constexpr int HISTOGRAM_WIDTH = 50;  // longest bar, in characters
 constexpr int HISTOGRAM_ROWS = 12;   // most rows of a histogram
 
@@ -43,19 +43,12 @@ class tally_sink : public report_sink {
     if (!on_) return;
     section_tally &t = sections[*current_];
     ++items_[*current_];
-    ++t.category_items[it.category & 7];
-    if (std::string_view(category_name(it.category)) == "magic")
+    ++t.category_items[it.category & (CATEGORY_CODES - 1)];
+    if ((it.category & (CATEGORY_CODES - 1)) == CATEGORY_MAGIC)
       magic_[*current_] = true;
-    if (std::string_view(category_name(it.category)) == "coins") {
-      // "<number> <kind>\n"
-      std::string text(it.text);
-      char *kind = nullptr;
-      long n = std::strtol(text.c_str(), &kind, 10);
-      std::string name(kind);
-      name.erase(0, name.find_first_not_of(' '));
-      name.erase(name.find_last_not_of(" \n") + 1);
-      t.coins[name] += static_cast<double>(n);
-    }
+    if (it.coins.kind != coin_kind::none)
+      t.coins[coin_kind_name(it.coins.kind)] +=
+          static_cast<double>(it.coins.count);
   }
   void end(const report_end &) override {
     for (int k = 0; k < 2; ++k) {

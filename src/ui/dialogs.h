@@ -16,9 +16,11 @@ int enter_txt(char *text);
 // line ends.
 void draw_heading(const char *title, int row = 1);
 
+// The screen's words for a failed generation; null for done.
+const char *generation_failure_message(generation_status status);
 // Shows a failed generation's message on the prompt line, and as a notice
 // for the standard error stream, then waits for one key.
-void generation_failed(const char *message);
+void generation_failed(generation_status status);
 
 // The main menu until Q or Escape.
 void main_menu(session &s);

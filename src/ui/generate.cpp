@@ -7,7 +7,23 @@
 #include "pager.h"
 #include "screen.h"
 
-void generation_failed(const char *message) {
+const char *generation_failure_message(generation_status status) {
+  switch (status) {
+    case generation_status::script_write_failed:
+      return "Cannot write script! Treasure generation failed. Hit any key.";
+    case generation_status::script_read_failed:
+      return "Cannot read script! Treasure generation failed. Hit any key.";
+    case generation_status::output_write_failed:
+      return "Cannot write output file! Treasure generation failed. Hit any "
+             "key.";
+    case generation_status::done:
+      break;
+  }
+  return nullptr;
+}
+
+void generation_failed(generation_status status) {
+  const char *message = generation_failure_message(status);
   notice(message);
   Screen &s = scr();
   s.move(25, 1);
@@ -23,7 +39,7 @@ namespace {
 // failure.
 void show_status(generation_status status) {
   if (status != generation_status::done) {
-    generation_failed(status_message(status));
+    generation_failed(status);
     return;
   }
   wait_key(HIT_ANY_KEY);
@@ -52,7 +68,7 @@ int generate_automatic(const session &ss) {
       write_automatic_script_file(script, SCRIPT_PATH, ss.generation());
   if (status != generation_status::done) {
     close_script(script);
-    generation_failed(status_message(status));
+    generation_failed(status);
     return 1;
   }
   show_generation(ss, script.stream);

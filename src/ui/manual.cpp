@@ -1,7 +1,7 @@
 // Manual treasure generation (menu key "8"): the game master picks treasure
 // items by category, or a number of rolls on the current lair's area table;
 // each pick goes straight into the treasure script, which is evaluated on
-// "G".
+// "G"; leaving with "M" discards it.
 #include <cstdio>
 
 #include "dialogs.h"
@@ -90,15 +90,14 @@ int manual_generation(const session &ss) {
   const area_record &lair = area_at(ss.tables, ss.config.lair_index);
   draw_screen(lair);
   script_file script;
-  if (!create_script(script, SCRIPT_PATH)) {
-    generation_failed(status_message(generation_status::script_write_failed));
+  generation_status status =
+      begin_manual_script_file(script, SCRIPT_PATH, ss.generation());
+  if (status != generation_status::done) {
+    close_script(script);
+    generation_failed(status);
     return 1;
   }
   script_writer w(script.stream);
-  // The seventh number, a monster's portable code in an automatic script,
-  // means nothing here.
-  write_header(w, ss.generation(), MANUAL_MONSTER, -1, 0);
-  w.line("MANUAL-GENERATION\n");
   s.move(25, 1);
   s.write(CHOICE_PROMPT);
 
@@ -129,17 +128,21 @@ int manual_generation(const session &ss) {
     if (done) break;
   }
 
-  w.line("END-OF-SECTION\n");
-  if (!finish_script(script)) {
+  // Leaving without G discards the unfinished script: the script file keeps
+  // the last generation's script.
+  if (!generate) {
     close_script(script);
-    generation_failed(status_message(generation_status::script_write_failed));
+    return 0;
+  }
+  status = finish_manual_script_file(script);
+  if (status != generation_status::done) {
+    close_script(script);
+    generation_failed(status);
     return 1;
   }
-  if (generate) {
-    draw_heading(TITLE, 0);
-    s.move(5, 1);
-    show_generation(ss, script.stream);
-  }
+  draw_heading(TITLE, 0);
+  s.move(5, 1);
+  show_generation(ss, script.stream);
   close_script(script);
   return 0;
 }

@@ -28,7 +28,8 @@ TEST(Coins, StationDecidesTheKindElseCdfAndD10) {
   for (const auto &c : cases) {
     dice_record d{};
     d.coins = {1, c.d10, 5, 13, 57, 7};
-    EXPECT_EQ(coins_main(c.cdf, 1, c.station, &d), 1);
-    EXPECT_EQ(result_text, "7 " + std::string(c.kind) + "\n") << c.cdf;
+    EXPECT_EQ(coins_main(out, c.cdf, 1, c.station, &d), 1);
+    EXPECT_EQ(std::string(out.text()), "7 " + std::string(c.kind) + "\n")
+        << c.cdf;
   }
 }

@@ -32,11 +32,11 @@ TEST(LongestTexts, EveryRowArrivesWholeWithItsLineCount) {
         d.magic.d100_HCM = 75 + row % 2, d.magic.d100_DAM = 50 + row / 2 % 2;
         dice_record other = d, milit = d,
                     powers = three_powers(profile, 90, row);
-        check(other_main(&other), "other");
-        check(milit_main(&milit), "milit");
-        magic(magic_main(&d), "magic");
+        check(other_main(out, &other), "other");
+        check(milit_main(out, &milit), "milit");
+        magic(magic_main(out, &d), "magic");
         powers.milit.d100_race_item = main, powers.other = o;
-        magic(magic_main(&powers), "powers");
+        magic(magic_main(out, &powers), "powers");
       }
   EXPECT_EQ(check.failures, 0);
   EXPECT_GT(check.longest, 100u);  // long supplies and goods stay one piece

@@ -5,13 +5,13 @@
 
 TEST(MagicLists, ExactListsAppendNothingOutsideTheirRange) {
   // clang-format off
-  const struct { void (*list)(int); int roll; const char *text; } cases[] = {
+  const struct { void (*list)(item_result &, int); int roll; const char *text; } cases[] = {
       {magic_alignment_list, 1, ""}, {magic_alignment_list, 12, "Sidh Elder"}, {magic_alignment_list, 13, ""},
       {magic_curse_list, 0, ""}, {magic_immunity_list, -1, "Storm Powers"}, {magic_immunity_list, 0, "Two Powers, roll manually"},
       // clang-format on
   };
   for (const auto &c : cases)
-    EXPECT_EQ(text_of([&] { c.list(c.roll); }), c.text) << c.roll;
+    EXPECT_EQ(text_of([&] { c.list(out, c.roll); }), c.text) << c.roll;
 }
 
 TEST(MagicMain, MainRowsPickTheFamily) {
@@ -28,8 +28,8 @@ TEST(MagicMain, MainRowsPickTheFamily) {
     m.d100_maintype = maintype, m.d100_subtype = 35, m.d6_2_MEL = 7;
     m.d10_EL = 3, m.d10_2_potion_amount = 9, m.d3star_NMI_type = 2;
     m.d100_named_sub = 50;
-    EXPECT_EQ(magic_main(&d), 1);
-    EXPECT_STREQ(result_text, text);
+    EXPECT_EQ(magic_main(out, &d), 1);
+    EXPECT_STREQ(out.text(), text);
   }
 }
 
@@ -53,10 +53,10 @@ TEST(MagicBreakLines, BreaksAtTheLastBlankAtOrBefore79_159_239) {
       // clang-format on
   };
   for (const auto &c : cases) {
-    result_clear();
-    result_append(c.in.c_str());
-    EXPECT_EQ(magic_break_lines(), c.lines) << c.in.size();
-    EXPECT_EQ(result_text, c.out) << c.in.size();
+    out.clear();
+    out.append(c.in.c_str());
+    EXPECT_EQ(magic_break_lines(out), c.lines) << c.in.size();
+    EXPECT_EQ(std::string(out.text()), c.out) << c.in.size();
   }
 }
 
@@ -74,7 +74,7 @@ TEST(MagicNmi, AmountsOnlyWhereTheItemHasOne) {
     d.magic.d3star_NMI_type = c.type, d.magic.d100_subtype = c.row;
     d.message = c.message, d.magic.d10_2_NMI_amount = c.amount;
     d.magic.d2star_NMI_amount = c.amount;
-    EXPECT_EQ(text_of([&] { magic_natural_item(&d); }), c.text)
+    EXPECT_EQ(text_of([&] { magic_natural_item(out, &d); }), c.text)
         << c.type << c.row;
   }
 }

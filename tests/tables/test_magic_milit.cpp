@@ -34,7 +34,7 @@ TEST(MagicMilit, ModifiersPickTheWeaponAndSeveralPowersReadRowsLessFive) {
     m.d100_DAM = 51, m.d100_othermagic = 100, m.d3star_other_100 = 1;
     d.milit = {71, 1, 1, 1, 72, 7, 15};
     c.set(d.magic, d.milit);
-    EXPECT_EQ(magic_main(&d), c.lines) << c.text;
-    EXPECT_STREQ(result_text, c.text);
+    EXPECT_EQ(magic_main(out, &d), c.lines) << c.text;
+    EXPECT_STREQ(out.text(), c.text);
   }
 }

@@ -6,8 +6,8 @@
 static std::string metal(int el, metal_dice d) {
   dice_record dice{};
   dice.metal = d;
-  EXPECT_EQ(metal_main(el, &dice), 1);
-  return result_text;
+  EXPECT_EQ(metal_main(out, el, &dice), 1);
+  return out.text();
 }
 
 TEST(Metal, MetalRowsSetUnitAndMultiplier) {

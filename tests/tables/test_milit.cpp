@@ -17,8 +17,8 @@ static void expect_milit(const std::vector<milit_case> &cases) {
     other_dice &o = d.other;
     o.d10_furniture = 1, o.d10_misc_amount = 4, o.d6_2_misc_val = 7;
     o.d6_2_exc_qualmult = 12;
-    EXPECT_EQ(milit_main(&d), 1);
-    EXPECT_STREQ(result_text, c.text);
+    EXPECT_EQ(milit_main(out, &d), 1);
+    EXPECT_STREQ(out.text(), c.text);
   }
 }
 
@@ -34,7 +34,7 @@ TEST(Milit, MainRowsAddToTheFoundRollAndSetsNameTheirPieces) {
   const std::pair<int, const char *> counts[] = {
       {-1, "1 "}, {4, "1 "}, {5, "2 "}, {10, "4 "}, {11, "5 "}};
   for (auto [roll, text] : counts)
-    EXPECT_EQ(text_of([&] { milit_count(roll); }), text);
+    EXPECT_EQ(text_of([&] { milit_count(out, roll); }), text);
 }
 
 TEST(Milit, SuppliesNameOrdinaryOtherTreasure) {

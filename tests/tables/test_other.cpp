@@ -48,8 +48,8 @@ TEST(OtherMain, MainRowsAndExceptionalReRolls) {
     o.d100_excep_2 = c.excep_2, o.d6_2_exc_qualmult = c.qualmult;
     o.d100_exc_sizemult = c.sizemult, o.d10_exc_sizesl = c.sizesl;
     o.d10_2_statueval = c.statueval;
-    EXPECT_EQ(other_main(&dice), c.lines) << c.maintype;
-    EXPECT_EQ(result_text, c.text);
+    EXPECT_EQ(other_main(out, &dice), c.lines) << c.maintype;
+    EXPECT_EQ(std::string(out.text()), c.text);
   }
 }
 
@@ -64,9 +64,9 @@ TEST(OtherLineBreak, BreaksOnceAtTheLastBlankUpToColumn79) {
       // clang-format on
   };
   for (const auto &c : cases) {
-    result_clear();
-    result_append(c.text.c_str());
-    EXPECT_EQ(other_break_line(), c.lines) << c.text;
-    EXPECT_EQ(result_text, c.broken);
+    out.clear();
+    out.append(c.text.c_str());
+    EXPECT_EQ(other_break_line(out), c.lines) << c.text;
+    EXPECT_EQ(std::string(out.text()), c.broken);
   }
 }

@@ -38,6 +38,6 @@ TEST(OtherWritten, QualityRaisesTheRowAndMapAccuracyCountsTheRaisedRoll) {
     o.d10_2_medicEL = 11, o.d6_scrollmap = 4, o.d10_map_area = 3;
     o.d100_map_accu = 99;
     c.dice(o);
-    EXPECT_EQ(text_of([&] { other_written_item(&d, c.exc); }), c.text);
+    EXPECT_EQ(text_of([&] { other_written_item(out, &d, c.exc); }), c.text);
   }
 }

@@ -9,8 +9,9 @@ struct vessel {
   int size = 30, material = 1, fill = 8, subtype = 85;
 };
 
-static std::string contained(void (*routine)(dice_record *, uint32_t), vessel v,
-                             uint32_t exc = 0) {
+static std::string contained(void (*routine)(item_result &, dice_record *,
+                                             uint32_t),
+                             vessel v, uint32_t exc = 0) {
   dice_record d{};
   d.other.d6_2_misc_val = 7, d.other.d3star_amount_class = 1,
   d.other.d6_amount_1 = 3, d.other.d6_amount_2 = 4;
@@ -18,7 +19,7 @@ static std::string contained(void (*routine)(dice_record *, uint32_t), vessel v,
   d.other.d100_keg_material = v.material;
   d.magic.d100_subtype = v.subtype, d.magic.d6_2_MEL = 7, d.magic.d10_EL = 9,
   d.magic.d10_2_potion_amount = 13, d.magic.d3star_NMI_type = 1;
-  const std::string text = text_of([&] { routine(&d, exc); });
+  const std::string text = text_of([&] { routine(out, &d, exc); });
   EXPECT_EQ(d.message, 1) << text;
   return text;
 }
@@ -26,23 +27,23 @@ static std::string contained(void (*routine)(dice_record *, uint32_t), vessel v,
 TEST(HouseholdGoods, ExceptionalGoodsAndClothScaleTheirValueTheirOwnWay) {
   // clang-format off
   const std::string cases[][2] = {
-      {text_of([] { other_cloth(25, 10, 0); }), "10.0 yards of cloth, 10.0 CC"},
-      {text_of([] { other_cloth(100, 1, 0); }), "1.0 yards of cloth, 3.0 SC"},
+      {text_of([] { other_cloth(out, 25, 10, 0); }), "10.0 yards of cloth, 10.0 CC"},
+      {text_of([] { other_cloth(out, 100, 1, 0); }), "1.0 yards of cloth, 3.0 SC"},
       // Quality 4 and half size (0.8): 4 x 0.8 x 10 yards.
-      {text_of([] { other_cloth(1, 20, quality(4) | sized(6, 91)); }), "10.0 yards of cloth, exceptionally good, exceptionally small -50%, 32.0 CC"},
-      {text_of([] { other_clothing(3, quality(5)); }), "3 piece(s) of clothing, exceptionally good, 5.0 * normal value"},
-      {text_of([] { other_musical_instrument(sized(6, 100)); }), "Musical instrument, exceptionally small -90%, value * 0.3"},
-      {text_of([] { other_other(quality(2)); }), "Other : Other item, Referee's choice (see book IV), exceptionally good, value * 2.0"},
+      {text_of([] { other_cloth(out, 1, 20, quality(4) | sized(6, 91)); }), "10.0 yards of cloth, exceptionally good, exceptionally small -50%, 32.0 CC"},
+      {text_of([] { other_clothing(out, 3, quality(5)); }), "3 piece(s) of clothing, exceptionally good, 5.0 * normal value"},
+      {text_of([] { other_musical_instrument(out, sized(6, 100)); }), "Musical instrument, exceptionally small -90%, value * 0.3"},
+      {text_of([] { other_other(out, quality(2)); }), "Other : Other item, Referee's choice (see book IV), exceptionally good, value * 2.0"},
       // Quality, then size (+100% is worth 1.5): 4 * 2 * 1.5.
-      {text_of([] { other_plate(4, quality(2) | sized(5, 100)); }), "Plate, exceptionally good, exceptionally large +100%, mod. * 12.0 BB"},
-      {text_of([] { other_tools(sized(6, 100)); }), "Tools, exceptionally small -90%, 0.3 * base value"},
+      {text_of([] { other_plate(out, 4, quality(2) | sized(5, 100)); }), "Plate, exceptionally good, exceptionally large +100%, mod. * 12.0 BB"},
+      {text_of([] { other_tools(out, sized(6, 100)); }), "Tools, exceptionally small -90%, 0.3 * base value"},
       // Good fur: SC, not multiplied by the quality multiplier 9; small -50% is worth 0.8.
-      {text_of([] { other_fur(12, 7, quality(9)); }), "Fur, exceptionally good Coat, 24 SC"},
-      {text_of([] { other_fine_covering(2, 6, sized(3, 100)); }), "Fine covering or Tapestry, exceptionally large +100%, 4' x 12', 360.0 CC"},  // 5 * 1.5 * 4 * 12
+      {text_of([] { other_fur(out, 12, 7, quality(9)); }), "Fur, exceptionally good Coat, 24 SC"},
+      {text_of([] { other_fine_covering(out, 2, 6, sized(3, 100)); }), "Fine covering or Tapestry, exceptionally large +100%, 4' x 12', 360.0 CC"},  // 5 * 1.5 * 4 * 12
       // Art: never magical when ordinary; when good, val * 2 GC whatever the
       // multiplier, magical for 9 or 10; large +80% is worth 1.4: 7 * 2 * 1.4.
-      {text_of([] { other_art(10, 8, quality(12)); }), "Art work, exceptionally good, 20.0 GC"},
-      {text_of([] { other_art(7, 9, quality(5) | sized(2, 99)); }), "Art work, exceptionally good, exceptionally large +80%, 19.6 GC. Magical item, roll manually!"},
+      {text_of([] { other_art(out, 10, 8, quality(12)); }), "Art work, exceptionally good, 20.0 GC"},
+      {text_of([] { other_art(out, 7, 9, quality(5) | sized(2, 99)); }), "Art work, exceptionally good, exceptionally large +80%, 19.6 GC. Magical item, roll manually!"},
   };
   // clang-format on
   for (const auto &c : cases) EXPECT_EQ(c[0], c[1]);
