@@ -100,27 +100,44 @@ generation_status finish_script_file(script_file &script) {
                                : generation_status::script_write_failed;
 }
 
-generation_status write_automatic_script_file(script_file &script,
-                                              const char *path,
-                                              const generation_input &in) {
+namespace {
+
+// Begins a script file for `path` and writes what `write` writes of the
+// input into it.
+generation_status begin_writing(script_file &script, const char *path,
+                                const generation_input &in,
+                                void (*write)(script_writer &,
+                                              const generation_input &)) {
   generation_status status = begin_script_file(script, path);
   if (status != generation_status::done) return status;
   script_writer w(script.stream);
-  write_automatic_script(w, in);
-  return finish_script_file(script);
+  write(w, in);
+  return status;
+}
+
+// The start of a manual script: its header and its one section word.
+void write_manual_start(script_writer &w, const generation_input &in) {
+  // The seventh number, a monster's portable code in an automatic script,
+  // means nothing here.
+  write_header(w, in, MANUAL_MONSTER, NO_STATION, 0);
+  w.line("MANUAL-GENERATION\n");
+}
+
+}  // namespace
+
+generation_status write_automatic_script_file(script_file &script,
+                                              const char *path,
+                                              const generation_input &in) {
+  generation_status status =
+      begin_writing(script, path, in, write_automatic_script);
+  return status == generation_status::done ? finish_script_file(script)
+                                           : status;
 }
 
 generation_status begin_manual_script_file(script_file &script,
                                            const char *path,
                                            const generation_input &in) {
-  generation_status status = begin_script_file(script, path);
-  if (status != generation_status::done) return status;
-  script_writer w(script.stream);
-  // The seventh number, a monster's portable code in an automatic script,
-  // means nothing here.
-  write_header(w, in, MANUAL_MONSTER, NO_STATION, 0);
-  w.line("MANUAL-GENERATION\n");
-  return status;
+  return begin_writing(script, path, in, write_manual_start);
 }
 
 generation_status finish_manual_script_file(script_file &script) {
