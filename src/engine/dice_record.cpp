@@ -21,7 +21,7 @@ void roll_other(other_dice &o) {
   o.d100_excep_1 = d100();
   o.d100_excep_2 = d100();
   o.d6_2_exc_qualmult = two_d6();
-  o.d10_exc_qualgb = d10();
+  o.d10_unread = d10();
   o.d100_exc_sizemult = d100();
   o.d10_exc_sizesl = d10();
   o.d10_2_statueval = two_d10();
@@ -37,7 +37,7 @@ void roll_other(other_dice &o) {
   o.d10_3_fur_value = three_d10();
   o.d10_fur_kind = d10();
   o.d6_cov_width = d6();
-  o.d10_2_a4_cov_length = two_d10() + 4;
+  o.d10_2_plus_4_cov_length = two_d10() + 4;
   o.d10_crystal = d10();
   o.d10_glass_size = d10();
   o.d10_2_art_value = two_d10();
@@ -47,16 +47,16 @@ void roll_other(other_dice &o) {
   o.d100_cloth_value = d100();
   o.d10_book_kind = d10();
   o.d100_book = d100();
-  o.d6_a1_book_excq = d6() + 1;
+  o.d6_plus_1_exc_quality = d6() + 1;
   o.d6_numspell = d6();
-  o.d6_a2_EL = d6() + 2;
+  o.d6_plus_2_EL = d6() + 2;
   o.d10_alignment = d10();
   o.d10_scroll_kind = d10();
   o.d100_scroll = d100();
   o.d10_2_map = two_d10();
   o.d10_map_area = d10();
   o.d100_map_accu = d100();
-  o.d10_2_medicEL = two_d10();
+  o.d10_2_scroll_number = two_d10();
   o.d6_scrollmap = d6();
   o.d100_coded = d100();
 }
@@ -100,10 +100,10 @@ void roll_magic(magic_dice &m) {
   m.d100_HCM = d100();
   m.d100_DAM = d100();
   m.d100_othermagic = d100();
-  m.d3star_other_100 = d3_star();
-  m.d100_other_3_1 = d100();
-  m.d100_other_3_2 = d100();
-  m.d100_other_3_3 = d100();
+  m.d3star_power_count = d3_star();
+  m.d100_power_1 = d100();
+  m.d100_power_2 = d100();
+  m.d100_power_3 = d100();
   m.d100_named_sub = d100();
 }
 
@@ -125,5 +125,5 @@ void roll_dice(dice_record &dice) {
   roll_gemjj(dice.gemjj);
   roll_magic(dice.magic);
   roll_coins(dice.coins);
-  dice.message = 0;
+  dice.in_container = 0;
 }

@@ -21,8 +21,8 @@ struct generation_input {
 struct session {
   info_tables tables{};
   settings config{};
-  char position[TEXT_SIZE] = " ";
-  char comment[TEXT_SIZE] = " ";
+  char position[POSITION_COMMENT_SIZE] = " ";
+  char comment[POSITION_COMMENT_SIZE] = " ";
 
   // The input of a generation now.
   generation_input generation() const {

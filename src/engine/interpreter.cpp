@@ -18,7 +18,7 @@ namespace {
 // no word of a script; the run ends there.
 constexpr std::size_t SECTION_TOKEN_MAX = 17;
 // Longest word of a position or comment text.
-constexpr std::size_t HEADER_TOKEN_MAX = TEXT_SIZE - 1;
+constexpr std::size_t HEADER_TOKEN_MAX = POSITION_COMMENT_SIZE - 1;
 
 constexpr char POS_END[] = "[COM:";
 constexpr char SEPARATOR[] = "----------";

@@ -64,7 +64,8 @@ void magic_special(item_result &out, int mel_roll, int el_roll);
 
 // Natural magic items.
 // A plant, with its ounces unless it is a container's content.
-void magic_natural_plant(item_result &out, int roll, int ounces, int message);
+void magic_natural_plant(item_result &out, int roll, int ounces,
+                         int in_container);
 void magic_natural_animal(item_result &out, int roll);
 // A metal or stone, with its pounds where it is sold by weight.
 void magic_natural_metal(item_result &out, int roll, int pounds);

@@ -179,7 +179,7 @@ void magic_potion_powder_amulet(item_result &out, dice_record *dice) {
               dice);
   magic_mel_el(out, dice->magic.d6_2_MEL, dice->magic.d10_EL);
   // A container's content leaves the amount to the container's own text.
-  if (dice->message == 0)
+  if (dice->in_container == 0)
     out.appendf(", %d ounces", dice->magic.d10_2_potion_amount);
 }
 

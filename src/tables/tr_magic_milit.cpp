@@ -66,9 +66,9 @@ void magic_military_item(item_result &out, dice_record *dice) {
 
   if (has_powers) {
     if (m.d100_subtype > ONE_POWER_MAX) {
-      const int rows[MAX_POWERS] = {m.d100_other_3_1, m.d100_other_3_2,
-                                    m.d100_other_3_3};
-      const int count = clamped(m.d3star_other_100, 0, MAX_POWERS);
+      const int rows[MAX_POWERS] = {m.d100_power_1, m.d100_power_2,
+                                    m.d100_power_3};
+      const int count = clamped(m.d3star_power_count, 0, MAX_POWERS);
       for (int i = 0; i < count; ++i)
         append_power(out, dice, rows[i] - SEVERAL_POWERS_SHIFT);
     } else {

@@ -162,7 +162,7 @@ void magic_natural_item(item_result &out, dice_record *dice) {
   switch (m.d3star_NMI_type) {
     case 1:
       magic_natural_plant(out, m.d100_subtype, m.d10_2_NMI_amount,
-                          dice->message);
+                          dice->in_container);
       break;
     case 2:
       magic_natural_animal(out, m.d100_subtype);
@@ -175,11 +175,12 @@ void magic_natural_item(item_result &out, dice_record *dice) {
   }
 }
 
-void magic_natural_plant(item_result &out, int roll, int ounces, int message) {
+void magic_natural_plant(item_result &out, int roll, int ounces,
+                         int in_container) {
   if (const text_row *row = table_row_in(plant_rows, roll, 1, 100))
     out.append(row->text);
   // A container's content leaves the amount to the container's own text.
-  if (message == 0) out.appendf(", %d ounces", ounces);
+  if (in_container == 0) out.appendf(", %d ounces", ounces);
 }
 
 void magic_natural_animal(item_result &out, int roll) {

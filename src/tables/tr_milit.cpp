@@ -25,8 +25,8 @@ static_assert(RACE_KINDS == static_cast<int>(item_kind::animal) + 1);
 // clang-format off
 
 // Main table, by milit.d100_maintype. The count argument is
-// milit.d10_count plus nf_add, or nf_add alone where uses_found is false.
-struct main_row { int hi; bool uses_found; int nf_add; item_kind item; };
+// milit.d10_count plus count_add, or count_add alone where adds_count_die is false.
+struct main_row { int hi; bool adds_count_die; int count_add; item_kind item; };
 constexpr main_row main_rows[] = {
     { 30, true,   2, item_kind::weapon},
     { 50, true,   2, item_kind::armor},
@@ -254,7 +254,8 @@ int milit_main(item_result &out, dice_record *dice) {
 void milit_from_main_table(item_result &out, dice_record *dice) {
   const milit_dice &m = dice->milit;
   const main_row &row = table_row(main_rows, m.d100_maintype);
-  milit_count(out, row.uses_found ? m.d10_count + row.nf_add : row.nf_add);
+  milit_count(out,
+              row.adds_count_die ? m.d10_count + row.count_add : row.count_add);
   append_item(out, dice, row.item, 0);
 }
 

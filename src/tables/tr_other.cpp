@@ -232,7 +232,7 @@ void other_from_main_table(item_result &out, int roll, dice_record *dice,
       other_fur(out, o.d10_3_fur_value, o.d10_fur_kind, exc);
       break;
     case other_kind::fine_covering:
-      other_fine_covering(out, o.d6_cov_width, o.d10_2_a4_cov_length, exc);
+      other_fine_covering(out, o.d6_cov_width, o.d10_2_plus_4_cov_length, exc);
       break;
     case other_kind::glass:
       other_glass(out, o.d10_crystal, o.d10_glass_size, exc);

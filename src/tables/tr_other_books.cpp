@@ -168,18 +168,18 @@ void other_book(item_result &out, dice_record *dice, uint32_t exc) {
       break;
     case book_contents::minor_spells:
       out.appendf(", contains %d %s spell, EL %d", d.d6_numspell / 2,
-                  alignment_text(*dice), d.d6_a2_EL);
+                  alignment_text(*dice), d.d6_plus_2_EL);
       break;
     case book_contents::major_spells:
       out.appendf(", contains %d %s spell, EL %d", d.d6_numspell,
-                  alignment_text(*dice), d.d6_a2_EL);
+                  alignment_text(*dice), d.d6_plus_2_EL);
       break;
     case book_contents::tome:
-      out.appendf(", EL %d", d.d6_a2_EL + 4);
+      out.appendf(", EL %d", d.d6_plus_2_EL + 4);
       break;
   }
   if (exc & EXC_QUALITY) {
-    value = value * static_cast<float>(d.d6_a1_book_excq);
+    value = value * static_cast<float>(d.d6_plus_1_exc_quality);
     append_quality_text(out, exc);
   }
   value = other_exceptional(out, value, exc & ~EXC_QUALITY);
@@ -192,7 +192,7 @@ void other_scroll(item_result &out, dice_record *dice, uint32_t exc) {
   int row_roll = d.d100_scroll;
   if (exc & EXC_QUALITY) {
     row_roll += BETTER_ROWS;
-    value = value * static_cast<float>(d.d6_a1_book_excq);
+    value = value * static_cast<float>(d.d6_plus_1_exc_quality);
   }
   if (row_roll > 99) {
     value = value * 2.0f;
@@ -207,14 +207,15 @@ void other_scroll(item_result &out, dice_record *dice, uint32_t exc) {
       break;
     case scroll_details::medicinal:
       out.appendf("%s, %d formulas, EL %d", row.text, d.d6_scrollmap,
-                  d.d10_2_medicEL);
+                  d.d10_2_scroll_number);
       break;
     case scroll_details::magical_el:
-      out.appendf("%s, EL %d", row.text, d.d6_a2_EL);
+      out.appendf("%s, EL %d", row.text, d.d6_plus_2_EL);
       break;
     case scroll_details::spells:
-      out.appendf("%s, %d EL %d %s spell%s", row.text, row.spells, d.d6_a2_EL,
-                  alignment_text(*dice), row.spells > 1 ? "s" : "");
+      out.appendf("%s, %d EL %d %s spell%s", row.text, row.spells,
+                  d.d6_plus_2_EL, alignment_text(*dice),
+                  row.spells > 1 ? "s" : "");
       break;
   }
   switch (row.rule) {
@@ -225,10 +226,10 @@ void other_scroll(item_result &out, dice_record *dice, uint32_t exc) {
       value = value * row.factor;
       break;
     case scroll_value::treasure:
-      value = value * static_cast<float>(5 * d.d10_2_medicEL);
+      value = value * static_cast<float>(5 * d.d10_2_scroll_number);
       break;
     case scroll_value::treasure_and_spell:
-      value = value * static_cast<float>(5 * d.d10_2_medicEL);
+      value = value * static_cast<float>(5 * d.d10_2_scroll_number);
       value = value + 2.0f;
       break;
   }
@@ -251,7 +252,7 @@ void other_map(item_result &out, dice_record *dice, uint32_t exc) {
   int accuracy = d.d100_map_accu;
   if (exc & EXC_QUALITY) {
     d.d10_2_map += BETTER_ROWS;
-    value = value * static_cast<float>(d.d6_a1_book_excq);
+    value = value * static_cast<float>(d.d6_plus_1_exc_quality);
   }
   if (exc & EXC_SIZE) value = value * parts.size_value;
   const map_row &row = table_row(map_rows, d.d10_2_map);

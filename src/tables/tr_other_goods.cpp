@@ -157,7 +157,7 @@ void append_contents(item_result &out, dice_record *dice, float size_mod,
   }
 
   // Own text complete: the magic routines now leave their amount out.
-  dice->message = 1;
+  dice->in_container = 1;
   if (fill.kind == fill_kind::empty) return;
   if (contents.kind == contents_kind::potion)
     magic_potion_powder_amulet(out, dice);

@@ -43,7 +43,7 @@ struct other_dice {
   int32_t d100_excep_1;
   int32_t d100_excep_2;
   int32_t d6_2_exc_qualmult;
-  int32_t d10_exc_qualgb;
+  int32_t d10_unread;
   int32_t d100_exc_sizemult;
   int32_t d10_exc_sizesl;
   int32_t d10_2_statueval;
@@ -59,7 +59,7 @@ struct other_dice {
   int32_t d10_3_fur_value;
   int32_t d10_fur_kind;
   int32_t d6_cov_width;
-  int32_t d10_2_a4_cov_length;
+  int32_t d10_2_plus_4_cov_length;
   int32_t d10_crystal;
   int32_t d10_glass_size;
   int32_t d10_2_art_value;
@@ -69,16 +69,16 @@ struct other_dice {
   int32_t d100_cloth_value;
   int32_t d10_book_kind;
   int32_t d100_book;
-  int32_t d6_a1_book_excq;
+  int32_t d6_plus_1_exc_quality;
   int32_t d6_numspell;
-  int32_t d6_a2_EL;
+  int32_t d6_plus_2_EL;
   int32_t d10_alignment;
   int32_t d10_scroll_kind;
   int32_t d100_scroll;
   int32_t d10_2_map;
   int32_t d10_map_area;
   int32_t d100_map_accu;
-  int32_t d10_2_medicEL;
+  int32_t d10_2_scroll_number;
   int32_t d6_scrollmap;
   int32_t d100_coded;
 };
@@ -112,10 +112,10 @@ struct magic_dice {
   int32_t d100_HCM;
   int32_t d100_DAM;
   int32_t d100_othermagic;
-  int32_t d3star_other_100;
-  int32_t d100_other_3_1;
-  int32_t d100_other_3_2;
-  int32_t d100_other_3_3;
+  int32_t d3star_power_count;
+  int32_t d100_power_1;
+  int32_t d100_power_2;
+  int32_t d100_power_3;
   int32_t d100_named_sub;
 };
 
@@ -137,7 +137,7 @@ struct dice_record {
   coins_dice coins;
   // 0 for a stand-alone item; containers and kegs set it to 1 before the
   // magic routines describe their contents, so those leave the amount out.
-  int32_t message;
+  int32_t in_container;
 };
 
 // The coins of a coin item, as the coin routine chose them: what a reader

@@ -25,12 +25,12 @@ const char *generation_failure_message(generation_status status) {
 void generation_failed(generation_status status) {
   const char *message = generation_failure_message(status);
   notice(message);
-  Screen &s = scr();
-  s.move(25, 1);
-  s.clear_eol();
-  s.write(message);
-  s.refresh();
-  s.read_key();
+  text_screen &screen = scr();
+  screen.move(25, 1);
+  screen.clear_eol();
+  screen.write(message);
+  screen.refresh();
+  screen.read_key();
 }
 
 namespace {
@@ -47,31 +47,31 @@ void show_status(generation_status status) {
 
 }  // namespace
 
-void show_generation(const session &ss, FILE *script) {
+void show_generation(const session &game, FILE *script) {
   report_pager pager(REPORT_PAGE_LINES);
   text_report report;
-  show_status(interpret_open_script(script, ss.config.output_name, ss.tables,
-                                    report, &pager));
+  show_status(interpret_open_script(script, game.config.output_name,
+                                    game.tables, report, &pager));
 }
 
-void show_generation(const session &ss, const char *script_path) {
+void show_generation(const session &game, const char *script_path) {
   report_pager pager(REPORT_PAGE_LINES);
   text_report report;
-  show_status(interpret_file(script_path, ss.config.output_name, ss.tables,
+  show_status(interpret_file(script_path, game.config.output_name, game.tables,
                              report, &pager));
 }
 
-int generate_automatic(const session &ss) {
+int generate_automatic(const session &game) {
   draw_heading("GENERATE TREASURE FOR CURRENT SETTINGS");
   script_file script;
   generation_status status =
-      write_automatic_script_file(script, SCRIPT_PATH, ss.generation());
+      write_automatic_script_file(script, SCRIPT_PATH, game.generation());
   if (status != generation_status::done) {
     close_script(script);
     generation_failed(status);
     return 1;
   }
-  show_generation(ss, script.stream);
+  show_generation(game, script.stream);
   close_script(script);
   return 0;
 }

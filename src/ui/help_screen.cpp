@@ -57,15 +57,15 @@ constexpr help_page HELP_PAGES[] = {
 }  // namespace
 
 void show_help() {
-  Screen &s = scr();
+  text_screen &screen = scr();
   for (const help_page &page : HELP_PAGES) {
     draw_heading(page.heading);
-    s.move(5, 0);
-    s.write(page.text);
-    s.move(25, 1);
-    s.write(&page == std::end(HELP_PAGES) - 1
-                ? "Hit any key to return to the main menu."
-                : "Hit any key for the next page.");
-    s.read_key();
+    screen.move(5, 0);
+    screen.write(page.text);
+    screen.move(25, 1);
+    screen.write(&page == std::end(HELP_PAGES) - 1
+                     ? "Hit any key to return to the main menu."
+                     : "Hit any key for the next page.");
+    screen.read_key();
   }
 }

@@ -34,34 +34,34 @@ constexpr pick_row pick_rows[] = {
 constexpr char TITLE[] = "CHOOSE TREASURE MANUALLY";
 
 void draw_screen(const area_record &lair) {
-  Screen &s = scr();
+  text_screen &screen = scr();
   draw_heading(TITLE);
-  s.write(
+  screen.write(
       "  1: Add number of random treasures               Area : \n"
       "     for current area to list\n\n");
-  s.write("  2: Add a Coin Item to list\n");
-  s.write("  3: Add a Gems, Jewels, Jewelry Item to list\n");
-  s.write("  4: Add a Fine Metal Item to list\n");
-  s.write("  5: Add a Militairy Treasure to list\n");
-  s.write("  6: Add a Magic Item to list\n");
-  s.write("  7: Add an Other Treasure to list\n");
-  s.move(5, 57);
+  screen.write("  2: Add a Coin Item to list\n");
+  screen.write("  3: Add a Gems, Jewels, Jewelry Item to list\n");
+  screen.write("  4: Add a Fine Metal Item to list\n");
+  screen.write("  5: Add a Militairy Treasure to list\n");
+  screen.write("  6: Add a Magic Item to list\n");
+  screen.write("  7: Add an Other Treasure to list\n");
+  screen.move(5, 57);
   char name[NAME_SIZE];
   std::snprintf(name, sizeof name, "%.*s", NAME_SIZE - 1, lair.name);
-  s.write(name);
-  s.move(21, 1);
-  s.write(
+  screen.write(name);
+  screen.move(21, 1);
+  screen.write(
       " G: Generate treasure from current list          Number of Items : "
       "0\n");
-  s.write("  M: Return to Main Menu");
+  screen.write("  M: Return to Main Menu");
 }
 
 void prompt(const char *text) {
-  Screen &s = scr();
-  s.move(25, 1);
-  s.write(BLANK_PROMPT);
-  s.move(25, 1);
-  s.write(text);
+  text_screen &screen = scr();
+  screen.move(25, 1);
+  screen.write(BLANK_PROMPT);
+  screen.move(25, 1);
+  screen.write(text);
 }
 
 // Choice 1: a number of area-table rolls. Returns the number of items added.
@@ -85,27 +85,27 @@ const char *picked_keyword(int key) {
 
 }  // namespace
 
-int manual_generation(const session &ss) {
-  Screen &s = scr();
-  const area_record &lair = area_at(ss.tables, ss.config.lair_index);
+int manual_generation(const session &game) {
+  text_screen &screen = scr();
+  const area_record &lair = area_at(game.tables, game.config.lair_index);
   draw_screen(lair);
   script_file script;
   generation_status status =
-      begin_manual_script_file(script, SCRIPT_PATH, ss.generation());
+      begin_manual_script_file(script, SCRIPT_PATH, game.generation());
   if (status != generation_status::done) {
     close_script(script);
     generation_failed(status);
     return 1;
   }
   script_writer w(script.stream);
-  s.move(25, 1);
-  s.write(CHOICE_PROMPT);
+  screen.move(25, 1);
+  screen.write(CHOICE_PROMPT);
 
   int count = 0;
   bool generate = false;
   for (;;) {
-    s.refresh();
-    int key = s.read_key();
+    screen.refresh();
+    int key = screen.read_key();
     bool done = false;
     if (key == '1') {
       count += add_random_items(w, lair);
@@ -119,12 +119,12 @@ int manual_generation(const session &ss) {
       done = true;
     }
     prompt("");
-    s.move(21, 68);
+    screen.move(21, 68);
     char shown[24];
     std::snprintf(shown, sizeof shown, "%d     ", count);
-    s.write(shown);
-    s.move(25, 1);
-    s.write(CHOICE_PROMPT);
+    screen.write(shown);
+    screen.move(25, 1);
+    screen.write(CHOICE_PROMPT);
     if (done) break;
   }
 
@@ -141,8 +141,8 @@ int manual_generation(const session &ss) {
     return 1;
   }
   draw_heading(TITLE, 0);
-  s.move(5, 1);
-  show_generation(ss, script.stream);
+  screen.move(5, 1);
+  show_generation(game, script.stream);
   close_script(script);
   return 0;
 }

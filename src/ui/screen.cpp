@@ -5,45 +5,45 @@
 #include <cstring>
 
 namespace {
-Screen *g_screen = nullptr;
+text_screen *g_screen = nullptr;
 }
 
-Screen &scr() {
+text_screen &scr() {
   if (!g_screen) std::abort();  // a screen must be installed before drawing
   return *g_screen;
 }
 
-void set_screen(Screen *screen) { g_screen = screen; }
+void set_screen(text_screen *screen) { g_screen = screen; }
 
 int wherex() { return g_screen ? g_screen->col() : -1; }
 int wherey() { return g_screen ? g_screen->row() : -1; }
 
-Screen::Screen() {
+text_screen::text_screen() {
   for (auto &r : grid_) {
     std::memset(r, ' ', SCREEN_COLS);
     r[SCREEN_COLS] = '\0';
   }
 }
 
-void Screen::move(int row, int col) {
+void text_screen::move(int row, int col) {
   if (row < 0 || row >= SCREEN_ROWS || col < 0 || col >= SCREEN_COLS) return;
   cur_row_ = row;
   cur_col_ = col;
   blank_ = false;
 }
 
-void Screen::clear_eol() {
+void text_screen::clear_eol() {
   std::memset(&grid_[cur_row_][cur_col_], ' ', SCREEN_COLS - cur_col_);
 }
 
-void Screen::clear() {
+void text_screen::clear() {
   for (auto &r : grid_) std::memset(r, ' ', SCREEN_COLS);
   cur_row_ = 0;
   cur_col_ = 0;
   blank_ = false;
 }
 
-std::string Screen::line(int row) const {
+std::string text_screen::line(int row) const {
   if (row < 0 || row >= SCREEN_ROWS) return {};
   return std::string(grid_[row], SCREEN_COLS);
 }
@@ -51,7 +51,7 @@ std::string Screen::line(int row) const {
 // One character with the rules of a window that does not scroll: at the
 // bottom row a line end only clears the rest of the row, and characters past
 // the bottom-right cell are dropped.
-void Screen::put(char c) {
+void text_screen::put(char c) {
   if (c == '\n') {
     clear_eol();
     if (cur_row_ < SCREEN_ROWS - 1) {
@@ -92,7 +92,7 @@ void Screen::put(char c) {
   }
 }
 
-void Screen::write(const char *text, int n) {
+void text_screen::write(const char *text, int n) {
   int i = 0;
   while ((n < 0 || i < n) && text[i] != '\0') {
     // A run of ordinary characters that fits the row is copied at once; the

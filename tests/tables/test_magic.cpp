@@ -63,7 +63,7 @@ TEST(MagicBreakLines, BreaksAtTheLastBlankAtOrBefore79_159_239) {
 TEST(MagicNmi, AmountsOnlyWhereTheItemHasOne) {
   // Type, row, inside a container, amount, text.
   // clang-format off
-  const struct { int type, row, message, amount; const char *text; } cases[] = {
+  const struct { int type, row, in_container, amount; const char *text; } cases[] = {
       {1, 1, 1, 7, "Adingantida"}, {1, 57, 0, 7, "Hembane, 7 ounces"}, {2, 94, 0, 7, "Unicorn horn"},
       {3, 9, 0, 2, "Amethyst"}, {3, 10, 0, 1, "Antimony, 1 pound(s)"},
       {3, 74, 0, 2, "Quicksilver, 2 pound(s)"}, {1, 0, 1, 7, ""}, {2, 101, 0, 7, ""}, {4, 65, 0, 7, ""},
@@ -72,7 +72,7 @@ TEST(MagicNmi, AmountsOnlyWhereTheItemHasOne) {
   for (const auto &c : cases) {
     dice_record d{};
     d.magic.d3star_NMI_type = c.type, d.magic.d100_subtype = c.row;
-    d.message = c.message, d.magic.d10_2_NMI_amount = c.amount;
+    d.in_container = c.in_container, d.magic.d10_2_NMI_amount = c.amount;
     d.magic.d2star_NMI_amount = c.amount;
     EXPECT_EQ(text_of([&] { magic_natural_item(out, &d); }), c.text)
         << c.type << c.row;

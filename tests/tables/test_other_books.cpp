@@ -17,9 +17,9 @@ TEST(OtherWritten, QualityRaisesTheRowAndMapAccuracyCountsTheRaisedRoll) {
       {[](other_dice &o) { o.d100_scroll = 1, o.d100_coded = 1; }, 0, "Scroll : Old Message, value 0.0 "},
       {[](other_dice &o) { o.d100_scroll = 99, o.d100_coded = 1; }, 0, "Scroll : Treasure scroll, value 55.0 GC, 1000 GC Treasure Map, 15.0 GC, accurate"},
       {[](other_dice &o) { o.d100_scroll = 100, o.d100_coded = 41; }, 0, "Coded Scroll : Formula, value 6.0 SC"},
-      {[](other_dice &o) { o.d100_scroll = 100, o.d100_coded = 100, o.d10_2_medicEL = 2, o.d6_scrollmap = 6; }, 0,
+      {[](other_dice &o) { o.d100_scroll = 100, o.d100_coded = 100, o.d10_2_scroll_number = 2, o.d6_scrollmap = 6; }, 0,
        "Coded Scroll : Treasure and Spell Scroll, 1 EL 5 Law spell, value 22.0 GC, Unlimited Treasure Map, accurate"},
-      {[](other_dice &o) { o.d100_scroll = 84, o.d100_coded = 1, o.d10_2_medicEL = 3, o.d6_scrollmap = 2; }, quality(9),
+      {[](other_dice &o) { o.d100_scroll = 84, o.d100_coded = 1, o.d10_2_scroll_number = 3, o.d6_scrollmap = 2; }, quality(9),
        "Scroll : Treasure scroll, exceptionally good, value 30.0 GC, 500 GC Treasure Map, 7.0 GC, accurate"},
       {[](other_dice &o) { o.d10_scroll_kind = 8, o.d10_2_map = 1, o.d10_map_area = 1, o.d100_map_accu = 0; }, 0, "10 GC Treasure Map, 7.0 CC, accurate"},
       {[](other_dice &o) { o.d10_scroll_kind = 8, o.d10_2_map = 35, o.d10_map_area = 1, o.d100_map_accu = 0; }, 0, "Unlimited Treasure Map, accurate"},
@@ -33,9 +33,9 @@ TEST(OtherWritten, QualityRaisesTheRowAndMapAccuracyCountsTheRaisedRoll) {
   for (const auto &c : cases) {
     dice_record d{};
     other_dice &o = d.other;
-    o.d10_book_kind = 5, o.d10_scroll_kind = 7, o.d6_a1_book_excq = 2;
-    o.d6_numspell = 5, o.d6_a2_EL = 5, o.d10_alignment = 5;
-    o.d10_2_medicEL = 11, o.d6_scrollmap = 4, o.d10_map_area = 3;
+    o.d10_book_kind = 5, o.d10_scroll_kind = 7, o.d6_plus_1_exc_quality = 2;
+    o.d6_numspell = 5, o.d6_plus_2_EL = 5, o.d10_alignment = 5;
+    o.d10_2_scroll_number = 11, o.d6_scrollmap = 4, o.d10_map_area = 3;
     o.d100_map_accu = 99;
     c.dice(o);
     EXPECT_EQ(text_of([&] { other_written_item(out, &d, c.exc); }), c.text);

@@ -20,7 +20,7 @@ static std::string contained(void (*routine)(item_result &, dice_record *,
   d.magic.d100_subtype = v.subtype, d.magic.d6_2_MEL = 7, d.magic.d10_EL = 9,
   d.magic.d10_2_potion_amount = 13, d.magic.d3star_NMI_type = 1;
   const std::string text = text_of([&] { routine(out, &d, exc); });
-  EXPECT_EQ(d.message, 1) << text;
+  EXPECT_EQ(d.in_container, 1) << text;
   return text;
 }
 

@@ -10,7 +10,7 @@ class Manual : public UiEnv {
   scripted::source dice_;
   int run(const std::string &keys) {
     screen.push_keys(keys);
-    return manual_generation(ss);
+    return manual_generation(game);
   }
   static std::string script(const std::string &items) {
     return script_head("0 89 1 1 0 -1 0") + "MANUAL-GENERATION\n" + items +
