@@ -11,12 +11,13 @@
 
 constexpr int MAX_MONSTERS = 90;
 constexpr int MAX_AREAS = 32;
-constexpr int MAX_LAIR_ITEMS = 999;        // lair items one monster may have
-constexpr int NAME_SIZE = 20;              // 19 characters and a terminator
-constexpr int GROUP_SIZE = 15;             // 14 characters and a terminator
-constexpr int PORTABLE_TEXT_MAX = 255;     // longest portable text
-constexpr int POSITION_COMMENT_SIZE = 60;  // position and comment texts
-constexpr int FILE_NAME_SIZE = 9;          // 8 characters and a terminator
+constexpr int MAX_LAIR_ITEMS = 999;     // lair items one monster may have
+constexpr int NAME_SIZE = 20;           // 19 characters and a terminator
+constexpr int GROUP_SIZE = 15;          // 14 characters and a terminator
+constexpr int PORTABLE_TEXT_MAX = 255;  // longest portable text
+// The position and comment texts: 59 characters and a terminator.
+constexpr int POSITION_COMMENT_SIZE = 60;
+constexpr int FILE_NAME_SIZE = 9;  // 8 characters and a terminator
 // A monster label: 14 characters of group, ", ", 19 of name, a terminator.
 constexpr int LABEL_SIZE = GROUP_SIZE + NAME_SIZE + 1;
 

@@ -44,6 +44,11 @@ void coin_pouch(const portable_ctx &c) {
 
 // ------------------------------------------------------------- the classes
 
+// A portable class is the kind of what a monster carries on its person, as
+// the monster file's portable code names it (the class times 0x10000): class
+// N is written by class_N, in the game's own numbering; 19 and 23 to 26 are
+// described in the rule book only, 0 carries nothing.
+
 void class_none(const portable_ctx &) {}
 
 void class_1(const portable_ctx &c) {

@@ -24,8 +24,9 @@ static_assert(RACE_KINDS == static_cast<int>(item_kind::animal) + 1);
 
 // clang-format off
 
-// Main table, by milit.d100_maintype. The count argument is
-// milit.d10_count plus count_add, or count_add alone where adds_count_die is false.
+// Main table, by milit.d100_maintype. The count roll of the item is
+// milit.d10_count plus count_add, or count_add alone where adds_count_die is
+// false.
 struct main_row { int hi; bool adds_count_die; int count_add; item_kind item; };
 constexpr main_row main_rows[] = {
     { 30, true,   2, item_kind::weapon},
@@ -197,9 +198,9 @@ static_assert(bounds_ascend(race_rows));
 
 // clang-format on
 
-// The kind of a race's item for an NHM roll: the first kind the race makes
-// whose bound the roll does not exceed; the race's last kind takes every roll
-// above.
+// The kind of a race's item for a non-human-made item roll
+// (milit.d100_race_item): the first kind the race makes whose bound the roll
+// does not exceed; the race's last kind takes every roll above.
 item_kind race_kind(const race_row &race, int roll) {
   int last = 0;
   for (int k = 0; k < RACE_KINDS; ++k) {

@@ -1,6 +1,13 @@
-// The dice record, the result buffer and the category routines: everything the
-// interpreter and the tables share. Table routines only read the dice record;
-// every random choice is rolled into it before an item is evaluated.
+// The dice record, the result and the category routines: everything the
+// interpreter and the tables share. Every random choice is rolled into the
+// dice record before an item is evaluated; the routines read it, and a few
+// write it on the way: magic items cap magic.d10_EL to their MEL, an
+// exceptional map moves other.d10_2_map, a treasure scroll sets the map
+// fields of the map it carries, and containers and kegs set in_container.
+//
+// A field's name tells its die and its use: d100, d10, d6; d10_2 and d6_2
+// the sum of two such dice, d10_3 of three; d3star and d2star the weighted
+// dice of dice.h; plus_N a die with N added when it is rolled.
 #pragma once
 
 #include <cstdarg>
@@ -43,7 +50,7 @@ struct other_dice {
   int32_t d100_excep_1;
   int32_t d100_excep_2;
   int32_t d6_2_exc_qualmult;
-  int32_t d10_unread;
+  int32_t d10_unread;  // rolled, never read: kept for the draw order
   int32_t d100_exc_sizemult;
   int32_t d10_exc_sizesl;
   int32_t d10_2_statueval;
@@ -78,6 +85,8 @@ struct other_dice {
   int32_t d10_2_map;
   int32_t d10_map_area;
   int32_t d100_map_accu;
+  // The EL of a medicinal text, and the value factor (times 5) of a
+  // treasure scroll.
   int32_t d10_2_scroll_number;
   int32_t d6_scrollmap;
   int32_t d100_coded;
@@ -106,12 +115,16 @@ struct magic_dice {
   int32_t d100_total_imm;
   int32_t d100_dedication;
   int32_t d3star_curse;
+  // NMI: a natural magic item (a plant, an animal part, a metal or stone).
   int32_t d3star_NMI_type;
   int32_t d10_2_NMI_amount;
   int32_t d2star_NMI_amount;
+  // A magical military item's hit chance modifier (HCM) and damage
+  // modifier (DAM) rolls.
   int32_t d100_HCM;
   int32_t d100_DAM;
   int32_t d100_othermagic;
+  // How many powers an item of several powers has, and the row roll of each.
   int32_t d3star_power_count;
   int32_t d100_power_1;
   int32_t d100_power_2;
