@@ -229,6 +229,7 @@ constexpr void (*class_rows[])(const portable_ctx &c) = {
     class_see_book, class_see_book,
 };
 constexpr uint32_t CLASS_COUNT = sizeof class_rows / sizeof class_rows[0];
+static_assert(CLASS_COUNT == 26 + 1);  // classes 0 to 26
 
 // --------------------------------------------------------- the extra flags
 
