@@ -5,6 +5,7 @@
 #include "dialogs.h"
 #include "notices.h"
 #include "pager.h"
+#include "prompt_row.h"
 #include "screen.h"
 
 const char *generation_failure_message(generation_status status) {
@@ -25,10 +26,8 @@ const char *generation_failure_message(generation_status status) {
 void generation_failed(generation_status status) {
   const char *message = generation_failure_message(status);
   notice(message);
+  show_prompt(message, prompt_blank::row);
   text_screen &screen = scr();
-  screen.move(25, 1);
-  screen.clear_eol();
-  screen.write(message);
   screen.refresh();
   screen.read_key();
 }

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "dialogs.h"
+#include "prompt_row.h"
 #include "reader_screens.h"
 #include "screen.h"
 
@@ -62,10 +63,9 @@ void show_help() {
     draw_heading(page.heading);
     screen.move(5, 0);
     screen.write(page.text);
-    screen.move(25, 1);
-    screen.write(&page == std::end(HELP_PAGES) - 1
-                     ? "Hit any key to return to the main menu."
-                     : "Hit any key for the next page.");
+    show_prompt(&page == std::end(HELP_PAGES) - 1
+                    ? "Hit any key to return to the main menu."
+                    : "Hit any key for the next page.");
     screen.read_key();
   }
 }

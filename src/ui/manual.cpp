@@ -6,12 +6,12 @@
 
 #include "dialogs.h"
 #include "pager.h"
+#include "prompt_row.h"
 #include "screen.h"
 #include "writers.h"
 
 namespace {
 
-constexpr char BLANK_PROMPT[] = "\t\t\t\t\t\t\t";
 constexpr char CHOICE_PROMPT[] = "Enter your choice : ";
 
 // The keys that add one item of a category.
@@ -56,21 +56,14 @@ void draw_screen(const area_record &lair) {
   screen.write("  M: Return to Main Menu");
 }
 
-void prompt(const char *text) {
-  text_screen &screen = scr();
-  screen.move(25, 1);
-  screen.write(BLANK_PROMPT);
-  screen.move(25, 1);
-  screen.write(text);
-}
-
 // Choice 1: a number of area-table rolls. Returns the number of items added.
 int add_random_items(script_writer &w, const area_record &lair) {
-  prompt("Enter number of treasures (1-100) : ");
+  show_prompt("Enter number of treasures (1-100) : ", prompt_blank::question);
   int n = in_int(1, 100);
   if (n == -1) return 0;
   if (n < 1) n = 1;  // Enter on the empty field
-  prompt("Add 1 to rolls on Area Treasure Table (y/n) : ");
+  show_prompt("Add 1 to rolls on Area Treasure Table (y/n) : ",
+              prompt_blank::question);
   int yes = in_yn();
   if (yes == -1) return 0;
   write_area_items(w, lair, n, yes == 1 ? 1 : 0);
@@ -98,8 +91,7 @@ int manual_generation(const session &game) {
     return 1;
   }
   script_writer w(script.stream);
-  screen.move(25, 1);
-  screen.write(CHOICE_PROMPT);
+  show_prompt(CHOICE_PROMPT);
 
   int count = 0;
   bool generate = false;
@@ -118,13 +110,12 @@ int manual_generation(const session &game) {
                key == KEY_ESC) {
       done = true;
     }
-    prompt("");
+    show_prompt("", prompt_blank::question);
     screen.move(21, 68);
     char shown[24];
     std::snprintf(shown, sizeof shown, "%d     ", count);
     screen.write(shown);
-    screen.move(25, 1);
-    screen.write(CHOICE_PROMPT);
+    show_prompt(CHOICE_PROMPT);
     if (done) break;
   }
 

@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "dialogs.h"
+#include "prompt_row.h"
 #include "reader_screens.h"
 #include "screen.h"
+#include "screen_text.h"
 
 namespace {
 
@@ -80,17 +82,17 @@ void draw_scores(const session &game, uint32_t code) {
   }
 }
 
-// A label and a text shortened to 29 columns: longer texts show their first
-// 28 characters and "..".
+// A label and a text shortened to 29 cells: longer texts show their first
+// 28 cells and "..".
 void short_text(int row, const char *label, const char *text) {
-  char shown[32];
-  if (std::snprintf(shown, sizeof shown, "%s", text) > 29)
-    std::snprintf(shown, sizeof shown, "%.28s..", text);
-  char line[80];
-  std::snprintf(line, sizeof line, "%s%s", label, shown);
+  std::string shown = label;
+  if (text_cells(text) > 29)
+    shown.append(fit_cells(text, 28)).append("..");
+  else
+    shown += text;
   text_screen &screen = scr();
   screen.move(row, 32);
-  screen.write(line);
+  screen.write(shown.c_str());
 }
 
 void draw_main_menu(const session &game) {
@@ -115,7 +117,8 @@ void draw_main_menu(const session &game) {
   const monster_record &m = game.tables.monsters[config.monster_index];
   monster_label(m, line, sizeof line);
   screen.move(5, VALUE_COL);
-  screen.write(line, SCREEN_COLS - VALUE_COL);  // a long label would wrap
+  // A long label would wrap.
+  screen.write(std::string(fit_cells(line, SCREEN_COLS - VALUE_COL)).c_str());
   screen.move(6, VALUE_COL);
   screen.write(game.tables.areas[config.lair_index].name);
   const int values[] = {config.cdf, config.group_cdf, config.jeweler_el};
@@ -135,8 +138,7 @@ void draw_main_menu(const session &game) {
   std::snprintf(line, sizeof line, "%s.hxo", config.output_name);
   screen.move(21, 50);
   screen.write(line);
-  screen.move(25, 1);
-  screen.write("Enter your choice : ");
+  show_prompt("Enter your choice : ");
 }
 
 }  // namespace
