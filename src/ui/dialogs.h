@@ -21,6 +21,8 @@ const char *generation_failure_message(generation_status status);
 // Shows a failed generation's message on the prompt line, and as a notice
 // for the standard error stream, then waits for one key.
 void generation_failed(generation_status status);
+// Closes a script whose file failed and shows the failure; returns 1.
+int script_failed(script_file &script, generation_status status);
 
 // The main menu until Q or Escape.
 void main_menu(session &game);

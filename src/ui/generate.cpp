@@ -60,16 +60,18 @@ void show_generation(const session &game, const char *script_path) {
                              report, &pager));
 }
 
+int script_failed(script_file &script, generation_status status) {
+  close_script(script);
+  generation_failed(status);
+  return 1;
+}
+
 int generate_automatic(const session &game) {
   draw_heading("GENERATE TREASURE FOR CURRENT SETTINGS");
   script_file script;
   generation_status status =
       write_automatic_script_file(script, SCRIPT_PATH, game.generation());
-  if (status != generation_status::done) {
-    close_script(script);
-    generation_failed(status);
-    return 1;
-  }
+  if (status != generation_status::done) return script_failed(script, status);
   show_generation(game, script.stream);
   close_script(script);
   return 0;

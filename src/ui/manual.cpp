@@ -85,11 +85,7 @@ int manual_generation(const session &game) {
   script_file script;
   generation_status status =
       begin_manual_script_file(script, SCRIPT_PATH, game.generation());
-  if (status != generation_status::done) {
-    close_script(script);
-    generation_failed(status);
-    return 1;
-  }
+  if (status != generation_status::done) return script_failed(script, status);
   script_writer w(script.stream);
   show_prompt(CHOICE_PROMPT);
 
@@ -126,11 +122,7 @@ int manual_generation(const session &game) {
     return 0;
   }
   status = finish_manual_script_file(script);
-  if (status != generation_status::done) {
-    close_script(script);
-    generation_failed(status);
-    return 1;
-  }
+  if (status != generation_status::done) return script_failed(script, status);
   draw_heading(TITLE, 0);
   screen.move(5, 1);
   show_generation(game, script.stream);
