@@ -2,12 +2,13 @@
 #include "trtext.h"
 
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
+
+#include "text_format.h"
 
 std::size_t append_format(char *buf, std::size_t size, std::size_t len,
                           const char *fmt, va_list args) {
-  int n = std::vsnprintf(buf + len, size - len, fmt, args);
+  int n = format_text(buf + len, size - len, fmt, args);
   return n > 0 ? std::min(len + static_cast<std::size_t>(n), size - 1) : len;
 }
 
