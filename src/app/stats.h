@@ -7,9 +7,8 @@
 #include <string>
 #include <vector>
 
+#include "keywords.h"
 #include "report_sink.h"
-
-constexpr int CATEGORY_CODES = 8;
 
 // What one section (portable or lair) held over the generations.
 struct section_tally {
