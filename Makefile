@@ -9,7 +9,7 @@ PLAY     ?= play
 JOBS     ?= $(shell nproc)
 FUZZ     ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = fuzz_monsters fuzz_settings fuzz_interp fuzz_fields
+FUZZ_TARGETS = fuzz_monsters fuzz_settings fuzz_interp fuzz_fields fuzz_cli
 CHECK    ?= build-check
 CMAKE_FLAGS ?=
 # Every build made here treats the project's warnings as errors.
@@ -86,7 +86,8 @@ fuzz: deps
 	@scripts/fuzz_run $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 # make mutants: each single-line fault of scripts/mutants.list applied in a
-# scratch copy, the unit tests run against it; prints how many were caught.
+# scratch copy, the unit and end-to-end tests run against it (the format and
+# layer checks do not count); prints how many were caught.
 mutants: deps
 	@JOBS=$(JOBS) scripts/mutants
 

@@ -3,7 +3,9 @@
 #pragma once
 
 #include <gtest/gtest.h>
+#include <sys/resource.h>
 
+#include <csignal>
 #include <ctime>
 #include <filesystem>
 #include <fstream>
@@ -26,6 +28,18 @@ inline std::string today(const char *sep) {  // day first
          std::to_string(t.tm_year + 1900);
 }
 inline const std::string REPORT_RULE = std::string(75, '-') + "\n\n";
+
+// A file size limit stands in for a full disk while it lives.
+struct SizeLimit {
+  explicit SizeLimit(rlim_t bytes) {
+    std::signal(SIGXFSZ, SIG_IGN);
+    getrlimit(RLIMIT_FSIZE, &old);
+    rlimit small{bytes, old.rlim_max};
+    EXPECT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
+  }
+  ~SizeLimit() { setrlimit(RLIMIT_FSIZE, &old); }
+  rlimit old{};
+};
 
 class EngineEnv : public ::testing::Test {
  protected:
@@ -52,8 +66,8 @@ class EngineEnv : public ::testing::Test {
     return today(" ") + "\n1 1 1\n[POS:  \n[COM:  \n----------\n" + numbers +
            "\n----------\n";
   }
-  session ss;
-  info_tables &tables = ss.tables;
-  settings &config = ss.config;
+  session game;
+  info_tables &tables = game.tables;
+  settings &config = game.config;
   std::filesystem::path dir_;
 };

@@ -6,14 +6,12 @@
 #include "commands.h"
 #include "info_check.h"
 #include "info_files.h"
-#include "keywords.h"
 #include "writers.h"
 
 namespace {
 
 std::string category_of_roll(const area_record &a, int roll) {
-  dice_record unused{};
-  return category_name(apply_keyword(area_keyword(a, roll), 0, unused));
+  return category_name(area_category(a, roll));
 }
 
 // "1-2 other, 3-4 coins, 5-6 gems and jewelry, 7-9 military, 10 magic"
@@ -45,8 +43,10 @@ std::string monster_in_words(const monster_record &m) {
   else if (code & MAY_HAVE_OTHERS)
     out += ", d6 more lair items on 30% when alone";
   if (code & HAS_PORTABLE) {
-    out +=
-        "; portable class " + std::to_string(portable_class(m.portable_code));
+    const uint32_t cls = portable_class(m.portable_code);
+    out += "; portable class " + std::to_string(cls);
+    if (!portable_class_known(m.portable_code))
+      out += " (not a class: no class items)";
     std::string extras;
     for (uint32_t bit = 1; bit <= 0x8000; bit <<= 1)
       if (const char *name = portable_extra_flag_name(bit);
@@ -90,25 +90,27 @@ int check_command(bool explain_files) {
   loaded_session s;
   std::vector<info_problem> problems;
   std::string err;
-  bool loaded = load_tables(s.tables, err) == 0;
+  int load = load_tables(s.tables, err);
   if (!check_info_file("monster.hxi", s.tables, problems) ||
       !check_info_file("area.hxi", s.tables, problems)) {
-    std::fputs(err.c_str(), stderr);
+    write_load_failure(load, err);
     return EXIT_BAD_FILE;
   }
   const bool has_setup =
-      loaded && check_info_file("setup.hxi", s.tables, problems);
+      load == 0 && check_info_file("setup.hxi", s.tables, problems);
+  bool faults = false;
   for (const info_problem &p : problems) {
     std::printf("%s:", p.file.c_str());
     if (p.line > 0) std::printf("%ld:", p.line);  // 0: the file was refused
-    std::printf(" %s%s%s\n", p.entry.c_str(), p.entry.empty() ? "" : ": ",
-                p.what.c_str());
+    std::printf(" %s%s%s%s\n", p.entry.c_str(), p.entry.empty() ? "" : ": ",
+                p.warning ? "warning: " : "", p.what.c_str());
+    faults = faults || !p.warning;
   }
   if (problems.empty())
     std::puts(has_setup
                   ? "monster.hxi, area.hxi and setup.hxi: no problems found"
                   : "monster.hxi and area.hxi: no problems found; setup.hxi "
                     "is absent (no settings saved yet), the defaults apply");
-  if (explain_files && loaded) explain(s.tables);
-  return problems.empty() ? EXIT_DONE : EXIT_BAD_FILE;
+  if (explain_files && load == 0) explain(s.tables);
+  return faults ? EXIT_BAD_FILE : EXIT_DONE;
 }

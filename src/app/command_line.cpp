@@ -1,17 +1,19 @@
 // The command line: the commands with their options and help, the version,
-// and the exit statuses of a bad command line. Without a command the
-// full-screen program runs as it always has.
-#include <CLI/CLI.hpp>
-#include <cstdio>
-#include <ctime>
+// the exit statuses of a bad command line, and the checked standard output.
+// Without a command the full-screen program runs as it always has.
+#include <fcntl.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <csignal>
+#include <cstring>
 #include <iostream>
 #include <map>
 
 #include "commands.h"
 #include "data_folder.h"
 #include "dialogs.h"
-#include "dice.h"
-#include "screen_curses.h"
+#include "option_values.h"
 
 #ifndef HOARDEX_VERSION
 #define HOARDEX_VERSION "unknown"
@@ -21,23 +23,28 @@ void complain(const std::string &message) {
   std::fprintf(stderr, "hoardex: %s\n", message.c_str());
 }
 
+std::string missing_file_hint() {
+  const std::string samples = sample_folder();
+  if (samples.empty()) return "";
+  return "The sample files are in " + samples +
+         "; 'hoardex init' copies them here.";
+}
+
 namespace {
 
 int screen_program(const std::optional<unsigned> &seed) {
   // The hint names the sample folder only when there is one.
-  const std::string samples = sample_folder();
-  const std::string hint = "The sample files are in " + samples +
-                           "; 'hoardex init' copies them here.";
-  if (run_program(seed, samples.empty() ? nullptr : hint.c_str()) != 0)
-    return 1;
-  curses_stop();
+  const std::string hint = missing_file_hint();
+  if (run_program(seed, hint.empty() ? nullptr : hint.c_str()) != 0) return 1;
   std::fputs("Thank you for using an Ombrel product.\n\n", stdout);
   return 0;
 }
 
 void add_seed(CLI::App &command, std::optional<unsigned> &seed) {
-  command.add_option("--seed", seed,
-                     "seed the dice with N instead of the clock, to replay");
+  command
+      .add_option("--seed", seed,
+                  "seed the dice with N instead of the clock, to replay")
+      ->transform(decimal_value());
 }
 
 void add_format(CLI::App &command, output_format &format, bool csv) {
@@ -45,82 +52,111 @@ void add_format(CLI::App &command, output_format &format, bool csv) {
                                              {"json", output_format::json}};
   if (csv) names["csv"] = output_format::csv;
   std::vector<std::string> keys;
-  std::string listed;
-  for (const auto &[name, value] : names) {
-    keys.push_back(name);
-    listed += (listed.empty() ? "" : "|") + name;
-  }
+  for (const auto &[name, value] : names) keys.push_back(name);
   command
       .add_option_function<std::string>(
           "--format",
           [&format, names](const std::string &name) {
             format = names.at(name);
           },
-          "output format: " + listed + " (default text)")
+          "output format: " + CLI::detail::join(keys, "|") + " (default text)")
       ->check(CLI::IsMember(keys))
       ->type_name("FORMAT");
 }
 
+// A standard stream the caller closed is opened on /dev/null for reading
+// only: no file the program opens can take its number (and receive what was
+// meant for the stream), and a write to it fails and is reported.
+void hold_closed_streams() {
+  for (int fd = 0; fd <= 2; ++fd)
+    if (fcntl(fd, F_GETFD) == -1 && errno == EBADF) {
+      int held = open("/dev/null", O_RDONLY);
+      if (held >= 0 && held != fd) {
+        dup2(held, fd);
+        close(held);
+      }
+    }
+}
+
+// Standard output flushed and checked: a write that failed at any time
+// (a full disk, a closed stream) turns the status into 1 with a message.
+int checked_output(int status) {
+  std::cout.flush();
+  bool ok = std::fflush(stdout) == 0 && !std::ferror(stdout) && std::cout;
+  if (ok) return status;
+  int error = errno;
+  complain(std::string("cannot write the standard output: ") +
+           std::strerror(error ? error : EIO));
+  std::clearerr(stdout);
+  std::cout.clear();
+  return EXIT_BAD_FILE;
+}
+
 }  // namespace
 
-int run_command_line(int argc, char **argv) {
+int parse_command_line(int argc, const char *const *argv, command_line &out) {
   CLI::App app{
       "hoardex: treasure for the game master, on the screen or on "
       "the command line.\nWithout a command the full-screen program "
       "starts."};
   app.set_version_flag("--version", "hoardex " HOARDEX_VERSION);
   app.require_subcommand(0, 1);
-  std::optional<unsigned> screen_seed;
-  add_seed(app, screen_seed);
+  add_seed(app, out.screen_seed);
 
-  roll_options roll;
+  roll_options &roll = out.roll;
   CLI::App *roll_cmd = app.add_subcommand(
       "roll", "K treasure reports for the settings, to standard output");
   add_setting_options(*roll_cmd, roll.settings);
   roll_cmd->add_option("--count", roll.count, "number of reports")
+      ->transform(decimal_value())
       ->check(CLI::Range(1, 1000000));
   add_seed(*roll_cmd, roll.seed);
   add_format(*roll_cmd, roll.format, false);
   roll_cmd->add_flag("--append", roll.append,
                      "also append the reports to the output file");
-  roll_cmd->add_option("--script-out", roll.script_out,
-                       "keep the (last) treasure script in FILE");
+  roll_cmd
+      ->add_option("--script-out", roll.script_out,
+                   "keep the (last) treasure script in FILE, replaced "
+                   "whole; - writes it to standard output after the "
+                   "reports")
+      ->check(non_empty_value());
   roll_cmd->add_flag("--verbose", roll.verbose,
                      "say the monster, lair and settings used, on standard "
                      "error");
 
-  run_options run;
+  run_options &run = out.run;
   CLI::App *run_cmd =
       app.add_subcommand("run",
                          "interpret a treasure script and print its "
                          "report");
-  run_cmd->add_option("SCRIPT", run.script, "the treasure script")->required();
+  run_cmd->add_option("SCRIPT", run.script, "the treasure script")
+      ->required()
+      ->check(non_empty_value());
   add_seed(*run_cmd, run.seed);
   add_format(*run_cmd, run.format, false);
   run_cmd->add_flag("--strict", run.strict,
                     "end with status 1 when anything of the script was "
                     "ignored");
 
-  bool explain = false;
   CLI::App *check_cmd = app.add_subcommand(
       "check", "check the information files and list every problem");
-  check_cmd->add_flag("--explain", explain,
+  check_cmd->add_flag("--explain", out.explain,
                       "also describe every monster and lair in words");
 
-  stats_options stats;
+  stats_options &stats = out.stats;
   CLI::App *stats_cmd = app.add_subcommand(
       "stats", "what a monster in a lair tends to hold, over N generations");
   add_setting_options(*stats_cmd, stats.settings);
   stats_cmd->add_option("-n", stats.generations, "number of generations")
+      ->transform(decimal_value())
       ->check(CLI::Range(1L, 10000000L))
       ->default_str("1000");
   add_seed(*stats_cmd, stats.seed);
   add_format(*stats_cmd, stats.format, true);
 
-  output_format list_format = output_format::text;
   CLI::App *list_cmd =
       app.add_subcommand("list", "the monsters and lairs with their numbers");
-  add_format(*list_cmd, list_format, false);
+  add_format(*list_cmd, out.list_format, false);
 
   CLI::App *init_cmd = app.add_subcommand(
       "init", "copy the sample information files into the current folder");
@@ -137,12 +173,49 @@ int run_command_line(int argc, char **argv) {
   // A seed given before the command seeds the command's dice too, unless
   // the command names its own.
   for (std::optional<unsigned> *seed : {&roll.seed, &run.seed, &stats.seed})
-    if (!*seed) *seed = screen_seed;
-  if (*roll_cmd) return roll_command(roll);
-  if (*run_cmd) return run_command(run);
-  if (*check_cmd) return check_command(explain);
-  if (*stats_cmd) return stats_command(stats);
-  if (*init_cmd) return init_command();
-  if (*list_cmd) return list_command(list_format);
-  return screen_program(screen_seed);
+    if (!*seed) *seed = out.screen_seed;
+  out.chosen = *roll_cmd    ? command::roll
+               : *run_cmd   ? command::run
+               : *check_cmd ? command::check
+               : *stats_cmd ? command::stats
+               : *init_cmd  ? command::init
+               : *list_cmd  ? command::list
+                            : command::screen;
+  return -1;
+}
+
+int run_command_line(int argc, const char *const *argv) {
+  hold_closed_streams();
+  // Past a file size limit (ulimit -f) a write then fails like one on a
+  // full disk, which every writer reports, instead of the signal ending the
+  // program half-way through a file.
+  std::signal(SIGXFSZ, SIG_IGN);
+  command_line line;
+  int status = parse_command_line(argc, argv, line);
+  if (status < 0) {
+    switch (line.chosen) {
+      case command::roll:
+        status = roll_command(line.roll);
+        break;
+      case command::run:
+        status = run_command(line.run);
+        break;
+      case command::check:
+        status = check_command(line.explain);
+        break;
+      case command::stats:
+        status = stats_command(line.stats);
+        break;
+      case command::init:
+        status = init_command();
+        break;
+      case command::list:
+        status = list_command(line.list_format);
+        break;
+      case command::screen:
+        status = screen_program(line.screen_seed);
+        break;
+    }
+  }
+  return checked_output(status);
 }

@@ -1,7 +1,10 @@
 // The commands of the command line, each in a file of its own, and what
-// they share: the exit statuses, the settings options and their resolution.
+// they share: the exit statuses, the settings options and their resolution,
+// the checked standard output.
 #pragma once
 
+#include <cstdio>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -9,12 +12,8 @@
 #include "generation.h"
 #include "headless.h"
 
-namespace CLI {
-class App;  // the argument parser, included only where options are added
-}
-
-// 0: done; 1: a file is missing, unreadable or invalid; 2: a bad command
-// line.
+// 0: done; 1: a file is missing, unreadable or invalid, or the output could
+// not be written; 2: a bad command line.
 constexpr int EXIT_DONE = 0;
 constexpr int EXIT_BAD_FILE = 1;
 constexpr int EXIT_BAD_USAGE = 2;
@@ -22,13 +21,24 @@ constexpr int EXIT_BAD_USAGE = 2;
 // One line on the standard error stream, after the program's name.
 void complain(const std::string &message);
 
+// The sentence that follows the message of a missing information file: where
+// the sample files are and the command that copies them; empty when no
+// sample folder is found.
+std::string missing_file_hint();
+
 // The settings a command line may give; what is not given comes from
 // setup.hxi in the current folder, or the defaults.
 struct setting_options {
   std::string monster, lair, yes, game_date, position, comment;
   std::optional<int> cdf, group_cdf, jeweler_el, station, mel, cel;
 };
-void add_setting_options(CLI::App &command, setting_options &o);
+
+// The answer names of --yes in the order of their flags, comma-separated.
+std::string answer_names();
+
+// Applies the options over the session's settings and texts. Returns "" or
+// the message that refuses an option (the session may then be half changed).
+std::string apply_setting_options(const setting_options &o, session &s);
 
 // A session whose portable texts are released at its end.
 struct loaded_session : session {
@@ -37,31 +47,43 @@ struct loaded_session : session {
   ~loaded_session();
 };
 
-// Loads monster.hxi and area.hxi (their message on failure), then setup.hxi
-// or the defaults, then applies the options. Returns EXIT_DONE, or the exit
-// status after a message.
+// Writes the message of load_tables' status and text: the text on lines of
+// its own, followed for a missing file (status 1) by missing_file_hint().
+void write_load_failure(int status, std::string err);
+// Loads monster.hxi and area.hxi; on failure writes the program's message
+// (with missing_file_hint() for a missing file) and returns EXIT_BAD_FILE.
+int load_command_tables(info_tables &t);
+// Loads the tables, then setup.hxi (a refused one is refused here as at
+// start-up; a missing one gives the defaults), then applies the options.
+// Returns EXIT_DONE, or the exit status after a message.
 int resolve_session(const setting_options &o, session &s);
-// One warning on the standard error stream for each of Station, MEL, CEL and
-// the --yes answers given that the chosen monster does not ask for.
-void warn_unused_options(const setting_options &o, const session &s);
-
-// The monster and lair (numbered as the lists show them) and the numbers of
-// the settings the monster uses, in words.
-struct used_settings {
-  std::string monster;  // "3 Mirewight, Mire Hag"
-  std::string lair;     // "5 Ruined Keep"
-  std::string numbers;  // "CDF 30, group CDF 40, jeweler's EL 12, ..."
-  std::vector<std::string> answers;  // the answers it asks, given yes
-  // "Monster: ...\nLair: ...\nSettings: ...\n"
-  std::string lines() const;
-};
-used_settings settings_in_use(const session &s);
 
 enum class output_format { text, json, csv };
 
-// One report as one line of JSON; `used` gives the settings of a generation
-// (null for a script read from a file: MEL, CEL and the answers are unknown).
-std::string report_json(const report_recorder &report, const settings *used);
+// Builds a report as one line of JSON while the interpreter reads it: after
+// each event `out` holds what is new, so a caller may write it and empty it
+// (a report of any size in bounded memory) or keep it whole. `used` gives the
+// settings of a generation (null for a script read from a file: MEL, CEL and
+// the answers are unknown). Bytes that are not UTF-8 become U+FFFD.
+class json_report_writer : public report_sink {
+ public:
+  explicit json_report_writer(const settings *used) : used_(used) {}
+  void header(const report_header &h) override;
+  void section(section_kind kind, std::string_view text, int lines) override;
+  void literal(std::string_view text, int lines, bool closed) override;
+  void item(const report_item &item) override;
+  void end(const report_end &e) override;
+
+  std::string out;
+
+ private:
+  void open_section(std::string_view name);
+  void entry(const std::string &json_text);
+
+  const settings *used_;
+  bool in_section_ = false, first_section_ = true, first_entry_ = true;
+  std::map<std::string, long> coins_;  // the report's coins by kind
+};
 
 struct roll_options {
   setting_options settings;
@@ -69,10 +91,14 @@ struct roll_options {
   std::optional<unsigned> seed;
   output_format format = output_format::text;
   bool append = false;
-  std::string script_out;
-  bool verbose = false;  // the settings used, on the standard error stream
+  std::string script_out;  // "-": standard output, after the reports
+  bool verbose = false;    // the settings used, on the standard error stream
 };
 int roll_command(const roll_options &o);
+// Why `path` may not take the script (an information file, the output file,
+// a stream the program writes, no regular file), or "" when it may.
+std::string script_out_refusal(const std::string &path,
+                               const std::string &output_file);
 
 struct run_options {
   std::string script;
@@ -92,10 +118,50 @@ struct stats_options {
 };
 int stats_command(const stats_options &o);
 
+// Copies the sample files of `from` into the current folder through
+// temporary files; a non-empty regular file already there is kept, anything
+// else of those names is reported and left.
+int copy_sample_files(const std::string &from);
 int init_command();
 
 // The monsters and lairs with their numbers, as text or JSON.
 int list_command(output_format format);
 
+// One warning on the standard error stream for each of Station, MEL, CEL and
+// the --yes answers given that the chosen monster does not ask for.
+void warn_unused_options(const setting_options &o, const session &s);
+
+// The monster and lair (numbered as the lists show them) and the numbers of
+// the settings the monster uses, in words.
+struct used_settings {
+  std::string monster;  // "3 Mirewight, Mire Hag"
+  std::string lair;     // "5 Ruined Keep"
+  std::string numbers;  // "CDF 30, group CDF 40, jeweler's EL 12, ..."
+  std::vector<std::string> answers;  // the answers it asks, given yes
+  // "Monster: ...\nLair: ...\nSettings: ...\n"
+  std::string lines() const;
+};
+used_settings settings_in_use(const session &s);
+
+enum class command { screen, roll, run, check, stats, init, list };
+
+// Everything the command line says.
+struct command_line {
+  command chosen = command::screen;
+  std::optional<unsigned> screen_seed;
+  roll_options roll;
+  run_options run;
+  bool explain = false;
+  stats_options stats;
+  output_format list_format = output_format::text;
+};
+
+// Parses the arguments (argv[0] being the program). Returns -1 when a
+// command is to run; otherwise the exit status after the help, the version
+// or the message of a bad command line.
+int parse_command_line(int argc, const char *const *argv, command_line &out);
+
 // Parses the command line and runs the command; returns the exit status.
-int run_command_line(int argc, char **argv);
+// Standard output is flushed and checked at the end: a failed write gives a
+// message and status 1.
+int run_command_line(int argc, const char *const *argv);

@@ -27,9 +27,16 @@ std::string sample_folder() {
   const fs::path installed = here / HOARDEX_SAMPLES_FROM_BIN;
   if (fs::is_regular_file(installed / "monster.hxi", ec))
     return installed.lexically_normal().string();
-  // A copy of the program elsewhere is no build and does not get here.
+  // A program of the build tree (the program itself, or a test program in a
+  // folder below it) takes the sources' files; a copy of the program
+  // elsewhere is no build and does not get here.
   const fs::path sources = HOARDEX_SOURCE_DATA_DIR;
-  if (!sources.empty() && fs::equivalent(here, HOARDEX_BUILD_DIR, ec) &&
+  const std::string build_dir = HOARDEX_BUILD_DIR;
+  if (sources.empty() || build_dir.empty()) return "";
+  const fs::path build = fs::weakly_canonical(build_dir, ec);
+  if (ec) return "";
+  const fs::path below = here.lexically_relative(build);
+  if (!below.empty() && *below.begin() != ".." &&
       fs::is_regular_file(sources / "monster.hxi", ec))
     return sources.string();
   return "";

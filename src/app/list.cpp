@@ -8,11 +8,7 @@
 
 int list_command(output_format format) {
   loaded_session s;
-  std::string err;
-  if (load_tables(s.tables, err) != 0) {
-    std::fputs(err.c_str(), stderr);
-    return EXIT_BAD_FILE;
-  }
+  if (int status = load_command_tables(s.tables)) return status;
   const info_tables &t = s.tables;
   if (format == output_format::json) {
     nlohmann::ordered_json out;

@@ -1,4 +1,6 @@
-// A report as one JSON object.
+// A report as one JSON object, written piece by piece as the interpreter
+// reads the script: the header's fields first, then each entry of each
+// section, then whether the script was complete.
 #include <nlohmann/json.hpp>
 
 #include "commands.h"
@@ -7,23 +9,29 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
+// Text from the files may hold any bytes; what is not UTF-8 becomes U+FFFD
+// rather than stopping the program.
+std::string dump(const json &value) {
+  return value.dump(-1, ' ', false, json::error_handler_t::replace);
+}
+
 std::string date_text(const int *date) {
   return std::to_string(date[0]) + "/" + std::to_string(date[1]) + "/" +
          std::to_string(date[2]);
 }
 
 // The words of a header text, which each carry one blank after them.
-std::string words(const std::string &text) {
-  return text.empty() ? text : text.substr(0, text.size() - 1);
+std::string words(std::string_view text) {
+  return std::string(text.empty() ? text : text.substr(0, text.size() - 1));
 }
 
-std::vector<std::string> split(const std::string &text, char by) {
+std::vector<std::string> split(std::string_view text, char by) {
   std::vector<std::string> parts;
   std::size_t start = 0;
   while (start < text.size()) {
     std::size_t end = text.find(by, start);
     if (end == std::string::npos) end = text.size();
-    if (end > start) parts.push_back(text.substr(start, end - start));
+    if (end > start) parts.emplace_back(text.substr(start, end - start));
     start = end + 1;
   }
   return parts;
@@ -38,45 +46,80 @@ json answers_of(uint32_t answers) {
 
 }  // namespace
 
-std::string report_json(const report_recorder &report, const settings *used) {
-  const recorded_header &h = report.head;
-  const report_header &p = h.parts;
-  json out;
-  out["real_date"] =
+void json_report_writer::header(const report_header &p) {
+  json head;
+  head["real_date"] =
       p.read >= header_part::real_date ? json(date_text(p.real_date)) : json();
-  out["game_date"] =
+  head["game_date"] =
       p.read >= header_part::game_date ? json(date_text(p.game_date)) : json();
-  out["position"] = words(h.position);
-  out["comments"] = words(h.comment);
+  head["position"] = words(p.position);
+  head["comments"] = words(p.comment);
   bool whole = p.read == header_part::complete;
-  out["lair"] = whole ? json(h.area_label) : json();
-  out["monster"] = whole ? json(h.monster_label) : json();
+  head["lair"] = whole ? json(std::string(p.area_label)) : json();
+  head["monster"] = whole ? json(std::string(p.monster_label)) : json();
   json set;
   set["cdf"] = whole ? json(p.cdf) : json();
   set["group_cdf"] = whole ? json(p.group_cdf) : json();
   set["jeweler_el"] = whole ? json(p.jeweler_el) : json();
-  set["station"] = used                      ? json(used->station)
+  set["station"] = used_                     ? json(used_->station)
                    : whole && p.station >= 0 ? json(p.station)
                                              : json();
-  set["mel"] = used ? json(used->mel) : json();
-  set["cel"] = used ? json(used->cel) : json();
-  set["answers"] = used ? answers_of(used->answers) : json();
-  out["settings"] = set;
-  json sections = json::array();
-  for (const recorded_section &s : report.sections) {
-    json entries = json::array();
-    for (const recorded_entry &e : s.entries) {
-      if (e.is_item)
-        entries.push_back({{"kind", "item"},
-                           {"category", category_name(e.category)},
-                           {"keywords", split(e.keywords, ' ')},
-                           {"lines", split(e.text, '\n')}});
-      else
-        entries.push_back({{"kind", "text"}, {"text", e.text}});
-    }
-    sections.push_back({{"name", s.name}, {"entries", entries}});
+  set["mel"] = used_ ? json(used_->mel) : json();
+  set["cel"] = used_ ? json(used_->cel) : json();
+  set["answers"] = used_ ? answers_of(used_->answers) : json();
+  head["settings"] = set;
+  std::string text = dump(head);
+  text.pop_back();  // the object goes on with the sections
+  out += text + ",\"sections\":[";
+  in_section_ = false;
+  first_section_ = first_entry_ = true;
+}
+
+void json_report_writer::open_section(std::string_view name) {
+  if (in_section_) out += "]}";
+  if (!first_section_) out += ',';
+  out += "{\"name\":" + dump(json(std::string(name))) + ",\"entries\":[";
+  in_section_ = true;
+  first_section_ = false;
+  first_entry_ = true;
+}
+
+void json_report_writer::entry(const std::string &json_text) {
+  // A text before any section heading still belongs to the report.
+  if (!in_section_) open_section("");
+  if (!first_entry_) out += ',';
+  out += json_text;
+  first_entry_ = false;
+}
+
+void json_report_writer::section(section_kind, std::string_view text, int) {
+  open_section(section_title(text));
+}
+
+void json_report_writer::literal(std::string_view text, int, bool) {
+  entry(dump({{"kind", "text"}, {"text", std::string(text)}}));
+}
+
+void json_report_writer::item(const report_item &it) {
+  json e = {{"kind", "item"},
+            {"category", category_name(it.category)},
+            {"keywords", split(it.keywords, ' ')},
+            {"lines", split(it.text, '\n')}};
+  // A coin item's coins as its category routine counted them.
+  if (it.coins.kind != coin_kind::none) {
+    const char *kind = coin_kind_name(it.coins.kind);
+    e["coins"] = {{"kind", kind}, {"count", it.coins.count}};
+    coins_[kind] += it.coins.count;
   }
-  out["sections"] = sections;
-  out["complete"] = report.ending.complete;
-  return out.dump();
+  entry(dump(e));
+}
+
+void json_report_writer::end(const report_end &e) {
+  if (in_section_) out += "]}";
+  in_section_ = false;
+  json coins = json::object();
+  for (const auto &[kind, count] : coins_) coins[kind] = count;
+  coins_.clear();
+  out += "],\"coins\":" + dump(coins) +
+         ",\"complete\":" + (e.complete ? "true" : "false") + "}\n";
 }

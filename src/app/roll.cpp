@@ -2,53 +2,132 @@
 // report is the same writer and interpreter drawing the same dice in the same
 // order as a press of key 7; the script stays in memory, so no file of the
 // folder changes unless --append or --script-out asks for it.
+#include <sys/stat.h>
 #include <unistd.h>
 
-#include <cstdio>
+#include <filesystem>
 
+#include "atomic_file.h"
 #include "commands.h"
 #include "dice.h"
 #include "progress.h"
 
 namespace {
 
-bool write_file(const std::string &path, const std::string &text) {
-  FILE *f = std::fopen(path.c_str(), "w");
-  if (!f) return false;
-  bool ok = std::fwrite(text.data(), 1, text.size(), f) == text.size();
-  return std::fclose(f) == 0 && ok;
+// The same events to two sinks.
+class both_sinks : public report_sink {
+ public:
+  both_sinks(report_sink &a, report_sink &b) : a_(a), b_(b) {}
+  void header(const report_header &h) override {
+    a_.header(h);
+    b_.header(h);
+  }
+  void section(section_kind k, std::string_view t, int lines) override {
+    a_.section(k, t, lines);
+    b_.section(k, t, lines);
+  }
+  void literal(std::string_view t, int lines, bool closed) override {
+    a_.literal(t, lines, closed);
+    b_.literal(t, lines, closed);
+  }
+  void item(const report_item &it) override {
+    a_.item(it);
+    b_.item(it);
+  }
+  void end(const report_end &e) override {
+    a_.end(e);
+    b_.end(e);
+  }
+
+ private:
+  report_sink &a_, &b_;
+};
+
+bool same_file(const struct stat &a, const struct stat &b) {
+  return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }
 
 }  // namespace
 
+std::string script_out_refusal(const std::string &path,
+                               const std::string &output_file) {
+  namespace fs = std::filesystem;
+  if (path == "-") return "";
+  std::error_code ec;
+  const fs::path target = fs::weakly_canonical(path, ec);
+  struct stat at {};
+  const bool exists = stat(path.c_str(), &at) == 0;
+  for (const std::string &own :
+       {std::string("monster.hxi"), std::string("area.hxi"),
+        std::string("setup.hxi"), output_file}) {
+    struct stat of {};
+    if ((exists && stat(own.c_str(), &of) == 0 && same_file(at, of)) ||
+        (!ec && fs::weakly_canonical(own, ec) == target && !ec))
+      return "--script-out: " + path + " is the program's " + own +
+             "; the script may not replace it";
+  }
+  if (!exists) return "";
+  if (!S_ISREG(at.st_mode))
+    return "--script-out: " + path +
+           " is not a regular file; '-' writes the script to standard "
+           "output";
+  for (int fd : {STDOUT_FILENO, STDERR_FILENO}) {
+    struct stat stream {};
+    if (fstat(fd, &stream) == 0 && same_file(at, stream))
+      return "--script-out: " + path +
+             " is where the program's output goes; '-' writes the script "
+             "to standard output";
+  }
+  return "";
+}
+
 int roll_command(const roll_options &o) {
   loaded_session s;
   if (int status = resolve_session(o.settings, s)) return status;
+  const std::string output_file = std::string(s.config.output_name) + ".hxo";
+  if (!o.script_out.empty()) {
+    if (std::string refusal = script_out_refusal(o.script_out, output_file);
+        !refusal.empty()) {
+      complain(refusal);
+      return EXIT_BAD_USAGE;
+    }
+  }
   seed_dice_or_clock(o.seed);
   if (o.verbose) std::fputs(settings_in_use(s).lines().c_str(), stderr);
-  report_recorder report;
+  text_report text;
+  json_report_writer json(&s.config);
+  both_sinks text_and_json(text, json);
+  report_sink &sink = o.format == output_format::json
+                          ? static_cast<report_sink &>(text_and_json)
+                          : text;
   std::string script;
   // Reports on the terminal would scroll the progress line away.
   progress_line progress(o.count,
                          isatty(STDERR_FILENO) && !isatty(STDOUT_FILENO));
-  for (int i = 0; i < o.count; ++i, progress.step()) {
+  for (int i = 0; i < o.count && !std::ferror(stdout); ++i, progress.step()) {
     script = automatic_script_text(s.generation());
-    report.clear();
-    interpret_text(script, s.tables, report);
+    text.clear();
+    json.out.clear();
+    interpret_text(script, s.tables, sink);
+    // As key 7: the whole report in one locked write, or nothing of it.
     if (o.append &&
-        !append_report(open_output(s.config.output_name), report.text.text())) {
-      complain(std::string("cannot write ") + s.config.output_name + ".hxo");
+        !append_report(open_output(s.config.output_name), text.text())) {
+      complain("cannot write " + output_file +
+               "; the report was not appended, the file is as it was");
       return EXIT_BAD_FILE;
     }
-    if (o.format == output_format::json)
-      std::puts(report_json(report, &s.config).c_str());
-    else
-      std::fwrite(report.text.text().data(), 1, report.text.text().size(),
-                  stdout);
+    const std::string &shown =
+        o.format == output_format::json ? json.out : text.text();
+    std::fwrite(shown.data(), 1, shown.size(), stdout);
   }
-  if (!o.script_out.empty() && !write_file(o.script_out, script)) {
-    complain("cannot write " + o.script_out);
-    return EXIT_BAD_FILE;
+  if (o.script_out == "-") {
+    std::fwrite(script.data(), 1, script.size(), stdout);
+  } else if (!o.script_out.empty()) {
+    std::string error;
+    if (!replace_file(o.script_out, script, error)) {
+      complain("cannot write " + o.script_out + ": " + error);
+      return EXIT_BAD_FILE;
+    }
   }
-  return std::fflush(stdout) == 0 ? EXIT_DONE : EXIT_BAD_FILE;
+  return EXIT_DONE;
 }

@@ -1,56 +1,106 @@
 // hoardex run SCRIPT: the report of a treasure script written by hand. A
 // script that stops making sense still prints what could be read; the line
-// where reading stopped goes to the standard error stream.
-#include <cstdio>
+// where reading stopped goes to the standard error stream. The report is
+// written as it is read, so a script of any size runs in bounded memory.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <cstring>
 #include <string>
 #include <vector>
 
 #include "commands.h"
 #include "dice.h"
-#include "info_files.h"
 #include "interpreter.h"
 
 namespace {
 
-// The report, and what the interpreter said it left out, by line.
-class warned_report : public report_recorder {
+// Passes every event to the report being built and writes out what it then
+// holds, keeping nothing once written.
+class streamed_report : public report_sink {
  public:
+  explicit streamed_report(output_format format)
+      : json_(format == output_format::json) {}
+  void header(const report_header &h) override {
+    json_ ? json_text_.header(h) : text_.header(h);
+    drain();
+  }
+  void section(section_kind k, std::string_view t, int lines) override {
+    json_ ? json_text_.section(k, t, lines) : text_.section(k, t, lines);
+    drain();
+  }
+  void literal(std::string_view t, int lines, bool closed) override {
+    json_ ? json_text_.literal(t, lines, closed)
+          : text_.literal(t, lines, closed);
+    drain();
+  }
+  void item(const report_item &it) override {
+    json_ ? json_text_.item(it) : text_.item(it);
+    drain();
+  }
+  void end(const report_end &e) override {
+    json_ ? json_text_.end(e) : text_.end(e);
+    drain();
+    stopped_line = e.stopped_line;
+  }
+  // What the report leaves out, by line, for the standard error stream.
   void warning(long line, std::string_view what) override {
     warnings.push_back(std::to_string(line) +
                        ": warning: " + std::string(what));
   }
+
+  long stopped_line = 0;
   std::vector<std::string> warnings;
+
+ private:
+  void drain() {
+    const std::string &t = json_ ? json_text_.out : text_.text();
+    std::fwrite(t.data(), 1, t.size(), stdout);
+    json_text_.out.clear();
+    text_.clear();
+  }
+
+  bool json_;
+  text_report text_;
+  json_report_writer json_text_{nullptr};
 };
+
+// The script opened for reading, or null after a message saying why not.
+FILE *open_script(const std::string &path) {
+  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  std::string why = fd < 0 ? std::strerror(errno) : "";
+  struct stat st {};
+  if (fd >= 0 && (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)))
+    why = "not a regular file";
+  FILE *f = why.empty() ? fdopen(fd, "r") : nullptr;
+  if (!f) {
+    if (fd >= 0) close(fd);
+    complain("cannot read the script " + path + "\n" + path + ": " +
+             (why.empty() ? std::strerror(errno) : why));
+  }
+  return f;
+}
 
 }  // namespace
 
 int run_command(const run_options &o) {
   loaded_session s;
-  std::string err;
-  if (load_tables(s.tables, err) != 0) {
-    std::fputs(err.c_str(), stderr);
-    return EXIT_BAD_FILE;
-  }
-  FILE *script = std::fopen(o.script.c_str(), "r");
-  if (!script) {
-    complain("cannot read " + o.script);
-    return EXIT_BAD_FILE;
-  }
+  if (int status = load_command_tables(s.tables)) return status;
+  FILE *script = open_script(o.script);
+  if (!script) return EXIT_BAD_FILE;
   seed_dice_or_clock(o.seed);
-  warned_report report;
+  streamed_report report(o.format);
   dice_record dice{};
-  interpret_script(script, s.tables, dice, report);
+  bool complete = interpret_script(script, s.tables, dice, report);
   std::fclose(script);
-  if (o.format == output_format::json)
-    std::puts(report_json(report, nullptr).c_str());
-  else
-    std::fwrite(report.text.text().data(), 1, report.text.text().size(),
-                stdout);
-  std::fflush(stdout);
+  std::fflush(stdout);  // the report before the messages about it
   for (const std::string &w : report.warnings) complain(o.script + ":" + w);
-  if (!report.ending.complete) {
+  if (!complete) {
+    std::fflush(stdout);  // the report before the message that ends it
     complain(o.script + ": reading stopped at line " +
-             std::to_string(report.ending.stopped_line));
+             std::to_string(report.stopped_line));
     return EXIT_BAD_FILE;
   }
   return o.strict && !report.warnings.empty() ? EXIT_BAD_FILE : EXIT_DONE;

@@ -1,16 +1,15 @@
 // The settings options of roll and stats: their ranges, the monster and lair
 // by number or name, the named answers and the game date, applied over the
 // settings of setup.hxi (or the defaults).
-#include <CLI/CLI.hpp>
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <sstream>
 #include <vector>
 
 #include "commands.h"
 #include "info_files.h"
 #include "name_match.h"
+#include "option_values.h"
 
 namespace {
 
@@ -24,6 +23,7 @@ void add_ranged(CLI::App &command, const char *name, std::optional<int> &value,
   command
       .add_option(name, value,
                   std::string(what) + " (" + range_text(range) + ")")
+      ->transform(decimal_value())
       ->check(CLI::Range(range.lo, range.hi));
 }
 
@@ -53,18 +53,17 @@ std::size_t distance(const std::string &a, const std::string &b) {
 // The index of a record given by its 1-based number as the lists show it, or
 // by its name (or for a monster "group, name"), without regard to case:
 // a name equal to it, else the one name holding it. `names[i]` holds the
-// names record i answers to, the first one shown. Returns -1 after a message,
-// with the candidates one a line, when there is no such record or several.
+// names record i answers to, the first one shown. Returns -1 with the message
+// in `error`, the candidates one a line below it, when there is no such
+// record or several.
 int find_record(const char *option, const std::string &given,
-                const std::vector<std::vector<std::string>> &names) {
+                const std::vector<std::vector<std::string>> &names,
+                std::string &error) {
   const int count = static_cast<int>(names.size());
-  if (!given.empty() &&
-      std::all_of(given.begin(), given.end(),
-                  [](unsigned char c) { return std::isdigit(c); })) {
-    long n = given.size() > 9 ? 0 : std::stol(given);
-    if (n >= 1 && n <= count) return static_cast<int>(n - 1);
-    complain(std::string(option) + ": the number must be 1 to " +
-             std::to_string(count));
+  if (std::optional<long> n = decimal_digits(given)) {
+    if (*n >= 1 && *n <= count) return static_cast<int>(*n - 1);
+    error = std::string(option) + ": the number must be 1 to " +
+            std::to_string(count);
     return -1;
   }
   const std::string want = folded_name(given);
@@ -86,16 +85,15 @@ int find_record(const char *option, const std::string &given,
   const std::vector<int> &listed = !exact.empty()     ? exact
                                    : !holding.empty() ? holding
                                                       : close;
-  std::string message = std::string(option) + ": ";
+  error = std::string(option) + ": ";
   if (!exact.empty() || !holding.empty())
-    message += "'" + given + "' fits several:";
+    error += "'" + given + "' fits several:";
   else if (!close.empty())
-    message += "no match for '" + given + "'; close matches:";
+    error += "no match for '" + given + "'; close matches:";
   else
-    message += "no match for '" + given + "'; 'hoardex list' shows them all";
-  complain(message);
+    error += "no match for '" + given + "'; 'hoardex list' shows them all";
   for (int i : listed)
-    std::fprintf(stderr, "  %d: %s\n", i + 1, names[i][0].c_str());
+    error += "\n  " + std::to_string(i + 1) + ": " + names[i][0];
   return -1;
 }
 
@@ -105,76 +103,109 @@ std::string trimmed_name(const char *s) {
   return name;
 }
 
-// The answers of a comma-separated list of answer names; false after a
-// message for a name that is none.
-bool parse_answers(const std::string &list, uint32_t &answers) {
-  answers = 0;
-  std::stringstream in(list);
-  std::string word;
-  while (std::getline(in, word, ',')) {
-    if (word.empty()) continue;
-    bool found = false;
-    for (const special_flag &f : special_flag_rows)
-      if (f.use == flag_use::answer && lower(word) == f.name) {
-        answers |= f.bit;
-        found = true;
-      }
-    if (!found) {
-      std::string names;
-      for (const special_flag &f : special_flag_rows)
-        if (f.use == flag_use::answer)
-          names += std::string(names.empty() ? "" : ", ") + f.name;
-      complain("--yes: no answer named '" + word + "'; the answers are " +
-               names);
-      return false;
-    }
-  }
-  return true;
+// The answer rows in the order of their flags.
+std::vector<const special_flag *> answer_rows() {
+  std::vector<const special_flag *> rows;
+  for (const special_flag &f : special_flag_rows)
+    if (f.use == flag_use::answer) rows.push_back(&f);
+  std::sort(rows.begin(), rows.end(),
+            [](const special_flag *a, const special_flag *b) {
+              return a->bit < b->bit;
+            });
+  return rows;
 }
 
-// "D/M/Y" within the game date's ranges.
-bool parse_game_date(const std::string &text, settings &s) {
-  int d = 0, m = 0, y = 0;
-  char end = 0;
-  auto in = [](int v, value_range r) { return v >= r.lo && v <= r.hi; };
-  if (std::sscanf(text.c_str(), "%d/%d/%d%c", &d, &m, &y, &end) != 3 ||
-      !in(d, GAME_DAY_RANGE) || !in(m, GAME_MONTH_RANGE) ||
-      !in(y, GAME_YEAR_RANGE)) {
-    complain("--game-date: D/M/Y with day " + range_text(GAME_DAY_RANGE) +
-             ", month " + range_text(GAME_MONTH_RANGE) + ", year " +
-             range_text(GAME_YEAR_RANGE));
-    return false;
+// The word that answers every question no.
+constexpr char NO_ANSWERS[] = "none";
+
+// The answers of a comma-separated list of answer names, or "none"; "" or
+// the message refusing the list.
+std::string parse_answers(const std::string &list, uint32_t &answers) {
+  answers = 0;
+  if (lower(list) == NO_ANSWERS) return "";
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t comma = std::min(list.find(',', start), list.size());
+    std::string word = lower(trim_blanks(list.substr(start, comma - start)));
+    const special_flag *found = nullptr;
+    for (const special_flag *f : answer_rows())
+      if (word == f->name) found = f;
+    if (!found)
+      return "--yes: " +
+             (word.empty() ? std::string("an empty answer name")
+                           : "no answer named '" + word + "'") +
+             "; the answers are " + answer_names() + ", or " + NO_ANSWERS +
+             " alone";
+    answers |= found->bit;
+    if (comma == list.size()) return "";
+    start = comma + 1;
   }
-  s.game_day = d;
-  s.game_month = m;
-  s.game_year = y;
-  return true;
+}
+
+// "D/M/Y" within the game date's ranges; "" or the message refusing it.
+std::string parse_game_date(const std::string &text, settings &s) {
+  const char *names[3] = {"day", "month", "year"};
+  const value_range ranges[3] = {GAME_DAY_RANGE, GAME_MONTH_RANGE,
+                                 GAME_YEAR_RANGE};
+  int *fields[3] = {&s.game_day, &s.game_month, &s.game_year};
+  long parts[3];
+  std::size_t start = 0;
+  for (int k = 0; k < 3; ++k) {
+    std::size_t slash = k < 2 ? text.find('/', start) : text.size();
+    std::optional<long> v =
+        slash == std::string::npos
+            ? std::nullopt
+            : decimal_digits(trim_blanks(text.substr(start, slash - start)));
+    if (!v || (k == 2 && text.find('/', start) != std::string::npos))
+      return "--game-date: D/M/Y in decimal, with day " +
+             range_text(GAME_DAY_RANGE) + ", month " +
+             range_text(GAME_MONTH_RANGE) + ", year " +
+             range_text(GAME_YEAR_RANGE);
+    if (*v < ranges[k].lo || *v > ranges[k].hi)
+      return std::string("--game-date: the ") + names[k] + " " +
+             (*v > 999999999 ? text.substr(start, slash - start)
+                             : std::to_string(*v)) +
+             " is not in range " + range_text(ranges[k]);
+    parts[k] = *v;
+    start = slash + 1;
+  }
+  for (int k = 0; k < 3; ++k) *fields[k] = static_cast<int>(parts[k]);
+  return "";
 }
 
 // A position or comment: what the text fields accept.
-bool copy_text(const char *option, const std::string &text, char *out) {
-  bool ok = text.size() < TEXT_SIZE;
+std::string copy_text(const char *option, const std::string &text, char *out) {
+  bool ok = text.size() < POSITION_COMMENT_SIZE;
   for (char c : text)
     ok = ok && (c == ' ' || is_output_name_char(static_cast<unsigned char>(c)));
-  if (!ok) {
-    complain(std::string(option) + ": at most " +
-             std::to_string(TEXT_SIZE - 1) +
-             " letters, digits, blanks, '{', '}' or '_'");
-    return false;
-  }
-  std::snprintf(out, TEXT_SIZE, "%s", text.empty() ? " " : text.c_str());
-  return true;
+  if (!ok)
+    return std::string(option) + ": at most " +
+           std::to_string(POSITION_COMMENT_SIZE - 1) +
+           " letters, digits, blanks, '{', '}' or '_'";
+  std::snprintf(out, POSITION_COMMENT_SIZE, "%s",
+                text.empty() ? " " : text.c_str());
+  return "";
 }
 
 }  // namespace
 
 loaded_session::~loaded_session() { free_monsters(tables); }
 
+std::string answer_names() {
+  std::string names;
+  for (const special_flag *f : answer_rows())
+    names += std::string(names.empty() ? "" : ", ") + f->name;
+  return names;
+}
+
 void add_setting_options(CLI::App &command, setting_options &o) {
-  command.add_option("--monster", o.monster,
-                     "the monster: its number in the list, its name or "
-                     "\"group, name\"");
-  command.add_option("--lair", o.lair, "the lair: its number or its name");
+  command
+      .add_option("--monster", o.monster,
+                  "the monster: its number in the list, its name or "
+                  "\"group, name\"")
+      ->transform(non_empty_value());
+  command.add_option("--lair", o.lair, "the lair: its number or its name")
+      ->transform(non_empty_value());
   add_ranged(command, "--cdf", o.cdf, CDF_RANGE, "the creature's CDF");
   add_ranged(command, "--group-cdf", o.group_cdf, CDF_RANGE,
              "the highest CDF in the creature's group");
@@ -183,23 +214,23 @@ void add_setting_options(CLI::App &command, setting_options &o) {
   add_ranged(command, "--station", o.station, STATION_RANGE, "the Station");
   add_ranged(command, "--mel", o.mel, MEL_CEL_RANGE, "the MEL");
   add_ranged(command, "--cel", o.cel, MEL_CEL_RANGE, "the CEL");
-  command.add_option("--yes", o.yes,
-                     "the questions answered yes, comma-separated: others, "
-                     "king, elite, humanoid, male, exceptional, dressed, "
-                     "intelligent, magic-user");
-  command.add_option("--game-date", o.game_date, "the game date, D/M/Y");
-  command.add_option("--position", o.position, "the position text");
-  command.add_option("--comment", o.comment, "the comment text");
+  command
+      .add_option(
+          "--yes", o.yes,
+          "the questions answered yes, comma-separated: " + answer_names() +
+              "; " + NO_ANSWERS + ": every one answered no")
+      ->transform(non_empty_value());
+  command.add_option("--game-date", o.game_date, "the game date, D/M/Y")
+      ->transform(non_empty_value());
+  command.add_option("--position", o.position, "the position text")
+      ->transform(non_empty_value());
+  command.add_option("--comment", o.comment, "the comment text")
+      ->transform(non_empty_value());
 }
 
-int resolve_session(const setting_options &o, session &s) {
-  std::string err;
-  if (load_tables(s.tables, err) != 0) {
-    std::fputs(err.c_str(), stderr);
-    return EXIT_BAD_FILE;
-  }
-  load_settings_file(s.tables, s.config, err);  // the defaults without it
+std::string apply_setting_options(const setting_options &o, session &s) {
   settings &c = s.config;
+  std::string error;
   if (!o.monster.empty()) {
     std::vector<std::vector<std::string>> names;
     for (int i = 0; i < s.tables.monster_count; ++i) {
@@ -208,15 +239,15 @@ int resolve_session(const setting_options &o, session &s) {
       monster_label(m, label, sizeof label);
       names.push_back({label, trimmed_name(m.name)});
     }
-    c.monster_index = find_record("--monster", o.monster, names);
-    if (c.monster_index < 0) return EXIT_BAD_USAGE;
+    c.monster_index = find_record("--monster", o.monster, names, error);
+    if (c.monster_index < 0) return error;
   }
   if (!o.lair.empty()) {
     std::vector<std::vector<std::string>> names;
     for (int i = 0; i < s.tables.area_count; ++i)
       names.push_back({trimmed_name(s.tables.areas[i].name)});
-    c.lair_index = find_record("--lair", o.lair, names);
-    if (c.lair_index < 0) return EXIT_BAD_USAGE;
+    c.lair_index = find_record("--lair", o.lair, names, error);
+    if (c.lair_index < 0) return error;
   }
   if (o.cdf) c.cdf = *o.cdf;
   if (o.group_cdf) c.group_cdf = *o.group_cdf;
@@ -224,12 +255,41 @@ int resolve_session(const setting_options &o, session &s) {
   if (o.station) c.station = *o.station;
   if (o.mel) c.mel = *o.mel;
   if (o.cel) c.cel = *o.cel;
-  if (!o.yes.empty() && !parse_answers(o.yes, c.answers)) return EXIT_BAD_USAGE;
-  if (!o.game_date.empty() && !parse_game_date(o.game_date, c))
-    return EXIT_BAD_USAGE;
-  if (!copy_text("--position", o.position, s.position) ||
-      !copy_text("--comment", o.comment, s.comment))
-    return EXIT_BAD_USAGE;
-  warn_unused_options(o, s);
-  return EXIT_DONE;
+  if (!o.yes.empty()) error = parse_answers(o.yes, c.answers);
+  if (error.empty() && !o.game_date.empty())
+    error = parse_game_date(o.game_date, c);
+  if (error.empty()) error = copy_text("--position", o.position, s.position);
+  if (error.empty()) error = copy_text("--comment", o.comment, s.comment);
+  return error;
+}
+
+void write_load_failure(int status, std::string err) {
+  if (!err.empty() && err.back() != '\n') err += '\n';
+  const std::string hint = missing_file_hint();
+  if (status == 1 && !hint.empty()) err += hint + "\n";
+  std::fputs(err.c_str(), stderr);
+}
+
+int load_command_tables(info_tables &t) {
+  std::string err;
+  int loaded = load_tables(t, err);
+  if (loaded == 0) return EXIT_DONE;
+  write_load_failure(loaded, err);
+  return EXIT_BAD_FILE;
+}
+
+int resolve_session(const setting_options &o, session &s) {
+  if (int status = load_command_tables(s.tables)) return status;
+  std::string err;
+  if (load_settings_file(s.tables, s.config, err) == 2) {
+    std::fputs(err.c_str(), stderr);
+    return EXIT_BAD_FILE;
+  }
+  std::string refusal = apply_setting_options(o, s);
+  if (refusal.empty()) {
+    warn_unused_options(o, s);
+    return EXIT_DONE;
+  }
+  complain(refusal);
+  return EXIT_BAD_USAGE;
 }

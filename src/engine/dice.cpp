@@ -61,9 +61,6 @@ void seed_dice_or_clock(std::optional<unsigned> seed) {
   seed_dice(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
 }
 
-void draw_values(int *out, int n) {
-  if (!g_dice.source) return g_dice.generator.fill(out, n);
-  for (int i = 0; i < n; ++i) out[i] = g_dice.source();
-}
+void draw_values(int *out, int n) { g_dice.generator.fill(out, n); }
 
-void set_random_source(int (*source)()) { g_dice.source = source; }
+void set_random_source(int (*source)(int faces)) { g_dice.source = source; }

@@ -44,10 +44,11 @@ class dice_generator {
 };
 
 // The one dice state of the program: the generator, and the source a test
-// installed (null for the generator).
+// installed (null for the generator), which is told the faces of the die each
+// value is for (0 for a value no die takes).
 struct dice_state {
   dice_generator generator;
-  int (*source)() = nullptr;
+  int (*source)(int faces) = nullptr;
 };
 extern dice_state g_dice;
 
@@ -55,22 +56,26 @@ extern dice_state g_dice;
 void seed_dice(unsigned seed);
 // Seeds with the seed given, or from the clock without one.
 void seed_dice_or_clock(std::optional<unsigned> seed);
-// The next generator value, 0 to 2^31-1.
-inline int random_value() {
+// The next generator value, 0 to 2^31-1, for a die of `faces` faces (0: for
+// no die).
+inline int random_value_for(int faces) {
   if (g_dice.source) [[unlikely]]
-    return g_dice.source();
+    return g_dice.source(faces);
   return g_dice.generator.next();
 }
+// The next generator value, 0 to 2^31-1.
+inline int random_value() { return random_value_for(0); }
 // The next n generator values into out, as n calls of random_value() give
-// them.
+// them; only for the generator (a test's source is asked die by die).
 void draw_values(int *out, int n);
 // Draws the generator values from `source` instead of the generator; null
-// restores the generator. For tests that script the dice.
-void set_random_source(int (*source)());
+// restores the generator. For tests that script the dice: the source is told
+// the faces of the die each value is for.
+void set_random_source(int (*source)(int faces));
 
-// The dice over a source of generator values, whose next() gives the next
-// one: the one definition of every die, for the dice drawn one at a time and
-// for the dice of a record drawn in one go.
+// The dice over a source of generator values, whose next(faces) gives the
+// next one for a die of that many faces: the one definition of every die, for
+// the dice drawn one at a time and for the dice of a record drawn in one go.
 template <typename Values>
 struct dice_over : Values {
   // A die of `faces` faces (at least 1): 1 to faces, taken from the
@@ -78,7 +83,7 @@ struct dice_over : Values {
   // 0 .. 2^31-1; the exact product shifted right by 31 bits is the integer
   // part of faces * r / 2^31.
   int roll_die(int faces) {
-    int64_t r = this->next();
+    int64_t r = this->next(faces);
     return static_cast<int>((static_cast<int64_t>(faces) * r) >> 31) + 1;
   }
   int d100() { return roll_die(100); }
@@ -110,7 +115,7 @@ struct dice_over : Values {
 
 // The dice drawn one at a time through random_value().
 struct random_values {
-  static int next() { return random_value(); }
+  static int next(int faces) { return random_value_for(faces); }
 };
 using one_by_one = dice_over<random_values>;
 inline int roll_die(int faces) { return one_by_one{}.roll_die(faces); }
@@ -128,5 +133,6 @@ inline int three_d10() { return one_by_one{}.three_d10(); }
 constexpr int DICE_PER_RECORD = 111;
 
 // Fills every field of the record with a fresh roll, in declaration order of
-// the sub-records metal, other, milit, gemjj, magic, coins; sets message to 0.
+// the sub-records metal, other, milit, gemjj, magic, coins; sets in_container
+// to 0.
 void roll_dice(dice_record &dice);

@@ -9,11 +9,12 @@ namespace {
 // rolled, taken in order.
 struct drawn {
   const int *values;
-  int next() { return *values++; }
+  int next(int) { return *values++; }
 };
 using record_dice = dice_over<drawn>;
 
-void roll_metal(metal_dice &m, record_dice &v) {
+template <typename Dice>
+void roll_metal(metal_dice &m, Dice &v) {
   m.d100_metal = v.d100();
   m.d10_type = v.d10();
   m.d10_val1 = v.d10();
@@ -24,12 +25,13 @@ void roll_metal(metal_dice &m, record_dice &v) {
   m.d6_val3 = v.d6();
 }
 
-void roll_other(other_dice &o, record_dice &v) {
+template <typename Dice>
+void roll_other(other_dice &o, Dice &v) {
   o.d100_maintype = v.d100();
   o.d100_excep_1 = v.d100();
   o.d100_excep_2 = v.d100();
   o.d6_2_exc_qualmult = v.two_d6();
-  o.d10_exc_qualgb = v.d10();
+  o.d10_unread = v.d10();
   o.d100_exc_sizemult = v.d100();
   o.d10_exc_sizesl = v.d10();
   o.d10_2_statueval = v.two_d10();
@@ -45,7 +47,7 @@ void roll_other(other_dice &o, record_dice &v) {
   o.d10_3_fur_value = v.three_d10();
   o.d10_fur_kind = v.d10();
   o.d6_cov_width = v.d6();
-  o.d10_2_a4_cov_length = v.two_d10() + 4;
+  o.d10_2_plus_4_cov_length = v.two_d10() + 4;
   o.d10_crystal = v.d10();
   o.d10_glass_size = v.d10();
   o.d10_2_art_value = v.two_d10();
@@ -55,21 +57,22 @@ void roll_other(other_dice &o, record_dice &v) {
   o.d100_cloth_value = v.d100();
   o.d10_book_kind = v.d10();
   o.d100_book = v.d100();
-  o.d6_a1_book_excq = v.d6() + 1;
+  o.d6_plus_1_exc_quality = v.d6() + 1;
   o.d6_numspell = v.d6();
-  o.d6_a2_EL = v.d6() + 2;
+  o.d6_plus_2_EL = v.d6() + 2;
   o.d10_alignment = v.d10();
   o.d10_scroll_kind = v.d10();
   o.d100_scroll = v.d100();
   o.d10_2_map = v.two_d10();
   o.d10_map_area = v.d10();
   o.d100_map_accu = v.d100();
-  o.d10_2_medicEL = v.two_d10();
+  o.d10_2_scroll_number = v.two_d10();
   o.d6_scrollmap = v.d6();
   o.d100_coded = v.d100();
 }
 
-void roll_milit(milit_dice &m, record_dice &v) {
+template <typename Dice>
+void roll_milit(milit_dice &m, Dice &v) {
   m.d100_maintype = v.d100();
   m.d10_count = v.d10();
   m.d10_race = v.d10();
@@ -79,7 +82,8 @@ void roll_milit(milit_dice &m, record_dice &v) {
   m.d10_2_amount = v.two_d10();
 }
 
-void roll_gemjj(gemjj_dice &g, record_dice &v) {
+template <typename Dice>
+void roll_gemjj(gemjj_dice &g, Dice &v) {
   g.d3star_kind = v.d3_star();
   g.d10_size = v.d10();
   g.d10_appearance = v.d10();
@@ -89,7 +93,8 @@ void roll_gemjj(gemjj_dice &g, record_dice &v) {
   g.d100_value = v.d100();
 }
 
-void roll_magic(magic_dice &m, record_dice &v) {
+template <typename Dice>
+void roll_magic(magic_dice &m, Dice &v) {
   m.d100_maintype = v.d100();
   m.d100_subtype = v.d100();
   m.d6_2_MEL = v.two_d6();
@@ -108,14 +113,15 @@ void roll_magic(magic_dice &m, record_dice &v) {
   m.d100_HCM = v.d100();
   m.d100_DAM = v.d100();
   m.d100_othermagic = v.d100();
-  m.d3star_other_100 = v.d3_star();
-  m.d100_other_3_1 = v.d100();
-  m.d100_other_3_2 = v.d100();
-  m.d100_other_3_3 = v.d100();
+  m.d3star_power_count = v.d3_star();
+  m.d100_power_1 = v.d100();
+  m.d100_power_2 = v.d100();
+  m.d100_power_3 = v.d100();
   m.d100_named_sub = v.d100();
 }
 
-void roll_coins(coins_dice &c, record_dice &v) {
+template <typename Dice>
+void roll_coins(coins_dice &c, Dice &v) {
   c.d100_amount = v.d100();
   c.d10_kind = v.d10();
   c.d10_num = v.d10();
@@ -124,17 +130,28 @@ void roll_coins(coins_dice &c, record_dice &v) {
   c.d6_2_num = v.two_d6();
 }
 
-}  // namespace
-
-void roll_dice(dice_record &dice) {
-  int values[DICE_PER_RECORD];
-  draw_values(values, DICE_PER_RECORD);
-  record_dice v{{values}};
+template <typename Dice>
+void roll_record(dice_record &dice, Dice &v) {
   roll_metal(dice.metal, v);
   roll_other(dice.other, v);
   roll_milit(dice.milit, v);
   roll_gemjj(dice.gemjj, v);
   roll_magic(dice.magic, v);
   roll_coins(dice.coins, v);
-  dice.message = 0;
+  dice.in_container = 0;
+}
+
+}  // namespace
+
+void roll_dice(dice_record &dice) {
+  // A test's source is asked die by die, so it learns each field's faces;
+  // the generator gives the record's values in one go.
+  if (g_dice.source) [[unlikely]] {
+    one_by_one v;
+    return roll_record(dice, v);
+  }
+  int values[DICE_PER_RECORD];
+  draw_values(values, DICE_PER_RECORD);
+  record_dice v{{values}};
+  roll_record(dice, v);
 }

@@ -3,8 +3,10 @@
 #include "headless.h"
 
 #include <cstdlib>
+#include <iterator>
 
 #include "interpreter.h"
+#include "keywords.h"
 
 std::string automatic_script_text(const generation_input &in) {
   char *buffer = nullptr;
@@ -34,10 +36,11 @@ bool interpret_text(const std::string &script, const info_tables &tables,
 }
 
 const char *category_name(int category) {
-  static const char *const names[8] = {
+  static constexpr const char *names[] = {
       "none",     "other", "coins", "gems and jewelry",
       "military", "magic", "metal", "none"};
-  return names[category & 7];
+  static_assert(std::size(names) == CATEGORY_CODES);
+  return names[category & (CATEGORY_CODES - 1)];
 }
 
 void report_recorder::clear() {
@@ -61,15 +64,19 @@ void report_recorder::header(const report_header &h) {
   text.header(h);
 }
 
-void report_recorder::section(section_kind kind, std::string_view heading,
-                              int lines) {
+std::string_view section_title(std::string_view heading) {
   std::string_view name = heading;
   auto framing = [](char c) {
     return c == '\n' || c == '-' || c == ' ' || c == ':';
   };
   while (!name.empty() && framing(name.front())) name.remove_prefix(1);
   while (!name.empty() && framing(name.back())) name.remove_suffix(1);
-  sections.push_back({kind, std::string(name), {}});
+  return name;
+}
+
+void report_recorder::section(section_kind kind, std::string_view heading,
+                              int lines) {
+  sections.push_back({kind, std::string(section_title(heading)), {}});
   text.section(kind, heading, lines);
 }
 
@@ -77,15 +84,16 @@ void report_recorder::literal(std::string_view t, int lines, bool closed) {
   // A text before any section heading still belongs to the report.
   if (sections.empty())
     sections.push_back({section_kind::manual_generation, "", {}});
-  sections.back().entries.push_back({false, 0, {}, std::string(t)});
+  sections.back().entries.push_back({false, 0, {}, std::string(t), {}});
   text.literal(t, lines, closed);
 }
 
 void report_recorder::item(const report_item &it) {
   if (sections.empty())
     sections.push_back({section_kind::manual_generation, "", {}});
-  sections.back().entries.push_back(
-      {true, it.category, std::string(it.keywords), std::string(it.text)});
+  sections.back().entries.push_back({true, it.category,
+                                     std::string(it.keywords),
+                                     std::string(it.text), it.coins});
   text.item(it);
 }
 

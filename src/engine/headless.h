@@ -23,12 +23,16 @@ bool interpret_text(const std::string &script, const info_tables &tables,
 // "none" for a code without a category.
 const char *category_name(int category);
 
+// A section's heading without its rules and colon: "Treasure in lair".
+std::string_view section_title(std::string_view heading);
+
 // One entry of a section: a literal text or a treasure item.
 struct recorded_entry {
   bool is_item;
   int category;          // items only
   std::string keywords;  // items only, blank-separated
   std::string text;
+  coin_count coins;  // items only: a coin item's coins, kind none otherwise
 };
 
 struct recorded_section {

@@ -12,10 +12,13 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdarg>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+
+#include "atomic_file.h"
+#include "trtables.h"
+#include "writers.h"
 
 namespace {
 
@@ -25,11 +28,6 @@ constexpr int NUMBER_TOKEN = 64;  // longest number token taken whole
 // starts, and when the token holds a byte that belongs in no text.
 constexpr long NO_TOKEN = -1;
 constexpr long CONTROL_BYTE = -2;
-
-bool is_separator(int c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' ||
-         c == '\f';
-}
 
 // A NUL, an escape or another control byte would end a word early or act on
 // the terminal of whoever shows the report.
@@ -50,6 +48,30 @@ std::size_t whole_characters(const char *s, std::size_t kept) {
   return kept - (start - 1) < length ? start - 1 : kept;
 }
 
+// Whether the text is well-formed UTF-8: no stray continuation byte, no
+// overlong form, no surrogate, nothing past U+10FFFF.
+bool valid_utf8(const char *s) {
+  const unsigned char *p = reinterpret_cast<const unsigned char *>(s);
+  while (*p) {
+    unsigned c = *p++;
+    int more = c < 0x80                 ? 0
+               : c >= 0xC2 && c <= 0xDF ? 1
+               : c >= 0xE0 && c <= 0xEF ? 2
+               : c >= 0xF0 && c <= 0xF4 ? 3
+                                        : -1;
+    if (more < 0) return false;
+    uint32_t code = more == 0 ? c : c & (0x3F >> more);
+    for (int k = 0; k < more; ++k, ++p) {
+      if ((*p & 0xC0) != 0x80) return false;
+      code = code << 6 | (*p & 0x3F);
+    }
+    if ((more == 2 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
+        (more == 3 && (code < 0x10000 || code > 0x10FFFF)))
+      return false;
+  }
+  return true;
+}
+
 // The tokens of one file, with the line of each kept for the checker.
 struct token_reader {
   FILE *f;
@@ -61,7 +83,7 @@ struct token_reader {
   // full length, NO_TOKEN or CONTROL_BYTE.
   long next(char *out, std::size_t size) {
     int c;
-    while (is_separator(c = std::fgetc(f)))
+    while (is_blank(c = std::fgetc(f)))
       if (c == '\n') ++line;
     if (c == EOF) {
       out[0] = '\0';
@@ -71,7 +93,7 @@ struct token_reader {
     long len = 0;
     std::size_t kept = 0;
     bool control = false;
-    while (c != EOF && !is_separator(c)) {
+    while (c != EOF && !is_blank(c)) {
       control = control || is_control_byte(c);
       if (kept + 1 < size) out[kept++] = static_cast<char>(c);
       ++len;
@@ -132,15 +154,8 @@ std::string shown(const char *tok) {
   return out;
 }
 
-std::string format(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string format(const char *fmt, ...) {
-  char text[512];
-  va_list args;
-  va_start(args, fmt);
-  std::vsnprintf(text, sizeof text, fmt, args);
-  va_end(args);
-  return text;
-}
+// Room for one problem's description.
+using message_text = fixed_text<512>;
 
 // One file being read. Loading stops at the first problem, with its
 // one-line description in err; checking notes every problem and reads on,
@@ -207,25 +222,33 @@ int read_count(reader &r, int limit) {
     return -1;
   }
   if (len < 0) {
-    r.file_problem(format("the number of %ss is missing", r.what));
+    r.file_problem(
+        message_text().appendf("the number of %ss is missing", r.what).text());
     return -1;
   }
   if (len >= NUMBER_TOKEN || !parse_decimal(tok, &v)) {
-    r.file_problem(format("the number of %ss '%s' is not a number", r.what,
-                          shown(tok).c_str()));
+    r.file_problem(message_text()
+                       .appendf("the number of %ss '%s' is not a number",
+                                r.what, shown(tok).c_str())
+                       .text());
     return -1;
   }
   if (v < 0) {
-    r.file_problem(format("the number of %ss %lld is negative", r.what, v));
+    r.file_problem(message_text()
+                       .appendf("the number of %ss %lld is negative", r.what, v)
+                       .text());
     return -1;
   }
   if (v == 0) {
-    r.file_problem(format("the file lists no %ss", r.what));
+    r.file_problem(
+        message_text().appendf("the file lists no %ss", r.what).text());
     return -1;
   }
   if (v > limit) {
     r.file_problem(
-        format("%lld %ss listed, at most %d allowed", v, r.what, limit));
+        message_text()
+            .appendf("%lld %ss listed, at most %d allowed", v, r.what, limit)
+            .text());
     return -1;
   }
   r.total = static_cast<int>(v);
@@ -240,9 +263,18 @@ int read_text(reader &r, int entry, const char *field, char *out,
   if (len == CONTROL_BYTE) return r.entry_problem(entry, CONTROL_BYTE_PROBLEM);
   if (len < 0) return r.cut_short(entry, field);
   if (r.checking() && static_cast<std::size_t>(len) >= size)
-    r.entry_problem(entry, format("the %s '%s' is longer than %zu bytes and "
-                                  "would be cut",
-                                  field, shown(out).c_str(), size - 1));
+    r.entry_problem(entry,
+                    message_text()
+                        .appendf("the %s '%s' is longer than %zu bytes and "
+                                 "would be cut",
+                                 field, shown(out).c_str(), size - 1)
+                        .text());
+  if (r.checking() && !valid_utf8(out)) {
+    r.entry_problem(
+        entry,
+        message_text().appendf("the %s is not valid UTF-8", field).text());
+    r.notes->back().warning = true;
+  }
   return 0;
 }
 
@@ -255,11 +287,17 @@ int read_int(reader &r, int entry, const char *field, long long lo,
   if (len < 0) return r.cut_short(entry, field);
   long long v;
   if (len >= NUMBER_TOKEN || !parse_decimal(tok, &v))
-    return r.entry_problem(entry, format("the %s '%s' is not a decimal number",
-                                         field, shown(tok).c_str()));
+    return r.entry_problem(
+        entry, message_text()
+                   .appendf("the %s '%s' is not a decimal number", field,
+                            shown(tok).c_str())
+                   .text());
   if (v < lo || v > hi)
-    return r.entry_problem(entry, format("the %s %s is outside %lld to %lld",
-                                         field, shown(tok).c_str(), lo, hi));
+    return r.entry_problem(
+        entry, message_text()
+                   .appendf("the %s %s is outside %lld to %lld", field,
+                            shown(tok).c_str(), lo, hi)
+                   .text());
   *out = static_cast<int32_t>(v);
   return 0;
 }
@@ -272,8 +310,10 @@ int read_hex(reader &r, int entry, const char *field, uint32_t *out) {
   if (len >= NUMBER_TOKEN || !parse_hex(tok, out)) {
     *out = 0;
     return r.entry_problem(
-        entry, format("the %s '%s' is not a 32-bit hexadecimal number", field,
-                      shown(tok).c_str()));
+        entry, message_text()
+                   .appendf("the %s '%s' is not a 32-bit hexadecimal number",
+                            field, shown(tok).c_str())
+                   .text());
   }
   return 0;
 }
@@ -284,9 +324,11 @@ void read_trailing(reader &r, std::size_t notes_before) {
   if (r.checking() && r.notes->size() == notes_before &&
       r.in.next(tok, sizeof tok) != NO_TOKEN)
     r.file_problem(
-        format("more %ss follow than the count at the top says "
-               "('%s' starts them)",
-               r.what, shown(tok).c_str()));
+        message_text()
+            .appendf("more %ss follow than the count at the top says "
+                     "('%s' starts them)",
+                     r.what, shown(tok).c_str())
+            .text());
 }
 
 void underscores_to_blanks(char *text, std::size_t size) {
@@ -305,6 +347,15 @@ int read_monster(reader &r, int entry, monster_record &m) {
   if (read_hex(r, entry, "special code", &m.special_code)) return 1;
   if (m.special_code & HAS_PORTABLE) {
     if (read_hex(r, entry, "portable code", &m.portable_code)) return 1;
+    // Loading keeps such a code (it gives no class items); the checker
+    // names it.
+    if (r.checking() && !portable_class_known(m.portable_code))
+      r.entry_problem(entry,
+                      message_text()
+                          .appendf("the portable class %u is outside %d to %d",
+                                   portable_class(m.portable_code),
+                                   PORTABLE_CLASSES.lo, PORTABLE_CLASSES.hi)
+                          .text());
     char text[PORTABLE_TEXT_MAX + 1];
     if (read_text(r, entry, "portable text", text, sizeof text)) return 1;
     std::size_t len = std::strlen(text);
@@ -363,10 +414,6 @@ int read_entries(reader &r, int limit, ReadEntry read_entry) {
     if (read_entry(r, i)) return -1;
   read_trailing(r, noted);
   return r.checking() && r.notes->size() > noted ? -1 : count;
-}
-
-int32_t clamp(int32_t v, value_range range) {
-  return v < range.lo ? range.lo : (v > range.hi ? range.hi : v);
 }
 
 // The characters the output-name field accepts.
@@ -440,9 +487,11 @@ void load_settings(FILE *f, const info_tables &t, settings &s,
     note("the file ends before the output name");
   else if (!name_taken)
     note(
-        format("the output name '%s' is not 1 to 8 letters, digits, '{', "
-               "'}' or '_' and would become 'default'",
-               shown(name).c_str()));
+        message_text()
+            .appendf("the output name '%s' is not 1 to 8 letters, digits, '{', "
+                     "'}' or '_' and would become 'default'",
+                     shown(name).c_str())
+            .text());
   if (!name_taken) std::snprintf(name, sizeof name, "%s", "default");
   s = settings{};
   std::memcpy(s.output_name, name, std::strlen(name) + 1);  // at most 8
@@ -478,70 +527,57 @@ void load_settings(FILE *f, const info_tables &t, settings &s,
       long long v;
       long tok_len = in.next(tok, sizeof tok);
       if (tok_len == NO_TOKEN) {
-        note(format("the file ends before the %s", field.name));
+        note(message_text()
+                 .appendf("the file ends before the %s", field.name)
+                 .text());
         reading = false;
       } else if (tok_len < 0 || tok_len >= NUMBER_TOKEN ||
                  !parse_decimal(tok, &v)) {
-        note(
-            format("the %s '%s' is not a decimal number; it and what "
-                   "follows are not read",
-                   field.name, shown(tok).c_str()));
+        note(message_text()
+                 .appendf("the %s '%s' is not a decimal number; it and what "
+                          "follows are not read",
+                          field.name, shown(tok).c_str())
+                 .text());
         reading = false;
       } else {
-        if (v > INT32_MAX) v = INT32_MAX;
-        if (v < INT32_MIN) v = INT32_MIN;
-        *field.value = static_cast<int32_t>(v);
+        *field.value = clamped(v, INT32_MIN, INT32_MAX);
       }
     }
     int32_t taken = *field.value;
     if (field.index && (taken < field.range.lo || taken > field.range.hi))
       *field.value = 0;
     else
-      *field.value = clamp(taken, field.range);
+      *field.value = clamped(taken, field.range.lo, field.range.hi);
     if (field.value == &answers)  // only the answer bits are kept
       answers =
           static_cast<int32_t>(static_cast<uint32_t>(answers) & ANSWER_BITS);
     if (reading && *field.value != taken)
       note(field.value == &answers
-               ? format("the answers %d hold bits that are no answer and "
-                        "would become %d",
-                        taken, answers)
-               : format("the %s %d is outside %d to %d and would become %d",
-                        field.name, taken, field.range.lo, field.range.hi,
-                        *field.value));
+               ? message_text()
+                     .appendf("the answers %d hold bits that are no answer and "
+                              "would become %d",
+                              taken, answers)
+                     .text()
+               : message_text()
+                     .appendf(
+                         "the %s %d is outside %d to %d and would become %d",
+                         field.name, taken, field.range.lo, field.range.hi,
+                         *field.value)
+                     .text());
   }
   s.answers = static_cast<uint32_t>(answers);
 }
 
 int save_settings(const char *path, const settings &s) {
-  char tmp[4096];
-  int len = std::snprintf(tmp, sizeof tmp, "%s.%ld.tmp", path,
-                          static_cast<long>(getpid()));
-  if (len < 0 || len >= static_cast<int>(sizeof tmp)) return 1;
-  int fd = open(tmp, O_WRONLY | O_CREAT | O_TRUNC, 0666);
-  if (fd < 0) return 1;
-  FILE *f = fdopen(fd, "w");
-  if (!f) {
-    close(fd);
-    unlink(tmp);
-    return 1;
-  }
-  bool ok = std::fprintf(f, "%s\n", s.output_name) >= 0;
-  ok = ok && std::fprintf(f, "%d %d %d %d %d\n", s.monster_index, s.lair_index,
-                          s.cdf, s.group_cdf, s.jeweler_el) >= 0;
-  ok = ok && std::fprintf(f, "%d %d %d %d\n", s.station, s.mel, s.cel,
-                          static_cast<int32_t>(s.answers)) >= 0;
-  ok = ok && std::fprintf(f, "%d %d %d\n", s.game_day, s.game_month,
-                          s.game_year) >= 0;
-  ok = ok && std::fflush(f) == 0;
-  ok = ok && fsync(fileno(f)) == 0;
-  ok = (std::fclose(f) == 0) && ok;
-  ok = ok && std::rename(tmp, path) == 0;
-  if (!ok) {
-    unlink(tmp);
-    return 1;
-  }
-  return 0;
+  char text[256];
+  int len = std::snprintf(
+      text, sizeof text, "%s\n%d %d %d %d %d\n%d %d %d %d\n%d %d %d\n",
+      s.output_name, s.monster_index, s.lair_index, s.cdf, s.group_cdf,
+      s.jeweler_el, s.station, s.mel, s.cel, static_cast<int32_t>(s.answers),
+      s.game_day, s.game_month, s.game_year);
+  if (len < 0 || len >= static_cast<int>(sizeof text)) return 1;
+  std::string error;
+  return replace_file(path, std::string_view(text, len), error) ? 0 : 1;
 }
 
 namespace {
@@ -559,12 +595,18 @@ const char SETUP_MSG[] = "No saved settings yet: starting with the defaults.";
 FILE *open_info_file(const char *name, std::string &refusal) {
   refusal.clear();
   int fd = open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd < 0) return nullptr;
+  if (fd < 0) {
+    if (errno != ENOENT) refusal = std::strerror(errno);
+    return nullptr;
+  }
+  errno = 0;  // opened: a refusal below is of the file, not of the opening
   struct stat st {};
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
     refusal = "not a regular file";
   else if (st.st_size > INFO_FILE_MAX_BYTES)
-    refusal = format("larger than %ld MiB", INFO_FILE_MAX_BYTES >> 20);
+    refusal = message_text()
+                  .appendf("larger than %ld MiB", INFO_FILE_MAX_BYTES >> 20)
+                  .text();
   FILE *f = refusal.empty() ? fdopen(fd, "r") : nullptr;
   if (!f) close(fd);
   return f;
@@ -573,23 +615,29 @@ FILE *open_info_file(const char *name, std::string &refusal) {
 namespace {
 
 // Opens an information file as open_info_file does; a refusal goes to err as
-// the line the program shows.
-FILE *open_for_start(const char *name, std::string &err) {
+// the line the program shows. A file there that cannot be opened (no
+// permission, a loop of links) gets the first line of the missing file's
+// message, `missing`, and the reason on the next.
+FILE *open_for_start(const char *name, const char *missing, std::string &err) {
   FILE *f = open_info_file(name, err);
-  if (!err.empty()) err = std::string(name) + ": " + err + "\n";
+  if (err.empty()) return f;
+  std::string line = std::string(name) + ": " + err + "\n";
+  if (errno != 0)
+    line = std::string(missing, std::strcspn(missing, "\n")) + "\n" + line;
+  err = line;
   return f;
 }
 
 }  // namespace
 
 int load_tables(info_tables &t, std::string &err) {
-  FILE *mf = open_for_start("monster.hxi", err);
+  FILE *mf = open_for_start("monster.hxi", MONSTER_MSG, err);
   if (!mf) {
     if (!err.empty()) return 2;
     err = MONSTER_MSG;
     return 1;
   }
-  FILE *af = open_for_start("area.hxi", err);
+  FILE *af = open_for_start("area.hxi", AREA_MSG, err);
   if (!af) {
     std::fclose(mf);
     if (!err.empty()) return 2;
@@ -612,7 +660,7 @@ int load_tables(info_tables &t, std::string &err) {
 }
 
 int load_settings_file(const info_tables &t, settings &s, std::string &err) {
-  FILE *f = open_for_start("setup.hxi", err);
+  FILE *f = open_for_start("setup.hxi", SETUP_MSG, err);
   if (f) {
     load_settings(f, t, s);
     std::fclose(f);

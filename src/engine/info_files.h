@@ -17,6 +17,7 @@ struct info_problem {
               // for a file refused before reading
   std::string entry;  // "monster 3 (name)", "area 2", "settings", or ""
   std::string what;
+  bool warning = false;  // the file still loads as it is
 };
 
 // Fills the monsters of `t` from an open monster file. Returns 0, or 1 with
@@ -57,7 +58,9 @@ int save_settings(const char *path, const settings &s);
 // when there is no such file to open, and null with the reason in `refusal`
 // ("not a regular file", "larger than 4 MiB") when it is no regular file of
 // sensible size: a FIFO would block, a device never end, and a huge file
-// take long to be refused.
+// take long to be refused. A file there that cannot be opened gives the
+// system's reason ("Permission denied") with errno left set; a refusal of
+// an opened file leaves errno 0.
 FILE *open_info_file(const char *name, std::string &refusal);
 
 // Opens monster.hxi and area.hxi in the current folder (both before reading

@@ -12,6 +12,8 @@
 // The keyword of an area-table roll: the first category whose upper bound in
 // the area record the roll does not exceed; above every bound, magic.
 const char *area_keyword(const area_record &a, int roll);
+// The category code of that keyword (see keywords.h).
+int area_category(const area_record &a, int roll);
 
 // Writes `count` items, one per d10 roll (plus add_roll) on the area's
 // table: the first category whose bound the roll does not exceed, above
@@ -47,6 +49,9 @@ struct portable_input {
 
 // The portable class of a portable code (its high 16 bits).
 uint32_t portable_class(uint32_t portable_code);
+// Whether the portable class of the code is one of PORTABLE_CLASSES; any
+// other gives no class items.
+bool portable_class_known(uint32_t portable_code);
 // What an extra flag of the portable code (0x1 to 0x400) adds, in words;
 // null for a bit without a meaning.
 const char *portable_extra_flag_name(uint32_t bit);

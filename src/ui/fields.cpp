@@ -23,21 +23,21 @@ constexpr int TEXT_FIELD_SIZE = 256;
 }  // namespace
 
 int in_yn() {
-  Screen &s = scr();
-  int row = s.row();
-  int col = s.col();
+  text_screen &screen = scr();
+  int row = screen.row();
+  int col = screen.col();
   int answer = -1;
   for (;;) {
-    int key = s.read_key();
+    int key = screen.read_key();
     if (key == 'Y' || key == 'y' || key == 'N' || key == 'n') {
       if (answer != -1) continue;
       char echo[2] = {static_cast<char>(key), '\0'};
-      s.write(echo);
+      screen.write(echo);
       answer = (key == 'Y' || key == 'y') ? 1 : 0;
     } else if (is_erase_key(key)) {
-      s.move(row, col);
-      s.write(" ");
-      s.move(row, col);
+      screen.move(row, col);
+      screen.write(" ");
+      screen.move(row, col);
       answer = -1;
     } else if (key == KEY_CR) {
       if (answer != -1) return answer;
@@ -48,10 +48,10 @@ int in_yn() {
 }
 
 int num_field(const num_rules &r, int start_col, long long *value) {
-  Screen &s = scr();
-  int row = s.row();
+  text_screen &screen = scr();
+  int row = screen.row();
   for (;;) {
-    int key = s.read_key();
+    int key = screen.read_key();
     if (key >= '0' && key <= '9') {
       if (key == '0') {
         bool ok = r.zero == zero_rule::always || *value != 0 ||
@@ -61,7 +61,7 @@ int num_field(const num_rules &r, int start_col, long long *value) {
       if (*value >= r.digit_below) continue;
       int digit = key - '0';
       char echo[2] = {static_cast<char>(key), '\0'};
-      s.write(echo);
+      screen.write(echo);
       *value = *value * 10 + digit;
     } else if (r.passed && wherex() == start_col &&
                (is_erase_key(key) || is_enter(key))) {
@@ -72,13 +72,13 @@ int num_field(const num_rules &r, int start_col, long long *value) {
       // so the last column typed goes and its digit leaves the value.
       if (wherex() > start_col) {
         *value /= 10;
-        s.move(row, wherex() - 1);
-        s.write(" ");
-        s.move(row, wherex() - 1);
+        screen.move(row, wherex() - 1);
+        screen.write(" ");
+        screen.move(row, wherex() - 1);
       } else if (r.bs_at_zero) {
-        s.move(row, start_col);
-        s.write(" ");
-        s.move(row, start_col);
+        screen.move(row, start_col);
+        screen.write(" ");
+        screen.move(row, start_col);
       }
     } else if (is_enter(key)) {
       if (*value >= r.lo && *value <= r.hi) return static_cast<int>(*value);
@@ -100,9 +100,9 @@ int in_int(int min, int max) {
 }
 
 int text_field(const text_rules &r, char *dest, std::size_t size) {
-  Screen &s = scr();
-  int row = s.row();
-  int col = s.col();
+  text_screen &screen = scr();
+  int row = screen.row();
+  int col = screen.col();
   char text[TEXT_FIELD_SIZE] = "";
   int max_len =
       r.max_len < TEXT_FIELD_SIZE - 1 ? r.max_len : TEXT_FIELD_SIZE - 1;
@@ -111,26 +111,26 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
   // The text again from the field's first column, blanks over the rest of
   // its width, and the cursor where it stands.
   auto redraw = [&] {
-    s.move(row, col);
+    screen.move(row, col);
     char shown[TEXT_FIELD_SIZE + 8];
     std::snprintf(shown, sizeof shown, "%-*s", r.width, text);
-    s.write(shown);
-    s.move(row, col + at);
+    screen.write(shown);
+    screen.move(row, col + at);
   };
   for (;;) {
-    int key = s.read_key();
+    int key = screen.read_key();
     if (text_char(key, r.allow_space) && len < max_len) {
       std::memmove(text + at + 1, text + at, len - at + 1);
       text[at++] = static_cast<char>(key);
       ++len;
       if (at == len) {  // typed at the end: the text alone is written
-        s.move(row, col);
-        s.write(text);
+        screen.move(row, col);
+        screen.write(text);
       } else {
         redraw();
       }
     } else if (key >= ' ' && key < KEY_DEL) {
-      s.beep();  // a character the field cannot hold, or the field is full
+      screen.beep();  // a character the field cannot hold, or the field is full
     } else if (is_erase_key(key) || key == KEY_PAD_DELETE ||
                key == KEY_CTRL_U) {
       // Backspace takes the character before the cursor, Delete the one at
@@ -149,7 +149,7 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
            : key == KEY_PAD_END  ? len
            : key == KEY_PAD_LEFT ? (at > 0 ? at - 1 : 0)
                                  : (at < len ? at + 1 : len);
-      s.move(row, col + at);
+      screen.move(row, col + at);
     } else if (key == KEY_CR) {
       if (len == 0) {
         if (r.empty_enter) return FIELD_EMPTY;
@@ -164,6 +164,6 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
 }
 
 int enter_txt(char *text) {
-  text_rules r{TEXT_SIZE - 1, true, TEXT_SIZE, true};
-  return text_field(r, text, TEXT_SIZE);
+  text_rules r{POSITION_COMMENT_SIZE - 1, true, POSITION_COMMENT_SIZE, true};
+  return text_field(r, text, POSITION_COMMENT_SIZE);
 }

@@ -20,7 +20,7 @@ constexpr char PICK_HINT[] =
     "Up/Down, PgUp/PgDn: move the mark  Enter: pick it  Backspace: a letter";
 
 void write_row(int row, const std::string &text) {
-  Screen &s = scr();
+  text_screen &s = scr();
   s.move(row, 0);
   s.clear_eol();
   s.move(row, 1);
@@ -60,7 +60,7 @@ bool is_letter_key(int key) {
 }  // namespace
 
 int choose_from_list(const list_choice &c) {
-  Screen &s = scr();
+  text_screen &s = scr();
   const int prompt_row = s.row();
   const int start_col = s.col();
   const int count = static_cast<int>(c.labels.size());

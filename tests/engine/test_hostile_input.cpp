@@ -20,7 +20,7 @@ struct Hostile : EngineEnv {
   }
 };
 
-const std::string HEAD = "1 2 2024\n1 1 1\n[POS: \n[COM: \n----------\n";
+const std::string SCRIPT_HEAD = "1 2 2024\n1 1 1\n[POS: \n[COM: \n----------\n";
 
 }  // namespace
 
@@ -52,11 +52,12 @@ TEST_F(Hostile, RunawayScriptNumbersActAsTheirBounds) {
       "< L1_GEMJJ >\n< L1_MILIT >\n< L1_MAGIC >\n< L1_OTHER >\n< L1_METAL >\n"
       "END-OF-SECTION\n";
   auto all = [&](std::string n) {  // CDF, highest CDF, JewEL and Station
-    return report(HEAD + "0 0 " + n + " " + n + " " + n + " " + n + " 0" +
-                  body);
+    return report(SCRIPT_HEAD + "0 0 " + n + " " + n + " " + n + " " + n +
+                  " 0" + body);
   };
-  EXPECT_EQ(all("2147483647"), report(HEAD + "0 0 99 99 80 10 0" + body));
-  EXPECT_EQ(all("-2147483648"), report(HEAD + "0 0 1 1 0 -1 0" + body));
+  EXPECT_EQ(all("2147483647"),
+            report(SCRIPT_HEAD + "0 0 99 99 80 10 0" + body));
+  EXPECT_EQ(all("-2147483648"), report(SCRIPT_HEAD + "0 0 1 1 0 -1 0" + body));
 }
 
 // Slot 89 of a manual script is no monster, even with 90 loaded.
@@ -65,7 +66,7 @@ TEST_F(Hostile, AManualReportNamesNoMonsterWhenEverySlotIsFilled) {
     tables.monsters[i] = {"Beast", "Grp", nullptr, 0, 0, 0};
   tables.monster_count = MAX_MONSTERS;
   const std::string text = report(
-      HEAD +
+      SCRIPT_HEAD +
       "0 89 1 1 0 -1 0\n----------\nMANUAL-GENERATION\nEND-OF-SECTION\n");
   EXPECT_NE(text.find("\nMonster    : Manual generation\n"), std::string::npos)
       << text;

@@ -67,6 +67,12 @@ TEST(InfoFiles, GoodFilesFillTheTables) {
 TEST(InfoFiles, BadInputIsRefusedWithOneLineNamingTheFileAndEntry) {
   std::string mons = "91\n", areas = "33\n";
   for (int i = 0; i < 91; ++i) mons += "M _ 1 0\n", areas += "L 1 2 3 4 5\n";
+  // One entry fewer is the most a file may hold.
+  EXPECT_EQ(load('m', "90" + mons.substr(2, 90 * 8 + 1)) +
+                load('a', "32" + areas.substr(2, 32 * 12 + 1)),
+            "0 0 ");
+  EXPECT_EQ(tables.monster_count + tables.area_count, 122);
+  free_monsters(tables);
   const std::string cut = " is cut short by the end of the file";
   // clang-format off
   const struct { char kind; std::string text, err; } cases[] = {
@@ -114,6 +120,8 @@ TEST(InfoFiles, SettingsAreReadThenBroughtIntoRange) {
       {"abcdefgh/../../x\n0 0 2 2 0", "default|0 0 2 2 0|0 0 0 0|1 1 1"},
       {"../etc\n", "default|0 0 1 1 0|0 0 0 0|1 1 1"},
       {"{Ab_9}\n", "{Ab_9}|0 0 1 1 0|0 0 0 0|1 1 1"},
+      {"abcdefgh\n4 2", "abcdefgh|4 2 1 1 0|0 0 0 0|1 1 1"},
+      {"abcdefghi\n", "default|0 0 1 1 0|0 0 0 0|1 1 1"},
       // clang-format on
   };
   for (const auto &c : cases) {

@@ -1,5 +1,4 @@
-// Helpers the treasure-table tests share: the text a routine leaves in the
-// result buffer, exceptional-item codes, extreme dice and the wholeness check.
+// Helpers of the treasure-table tests: extreme dice and the wholeness check.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -12,23 +11,8 @@
 #include "tr_other.h"
 #include "trtext.h"
 
-// The text a call leaves in the emptied result buffer.
-template <typename F>
-std::string text_of(F call) {
-  result_clear();
-  call();
-  return result_text;
-}
-
-// Exceptional quality with its multiplier; exceptional size with its large
-// (1-5) or small (6-10) roll and its row roll.
-constexpr uint32_t quality(int mult) {
-  return EXC_QUALITY | static_cast<uint32_t>(mult) << 4;
-}
-constexpr uint32_t sized(int large_or_small, int roll) {
-  return EXC_SIZE | static_cast<uint32_t>(roll) << 12 |
-         static_cast<uint32_t>(large_or_small) << 20;
-}
+// The result the routines under test write into; the tables hold none.
+inline item_result out;
 
 // Every die of a sub-record at its lowest (profile 0), its highest (1) or a
 // fixed mix of both ends (2, 3).
@@ -74,14 +58,15 @@ struct text_check {
   int failures = 0;
 
   void operator()(int lines, const char *walk) {
-    const std::size_t len = std::strlen(result_text);
-    const auto ends = std::count(result_text, result_text + len, '\n');
+    const char *text = out.text();
+    const std::size_t len = std::strlen(text);
+    const auto ends = std::count(text, text + len, '\n');
     const bool whole =
-        len > 0 && len < RESULT_TEXT_SIZE - 1 && result_text[len - 1] == '\n';
+        len > 0 && len < RESULT_TEXT_SIZE - 1 && out.text()[len - 1] == '\n';
     const bool ok = whole && ends == lines && lines <= 4 &&
-                    std::strcspn(result_text, "\n") <= first_max;
+                    std::strcspn(out.text(), "\n") <= first_max;
     if (!ok && failures++ < 5)
-      ADD_FAILURE() << walk << ": " << lines << " lines for \"" << result_text
+      ADD_FAILURE() << walk << ": " << lines << " lines for \"" << out.text()
                     << "\"";
     longest = std::max(longest, len);
   }

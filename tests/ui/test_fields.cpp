@@ -6,7 +6,7 @@
 // Keys in the tables: '\r' Enter, '\b' Backspace, '~' Escape, '>' keypad
 // Enter, '<' keypad Backspace, \1 Home, \2 Left, \4 Delete, \5 End, \6 Right;
 // any other character is itself (\25 is Ctrl-U).
-void push(MemScreen &s, const std::string &keys) {
+void push(memory_screen &s, const std::string &keys) {
   const int cursor_keys[] = {
       0,           KEY_PAD_HOME, KEY_PAD_LEFT, 0, KEY_PAD_DELETE,
       KEY_PAD_END, KEY_PAD_RIGHT};
@@ -19,7 +19,7 @@ void push(MemScreen &s, const std::string &keys) {
 }
 
 // The prompt line without its outer blanks, '|' marking the cursor.
-std::string shown(const MemScreen &s) {
+std::string shown(const memory_screen &s) {
   std::string row = s.line(25);
   std::string l = row.substr(0, s.col()) + '|' + row.substr(s.col());
   std::size_t b = l.find_first_not_of(' ');
@@ -30,7 +30,7 @@ std::string g_stored;  // what a text field left in its destination
 settings g_config;     // the settings the fields change
 
 int text() {
-  char dest[TEXT_SIZE] = "unchanged";
+  char dest[POSITION_COMMENT_SIZE] = "unchanged";
   int r = enter_txt(dest);
   return g_stored = dest, r;
 }
@@ -64,6 +64,8 @@ TEST_F(Fields, KeySequences) {
       {[] { return ask_cdf(17, cdf_kind::creature); }, "0\r7\b0\b\r8>", 8, "Enter the monster CDF : 8|", ""},
       {[] { return ask_cdf(17, cdf_kind::group); }, "5~", 17, "Enter the maximum CDF for the group of monsters : 5|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "81\r\b\r", 8, jew + "8|", ""},
+      {[] { return ask_jeweler_el(g_config.jeweler_el); }, "80\r", 80, jew + "80|", ""},
+      {[] { return ask_cdf(17, cdf_kind::group); }, "99\r", 99, "Enter the maximum CDF for the group of monsters : 99|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "12~", 33, jew + "12|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "000\b\b\b\b5\r", 5, jew + "5|", ""},  // typed zeros erased
       {text, "{_ " + a56 + "zZ\r", 0, "{_ " + a56 + "|", "{_ " + a56, 2},  // 59 characters
@@ -79,7 +81,7 @@ TEST_F(Fields, KeySequences) {
       {file_name, "ab\b~", 1, out + "a|", "default"},
       // clang-format on
   };
-  MemScreen &s = screen;
+  memory_screen &s = screen;
   g_config.jeweler_el = 33;
   for (const auto &c : cases) {
     s.clear();

@@ -26,7 +26,7 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
       " Spacebar for next page of monster list. Select a monster (1-37) :\n";
   for (const char *k : {"\x1b", "  \x1b"}) {  // Space twice wraps to page one
     screen.push_keys(k);
-    EXPECT_EQ(select_monster(ss), 5);  // Escape keeps the current monster
+    EXPECT_EQ(select_monster(game), 5);  // Escape keeps the current monster
     EXPECT_EQ(screen.rows(3, 5) + screen.rows(22, 25),
               "        SELECT MONSTER\n\n  1: Clan, Monster 1" +
                   std::string(15, ' ') +
@@ -34,15 +34,20 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
                   std::string(20, ' ') + "36: Monster 36\n\n" + prompt);
   }
   screen.push_keys(" \x1b");
-  select_monster(ss);
+  select_monster(game);
   EXPECT_EQ(screen.rows(5, 25),
             " 37: Clan, Monster 37\n" + std::string(18, '\n') + prompt);
   // 0 and 38 cannot be chosen; typing goes on across a page change.
   screen.push_keys("038\r\b7\r1 2\r");
-  EXPECT_EQ(select_monster(ss), 36);
-  EXPECT_EQ(select_monster(ss), 11);
+  EXPECT_EQ(select_monster(game), 36);
+  EXPECT_EQ(select_monster(game), 11);
   EXPECT_EQ(screen.line(25).substr(67, 3), "12 ");
   EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
+  monsters(36);  // one full page: Space shows it again
+  screen.push_keys(" \x1b");
+  select_monster(game);
+  EXPECT_EQ(screen.rows(22, 22),
+            " 18: Monster 18" + std::string(20, ' ') + "36: Monster 36\n");
 }
 
 TEST_F(Screens, PickByLettersAndTheMark) {
@@ -62,37 +67,39 @@ TEST_F(Screens, PickByLettersAndTheMark) {
   // clang-format on
   for (const auto &c : cases) {
     for (int k : c.keys) screen.push_key(k);
-    EXPECT_EQ(select_monster(ss), c.chosen) << c.keys.size();
+    EXPECT_EQ(select_monster(game), c.chosen) << c.keys.size();
   }
   EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
   screen.push_keys("clan");
   screen.push_key(down);
   screen.push_key(KEY_ESC);
-  select_monster(ss);
+  select_monster(game);
   EXPECT_EQ(screen.rows(5, 6) + screen.rows(17, 18) + screen.rows(23, 24),
             "    1: Clan, Monster 1\n >  4: Clan, Monster 4\n"
             "   37: Clan, Monster 37\n\n Names holding: clan\n Up/Down, "
             "PgUp/PgDn: move the mark  Enter: pick it  Backspace: a letter\n");
   screen.push_keys("zz\033");
-  select_monster(ss);
+  select_monster(game);
   EXPECT_EQ(screen.rows(5, 6), "   No name holds 'zz'.\n\n");
 }
 
 TEST_F(Screens, AreaListOfFiveAreas) {
   tables.area_count = 5, config.lair_index = 2;
   screen.push_keys("60\r\b\0335\r");
-  EXPECT_EQ(select_area(ss), 2);  // 6 is refused; Escape keeps the current area
+  EXPECT_EQ(select_area(game),
+            2);  // 6 is refused; Escape keeps the current area
   EXPECT_EQ(screen.rows(25, 25), " Select an area (1-5) : 6\n");
-  EXPECT_EQ(select_area(ss), 4);
+  EXPECT_EQ(select_area(game), 4);
   std::snprintf(tables.areas[3].name, NAME_SIZE, "Wizard Tower");
   screen.push_keys("WIZ\r");  // one page, by letters too
-  EXPECT_EQ(select_area(ss), 3);
+  EXPECT_EQ(select_area(game), 3);
 }
 
 TEST_F(Screens, SpecialScoreQuestions) {
   // Each case goes on from the answers the one before stored.
   // clang-format off
   const struct { uint32_t code; std::string keys, stored, prompt; } cases[] = {
+      {0x4, "11\r\b0\r51\r\b0\r50\r", "10 50 50 abc00010", " CEL (0-50) : 50 "},  // the largest scores
       {0x4 | 0x8, "1\r2\r3\r4\r5\r6\r", "4 5 6 abc00010", " CEL (0-50) : 6 "},  // asked twice
       {0x4 | 0x20, "1\r2\r\r9\r", "9 2 0 abc00010", " Station (0-10) : 9 "},      // Station again; empty is 0
       {0x10 | 0xFF00, "n\ry\ry\ry\ry\ry\ry\rn\ry\r", "9 2 0 fd00", " Is it a King of its race (y/n) : y "},
@@ -105,7 +112,7 @@ TEST_F(Screens, SpecialScoreQuestions) {
   for (const auto &c : cases) {
     monsters(1, c.code);
     screen.push_keys(c.keys);
-    ask_special_scores(ss);
+    ask_special_scores(game);
     char stored[64];
     std::snprintf(stored, sizeof stored, "%d %d %d %x", config.station,
                   config.mel, config.cel, config.answers);
@@ -122,17 +129,21 @@ TEST_F(Screens, CommentsScreenStoresAllOrNothing) {
   screen.move(25, 0);
   screen.write(std::string(80, 'x').c_str());
   screen.push_keys("5\r6\r2024\rAt the ford\rGreat battle\r");
-  EXPECT_EQ(enter_comments(ss), 1);
+  EXPECT_EQ(enter_comments(game), 1);
   // The comments question blanks columns up to 76.
   EXPECT_EQ(screen.line(25),
             "xComments   : Great battle" + std::string(51, ' ') + "xxx");
   screen.push_keys("\r\r\r\r\r");  // empty Enters keep every value
-  EXPECT_EQ(enter_comments(ss), 1);
+  EXPECT_EQ(enter_comments(game), 1);
   // Escape at the last question drops every answer.
   screen.push_keys("9\r9\r9\rElsewhere\r\x1b");
-  EXPECT_EQ(enter_comments(ss), 0);
+  EXPECT_EQ(enter_comments(game), 0);
   EXPECT_EQ(std::to_string(config.game_day) + "/" +
                 std::to_string(config.game_month) + "/" +
-                std::to_string(config.game_year) + ss.position + ss.comment,
+                std::to_string(config.game_year) + game.position + game.comment,
             "5/6/2024At the fordGreat battle");
+  screen.push_keys("99\r99\r9999\r\r\r");  // the largest date
+  EXPECT_EQ(enter_comments(game), 1);
+  EXPECT_EQ(config.game_day * 100 + config.game_month, 9999);
+  EXPECT_EQ(config.game_year, 9999);
 }

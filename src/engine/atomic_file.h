@@ -1,0 +1,13 @@
+// Replacing a file as a whole: readers see the old file or the new one,
+// never a part, and a failure leaves the old one as it was.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+// Writes `content` to a new temporary file in the folder of `path`, checking
+// every write, syncs it and renames it over `path`. Returns true when done;
+// otherwise the temporary file is removed, `path` is untouched and `error`
+// holds the reason (the system's words for the failed call).
+bool replace_file(const std::string &path, std::string_view content,
+                  std::string &error);

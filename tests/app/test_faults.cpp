@@ -1,0 +1,195 @@
+// The command line against hostile files and a hostile machine: bytes that
+// are not UTF-8, a full disk, an output that cannot be written, special
+// files where the program's files belong.
+#include <sys/stat.h>
+
+#include <nlohmann/json.hpp>
+
+#include "app_env.h"
+
+namespace {
+
+namespace fs = std::filesystem;
+using Faults = AppEnv;
+
+const std::string HAND =
+    "1 2 2020\n3 4 5\n[POS: Mill\n[COM: Note\n----------\n4 89 20 30 0 -1\n"
+    "----------\nMANUAL-GENERATION\n[ caf\xE9\n]\n< L1_COINS \xE9 >\n";
+
+// A sample file with line `n` replaced.
+void replace_line(const char *file, int n, const std::string &with) {
+  std::istringstream in(slurp(file));
+  std::string out, line;
+  for (int k = 1; std::getline(in, line); ++k)
+    out += (k == n ? with : line) + "\n";
+  spit(file, out);
+}
+
+// A Latin-1 name, group, portable text, lair name, script text and keyword:
+// JSON never aborts and carries U+FFFD, text keeps the bytes, check warns.
+TEST_F(Faults, BytesThatAreNotUtf8) {
+  replace_line("monster.hxi", 3, "Lurk\xE9r Mire\xE9 3 0x2 0x10000 Caf\xE9");
+  replace_line("area.hxi", 2, "Open_Gr\xE9und 3 6 8 9 10");
+  spit("latin.hxs", HAND + "END-OF-SECTION\n");
+  for (const arg_list &a :
+       {arg_list{"roll", "--monster", "2", "--format", "json", "--append"},
+        arg_list{"run", "latin.hxs", "--format", "json"},
+        arg_list{"stats", "--monster", "2", "-n", "9", "--format", "json"}}) {
+    ran r = cli(a);
+    EXPECT_TRUE(r.status == 0 && nlohmann::json::accept(r.out)) << a[0];
+    EXPECT_TRUE(a[0] == "stats" || holds(r.out, "\xEF\xBF\xBD")) << a[0];
+  }
+  EXPECT_TRUE(
+      holds(slurp("default.hxo"), "Monster    : Mire\xE9, Lurk\xE9r\n"));
+  EXPECT_TRUE(holds(cli({"run", "latin.hxs"}).out, "caf\xE9\n"));
+  const std::string utf8 = " is not valid UTF-8\n",
+                    entry = "monster 2 (Lurk\xE9r)";
+  EXPECT_EQ(cli({"check"}).out,
+            "monster.hxi:3: monster 2: warning: the name" + utf8 +
+                "monster.hxi:3: " + entry + ": warning: the group" + utf8 +
+                "monster.hxi:3: " + entry + ": warning: the portable text" +
+                utf8 + "area.hxi:2: area 1: warning: the name" + utf8);
+  EXPECT_EQ(cli({"check"}).status, 0);
+}
+
+// init copies through temporary files: a full disk leaves nothing, and what
+// is there but empty or no regular file is reported, not kept.
+TEST_F(Faults, InitCopiesWholeFilesOrNone) {
+  auto init = [](const std::string &err, rlim_t room) {
+    SizeLimit limit(room);
+    testing::internal::CaptureStdout();
+    testing::internal::CaptureStderr();
+    EXPECT_EQ(copy_sample_files(HOARDEX_DATA_DIR), 1);
+    EXPECT_EQ(testing::internal::GetCapturedStderr(), err);
+    return testing::internal::GetCapturedStdout();
+  };
+  fs::remove("monster.hxi");
+  fs::create_directory("monster.hxi");
+  spit("area.hxi", "");
+  const std::string keep = "; remove it to have the sample file\n";
+  EXPECT_EQ(init("hoardex: monster.hxi is not a regular file" + keep +
+                     "hoardex: area.hxi is an empty file" + keep,
+                 1 << 20),
+            "kept setup.hxi (already here)\n");
+  EXPECT_TRUE(fs::is_directory("monster.hxi") && slurp("area.hxi").empty());
+  for (const char *name : {"monster.hxi", "area.hxi", "setup.hxi"})
+    fs::remove(name);
+  init("hoardex: cannot write monster.hxi: File too large\n", 1000);
+  arg_list names;
+  for (const auto &e : fs::directory_iterator(".")) names.push_back(e.path());
+  std::sort(names.begin(), names.end());
+  EXPECT_EQ(names, (arg_list{"./area.hxi", "./setup.hxi"}));
+  EXPECT_EQ(slurp("area.hxi"), slurp(HOARDEX_DATA_DIR "/area.hxi"));
+}
+
+// --script-out never touches the program's own files or the stream of the
+// reports; '-' puts the script after them; a file is replaced whole.
+TEST_F(Faults, ScriptOutRefusesTheProgramsFiles) {
+  fs::create_directory("folder");
+  const std::string setup = slurp("setup.hxi");
+  for (const char *path :
+       {"monster.hxi", "area.hxi", "setup.hxi", "./setup.hxi", "default.hxo",
+        "folder", "/dev/stdout", ".out"}) {
+    ran r = cli({"roll", "--append", "--script-out", path});
+    EXPECT_TRUE(r.status == 2 && r.out.empty()) << path;
+    EXPECT_TRUE(holds(r.err, std::string("--script-out: ") + path)) << r.err;
+  }
+  EXPECT_TRUE(slurp("setup.hxi") == setup && !fs::exists("default.hxo"));
+  ran dash = cli({"roll", "--count", "3", "--seed", "8", "--script-out", "-"});
+  spit("kept.hxs", "an older script, longer than nothing\n");
+  ran file =
+      cli({"roll", "--count", "3", "--seed", "8", "--script-out", "kept.hxs"});
+  EXPECT_EQ(dash.status + file.status, 0);
+  EXPECT_EQ(dash.out, file.out + slurp("kept.hxs"));
+  EXPECT_TRUE(holds(slurp("kept.hxs"), "LAIR-TREASURE\n"));
+  for (const auto &e : fs::directory_iterator("."))
+    EXPECT_FALSE(holds(e.path(), "kept.hxs.")) << e.path();
+}
+
+// Standard output that cannot be written: every command says so and ends
+// with status 1.
+TEST_F(Faults, FailedStandardOutputIsAnError) {
+  spit("hand.hxs", HAND + "END-OF-SECTION\n");
+  for (const char *line :
+       {"roll", "roll --format json", "run hand.hxs",
+        "run hand.hxs --format json", "check", "check --explain", "stats -n 5",
+        "stats -n 5 --format json", "stats -n 5 --format csv", "init",
+        "--help"}) {
+    std::istringstream words(line);
+    ran r = cli({std::istream_iterator<std::string>(words), {}}, "/dev/full");
+    EXPECT_TRUE(r.status == 1 && holds(r.err,
+                                       "hoardex: cannot write the "
+                                       "standard output: No space left "
+                                       "on device\n"))
+        << line << ": " << r.err;
+  }
+}
+
+// A setup.hxi that start-up refuses is refused by every command, and
+// --append then writes nothing.
+TEST_F(Faults, RefusedSetupFileStopsEveryCommand) {
+  for (int kind = 0; kind < 3; ++kind) {
+    fs::remove("setup.hxi");
+    if (kind == 0) mkfifo("setup.hxi", 0644);
+    if (kind == 1) fs::create_directory("setup.hxi");
+    if (kind == 2) spit("setup.hxi", std::string(5 << 20, ' '));
+    for (const arg_list &a :
+         {arg_list{"roll", "--append"}, arg_list{"stats"}}) {
+      ran r = cli(a);
+      EXPECT_TRUE(r.status == 1 && r.out.empty()) << a[0];
+      EXPECT_EQ(r.err, kind == 2 ? "setup.hxi: larger than 4 MiB\n"
+                                 : "setup.hxi: not a regular file\n");
+    }
+    EXPECT_FALSE(fs::exists("default.hxo"));
+  }
+}
+
+// What a command says of a file it cannot use: the program's message, the
+// hint for a missing file, the reason on its own line; check names a
+// portable class outside the classes, which loads as before.
+TEST_F(Faults, MessagesOfFilesThatCannotBeUsed) {
+  fs::create_directory("folder.hxs");
+  ran folder = cli({"run", "folder.hxs"});
+  EXPECT_EQ(folder.status, 1);
+  EXPECT_EQ(folder.out + folder.err,
+            "hoardex: cannot read the script folder.hxs\n"
+            "folder.hxs: not a regular file\n");
+  EXPECT_TRUE(
+      holds(cli({"run", "no.hxs"}).err, "no.hxs: No such file or directory\n"));
+  spit("cut.hxs", HAND);
+  ran cut = cli({"run", "cut.hxs"});
+  EXPECT_EQ(cut.err,
+            "hoardex: cut.hxs:11: warning: unknown word '\xE9' in an item is "
+            "ignored\nhoardex: cut.hxs: reading stopped at line 12\n");
+  EXPECT_TRUE(cut.status == 1 && holds(cut.out, "caf\xE9\n"));
+
+  replace_line("monster.hxi", 3, "Bog_Lurker Mirewight 3 0x2 0xFFFFFFFF _");
+  ran r = cli({"check", "--explain"});
+  EXPECT_EQ(r.status, 1);
+  EXPECT_TRUE(holds(r.out,
+                    "monster.hxi:3: monster 2 (Bog_Lurker): the portable "
+                    "class 65535 is outside 0 to 26\n"));
+  EXPECT_TRUE(
+      holds(r.out, "portable class 65535 (not a class: no class items)"));
+  EXPECT_EQ(cli({"roll"}).status, 0);
+
+  const std::string cannot = "Cannot open monster information file!\n";
+  fs::remove("monster.hxi");
+  fs::create_symlink("monster.hxi", "monster.hxi");  // cannot be opened
+  const std::string loop = "monster.hxi: Too many levels of symbolic links\n";
+  EXPECT_EQ(cli({"roll"}).err + cli({"stats"}).err + cli({"check"}).out,
+            cannot + loop + cannot + loop + loop);
+  fs::remove("monster.hxi");
+  for (const arg_list &a : {arg_list{"roll"}, arg_list{"stats"},
+                            arg_list{"check"}, arg_list{"run", "x"}}) {
+    ran missing = cli(a);
+    EXPECT_EQ(missing.status, 1);
+    const std::string hint = missing_file_hint();
+    EXPECT_EQ(missing.err,
+              cannot + "Make sure 'monster.hxi' is in current directory.\n" +
+                  (hint.empty() ? "" : hint + "\n"))
+        << a[0];
+  }
+}
+
+}  // namespace

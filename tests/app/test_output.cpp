@@ -1,0 +1,182 @@
+// What the commands print, at the level of the functions: the fields of a
+// report in JSON and the arithmetic of the statistics.
+#include <nlohmann/json.hpp>
+
+#include "app_env.h"
+#include "progress.h"
+#include "stats.h"
+
+namespace {
+
+using json = nlohmann::json;
+using Json = EngineEnv;
+
+const std::string HEAD =
+    "1 2 2020\n3 4 5\n[POS: Mill\n[COM: Note\n----------\n"
+    "0 0 20 30 7 4 65536\n----------\n";
+
+// The report of a script as the writer builds it: one line, in order.
+json report_of(const std::string &script, const settings *used,
+               const info_tables &t) {
+  json_report_writer w(used);
+  interpret_text(script, t, w);
+  EXPECT_EQ(w.out.find('\n'), w.out.size() - 1);
+  std::size_t at = 0;
+  for (const char *key :
+       {"real_date", "game_date", "position", "comments", "lair", "monster",
+        "settings", "sections", "complete"})
+    EXPECT_LT(at = w.out.find("\"" + std::string(key) + "\":", at),
+              std::string::npos)
+        << key;
+  return json::parse(w.out);
+}
+
+TEST_F(Json, EveryFieldOfAReport) {
+  config.mel = 9;
+  config.cel = 3;
+  config.answers = KING | MAGIC_USER;
+  json r = report_of(HEAD +
+                         "[ before any section\n]\nPORTABLE\nEND-OF-SECTION\n"
+                         "----------\nLAIR-TREASURE\n< L1_COINS >\n"
+                         "< L2_GEM LARGE >\n[ note\n]\nEND-OF-SECTION\n",
+                     &config, tables);
+  json lair = r["sections"][2];
+  EXPECT_FALSE(lair["entries"][1]["lines"].empty());
+  lair["entries"][0].erase("lines");
+  lair["entries"][1].erase("lines");
+  r["sections"].erase(2);
+  EXPECT_EQ(r, json::parse(R"({"real_date":"1/2/2020","game_date":"3/4/5",
+      "position":"Mill","comments":"Note","lair":"Cave","monster":"Orc, Grunt",
+      "settings":{"cdf":20,"group_cdf":30,"jeweler_el":7,"station":0,"mel":9,
+        "cel":3,"answers":["magic-user","king"]},
+      "sections":[{"name":"","entries":[{"kind":"text",
+        "text":"before any section\n"}]},
+        {"name":"Portable treasure","entries":[]}],
+      "coins":{"Silver Coins":620},"complete":true})"));
+  EXPECT_EQ(lair, json::parse(R"({"name":"Treasure in lair","entries":[
+      {"kind":"item","category":"coins","keywords":["L1_COINS"],
+       "coins":{"kind":"Silver Coins","count":620}},
+      {"kind":"item","category":"gems and jewelry",
+       "keywords":["L2_GEM","LARGE"]},
+      {"kind":"text","text":"note\n"}]})"));
+}
+
+// A script read from a file or cut short: what is unknown is null.
+TEST_F(Json, ScriptsCutShort) {
+  json r = report_of(HEAD + "PORTABLE\n< L1_COINS >\n", nullptr, tables);
+  EXPECT_EQ(r["settings"]["station"], 4);
+  EXPECT_TRUE(r["settings"]["mel"].is_null() &&
+              r["settings"]["answers"].is_null() && r["complete"] == false);
+  json cut = report_of("1 2 2020\n3 4", nullptr, tables);
+  EXPECT_TRUE(cut["real_date"] == "1/2/2020" && cut["game_date"].is_null() &&
+              cut["lair"].is_null() && cut["settings"]["station"].is_null());
+}
+
+// Eleven hoards holding 0 to 10 items: every figure is read at its rank,
+// every share divided by its own total.
+TEST(Stats, FiguresOfASection) {
+  section_tally t;
+  t.histogram.assign(11, 1);
+  t.category_items[2] = 30;  // coins
+  t.category_items[5] = 10;  // magic
+  t.category_items[7] = 15;  // none
+  t.coins["gold coins"] = 110;
+  t.with_magic = 4;
+  section_summary s = summarize(t);
+  EXPECT_EQ(s.hoards * 1000 + s.items, 11055);
+  EXPECT_DOUBLE_EQ(s.mean, 5.0);
+  EXPECT_EQ((std::vector<int>{s.least, s.p10, s.p50, s.p90, s.max}),
+            (std::vector<int>{0, 1, 5, 9, 10}));
+  EXPECT_EQ(s.category_share, (std::vector<std::pair<const char *, double>>{
+                                  {category_name(2), 30.0 / 55},
+                                  {category_name(5), 10.0 / 55},
+                                  {category_name(7), 15.0 / 55}}));
+  EXPECT_EQ(s.coins_per_hoard[0],
+            std::make_pair(std::string("gold coins"), 10.0));
+  EXPECT_DOUBLE_EQ(s.magic_share, 4.0 / 11);
+}
+
+// The three formats print the same figures.
+TEST(Stats, TextCsvAndJson) {
+  section_tally t[2];
+  t[0].histogram = {29};
+  t[1].histogram.assign(26, 1);  // 4 hoards of 0 items, then one of each
+  t[1].histogram[0] = 4;         // count to 25
+  t[1].category_items[1] = 325;
+  t[1].coins["copper coins"] = 58;
+  t[1].with_magic = 29;
+  std::string printed[2];
+  for (int k = 0; k < 2; ++k) {
+    char *buffer = nullptr;
+    std::size_t size = 0;
+    FILE *f = open_memstream(&buffer, &size);
+    (k ? print_stats_csv : print_stats_text)(f, t);
+    std::fclose(f);
+    printed[k].assign(buffer, size);
+    std::free(buffer);
+  }
+  const std::string bar(50, '#');
+  for (const std::string &line : std::vector<std::string>{
+           "Portable treasure, 29 generations\n",
+           "  share of the items by category: none\n",
+           "  items: mean 11.21, 10% 0, 50% 11, 90% 22, max 25\n",
+           // rows of three counts: 4 + 1 + 1 hoards in the first
+           "        0-2 |" + bar + "  20.7%\n",
+           "      24-26 |" + bar.substr(34) + std::string(34, ' ') +
+               "   6.9%\n",
+           "    other                100.0%\n",
+           "    copper coins             2.0\n",
+           "  hoards with a magic item: 100.0%\n"})
+    EXPECT_TRUE(holds(printed[0], line)) << line << printed[0];
+  for (const char *row :
+       {"portable,histogram,0,29\n", "lair,items,p90,22\n",
+        "lair,histogram,25,1\n", "lair,category_share,other,1.0000\n",
+        "lair,coins_per_hoard,copper coins,2.0000\n",
+        "lair,magic_share,,1.0000\n"})
+    EXPECT_TRUE(holds(printed[1], row)) << row;
+  json j = json::parse(stats_json(t));
+  EXPECT_EQ(j["portable"], json::parse(R"({"items":{"mean":0.0,"p10":0,"p50":0,
+      "p90":0,"max":0},"histogram":[29],"category_share":{},
+      "coins_per_hoard":{},"magic_share":0.0})"));
+  j["lair"]["histogram"] = j["lair"]["histogram"].size();
+  EXPECT_EQ(j["lair"], json::parse(R"({"items":{"mean":11.206896551724139,
+      "p10":0,"p50":11,"p90":22,"max":25},"histogram":26,
+      "category_share":{"other":1.0},"coins_per_hoard":{"copper coins":2.0},
+      "magic_share":1.0})"));
+  EXPECT_EQ(j["generations"], 29);
+}
+
+}  // namespace
+
+using Additions = AppEnv;
+
+// The list of names, what run leaves out warned by line (status 1 only with
+// --strict), and the words of the progress line.
+TEST_F(Additions, ListRunWarningsAndTheProgressText) {
+  ran list = cli({"list"});
+  EXPECT_EQ(list.status, 0);
+  EXPECT_TRUE(holds(list.out, "Monsters:\n  1: Ashen Crawler\n  2: Mire") &&
+              holds(list.out, "Lairs:\n  1: Open Ground\n") &&
+              holds(list.out, " 14: Sealed Treasury\n"))
+      << list.out;
+  spit("odd.hxs",
+       "1 2 2020\n3 4 5\n[POS: Mill\n[COM: Note\n----------\n4 89 20 30 0 "
+       "-1\n----------\nMANUAL-GENERATION\n< L1_COINS SHINY >\n< >\nSTRAY\n"
+       "< L1_GEMJJ\nEND-OF-SECTION\n");
+  ran run = cli({"run", "odd.hxs"}),
+      strict = cli({"run", "--strict", "odd.hxs"});
+  EXPECT_EQ(run.status + strict.status * 10, 10);
+  EXPECT_EQ(strict.err, run.err);
+  EXPECT_EQ(run.err,
+            "hoardex: odd.hxs:9: warning: unknown word 'SHINY' in an item is "
+            "ignored\nhoardex: odd.hxs:10: warning: an item without a "
+            "category word gives nothing\nhoardex: odd.hxs:11: warning: "
+            "unknown word 'STRAY' outside an item is ignored\nhoardex: "
+            "odd.hxs:13: warning: an item is not closed before "
+            "END-OF-SECTION\n");
+  EXPECT_EQ(progress_text(0, 10, 0) + "|" + progress_text(10, 10, 3),
+            "0 of 10 done (0%)|10 of 10 done (100%)");
+  EXPECT_EQ(progress_text(25, 100, 5) + "|" + progress_text(1, 100, 60),
+            "25 of 100 done (25%), about 15 s left|1 of 100 done (1%), about "
+            "99 min left");
+}

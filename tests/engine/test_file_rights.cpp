@@ -1,0 +1,56 @@
+// The files the program writes: a report is appended only under a lock no
+// reader shares, and each file the program creates is as readable as the
+// umask allows.
+#include <fcntl.h>
+#include <sys/file.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <thread>
+
+#include "engine_env.h"
+
+namespace {
+
+using FileRights = EngineEnv;
+
+TEST_F(FileRights, AnAppendWaitsWhileAnotherHoldsEvenASharedLock) {
+  int reader = open("default.hxo", O_RDONLY | O_CREAT, 0644);
+  ASSERT_EQ(flock(reader, LOCK_SH), 0);
+  int fd = open_output("default");
+  ASSERT_GE(fd, 0);
+  std::thread append([fd] { EXPECT_TRUE(append_report(fd, "REPORT\n")); });
+  usleep(200 * 1000);
+  EXPECT_EQ(output(), "");  // still waiting for the lock
+  close(reader);
+  append.join();
+  EXPECT_EQ(output(), "REPORT\n");
+  // The lock is given back: another can take it at once.
+  int other = open("default.hxo", O_RDONLY);
+  EXPECT_EQ(flock(other, LOCK_EX | LOCK_NB), 0);
+  close(other);
+}
+
+TEST_F(FileRights, CreatedFilesAreAsReadableAsTheUmaskAllows) {
+  for (mode_t mask : {022, 002}) {
+    mode_t old = umask(mask);
+    for (auto f : {"default.hxo", "temp.hxs", "setup.hxi"}) unlink(f);
+    script_file script;
+    ASSERT_EQ(
+        write_automatic_script_file(script, SCRIPT_PATH, game.generation()),
+        generation_status::done);
+    text_report report;
+    EXPECT_EQ(interpret_open_script(script.stream, "default", tables, report),
+              generation_status::done);
+    close_script(script);
+    EXPECT_EQ(save_settings("setup.hxi", config), 0);
+    umask(old);
+    for (auto f : {"default.hxo", "temp.hxs", "setup.hxi"}) {
+      struct stat st {};
+      ASSERT_EQ(stat(f, &st), 0) << f;
+      EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask) << f;
+    }
+  }
+}
+
+}  // namespace

@@ -1,0 +1,323 @@
+// Golden reports: treasure worked out with the dice swept over every face of
+// every draw, compared byte for byte with tests/golden/*.gz.
+//
+// Tables: for each item form (its keywords and the numbers of the script's
+// header), a few records of context dice; in each, every draw of the record
+// takes every face of its die in turn while the others stay, and the text
+// is listed wherever it changes from the face before. Writers: for each
+// monster and settings, the automatic script with every draw the writer
+// makes swept the same way, listed wherever it changes, then the whole
+// report of the unswept script.
+//
+// After a deliberate change of the treasure, regenerate and review the diff:
+//   HOARDEX_GOLDEN_WRITE=1 build/tests/hoardex_engine_tests
+//     --gtest_filter='Golden*'    (then: git diff --stat tests/golden)
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <string>
+#include <vector>
+
+#include "headless.h"
+#include "scripted_rand.h"
+
+namespace {
+
+const std::string GOLDEN = HOARDEX_DATA_DIR "/../tests/golden/";
+
+// The dice: draw n takes `face` when it is the swept draw, otherwise a value
+// fixed by the context and n's place in its record (or in the script).
+struct sweep_state {
+  uint64_t context = 0;
+  long period = 0;           // draws per record, 0 for a writer's draws
+  std::vector<int> targets;  // per record: the swept draw and its face
+  std::vector<int> faces;
+  long n = 0, target = -1;
+  int face = 0;
+  std::vector<int> asked;                // the faces of each draw
+  int pinned[DICE_PER_RECORD + 1] = {};  // a face kept by every record
+} g;
+
+int context_value(uint64_t seed, long place) {
+  uint64_t x = (seed + 1) * 0x9E3779B97F4A7C15ULL + place * 0xBF58476D1CE4E5B9;
+  x = (x ^ (x >> 31)) * 0x94D049BB133111EBULL;
+  return static_cast<int>((x ^ (x >> 29)) >> 33);
+}
+
+int swept(int faces) {
+  long i = g.n++, place = i;
+  g.asked.push_back(faces);
+  long target = g.target;
+  int face = g.face;
+  if (g.period) {
+    long record = i / g.period;
+    place = i % g.period;
+    target = record < long(g.targets.size()) ? g.targets[record] : -1;
+    face = target < 0 ? 0 : g.faces[record];
+  }
+  if (place == target && faces > 0) return scripted::value_for(faces, face);
+  if (g.period && g.pinned[place] && faces > 0)
+    return scripted::value_for(faces, g.pinned[place]);
+  return context_value(g.context, place);
+}
+
+// One record's draws and their faces, to know what to sweep.
+std::vector<int> record_faces() {
+  g = {}, set_random_source(swept);
+  dice_record d;
+  roll_dice(d);
+  set_random_source(nullptr);
+  return g.asked;
+}
+
+struct table_form {
+  const char *keywords;
+  int numbers[4];  // CDF, highest CDF, jeweler's EL, Station
+  int contexts;
+  std::string pins = "";  // "draw=face ...": faces the contexts keep
+};
+
+std::string sweep_tables(const table_form &form) {
+  static const std::vector<int> faces = record_faces();
+  info_tables tables{};
+  std::string out;
+  char head[160];
+  std::snprintf(head, sizeof head,
+                "1 1 2000\n1 1 1\n[POS:  \n[COM:  \n----------\n"
+                "0 0 %d %d %d %d 0\n----------\nMANUAL-GENERATION\n",
+                form.numbers[0], form.numbers[1], form.numbers[2],
+                form.numbers[3]);
+  for (int c = 0; c < form.contexts; ++c) {
+    g = {}, g.context = c * 7919 + std::strlen(form.keywords) + 1,
+    g.period = DICE_PER_RECORD;
+    for (int at, face, used, k = 0;
+         std::sscanf(form.pins.c_str() + k, "%d=%d%n", &at, &face, &used) == 2;
+         k += used)
+      g.pinned[at] = face;
+    g.targets.push_back(-1), g.faces.push_back(0);  // the context itself
+    for (int t = 0; t < DICE_PER_RECORD; ++t)
+      for (int f = 1; f <= faces[t]; ++f)
+        g.targets.push_back(t), g.faces.push_back(f);
+    std::string script = head;
+    for (std::size_t i = 0; i < g.targets.size(); ++i)
+      script += std::string("< ") + form.keywords + " >\n";
+    script += "END-OF-SECTION\n";
+    // Each item's text after the screen lines its routine counts.
+    struct : report_sink {
+      std::vector<std::string> items;
+      void header(const report_header &) override {}
+      void section(section_kind, std::string_view, int) override {}
+      void literal(std::string_view, int, bool) override {}
+      void item(const report_item &it) override {
+        items.push_back(std::to_string(it.lines) + "| " + std::string(it.text));
+      }
+      void end(const report_end &) override {}
+    } r;
+    set_random_source(swept);
+    interpret_text(script, tables, r);
+    set_random_source(nullptr);
+    auto &items = r.items;
+    if (items.size() != g.targets.size()) return out + "items lost\n";
+    out += "@ context " + std::to_string(c) + "\n" + items[0];
+    for (std::size_t i = 1; i < items.size(); ++i)
+      if (items[i] != items[g.faces[i] == 1 ? 0 : i - 1])
+        out += "@ " + std::to_string(g.targets[i]) + " = " +
+               std::to_string(g.faces[i]) + "\n" + items[i];
+  }
+  return out;
+}
+
+std::string run(const char *command, const std::string &input = {}) {
+  FILE *p = popen(command, input.empty() ? "r" : "w");
+  std::string out;
+  if (!p) return out;
+  if (!input.empty()) std::fwrite(input.data(), 1, input.size(), p);
+  char buf[1 << 16];
+  for (std::size_t n; input.empty() && (n = fread(buf, 1, sizeof buf, p));)
+    out.append(buf, n);
+  return pclose(p) == 0 ? out : out + "\n(" + command + " failed)";
+}
+
+// Compares `got` with the golden file `name`; a difference shows the first
+// lines of a unified diff. HOARDEX_GOLDEN_WRITE=1 writes the file instead.
+void expect_golden(const std::string &name, const std::string &got) {
+  std::string path = GOLDEN + name + ".gz";
+  if (std::getenv("HOARDEX_GOLDEN_WRITE")) {
+    run(("gzip -9n >" + path).c_str(), got);
+    GTEST_SKIP() << "wrote " << path;
+  }
+  std::string want = run(("gzip -dc " + path).c_str());
+  if (want == got) return;
+  std::string a = "/tmp/hxgolden." + std::to_string(getpid());
+  FILE *f = std::fopen(a.c_str(), "w");
+  if (f) std::fwrite(got.data(), 1, got.size(), f), std::fclose(f);
+  ADD_FAILURE() << name << " differs from its golden file:\n"
+                << run(("gzip -dc " + path + " | diff -u - " + a +
+                        " | head -40; rm -f " + a)
+                           .c_str());
+}
+
+TEST(Golden, EveryTableRowOnBothSidesOfItsBounds) {
+  std::vector<table_form> forms = {
+      {"L1_OTHER", {1, 1, 0, -1}, 12},
+      {"L2_CLOTHING", {1, 1, 0, -1}, 6},
+      {"L1_OTHER", {1, 1, 0, -1}, 8, "8=81"},
+      {"L1_OTHER", {1, 1, 0, -1}, 6, "8=81 43=6 49=3"},
+      {"L1_OTHER", {1, 1, 0, -1}, 6, "8=81 43=6 49=9"},
+      {"L1_OTHER", {1, 1, 0, -1}, 6, "8=99 9=83"},
+      {"L1_OTHER", {1, 1, 0, -1}, 4, "8=98 10=84"},
+      {"L1_OTHER", {1, 1, 0, -1}, 4, "8=99 9=87"},
+      {"L1_OTHER", {1, 1, 0, -1}, 4, "8=98 10=88"},
+      {"L1_OTHER", {1, 1, 0, -1}, 4, "8=99"},
+      {"L1_OTHER", {1, 1, 0, -1}, 4, "8=98"},
+      {"L1_OTHER", {1, 1, 0, -1}, 2, "8=100 9=100"},
+      {"L1_COINS", {1, 1, 0, -1}, 2},
+      {"L1_COINS", {4, 31, 0, -1}, 2},
+      {"L1_COINS", {5, 99, 0, -1}, 1},
+      {"L1_COINS", {99, 70, 0, 0}, 1},
+      {"L1_COINS", {1, 1, 0, 1}, 1},
+      {"L1_COINS", {1, 1, 0, 2}, 1},
+      {"L1_COINS", {1, 1, 0, 3}, 1},
+      {"L1_COINS", {1, 1, 0, 4}, 1},
+      {"L1_COINS", {1, 1, 0, 5}, 1},
+      {"L1_GEMJJ", {1, 1, 0, -1}, 4},
+      {"L2_GEM LARGE", {1, 1, 80, -1}, 2},
+      {"L2_JEWEL", {1, 1, 9, -1}, 2},
+      {"L2_JEWELRY", {1, 1, 10, -1}, 2},
+      {"L1_GEMJJ", {1, 1, 45, -1}, 2},
+      {"L1_MILIT", {1, 1, 0, -1}, 12},
+      {"L2_WEAPON ONE_ONLY", {1, 1, 0, -1}, 4},
+      {"L1_MAGIC", {1, 1, 0, -1}, 16},
+      {"L1_MAGIC ELDER", {1, 1, 0, -1}, 2},
+      {"L3_MAGICWEAPON", {1, 1, 0, -1}, 8},
+      {"L1_METAL", {1, 1, 0, -1}, 4},
+      {"L1_METAL GOLD", {1, 1, 19, -1}, 2},
+      {"L1_METAL", {1, 1, 80, -1}, 2},
+      {"ELDER", {1, 1, 0, -1}, 1},  // no category: no text
+  };
+  // Every row of each main table kept while the rest is swept: the draws of
+  // the main rolls of other treasure, military and magic items, and of the
+  // race of a non-human item.
+  for (int row : {5, 13, 18, 30, 35, 40, 45, 50, 60, 70, 75, 79, 83, 88, 92})
+    forms.push_back({"L1_OTHER", {1, 1, 0, -1}, 2, "8=" + std::to_string(row)});
+  for (int row : {30, 50, 55, 65, 70, 75, 88})
+    forms.push_back(
+        {"L1_MILIT", {1, 1, 0, -1}, 2, "59=" + std::to_string(row)});
+  for (int race = 1; race <= 10; ++race)
+    forms.push_back(
+        {"L1_MILIT", {1, 1, 0, -1}, 2, "59=95 61=" + std::to_string(race)});
+  for (int row : {25, 35, 44, 49, 50, 55, 66, 75, 90, 96, 99, 100})
+    forms.push_back(
+        {"L1_MAGIC", {1, 1, 0, -1}, 3, "75=" + std::to_string(row)});
+  std::string all;
+  for (auto &form : forms) {
+    char title[120];
+    std::snprintf(title, sizeof title, "== %s %d %d %d %d %s\n", form.keywords,
+                  form.numbers[0], form.numbers[1], form.numbers[2],
+                  form.numbers[3], form.pins.c_str());
+    all += title + sweep_tables(form);
+  }
+  expect_golden("tables", all);
+}
+
+struct writer_case {
+  uint32_t special, portable;
+  int lair_items, area, station, mel, cel;
+  uint32_t answers;
+};
+
+// The script's numbers line and sections with the dice as `g` says.
+std::string written(const generation_input &in) {
+  set_random_source(swept);
+  std::string s = automatic_script_text(in);
+  set_random_source(nullptr);
+  auto body = s.find("----------");
+  return body == std::string::npos ? s : s.substr(body);
+}
+
+// With `seeded`, the report of the generator seeded with `seed` instead.
+std::string sweep_writer(const writer_case &wc, uint64_t seed,
+                         bool seeded = false) {
+  static info_tables tables{};
+  static const area_record areas[] = {{"Ruined Keep", 2, 4, 6, 9, 10},
+                                      {"Rubbish Heap", 10, 10, 10, 10, 10},
+                                      {"Deep Vault", 1, 3, 5, 7, 9}};
+  static char text[] = "Bone charms\nPouch of salt\n";
+  tables.area_count = 3;
+  for (int i = 0; i < 3; ++i) tables.areas[i] = areas[i];
+  tables.monster_count = 1;
+  tables.monsters[0] = {"Mire Hag", "Mirewight", text,
+                        wc.special, wc.portable, wc.lair_items};
+  settings config{};
+  config = {"default", 0,      wc.area,    7, 9, 0, wc.station,
+            wc.mel,    wc.cel, wc.answers, 1, 1, 1};
+  generation_input in{tables, config, "", "", {2, 3, 2000}};
+  if (seeded) {
+    seed_dice(static_cast<unsigned>(seed));
+    report_recorder r;
+    interpret_text(automatic_script_text(in), tables, r);
+    return r.text.text();
+  }
+  g = {}, g.context = seed;
+  std::string base = written(in), out = base;
+  std::vector<int> faces = g.asked;
+  for (std::size_t j = 0; j < faces.size(); ++j) {
+    std::string prev = base;
+    for (int f = 1; f <= faces[j]; ++f) {
+      g = {}, g.context = seed, g.target = j, g.face = f;
+      std::string s = written(in);
+      if (s != prev)
+        out += "@ " + std::to_string(j) + " = " + std::to_string(f) + "\n" + s;
+      prev = s;
+    }
+  }
+  g = {}, g.context = seed;
+  set_random_source(swept);
+  report_recorder r;
+  interpret_text(automatic_script_text(in), tables, r);
+  set_random_source(nullptr);
+  return out + r.text.text();
+}
+
+TEST(Golden, EveryPortableClassAndSpecialCode) {
+  std::vector<writer_case> cases;
+  for (uint32_t cls = 0; cls <= 27; ++cls)
+    for (uint32_t answers : {0x0u, 0xFF00u, 0x100u, 0x200u})
+      if (cls == 3 || answers == 0 || answers == 0xFF00)
+        cases.push_back({0x2, cls << 16, 0, 0, 0, 0, 0, answers});
+  for (uint32_t bit = 1; bit <= 0x400; bit <<= 1)
+    for (uint32_t answers : {0x0u, 0x8000u})
+      cases.push_back({0x2, (19u << 16) | bit, 0, 0, 0, 0, 0, answers});
+  for (uint32_t special : {0x0u, 0x1u, 0x3u, 0x7u, 0xBu, 0xFu, 0x13u, 0x22u})
+    for (int station : {0, 3, 10})
+      for (int area : {0, 1, 2})
+        cases.push_back({special, 0x10000, 2, area, station, 2, 1,
+                         station == 3 ? 0x10u : 0u});
+  cases.push_back({0x10, 0, 3, 0, 0, 0, 0, 0x100});
+  cases.push_back({0x10, 0, 3, 0, 0, 0, 0, 0});
+  cases.push_back({0x0, 0x10000, 0, 0, 0, 0, 0, 0});
+  std::string all;
+  for (std::size_t i = 0; i < cases.size(); ++i) {
+    auto &c = cases[i];
+    char title[120];
+    std::snprintf(title, sizeof title, "== %#x %#x %d %d %d %d %d %#x\n",
+                  c.special, c.portable, c.lair_items, c.area, c.station, c.mel,
+                  c.cel, c.answers);
+    all += title + sweep_writer(c, i);
+  }
+  expect_golden("writers", all);
+}
+
+// The generator itself: reports of a few seeds for a monster with many items.
+TEST(Golden, SeededReports) {
+  std::string all;
+  for (unsigned seed : {0u, 1u, 42u, 2024u, 4294967295u})
+    all += sweep_writer({0x27, (2u << 16) | 0x7FF, 40, 0, 5, 3, 2, 0xFF00},
+                        seed, true);
+  expect_golden("seeded", all);
+}
+
+}  // namespace
