@@ -96,7 +96,8 @@ int check_command(bool explain_files) {
     write_load_failure(load, err);
     return EXIT_BAD_FILE;
   }
-  if (load == 0) check_info_file("setup.hxi", s.tables, problems);
+  const bool has_setup =
+      load == 0 && check_info_file("setup.hxi", s.tables, problems);
   bool faults = false;
   for (const info_problem &p : problems) {
     std::printf("%s:", p.file.c_str());
@@ -106,7 +107,10 @@ int check_command(bool explain_files) {
     faults = faults || !p.warning;
   }
   if (problems.empty())
-    std::puts("monster.hxi, area.hxi and setup.hxi: no problems found");
+    std::puts(has_setup
+                  ? "monster.hxi, area.hxi and setup.hxi: no problems found"
+                  : "monster.hxi and area.hxi: no problems found; setup.hxi "
+                    "is absent (no settings saved yet), the defaults apply");
   if (explain_files && load == 0) explain(s.tables);
   return faults ? EXIT_BAD_FILE : EXIT_DONE;
 }

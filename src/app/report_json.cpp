@@ -101,15 +101,25 @@ void json_report_writer::literal(std::string_view text, int, bool) {
 }
 
 void json_report_writer::item(const report_item &it) {
-  entry(dump({{"kind", "item"},
-              {"category", category_name(it.category)},
-              {"keywords", split(it.keywords, ' ')},
-              {"lines", split(it.text, '\n')}}));
+  json e = {{"kind", "item"},
+            {"category", category_name(it.category)},
+            {"keywords", split(it.keywords, ' ')},
+            {"lines", split(it.text, '\n')}};
+  // A coin item's coins as its category routine counted them.
+  if (it.coins.kind != coin_kind::none) {
+    const char *kind = coin_kind_name(it.coins.kind);
+    e["coins"] = {{"kind", kind}, {"count", it.coins.count}};
+    coins_[kind] += it.coins.count;
+  }
+  entry(dump(e));
 }
 
 void json_report_writer::end(const report_end &e) {
   if (in_section_) out += "]}";
   in_section_ = false;
-  out +=
-      std::string("],\"complete\":") + (e.complete ? "true" : "false") + "}\n";
+  json coins = json::object();
+  for (const auto &[kind, count] : coins_) coins[kind] = count;
+  coins_.clear();
+  out += "],\"coins\":" + dump(coins) +
+         ",\"complete\":" + (e.complete ? "true" : "false") + "}\n";
 }
