@@ -28,8 +28,9 @@ int roll_command(const roll_options &o) {
     script = automatic_script_text(s.generation());
     report.clear();
     interpret_text(script, s.tables, report);
-    if (o.append &&
-        !append_report(open_output(s.config.output_name), report.text.text())) {
+    const std::string path = output_path(s.config.output_name);
+    if (o.append && !append_report(open_output_path(path.c_str()), path.c_str(),
+                                   report.text.text())) {
       complain(std::string("cannot write ") + s.config.output_name + ".hxo");
       return EXIT_BAD_FILE;
     }

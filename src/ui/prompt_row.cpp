@@ -12,16 +12,19 @@ constexpr int TEXT_FIELD_CELLS = 76;
 
 }  // namespace
 
+int prompt_row() { return scr().rows() - 1; }
+
 void show_prompt(const char *text, prompt_blank blank) {
   Screen &s = scr();
-  s.move(PROMPT_ROW, PROMPT_COL);
+  const int row = prompt_row();
+  s.move(row, PROMPT_COL);
   if (blank == prompt_blank::row) {
     s.clear_eol();
   } else if (blank != prompt_blank::none) {
     int cells =
         blank == prompt_blank::question ? QUESTION_CELLS : TEXT_FIELD_CELLS;
     s.write(std::string(cells, ' ').c_str());
-    s.move(PROMPT_ROW, PROMPT_COL);
+    s.move(row, PROMPT_COL);
   }
   s.write(text);
 }
