@@ -65,9 +65,9 @@ int open_output(const char *name);
 std::string output_path(const char *name);
 
 // Interprets the open script into `report`, whose text is then appended to
-// the output file open as output_fd on path (closed afterwards); every part of the report also
-// goes to `viewer` when one is given, as it is read. The report is emptied
-// first, so one kept from run to run keeps its storage.
+// the output file open as output_fd on path (closed afterwards); every part of
+// the report also goes to `viewer` when one is given, as it is read. The report
+// is emptied first, so one kept from run to run keeps its storage.
 generation_status interpret_to_output(FILE *script, int output_fd,
                                       const char *path,
                                       const info_tables &tables,

@@ -75,8 +75,7 @@ bool names_file(const char *path, const struct stat &st) {
 // a path that keeps changing fails instead of looping.
 constexpr int REOPEN_TRIES = 64;
 
-bool lock_named(int &fd, const char *path,
-                int (*reopen)(const char *path)) {
+bool lock_named(int &fd, const char *path, int (*reopen)(const char *path)) {
   for (int tries = 0; tries < REOPEN_TRIES; ++tries) {
     lock_exclusive(fd);
     struct stat st {};

@@ -7,9 +7,9 @@
 
 #include "dialogs.h"
 #include "prompt_row.h"
-#include "report_sink.h"
 #include "reader_screens.h"
 #include "report_file.h"
+#include "report_sink.h"
 #include "screen.h"
 #include "screen_text.h"
 
@@ -121,9 +121,9 @@ std::string ask_remove(const std::string &path, const ReportFile &file,
   int key = scr().read_key();
   if (key != 'y' && key != 'Y') return "Nothing removed.";
   std::string error;
-  switch (remove_report(
-      path.c_str(), cursor.report_begin(),
-      file.bytes(cursor.report_begin(), cursor.report_end()), error)) {
+  switch (remove_report(path.c_str(), cursor.report_begin(),
+                        file.bytes(cursor.report_begin(), cursor.report_end()),
+                        error)) {
     case removal::done:
       removed = true;
       return "Report removed.";
@@ -152,14 +152,13 @@ void view_reports(const std::string &path) {
   for (;;) {
     ReportFile file(path);
     if (file.state() != ReportFile::State::ready) {
-      std::string notice =
-          file.state() == ReportFile::State::empty
-              ? "No reports yet in " + path + "."
-          : file.state() == ReportFile::State::missing
-              ? "No reports yet: " + path + " does not exist."
-          : file.state() == ReportFile::State::not_regular
-              ? "Cannot read " + path + ": not a regular file."
-              : "Cannot read " + path + ".";
+      std::string notice = file.state() == ReportFile::State::empty
+                               ? "No reports yet in " + path + "."
+                           : file.state() == ReportFile::State::missing
+                               ? "No reports yet: " + path + " does not exist."
+                           : file.state() == ReportFile::State::not_regular
+                               ? "Cannot read " + path + ": not a regular file."
+                               : "Cannot read " + path + ".";
       if (!message.empty()) notice = message + " " + notice;
       read_notice_key(path, notice);
       return;

@@ -1,7 +1,7 @@
 // The one seam through which all drawing and key reading passes. The program
 // draws on an 80x26 grid (larger only while a screen asks for the whole
-// window, see follow_window) with the rules of a curses window (tabs to the next
-// multiple of 8, a line end clears the rest of the row, wrap at the right
+// window, see follow_window) with the rules of a curses window (tabs to the
+// next multiple of 8, a line end clears the rest of the row, wrap at the right
 // edge, nothing written past the last row); ncurses shows that grid on the
 // terminal, and tests use the grid alone with scripted keys. A cell holds one
 // character as text, measured as screen_text.h measures it: a wide character

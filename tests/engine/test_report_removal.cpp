@@ -53,8 +53,10 @@ TEST_F(Removal, ExactlyTheReportGoesAndTheRestStaysByteForByte) {
   const std::string text = report("A") + report("B");
   const long long b = static_cast<long long>(report("A").size());
   std::string error;
-  for (auto [at, bytes] : {std::pair(b, report("C")), {b - 1, report("B")},
-                           {b + 1, report("B")}, {b, report("B") + "x"}}) {
+  for (auto [at, bytes] : {std::pair(b, report("C")),
+                           {b - 1, report("B")},
+                           {b + 1, report("B")},
+                           {b, report("B") + "x"}}) {
     spit("default.hxo", text);
     EXPECT_EQ(remove_report("default.hxo", at, bytes, error), removal::changed);
     EXPECT_EQ(output(), text);
@@ -88,9 +90,9 @@ TEST_F(Removal, AppendsDuringARemovalAreKept) {
   spit("default.hxo", report("old") + report("gone"));
   int fd = open_output("default");
   std::string error;
-  ASSERT_EQ(remove_report("default.hxo", report("old").size(), report("gone"),
-                          error),
-            removal::done);
+  ASSERT_EQ(
+      remove_report("default.hxo", report("old").size(), report("gone"), error),
+      removal::done);
   EXPECT_TRUE(append_report(fd, "default.hxo", report("late")));
   EXPECT_EQ(output(), report("old") + report("late"));
 
