@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 
 #include "screen_text.h"
 
@@ -93,9 +94,11 @@ long long ReportFile::starts_between(long long lo, long long hi) const {
   for (long long pos = first; pos + len <= limit;) {
     long long end = std::min(limit, pos + COUNT_BLOCK);
     const std::string &block = read(pos, end);
-    for (std::size_t at = block.find(rule);
-         at != std::string::npos && pos + static_cast<long long>(at) < last;
-         at = block.find(rule, at + 1))
+    // The rule's length lets the search skip most bytes unread.
+    const std::boyer_moore_horspool_searcher search(rule.begin(), rule.end());
+    for (auto at = search(block.begin(), block.end()).first;
+         at != block.end() && pos + (at - block.begin()) < last;
+         at = search(at + 1, block.end()).first)
       ++count;
     if (end == limit || static_cast<long long>(block.size()) < end - pos) break;
     pos = end - len + 1;
