@@ -15,12 +15,13 @@
 
 namespace {
 
-// Rows from the top: the heading, the report's place on PLACE_ROW, the body
-// from FIRST_ROW. Below the body: a blank row, the message row and the
-// prompt row, the window's last. On 80x26 the body is 18 rows, a page of a
-// report; a larger window gives the body every row and column it has.
+// Rows from the top: the heading, with the report's place at the right end
+// of its title row, then the body from FIRST_ROW. Below the body: a blank row,
+// the message row and the prompt row, the window's last. On 80x26 the body is
+// 18 rows, a page of a report; a larger window gives the body every row and
+// column it has.
 constexpr int PLACE_ROW = 3;
-constexpr int PLACE_COL = 8;
+constexpr int PLACE_END = 77;  // where the maker's notice above ends
 constexpr int FIRST_ROW = 5;
 constexpr int ROWS_BELOW = 3;
 constexpr int SEARCH_MAX = 40;  // longest search text
@@ -68,12 +69,10 @@ void show_on(int row, const std::string &text) {
 }
 
 void draw_place(const ReportFile &file, const ReportCursor &cursor) {
-  Screen &s = scr();
-  s.move(PLACE_ROW, PLACE_COL);
-  s.clear_eol();
-  s.write(("Report " + std::to_string(cursor.report_place()) + " of " +
-           std::to_string(file.report_count()))
-              .c_str());
+  std::string place = "Report " + std::to_string(cursor.report_place()) +
+                      " of " + std::to_string(file.report_count());
+  scr().move(PLACE_ROW, PLACE_END - static_cast<int>(place.size()));
+  scr().write(place.c_str());
 }
 
 // Reads a key, redrawing the notice on the heading after a resize.

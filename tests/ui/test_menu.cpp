@@ -143,7 +143,10 @@ TEST_F(Menu, ViewerFillsTheWindowSearchesAndRemovesAReport) {
                                        {10, 39, "line 31", "1 of 3"},
                                        {16, 39, "", "1 of 2"},
                                        {17, 25, "", "1 of 2"}}) {
-    EXPECT_EQ(row(n, 3), std::string("        Report ") + place) << n;
+    EXPECT_EQ(row(n, 3),
+              "        EARLIER REPORTS IN default.hxo, NEWEST FIRST" +
+                  std::string(12, ' ') + "Report " + place)
+        << n;
     EXPECT_EQ(row(n, last), hint) << n;
     EXPECT_EQ(row(n, last - 3), shown) << n;
     EXPECT_EQ(screen.snaps.at(n).size(),
