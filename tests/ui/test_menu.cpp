@@ -94,12 +94,12 @@ TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
   screen.push_key('R');
   for (int key : {KEY_PAD_PGDN, KEY_PAD_PGUP, KEY_PAD_DOWN, KEY_PAD_UP})
     screen.push_key(key);
-  screen.push_keys("pn/zzy\b\rq?xx68\0339\033F\033");
+  screen.push_keys("pn/zzy\b\rq?xxx68\0339\033F\033");
   rows(0, 0);
   // A picture at each key read: the menu, the newest report, a page down
   // to the end, a page up, a line down, a line up, "p" past the newest, "n"
   // to the older one, the search (five keys), its failure, the menu, the
-  // two help pages, the menu again, then dialogues left at once.
+  // three help pages, the menu again, then dialogues left at once.
   EXPECT_EQ(screen.row(1, 7), "new one");
   EXPECT_NE(screen.snaps.at(2), screen.snaps.at(1));
   EXPECT_EQ(screen.snaps.at(3), screen.snaps.at(1));
@@ -107,7 +107,8 @@ TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
   EXPECT_EQ(screen.row(7, 7), "old report");
   EXPECT_EQ(screen.row(13, 24, 1), "Not found below: zz");
   EXPECT_NE(screen.snaps.at(15), screen.snaps.at(16));
-  EXPECT_EQ(screen.snaps.at(14), screen.snaps.at(17));
+  EXPECT_EQ(screen.row(17, 3), "        HELP: EARLIER REPORTS (R)");
+  EXPECT_EQ(screen.snaps.at(14), screen.snaps.at(18));
   EXPECT_EQ(output(), before);  // never written
 }
 
