@@ -1,6 +1,7 @@
 # make run: build, prepare the play folder from data/, start the program there.
 # make test: build and run every test. Both install missing packages first.
 # make deb: build the Debian package in $(BUILD) (hoardex_VERSION_ARCH.deb).
+# make check-builds: Release with g++ and clang, and without the tests.
 BUILD    ?= build
 ASAN     ?= build-asan
 COV      ?= build-cov
@@ -9,10 +10,13 @@ JOBS     ?= $(shell nproc)
 FUZZ     ?= build-fuzz
 FUZZ_SECONDS ?= 60
 FUZZ_TARGETS = fuzz_monsters fuzz_settings fuzz_interp fuzz_fields
+CHECK    ?= build-check
 CMAKE_FLAGS ?=
+# Every build made here treats the project's warnings as errors.
+WERROR   = -DHOARDEX_WERROR=ON
 
 .PHONY: all deps build run test sanitize bench coverage fuzz install deb format \
-        clean mutants
+        clean mutants check-builds
 
 # $(call quietly,COMMAND): runs COMMAND and shows its output only when it
 # fails.
@@ -24,14 +28,14 @@ deps:
 	@scripts/deps
 
 build: deps
-	@cmake -S . -B $(BUILD) $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) $(WERROR) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # The program alone, configured once and built without a word unless the
 # build fails, so a start with nothing changed takes about a second.
 run: deps
 	@[ -f $(BUILD)/CMakeCache.txt ] || \
-	  $(call quietly,cmake -S . -B $(BUILD) $(CMAKE_FLAGS))
+	  $(call quietly,cmake -S . -B $(BUILD) $(WERROR) $(CMAKE_FLAGS))
 	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target hoardex)
 	@mkdir -p $(PLAY)
 	@for f in monster.hxi area.hxi setup.hxi; do \
@@ -42,7 +46,7 @@ test: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS)
 
 sanitize: deps
-	@cmake -S . -B $(ASAN) -DHOARDEX_SANITIZE=ON -DHOARDEX_BENCH=OFF \
+	@cmake -S . -B $(ASAN) $(WERROR) -DHOARDEX_SANITIZE=ON -DHOARDEX_BENCH=OFF \
 	  -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build $(ASAN) -j $(JOBS)
 	@cd $(ASAN) && ctest --output-on-failure -j $(JOBS)
@@ -57,7 +61,7 @@ bench: build
 # complaint would land on the screen the test reads, so it goes nowhere.
 coverage: deps
 	@[ -f $(COV)/CMakeCache.txt ] || \
-	  $(call quietly,cmake -S . -B $(COV) -DCMAKE_BUILD_TYPE=Debug \
+	  $(call quietly,cmake -S . -B $(COV) $(WERROR) -DCMAKE_BUILD_TYPE=Debug \
 	    -DHOARDEX_BENCH=OFF -DCMAKE_CXX_FLAGS="--coverage -O0" \
 	    -DCMAKE_EXE_LINKER_FLAGS=--coverage)
 	@$(call quietly,cmake --build $(COV) -j $(JOBS))
@@ -73,7 +77,7 @@ coverage: deps
 # make fuzz: every libFuzzer target in fuzz/ for FUZZ_SECONDS seconds each,
 # built with clang and the address and undefined-behaviour sanitizers.
 fuzz: deps
-	@cmake -S . -B $(FUZZ) -DCMAKE_CXX_COMPILER=clang++ -DHOARDEX_FUZZ=ON \
+	@cmake -S . -B $(FUZZ) $(WERROR) -DCMAKE_CXX_COMPILER=clang++ -DHOARDEX_FUZZ=ON \
 	  -DHOARDEX_BENCH=OFF >/dev/null
 	@cmake --build $(FUZZ) -j $(JOBS) --target $(FUZZ_TARGETS)
 	@scripts/fuzz_run $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
@@ -82,6 +86,12 @@ fuzz: deps
 # scratch copy, the unit tests run against it; prints how many were caught.
 mutants: deps
 	@JOBS=$(JOBS) scripts/mutants
+
+# The builds a distribution may make: Release with g++ and with clang, tests
+# built and the unit tests run, and a build without the tests that must not
+# look for GoogleTest; each in a folder of its own under $(CHECK).
+check-builds: deps
+	@JOBS=$(JOBS) scripts/check_builds $(CHECK)
 
 install: build
 	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
@@ -93,4 +103,4 @@ format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	@rm -rf $(BUILD) $(ASAN) $(FUZZ) $(COV)
+	@rm -rf $(BUILD) $(ASAN) $(FUZZ) $(COV) $(CHECK)

@@ -24,10 +24,12 @@ void complain(const std::string &message) {
 namespace {
 
 int screen_program(const std::optional<unsigned> &seed) {
-  const std::string hint = "The sample files are in " +
-                           installed_data_folder() +
+  // The hint names the sample folder only when there is one.
+  const std::string samples = sample_folder();
+  const std::string hint = "The sample files are in " + samples +
                            "; 'hoardex init' copies them here.";
-  if (run_program(seed, hint.c_str()) != 0) return 1;
+  if (run_program(seed, samples.empty() ? nullptr : hint.c_str()) != 0)
+    return 1;
   curses_stop();
   std::fputs("Thank you for using an Ombrel product.\n\n", stdout);
   return 0;

@@ -1,9 +1,10 @@
-// Where the sample information files were installed.
+// Where the sample information files are.
 #pragma once
 
 #include <string>
 
-// <prefix>/share/hoardex found from the program's own location
-// (../share/hoardex beside its bin folder), or the folder the build was
-// configured to install to when that one does not hold the files.
-std::string installed_data_folder();
+// The folder holding the sample information files, found from the program's
+// own location: its installation's share folder (wherever it was installed,
+// moved or unpacked), or for the program in its build tree the source tree's
+// data/. Empty when neither holds them.
+std::string sample_folder();

@@ -8,7 +8,13 @@
 
 int init_command() {
   namespace fs = std::filesystem;
-  const fs::path from = installed_data_folder();
+  const fs::path from = sample_folder();
+  if (from.empty()) {
+    complain(
+        "cannot find the sample files: this program is neither "
+        "installed nor in its build folder");
+    return EXIT_BAD_FILE;
+  }
   int status = EXIT_DONE;
   for (const char *name : {"monster.hxi", "area.hxi", "setup.hxi"}) {
     std::error_code ec;

@@ -107,7 +107,7 @@ void print_text(const section_tally *sections, long n) {
     for (std::size_t r = 0; r < rows.size(); ++r) {
       int lo = least + static_cast<int>(r) * width, hi = lo + width - 1;
       std::string range = std::to_string(lo);
-      if (width > 1) range += "-" + std::to_string(hi);
+      if (width > 1) range.append("-").append(std::to_string(hi));
       int bar = static_cast<int>(rows[r] * HISTOGRAM_WIDTH / tallest);
       std::printf("  %9s |%-*s %5.1f%%\n", range.c_str(), HISTOGRAM_WIDTH,
                   std::string(bar, '#').c_str(), 100.0 * rows[r] / n);

@@ -1,57 +1,69 @@
-// The dice: every random number of the program comes from here.
+// The dice: the generator's seeding and the one dice state.
 #include "dice.h"
 
-#include <cstdint>
-#include <cstdlib>
+#include <cstring>
 #include <ctime>
 
-namespace {
-int (*g_source)() = nullptr;  // a test's scripted values, or null for rand()
+dice_state g_dice;
+
+void dice_generator::reseed(unsigned seed) {
+  if (seed == 0) seed = 1;
+  // The multiplicative generator in 32-bit signed arithmetic without
+  // overflow (Schrage's method); the seed is taken as a signed word, so a
+  // seed of 2^31 or more starts from a negative word, as in the C library.
+  uint32_t seeded[DEGREE];
+  int32_t word = static_cast<int32_t>(seed);
+  seeded[0] = static_cast<uint32_t>(word);
+  for (int i = 1; i < DEGREE; ++i) {
+    int32_t hi = word / 127773;
+    int32_t lo = word % 127773;
+    word = 16807 * lo - 2836 * hi;
+    if (word < 0) word += 2147483647;
+    seeded[i] = static_cast<uint32_t>(word);
+  }
+  // The first new word is the sum of seeded[SEPARATION] and seeded[0]: in
+  // the order of age, the words from SEPARATION on come first.
+  for (int i = 0; i < DEGREE; ++i)
+    words_[i] = seeded[(i + SEPARATION) % DEGREE];
+  words_[DEGREE] = 0;
+  // The 310 values discarded are ten passes.
+  for (int pass = 0; pass < 10; ++pass) refill();
+  used_ = DEGREE;
 }
 
-void seed_dice(unsigned seed) { std::srand(seed); }
+void dice_generator::refill() {
+  // The new word i is the sum of the words 31 back (words_[i]) and 3 back:
+  // an old word for the first three, a new one after them.
+  for (int i = 0; i < SEPARATION; ++i)
+    words_[i] += words_[i + DEGREE - SEPARATION];
+  for (int i = SEPARATION; i < DEGREE; ++i) words_[i] += words_[i - SEPARATION];
+  // Over the spare entry too, the pass is a few vector instructions.
+  for (int i = 0; i < DEGREE + 1; ++i)
+    values_[i] = static_cast<int>(words_[i] >> 1);
+  used_ = 0;
+}
+
+void dice_generator::fill(int *out, int n) {
+  while (n > 0) {
+    if (used_ == DEGREE) refill();
+    int from = used_;
+    int take = n < DEGREE - from ? n : DEGREE - from;
+    std::memcpy(out, values_ + from, sizeof *out * take);
+    used_ = from + take;
+    out += take;
+    n -= take;
+  }
+}
+
+void seed_dice(unsigned seed) { g_dice.generator.reseed(seed); }
 
 void seed_dice_or_clock(std::optional<unsigned> seed) {
   seed_dice(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
 }
 
-int random_value() { return g_source ? g_source() : std::rand(); }
-
-void set_random_source(int (*source)()) { g_source = source; }
-
-int roll_die(int faces) {
-  // The values are 0 .. 2^31-1; the exact product shifted right by 31 bits is
-  // the integer part of faces * r / 2^31.
-  int64_t r = random_value();
-  return static_cast<int>((static_cast<int64_t>(faces) * r) >> 31) + 1;
+void draw_values(int *out, int n) {
+  if (!g_dice.source) return g_dice.generator.fill(out, n);
+  for (int i = 0; i < n; ++i) out[i] = g_dice.source();
 }
 
-int d100() { return roll_die(100); }
-int d10() { return roll_die(10); }
-int d6() { return roll_die(6); }
-int d3() { return roll_die(3); }
-
-int d3_star() {
-  int r = roll_die(6);
-  if (r <= 3) return 1;
-  if (r <= 5) return 2;
-  return 3;
-}
-
-int d2_star() { return roll_die(6) <= 4 ? 1 : 2; }
-
-int two_d6() {
-  int a = d6();
-  return a + d6();
-}
-
-int two_d10() {
-  int a = d10();
-  return a + d10();
-}
-
-int three_d10() {
-  int a = d10();
-  a += d10();
-  return a + d10();
-}
+void set_random_source(int (*source)()) { g_dice.source = source; }

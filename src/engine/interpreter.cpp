@@ -62,14 +62,27 @@ bool is_blank(int c) {
 // characters and a terminator). The white space after the token stays
 // unread, so a literal text can skip exactly one blank after "[".
 token read_token(script_reader &in, char *tok, std::size_t max) {
-  int c;
-  while ((c = peek_char(in)) != EOF && is_blank(c)) next_char(in);
-  if (c == EOF) return token::end;
+  // Each run of characters is scanned in the buffer, then taken at once;
+  // peek_char refills the buffer when a run reaches its end.
+  for (;;) {
+    if (in.pos == in.len && peek_char(in) == EOF) return token::end;
+    const char *p = in.buf + in.pos, *end = in.buf + in.len;
+    long lines = 0;
+    for (; p != end && is_blank(*p); ++p) lines += *p == '\n';
+    in.line += lines;
+    in.pos = static_cast<std::size_t>(p - in.buf);
+    if (p != end) break;
+  }
   std::size_t n = 0;
-  while ((c = peek_char(in)) != EOF && !is_blank(c)) {
-    if (n == max) return token::too_long;
-    tok[n++] = static_cast<char>(c);
-    ++in.pos;
+  for (;;) {
+    const char *start = in.buf + in.pos, *end = in.buf + in.len, *p = start;
+    while (p != end && !is_blank(*p)) ++p;
+    auto run = static_cast<std::size_t>(p - start);
+    if (run > max - n) return token::too_long;
+    std::memcpy(tok + n, start, run);
+    n += run;
+    in.pos += run;
+    if (p != end || peek_char(in) == EOF) break;
   }
   tok[n] = '\0';
   return token::ok;
@@ -210,7 +223,8 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
       return false;
     have_token = false;
     // The marks "<", ">" and "[" cannot begin a word, so they, the most
-    // frequent tokens, are checked first.
+    // frequent tokens, are checked first; a section word only where the
+    // first letter is its own.
     if (tok[0] == '<') {
       item_open = true;
       code = 0;
@@ -224,16 +238,16 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
       st.sink.item({code, st.text, result_text, lines});
     } else if (tok[0] == '[') {
       if (!read_literal(st)) return false;
-    } else if (std::strcmp(tok, "PORTABLE") == 0) {
+    } else if (tok[0] == 'P' && std::strcmp(tok, "PORTABLE") == 0) {
       st.sink.section(section_kind::portable, "Portable treasure :\n\n", 2);
-    } else if (std::strcmp(tok, "LAIR-TREASURE") == 0) {
+    } else if (tok[0] == 'L' && std::strcmp(tok, "LAIR-TREASURE") == 0) {
       st.sink.section(section_kind::lair_treasure,
                       "\n-----\n\nTreasure in lair  :\n\n", 5);
-    } else if (std::strcmp(tok, "MANUAL-GENERATION") == 0) {
+    } else if (tok[0] == 'M' && std::strcmp(tok, "MANUAL-GENERATION") == 0) {
       st.sink.section(section_kind::manual_generation,
                       "Manual Treasure Generation :\n\n", 2);
       --open_sections;  // a manual script has one section only
-    } else if (std::strcmp(tok, "END-OF-SECTION") == 0) {
+    } else if (tok[0] == 'E' && std::strcmp(tok, "END-OF-SECTION") == 0) {
       --open_sections;
     } else if (item_open) {
       code = apply_keyword(tok, code, st.dice);

@@ -5,6 +5,8 @@
 #include <cstdio>
 #include <cstring>
 
+#include "text_format.h"
+
 char result_text[RESULT_TEXT_SIZE];
 
 void result_clear() { result_text[0] = '\0'; }
@@ -24,6 +26,6 @@ void result_appendf(const char *fmt, ...) {
   std::size_t len = result_length();
   va_list args;
   va_start(args, fmt);
-  std::vsnprintf(result_text + len, sizeof result_text - len, fmt, args);
+  format_text(result_text + len, sizeof result_text - len, fmt, args);
   va_end(args);
 }

@@ -49,4 +49,15 @@ mkdir "$STAGE/camp" && cd "$STAGE/camp" && echo mine >area.hxi
 grep -qx "kept area.hxi (already here)" out && [ "$(cat area.hxi)" = mine ] &&
   cmp monster.hxi "$HOARDEX_DATA/monster.hxi" && cmp setup.hxi "$HOARDEX_DATA/setup.hxi" ||
   e2e_fail "init: $(cat out)"
+# From its build folder the program copies the sources' data/; a copy of it
+# elsewhere finds no sample files: init fails and the hint is left out.
+mkdir "$STAGE/fresh" && cd "$STAGE/fresh"
+"$HOARDEX_BIN" init >out && cmp setup.hxi "$HOARDEX_DATA/setup.hxi" &&
+  grep -qx "copied monster.hxi from $HOARDEX_DATA" out || e2e_fail "init from the build: $(cat out)"
+cp "$HOARDEX_BIN" "$STAGE/hoardex" && mkdir "$STAGE/lone" && cd "$STAGE/lone"
+"$STAGE/hoardex" init >out 2>err
+[ $? = 1 ] && [ ! -e monster.hxi ] && grep -q "cannot find the sample files" err ||
+  e2e_fail "init without sample files: $(cat out err)"
+"$STAGE/hoardex" </dev/null >out 2>err
+[ $? = 1 ] && [ "$(wc -l <err)" = 2 ] || e2e_fail "hint without sample files: $(cat err)"
 echo PASS

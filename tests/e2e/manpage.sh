@@ -1,10 +1,17 @@
 #!/usr/bin/env bash
-# The manual page renders without a warning at two widths and holds its
-# sections, the program's own texts and every main-menu key.
+# The installed manual page is compressed, names the sample folder of the
+# prefix it was installed with, renders without a warning at two widths and
+# holds its sections, the program's own texts and every main-menu key.
 set -u
-: "${HOARDEX_SOURCE:?HOARDEX_SOURCE must name the source folder}"
-page="$HOARDEX_SOURCE/doc/hoardex.6"
+: "${HOARDEX_BUILD:?HOARDEX_BUILD must name the build folder}"
 fail() { echo "FAIL: $*" >&2; exit 1; }
+STAGE=$(mktemp -d)
+trap 'rm -rf "$STAGE"' EXIT
+DESTDIR="$STAGE" cmake --install "$HOARDEX_BUILD" --prefix /opt/hx \
+  --component files >/dev/null || fail "cmake --install failed"
+page="$STAGE/hoardex.6"
+gzip -dc "$STAGE/opt/hx/share/man/man6/hoardex.6.gz" >"$page" ||
+  fail "no compressed manual page installed"
 
 err=$(groff -man -ww -z "$page" 2>&1 >/dev/null) || fail "groff failed"
 [ -z "$err" ] || fail "groff -man -ww -z warned:"$'\n'"$err"
@@ -20,9 +27,14 @@ done
 for words in '"Enter your choice : "' '"Game day   : "' \
     '"Thank you for using an Ombrel product."' \
     '"Do you want to save the current settings? (y/n) : "' \
-    /usr/local/share/hoardex END-OF-SECTION L3_MAGICWEAPON; do
+    /opt/hx/share/hoardex/ END-OF-SECTION L3_MAGICWEAPON; do
   printf '%s\n' "$text" "$flat" | grep -qF -- "$words" || fail "lacks $words"
 done
+! grep -q '@[A-Z_]*@' "$page" || fail "a name is left unreplaced"
+start=$(printf '%s\n' "$text" | awk '/^GETTING STARTED$/{on=1; next} /^[A-Z]/{on=0} on')
+printf '%s\n' "$start" | grep -qx ' *hoardex init' &&
+  printf '%s\n' "$start" | grep -qF /opt/hx/share/hoardex ||
+  fail "GETTING STARTED does not run hoardex init from /opt/hx/share/hoardex:"$'\n'"$start"
 menu=$(printf '%s\n' "$text" | awk '/^MAIN MENU$/{on=1; next} /^[A-Z]/{on=0} on')
 for key in 1 2 3 4 5 6 7 8 9 "F or f" "Q, q or Escape"; do
   printf '%s\n' "$menu" | grep -qE -- "^ {7}$key( |\$)" ||

@@ -31,5 +31,5 @@ TEST(Gemjj, ValueByFactorAndD100) {
       {10, 91, ", 10.0 SC"}, {175, 100, ", 17500.0 SC"}, {176, 1, ", 3520.0 SC"}};
   // clang-format on
   for (auto [factor, roll, text] : values)
-    EXPECT_EQ(text_of([&] { gemjj_value(factor, roll); }), text);
+    EXPECT_EQ(text_of([f = factor, r = roll] { gemjj_value(f, r); }), text);
 }

@@ -34,7 +34,7 @@ TEST(Milit, MainRowsAddToTheFoundRollAndSetsNameTheirPieces) {
   const std::pair<int, const char *> counts[] = {
       {-1, "1 "}, {4, "1 "}, {5, "2 "}, {10, "4 "}, {11, "5 "}};
   for (auto [roll, text] : counts)
-    EXPECT_EQ(text_of([&] { milit_count(roll); }), text);
+    EXPECT_EQ(text_of([r = roll] { milit_count(r); }), text);
 }
 
 TEST(Milit, SuppliesNameOrdinaryOtherTreasure) {
