@@ -91,10 +91,14 @@ int read_notice_key(const std::string &path, const std::string &notice) {
 std::optional<std::string> ask_search_text() {
   Screen &s = scr();
   show_prompt("Search for : ", prompt_blank::row);
-  const int col = s.col();
+  int col = s.col();
   std::string text;
   for (;;) {
     int key = s.read_key();
+    if (key == KEY_PAD_RESIZE) {  // the prompt row moved to the last row
+      show_prompt("Search for : ", prompt_blank::row);
+      col = s.col();
+    }
     if (key == KEY_CR || key == KEY_PAD_ENTER) return text;
     if (key == KEY_ESC) return std::nullopt;
     if (is_erase_key(key)) {
@@ -135,19 +139,15 @@ std::string ask_remove(const std::string &path, const ReportFile &file,
   return "Cannot remove the report from " + path + ": " + error + ".";
 }
 
-// The cursor at the report holding offset of a file read again, or at the
-// newest report when offset is past its end.
-void place_at(const ReportFile &file, ReportCursor &cursor, long long offset) {
-  if (offset < file.size()) cursor.show_report_at(offset);
-}
-
 }  // namespace
 
 void view_reports(const std::string &path) {
   Screen &s = scr();
   whole_window whole;
   std::string message;
-  long long reopen_at = -1;  // after a removal, where the view goes on
+  // After a removal, the place whose report the view goes on with; past the
+  // end of the file read again, the newest report.
+  long long reopen_at = -1;
   for (;;) {
     ReportFile file(path);
     if (file.state() != ReportFile::State::ready) {
@@ -163,7 +163,8 @@ void view_reports(const std::string &path) {
       return;
     }
     ReportCursor cursor(file);
-    if (reopen_at >= 0) place_at(file, cursor, reopen_at);
+    if (reopen_at >= 0 && reopen_at < file.size())
+      cursor.show_report_at(reopen_at);
     std::string last_search;
     for (bool reopen = false; !reopen;) {
       draw_viewer_heading(path);
