@@ -16,8 +16,10 @@ int MemScreen::read_key() {
   int k = keys_.front();
   keys_.pop_front();
   if (k != KEY_PAD_RESIZE) return k;
-  window_ = sizes_.front();
-  sizes_.pop_front();
+  if (!sizes_.empty()) {  // a resize key alone leaves the window as it is
+    window_ = sizes_.front();
+    sizes_.pop_front();
+  }
   return following_window() && fit_window() ? k : read_key();
 }
 
