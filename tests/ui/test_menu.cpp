@@ -130,8 +130,8 @@ TEST_F(Menu, ViewerFillsTheWindowSearchesAndRemovesAReport) {
   view_reports("default.hxo");
   auto row = [&](std::size_t n, int r) {  // row r of the n-th picture
     std::string text = screen.snaps.at(n);
-    for (int i = 0; i < r; ++i) text.erase(0, text.find('\n') + 1);
-    text.erase(text.find('\n'));
+    const std::size_t w = text.find('\n') + 1;  // a row and its line end
+    text = text.substr(r * w, w - 1);
     return text.erase(text.find_last_not_of(' ') + 1);
   };
   const std::string hint =
