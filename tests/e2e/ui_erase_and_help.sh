@@ -29,12 +29,14 @@ e2e_keys '?'
 e2e_wait "Backspace (or Delete, Ctrl-H) erases the last character"
 e2e_keys x
 e2e_wait "BB brass bits, CC copper coins, SC silver coins,"
+e2e_keys x
+e2e_wait "HELP: EARLIER REPORTS (R)"
 e2e_keys F1
 e2e_wait "Enter your choice :"
 [ "$(e2e_screen)" = "$menu" ] || e2e_fail "the menu is not as it was"
 e2e_keys F1
 e2e_wait "HELP: KEYS"
-e2e_keys Escape Escape
+e2e_keys Escape Escape Escape
 e2e_wait_gone "HELP:"
 e2e_keys q n y
 e2e_wait_exit
