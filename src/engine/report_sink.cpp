@@ -12,6 +12,8 @@
 #include <cstring>
 #include <utility>
 
+#include "atomic_file.h"
+
 namespace {
 
 void append_date(std::string &to, const char *label, const int *date) {
@@ -157,39 +159,18 @@ bool holds_at(int fd, long long begin, std::string_view expected) {
   return true;
 }
 
-// The folder of path, synced so the rename is on the disk too.
-void sync_folder(const char *path) {
-  std::string folder = path;
-  std::size_t slash = folder.rfind('/');
-  folder = slash == std::string::npos ? "." : folder.substr(0, slash + 1);
-  int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  fsync(fd);  // the rename is done either way; this only hastens it to disk
-  close(fd);
-}
-
 // Under the lock of `fd`, the file path names, whose status is st: the new
 // file without the bytes from begin to end, renamed over path.
 removal replace_without(int fd, const struct stat &st, const char *path,
                         long long begin, long long end, std::string &error) {
-  std::string temp = std::string(path) + ".XXXXXX";
-  int out = mkstemp(temp.data());
-  if (out < 0) {
-    error = std::strerror(errno);
-    return removal::failed;
-  }
-  bool ok = fchmod(out, st.st_mode & 07777) == 0 &&
-            copy_without(fd, out, begin, end, st.st_size) && fsync(out) == 0;
-  int saved = errno;
-  if (close(out) != 0 && ok) ok = false, saved = errno;
-  if (ok && rename(temp.c_str(), path) != 0) ok = false, saved = errno;
-  if (!ok) {
-    unlink(temp.c_str());
-    error = std::strerror(saved);
-    return removal::failed;
-  }
-  sync_folder(path);
-  return removal::done;
+  return replace_file_streamed(
+             path, st.st_mode & 07777,
+             [&](int out) {
+               return copy_without(fd, out, begin, end, st.st_size);
+             },
+             error)
+             ? removal::done
+             : removal::failed;
 }
 
 }  // namespace
