@@ -110,8 +110,9 @@ int roll_command(const roll_options &o) {
     json.out.clear();
     interpret_text(script, s.tables, sink);
     // As key 7: the whole report in one locked write, or nothing of it.
-    if (o.append &&
-        !append_report(open_output(s.config.output_name), text.text())) {
+    const std::string path = output_path(s.config.output_name);
+    if (o.append && !append_report(open_output_path(path.c_str()), path.c_str(),
+                                   text.text())) {
       complain("cannot write " + output_file +
                "; the report was not appended, the file is as it was");
       return EXIT_BAD_FILE;

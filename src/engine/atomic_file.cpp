@@ -2,16 +2,34 @@
 // the same folder, so the rename is atomic.
 #include "atomic_file.h"
 
+#include <fcntl.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include <cerrno>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <vector>
 
-bool replace_file(const std::string &path, std::string_view content,
-                  std::string &error) {
+namespace {
+
+// The folder of path, synced so the rename is on the disk too.
+void sync_folder(const std::string &path) {
+  std::size_t slash = path.rfind('/');
+  std::string folder =
+      slash == std::string::npos ? "." : path.substr(0, slash + 1);
+  int fd = open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  fsync(fd);  // the rename is done either way; this only hastens it to disk
+  close(fd);
+}
+
+}  // namespace
+
+bool replace_file_streamed(const std::string &path, mode_t mode,
+                           const std::function<bool(int fd)> &write,
+                           std::string &error) {
   std::string name = path + ".XXXXXX";
   std::vector<char> temp(name.begin(), name.end());
   temp.push_back('\0');
@@ -20,24 +38,8 @@ bool replace_file(const std::string &path, std::string_view content,
     error = std::strerror(errno);
     return false;
   }
-  // mkstemp makes the file private; a replaced file takes the usual mode.
-  const mode_t mask = umask(0);
-  umask(mask);
-  bool ok = fchmod(fd, 0666 & ~mask) == 0;
-  const char *p = content.data();
-  std::size_t left = content.size();
-  while (ok && left > 0) {
-    ssize_t n = write(fd, p, left);
-    if (n < 0 && errno == EINTR) continue;
-    ok = n > 0;
-    if (ok) {
-      p += n;
-      left -= static_cast<std::size_t>(n);
-    } else if (n == 0) {
-      errno = ENOSPC;
-    }
-  }
-  ok = ok && fsync(fd) == 0;
+  // mkstemp makes the file private; the new file takes the mode asked for.
+  bool ok = fchmod(fd, mode) == 0 && write(fd) && fsync(fd) == 0;
   int saved = errno;
   if (close(fd) != 0 && ok) {
     ok = false;
@@ -50,6 +52,33 @@ bool replace_file(const std::string &path, std::string_view content,
   if (!ok) {
     unlink(temp.data());
     error = std::strerror(saved);
+    return false;
   }
-  return ok;
+  sync_folder(path);
+  return true;
+}
+
+bool replace_file(const std::string &path, std::string_view content,
+                  std::string &error) {
+  // A replaced file takes the usual mode.
+  const mode_t mask = umask(0);
+  umask(mask);
+  return replace_file_streamed(
+      path, 0666 & ~mask,
+      [content](int fd) {
+        const char *p = content.data();
+        std::size_t left = content.size();
+        while (left > 0) {
+          ssize_t n = ::write(fd, p, left);
+          if (n < 0 && errno == EINTR) continue;
+          if (n <= 0) {
+            if (n == 0) errno = ENOSPC;
+            return false;
+          }
+          p += n;
+          left -= static_cast<std::size_t>(n);
+        }
+        return true;
+      },
+      error);
 }

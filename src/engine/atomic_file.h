@@ -2,6 +2,9 @@
 // never a part, and a failure leaves the old one as it was.
 #pragma once
 
+#include <sys/types.h>
+
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -11,3 +14,10 @@
 // holds the reason (the system's words for the failed call).
 bool replace_file(const std::string &path, std::string_view content,
                   std::string &error);
+
+// The same with the new content streamed: `write` fills the temporary file
+// through its descriptor and returns false, errno set, on a failure; the new
+// file takes `mode`. The folder is synced after the rename.
+bool replace_file_streamed(const std::string &path, mode_t mode,
+                           const std::function<bool(int fd)> &write,
+                           std::string &error);

@@ -146,21 +146,17 @@ generation_status finish_manual_script_file(script_file &script) {
 }
 
 int open_output(const char *name) {
+  return open_output_path(output_path(name).c_str());
+}
+
+std::string output_path(const char *name) {
   char path[FILE_NAME_SIZE + 8];
   std::snprintf(path, sizeof path, "%.*s.hxo", FILE_NAME_SIZE - 1, name);
-  int fd =
-      open(path, O_WRONLY | O_APPEND | O_CREAT | O_CLOEXEC | O_NONBLOCK, 0666);
-  if (fd < 0) return -1;
-  struct stat st {};
-  if (fstat(fd, &st) != 0 || !(S_ISREG(st.st_mode) || S_ISCHR(st.st_mode)) ||
-      fcntl(fd, F_SETFL, O_APPEND) != 0) {
-    close(fd);
-    return -1;
-  }
-  return fd;
+  return path;
 }
 
 generation_status interpret_to_output(FILE *script, int output_fd,
+                                      const char *path,
                                       const info_tables &tables,
                                       text_report &report,
                                       report_sink *viewer) {
@@ -172,7 +168,7 @@ generation_status interpret_to_output(FILE *script, int output_fd,
   } else {
     interpret_script(script, tables, dice, report);
   }
-  return append_report(output_fd, report.text())
+  return append_report(output_fd, path, report.text())
              ? generation_status::done
              : generation_status::output_write_failed;
 }
@@ -181,9 +177,10 @@ generation_status interpret_open_script(FILE *script, const char *output_name,
                                         const info_tables &tables,
                                         text_report &report,
                                         report_sink *viewer) {
-  int fd = open_output(output_name);
+  std::string path = output_path(output_name);
+  int fd = open_output_path(path.c_str());
   if (fd < 0) return generation_status::output_write_failed;
-  return interpret_to_output(script, fd, tables, report, viewer);
+  return interpret_to_output(script, fd, path.c_str(), tables, report, viewer);
 }
 
 generation_status interpret_file(const char *path, const char *output_name,

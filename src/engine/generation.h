@@ -78,12 +78,15 @@ generation_status finish_manual_script_file(script_file &script);
 // reader; -1 when it cannot be, or when it is neither a regular file nor a
 // device (a FIFO, a folder).
 int open_output(const char *name);
+// The path of the output file `name`.hxo.
+std::string output_path(const char *name);
 
 // Interprets the open script into `report`, whose text is then appended to
-// the open output file (closed afterwards); every part of the report also
-// goes to `viewer` when one is given, as it is read. The report is emptied
-// first, so one kept from run to run keeps its storage.
+// the output file open as output_fd on path (closed afterwards); every part of
+// the report also goes to `viewer` when one is given, as it is read. The report
+// is emptied first, so one kept from run to run keeps its storage.
 generation_status interpret_to_output(FILE *script, int output_fd,
+                                      const char *path,
                                       const info_tables &tables,
                                       text_report &report,
                                       report_sink *viewer = nullptr);

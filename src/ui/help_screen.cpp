@@ -36,7 +36,7 @@ constexpr help_page HELP_PAGES[] = {
    "               Backspace takes the last pick back\n"
    " Report        any key turns a page of the report being made\n"
    " Earlier       Up/Down: a line   PgUp/PgDn: a page   n/p: next/previous\n"
-   "  reports (R)  report   /: search   q or Escape: back to the main menu\n"},
+   "  reports (R)  report   /: search   q or Escape: back (all keys: page 3)\n"},
   {"HELP: SETTINGS, COINS AND FILES",
    " Monster       its lair treasures, what it carries, its special scores\n"
    " Lair          the area table giving the kind of each lair treasure\n"
@@ -56,6 +56,22 @@ constexpr help_page HELP_PAGES[] = {
    "   temp.hxs               the treasure script of the last generation\n"
    "   default.hxo            the reports, one after the other (key F names\n"
    "                          another output file)\n"},
+  {"HELP: EARLIER REPORTS (R)",
+   " The reports of the output file, newest first, on the whole window; the\n"
+   " title row shows the place of the report at the top: Report 1 of N is\n"
+   " the newest.\n"
+   "\n"
+   " Up/Down       one line           PgUp/PgDn  one page\n"
+   " Home          the first line of the newest report\n"
+   " End           the last page of the oldest report\n"
+   " n/p           the next (older) or previous (newer) report\n"
+   " /             search below for a text, capitals or not; Enter alone\n"
+   "               searches again for the last text\n"
+   " d or Delete   remove the report at the top from the file: y removes it,\n"
+   "               any other key keeps it. The rest of the file stays byte\n"
+   "               for byte, and a report another copy of the program\n"
+   "               appends meanwhile is kept.\n"
+   " q or Escape   back to the main menu\n"},
 };
 // clang-format on
 

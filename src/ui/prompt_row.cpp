@@ -12,16 +12,19 @@ constexpr int TEXT_FIELD_CELLS = 76;
 
 }  // namespace
 
+int prompt_row() { return scr().rows() - 1; }
+
 void show_prompt(const char *text, prompt_blank blank) {
   text_screen &screen = scr();
-  screen.move(PROMPT_ROW, PROMPT_COL);
+  const int row = prompt_row();
+  screen.move(row, PROMPT_COL);
   if (blank == prompt_blank::row) {
     screen.clear_eol();
   } else if (blank != prompt_blank::none) {
     int cells =
         blank == prompt_blank::question ? QUESTION_CELLS : TEXT_FIELD_CELLS;
     screen.write(std::string(cells, ' ').c_str());
-    screen.move(PROMPT_ROW, PROMPT_COL);
+    screen.move(row, PROMPT_COL);
   }
   screen.write(text);
 }

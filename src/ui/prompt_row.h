@@ -5,8 +5,12 @@
 
 #include "screen.h"
 
+// The prompt row of a screen laid out on 80x26; a screen that follows the
+// window (the report viewer) has it on the window's last row.
 constexpr int PROMPT_ROW = SCREEN_ROWS - 1;
 constexpr int PROMPT_COL = 1;
+// The last row of the grid, where show_prompt writes.
+int prompt_row();
 
 // How much of the row is blanked, from PROMPT_COL, before the prompt.
 enum class prompt_blank {

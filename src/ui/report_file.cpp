@@ -9,6 +9,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <functional>
 
 #include "screen_text.h"
 
@@ -19,6 +20,11 @@ namespace {
 // of a block with the next one so a match across the seam is found.
 constexpr long long FIRST_BLOCK = 256;
 constexpr long long LARGEST_BLOCK = 64 * 1024;
+// Report starts are counted a mebibyte at a time, and one count is kept
+// for each mebibyte of the file.
+constexpr long long COUNT_BLOCK = 1024 * 1024;
+
+char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
 
 // A report start s > 0 is the byte after the line end of this pattern.
 const std::string &report_rule_pattern() {
@@ -48,13 +54,20 @@ report_file::report_file(const std::string &path) {
   }
   size_ = st.st_size;
   state_ = size_ == 0 ? file_state::empty : file_state::ready;
+  long long starts = 0;
+  for (long long at = 0; at < size_; at += COUNT_BLOCK) {
+    starts_before_.push_back(starts);
+    starts += starts_between(at, std::min(size_, at + COUNT_BLOCK));
+  }
+  report_count_ = size_ == 0 ? 0 : starts + 1;
 }
 
 report_file::~report_file() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-const std::string &report_file::read(long long begin, long long end) const {
+const std::string &report_file::read(long long begin, long long end,
+                                     bool fold) const {
   end = std::min(end, size_);
   block_.resize(static_cast<std::size_t>(std::max(0LL, end - begin)));
   std::size_t got = 0;
@@ -66,18 +79,60 @@ const std::string &report_file::read(long long begin, long long end) const {
     got += static_cast<std::size_t>(n);
   }
   block_.resize(got);
+  if (fold)
+    for (char &c : block_) c = ascii_lower(c);
   return block_;
 }
 
+long long report_file::starts_between(long long lo, long long hi) const {
+  // A start s is the byte after a rule found at s - 1.
+  const std::string &rule = report_rule_pattern();
+  const long long len = static_cast<long long>(rule.size());
+  const long long first = std::max(0LL, lo - 1), last = hi - 1;
+  const long long limit = std::min(size_, last + len - 1);
+  long long count = 0;
+  for (long long pos = first; pos + len <= limit;) {
+    long long end = std::min(limit, pos + COUNT_BLOCK);
+    const std::string &block = read(pos, end);
+    // The rule's length lets the search skip most bytes unread.
+    const std::boyer_moore_horspool_searcher search(rule.begin(), rule.end());
+    for (auto at = search(block.begin(), block.end()).first;
+         at != block.end() && pos + (at - block.begin()) < last;
+         at = search(at + 1, block.end()).first)
+      ++count;
+    if (end == limit || static_cast<long long>(block.size()) < end - pos) break;
+    pos = end - len + 1;
+  }
+  return count;
+}
+
+long long report_file::report_number(long long begin) const {
+  if (starts_before_.empty()) return 0;
+  long long chunk = std::min(begin / COUNT_BLOCK,
+                             static_cast<long long>(starts_before_.size()) - 1);
+  return 1 + starts_before_[chunk] +
+         starts_between(chunk * COUNT_BLOCK, begin + 1);
+}
+
+std::string report_file::bytes(long long begin, long long end) const {
+  std::string text;
+  for (long long at = begin; at < end; at += LARGEST_BLOCK) {
+    const std::string &block = read(at, std::min(end, at + LARGEST_BLOCK));
+    text += block;
+    if (block.empty()) break;
+  }
+  return text;
+}
+
 long long report_file::find_forward(const std::string &text, long long from,
-                                    long long limit) const {
+                                    long long limit, bool fold) const {
   const long long len = static_cast<long long>(text.size());
   limit = std::min(limit, size_);
   long long block_size = FIRST_BLOCK;
   for (long long pos = std::max(0LL, from); pos + len <= limit;) {
     long long end = std::min(limit, pos + block_size);
     block_size = std::min(block_size * 4, LARGEST_BLOCK);
-    const std::string &block = read(pos, end);
+    const std::string &block = read(pos, end, fold);
     std::size_t at = block.find(text);
     if (at != std::string::npos) return pos + static_cast<long long>(at);
     if (end == limit || static_cast<long long>(block.size()) < end - pos) break;
@@ -87,14 +142,14 @@ long long report_file::find_forward(const std::string &text, long long from,
 }
 
 long long report_file::find_backward(const std::string &text, long long floor,
-                                     long long limit) const {
+                                     long long limit, bool fold) const {
   const long long len = static_cast<long long>(text.size());
   floor = std::max(0LL, floor);
   long long block_size = FIRST_BLOCK;
   for (long long end = std::min(limit, size_); end - floor >= len;) {
     long long begin = std::max(floor, end - block_size);
     block_size = std::min(block_size * 4, LARGEST_BLOCK);
-    const std::string &block = read(begin, end);
+    const std::string &block = read(begin, end, fold);
     std::size_t at = block.rfind(text);
     if (at != std::string::npos) return begin + static_cast<long long>(at);
     if (begin == floor) break;
@@ -157,10 +212,28 @@ std::string report_file::shown_line(long long offset, int width) const {
   return shown;
 }
 
-report_cursor::report_cursor(const report_file &file) : file_(file) {
-  long long end = file.size();
-  long long begin = file.report_start_before(end);
+report_cursor::report_cursor(const report_file &file) : file_(file) { home(); }
+
+void report_cursor::home() {
+  long long end = file_.size();
+  long long begin = file_.report_start_before(end);
   enter_report(begin, end, begin);
+}
+
+void report_cursor::end(int rows) {
+  long long end = file_.report_start_after(0);
+  enter_report(0, end, end > 0 ? file_.line_start(end - 1) : 0);
+  for (int row = 1; row < rows && up(); ++row) {
+  }
+}
+
+void report_cursor::show_report_at(long long offset) {
+  long long begin = file_.report_start_before(offset + 1);
+  enter_report(begin, file_.report_start_after(begin), begin);
+}
+
+long long report_cursor::report_place() const {
+  return file_.report_count() - file_.report_number(report_begin_) + 1;
 }
 
 void report_cursor::enter_report(long long begin, long long end,
@@ -220,18 +293,21 @@ std::vector<long long> report_cursor::page(int rows) const {
 
 bool report_cursor::search(const std::string &text) {
   if (text.empty() || text.find('\n') != std::string::npos) return false;
+  std::string folded = text;
+  for (char &c : folded) c = ascii_lower(c);
   // Below top in this report, else the newest older report holding it: the
   // last match before this report, found from the end backwards.
-  long long at = file_.find_forward(text, file_.next_line(top_), report_end_);
+  long long at =
+      file_.find_forward(folded, file_.next_line(top_), report_end_, true);
   if (at >= 0) {
     top_ = file_.line_start(at);
     return true;
   }
-  long long last = file_.find_backward(text, 0, report_begin_);
+  long long last = file_.find_backward(folded, 0, report_begin_, true);
   if (last < 0) return false;
   long long begin = file_.report_start_before(last + 1);
   long long end = file_.report_start_after(begin);
-  at = file_.find_forward(text, begin, end);
+  at = file_.find_forward(folded, begin, end, true);
   enter_report(begin, end, file_.line_start(at));
   return true;
 }

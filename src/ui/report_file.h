@@ -1,7 +1,8 @@
 // Read-only, streaming access to a treasure output file for the report
 // viewer: report starts, lines and text searches are found by reading
 // blocks around the place asked for, so a file of any size opens at once and
-// is never held in memory. The file is never written.
+// is never held in memory. The file is never written here; a report is
+// taken out of it by remove_report (engine/report_sink.h).
 #pragma once
 
 #include <string>
@@ -25,6 +26,14 @@ class report_file {
   // so a growing file shows the reports it held then.
   long long size() const { return size_; }
 
+  // The reports in the file; the text before the first rule is one.
+  long long report_count() const { return report_count_; }
+  // The number of the report starting at begin, counted from the oldest
+  // (1) to the newest (report_count()).
+  long long report_number(long long begin) const;
+  // The bytes from begin to end (a report's, say).
+  std::string bytes(long long begin, long long end) const;
+
   // The last report start before offset; 0 when there is none (text before
   // the first rule counts as a report of its own).
   long long report_start_before(long long offset) const;
@@ -42,21 +51,31 @@ class report_file {
   std::string shown_line(long long offset, int width) const;
 
   // The first place at or after from where text lies wholly before limit,
-  // or -1.
+  // or -1. With fold, ASCII letters match in either case (text is then
+  // given in lower case).
   long long find_forward(const std::string &text, long long from,
-                         long long limit) const;
+                         long long limit, bool fold = false) const;
   // The last place at or after floor where text lies wholly before limit,
   // or -1.
   long long find_backward(const std::string &text, long long floor,
-                          long long limit) const;
+                          long long limit, bool fold = false) const;
 
  private:
-  // Reads the bytes from begin to end (cut to the size) into block_.
-  const std::string &read(long long begin, long long end) const;
+  // Reads the bytes from begin to end (cut to the size) into block_,
+  // ASCII letters in lower case with fold.
+  const std::string &read(long long begin, long long end,
+                          bool fold = false) const;
+  // Report starts after the first (the byte after a rule's line end) in
+  // [lo, hi), counted a large block at a time.
+  long long starts_between(long long lo, long long hi) const;
 
   int fd_ = -1;
   long long size_ = 0;
   file_state state_ = file_state::missing;
+  long long report_count_ = 0;
+  // Report starts before each mebibyte of the file, counted once at the
+  // open: report_number reads no more than a mebibyte from one of them.
+  std::vector<long long> starts_before_;
   mutable std::string block_;
 };
 
@@ -69,6 +88,17 @@ class report_cursor {
   explicit report_cursor(const report_file &file);
 
   long long top() const { return top_; }
+  // The report holding top: its bytes from report_begin() to report_end(),
+  // and its place in the view, 1 for the newest.
+  long long report_begin() const { return report_begin_; }
+  long long report_end() const { return report_end_; }
+  long long report_place() const;
+  // Home: the first line of the newest report. End: the last page of rows
+  // lines of the oldest one.
+  void home();
+  void end(int rows);
+  // To the first line of the report holding the byte at offset.
+  void show_report_at(long long offset);
   // One line down or up; false at the end or the start of the view.
   bool down();
   bool up();
@@ -78,8 +108,9 @@ class report_cursor {
   bool newer_report();
   // The line starts of a page of rows lines from top; fewer at the end.
   std::vector<long long> page(int rows) const;
-  // Moves top to the next line below it holding text, looking down to the
-  // oldest report; false (top unchanged) when there is none.
+  // Moves top to the next line below it holding text, in any case of its
+  // ASCII letters, looking down to the oldest report; false (top unchanged)
+  // when there is none.
   bool search(const std::string &text);
 
  private:

@@ -1,6 +1,7 @@
 // The one seam through which all drawing and key reading passes. The program
-// draws on an 80x26 grid with the rules of a curses window (tabs to the next
-// multiple of 8, a line end clears the rest of the row, wrap at the right
+// draws on an 80x26 grid (larger only while a screen asks for the whole
+// window, see follow_window) with the rules of a curses window (tabs to the
+// next multiple of 8, a line end clears the rest of the row, wrap at the right
 // edge, nothing written past the last row); ncurses shows that grid on the
 // terminal, and tests use the grid alone with scripted keys. A cell holds one
 // character as text, measured as screen_text.h measures it: a wide character
@@ -10,8 +11,12 @@
 
 #include <string>
 
+// The size every screen is laid out for, and the least a window must have.
 constexpr int SCREEN_ROWS = 26;
 constexpr int SCREEN_COLS = 80;
+// The largest grid, however large the window.
+constexpr int MAX_SCREEN_ROWS = 200;
+constexpr int MAX_SCREEN_COLS = 400;
 
 // Keys as the fields see them.
 constexpr int KEY_BS = 8;
@@ -32,6 +37,8 @@ constexpr int KEY_PAD_HOME = 262;
 constexpr int KEY_PAD_DELETE = 330;  // the Delete key beside Home and End
 constexpr int KEY_PAD_END = 360;
 constexpr int KEY_CTRL_U = 21;
+// Read only while the grid follows the window: the window changed its size.
+constexpr int KEY_PAD_RESIZE = 410;
 
 // Ctrl-H, DEL and the Backspace key all erase the last character typed.
 constexpr bool is_erase_key(int key) {
@@ -54,6 +61,21 @@ class text_screen {
   // character), and a row of the grid as text.
   std::string cell(int row, int col) const;
   std::string line(int row) const;
+  // The grid's size: 80x26 unless it follows the window.
+  int rows() const { return rows_; }
+  int cols() const { return cols_; }
+
+  // On: the grid takes the window's size (at least 80x26, at most the
+  // largest grid) now and at every KEY_PAD_RESIZE, which read_key then
+  // returns when the window changes. Off: the grid is 80x26 again and a
+  // change of the window is only repainted. The grid keeps what fits.
+  void follow_window(bool on);
+  bool following_window() const { return following_; }
+  // Takes the window's size when following it; true when the grid changed.
+  bool fit_window();
+  // The window's rows and columns.
+  virtual int window_rows() const { return SCREEN_ROWS; }
+  virtual int window_cols() const { return SCREEN_COLS; }
 
   // Brings the display up to date with the grid.
   virtual void refresh() = 0;
@@ -70,14 +92,28 @@ class text_screen {
   // in it is blanked.
   void release(int col);
   void advance(int cells);
+  void set_size(int rows, int cols);
+  char *grid_row(int row) { return &grid_[row * (cols_ + 1)]; }
+  const char *grid_row(int row) const { return &grid_[row * (cols_ + 1)]; }
+  char *text_at(int row, int col) {
+    return &text_[(row * cols_ + col) * CELL_BYTES];
+  }
+  const char *text_at(int row, int col) const {
+    return &text_[(row * cols_ + col) * CELL_BYTES];
+  }
 
   // Bytes for one character and the marks of no width joined to it.
   static constexpr int CELL_BYTES = 16;
   // A grid byte is the character itself, or one of these marks.
   static constexpr char CELL_TEXT = '\x01';   // the text is in text_
   static constexpr char CELL_RIGHT = '\x02';  // right half of a wide char
-  char grid_[SCREEN_ROWS][SCREEN_COLS + 1] = {};
-  char text_[SCREEN_ROWS][SCREEN_COLS][CELL_BYTES] = {};
+  int rows_ = 0;
+  int cols_ = 0;
+  bool following_ = false;
+  // Row by row, each row cols_ cells and a terminating zero.
+  std::string grid_;
+  // CELL_BYTES for each cell, for the cells marked CELL_TEXT.
+  std::string text_;
   int cur_row_ = 0;
   int cur_col_ = 0;
   bool blank_ = false;

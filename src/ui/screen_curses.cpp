@@ -9,6 +9,7 @@
 #include <term.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <clocale>
 #include <csignal>
 #include <cstdio>
@@ -84,6 +85,9 @@ bool input_ended() {
 
 class curses_screen : public text_screen {
  public:
+  int window_rows() const override { return LINES; }
+  int window_cols() const override { return COLS; }
+
   void refresh() override {
     if (LINES < SCREEN_ROWS || COLS < SCREEN_COLS) {
       werase(stdscr);
@@ -91,9 +95,17 @@ class curses_screen : public text_screen {
       wrefresh(stdscr);
       return;
     }
-    for (int r = 0; r < SCREEN_ROWS; ++r) {
+    // The grid, and blanks where the window is larger; a row as wide as the
+    // window would wrap, so only a narrower one has the rest cleared.
+    const int shown_rows = std::min(rows(), LINES);
+    for (int r = 0; r < shown_rows; ++r) {
       std::string text = line(r);
       mvwaddnstr(stdscr, r, 0, text.c_str(), static_cast<int>(text.size()));
+      if (cols() < COLS) wclrtoeol(stdscr);
+    }
+    if (shown_rows < LINES) {
+      wmove(stdscr, shown_rows, 0);
+      wclrtobot(stdscr);
     }
     wmove(stdscr, row(), col());
     wrefresh(stdscr);
@@ -109,6 +121,8 @@ class curses_screen : public text_screen {
       check_signal();
       if (key == KEY_RESIZE) {
         clearok(curscr, TRUE);
+        // A screen that follows the window redraws for its new size.
+        if (following_window() && fit_window()) return KEY_PAD_RESIZE;
         refresh();
         continue;
       }

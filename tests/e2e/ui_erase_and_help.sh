@@ -29,6 +29,8 @@ e2e_keys '?'
 e2e_wait "Backspace (or Ctrl-H) erases the character before the cursor"
 e2e_keys x
 e2e_wait "BB brass bits, CC copper coins, SC silver coins,"
+e2e_keys x
+e2e_wait "HELP: EARLIER REPORTS (R)"
 e2e_keys F1
 e2e_wait "Enter your choice :"
 [ "$(e2e_screen)" = "$menu" ] || e2e_fail "the menu is not as it was"

@@ -19,7 +19,8 @@ TEST_F(FileRights, AnAppendWaitsWhileAnotherHoldsEvenASharedLock) {
   ASSERT_EQ(flock(reader, LOCK_SH), 0);
   int fd = open_output("default");
   ASSERT_GE(fd, 0);
-  std::thread append([fd] { EXPECT_TRUE(append_report(fd, "REPORT\n")); });
+  std::thread append(
+      [fd] { EXPECT_TRUE(append_report(fd, "default.hxo", "REPORT\n")); });
   usleep(200 * 1000);
   EXPECT_EQ(output(), "");  // still waiting for the lock
   close(reader);

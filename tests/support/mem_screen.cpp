@@ -15,12 +15,17 @@ int memory_screen::read_key() {
   }
   int k = keys_.front();
   keys_.pop_front();
-  return k;
+  if (k != KEY_PAD_RESIZE) return k;
+  if (!sizes_.empty()) {  // a resize key alone leaves the window as it is
+    window_ = sizes_.front();
+    sizes_.pop_front();
+  }
+  return following_window() && fit_window() ? k : read_key();
 }
 
 std::string memory_screen::dump() const {
   std::string out;
-  for (int r = 0; r < SCREEN_ROWS; ++r) {
+  for (int r = 0; r < rows(); ++r) {
     out += line(r);
     out += '\n';
   }

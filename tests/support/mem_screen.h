@@ -1,6 +1,7 @@
 // A screen held in memory for the tests.
 #pragma once
 
+#include <array>
 #include <clocale>
 #include <deque>
 #include <string>
@@ -17,6 +18,14 @@ class memory_screen : public text_screen {
 
   void push_keys(const std::string &keys);
   void push_key(int key) { keys_.push_back(key); }
+  // The window takes this size when the script reaches it; read as
+  // KEY_PAD_RESIZE by a screen that follows the window.
+  void push_resize(int rows, int cols) {
+    keys_.push_back(KEY_PAD_RESIZE);
+    sizes_.push_back({rows, cols});
+  }
+  int window_rows() const override { return window_[0]; }
+  int window_cols() const override { return window_[1]; }
   std::size_t keys_left() const { return keys_.size(); }
   // Number of reads made after the script ran out.
   int reads_past_end() const { return past_end_; }
@@ -32,6 +41,8 @@ class memory_screen : public text_screen {
 
  private:
   std::deque<int> keys_;
+  std::deque<std::array<int, 2>> sizes_;
+  std::array<int, 2> window_{SCREEN_ROWS, SCREEN_COLS};
   int past_end_ = 0;
   int refreshes_ = 0;
 };

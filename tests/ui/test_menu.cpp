@@ -1,6 +1,7 @@
 // The main menu: the screen, the special-score lines and the keys.
 #include <cstring>
 
+#include "reader_screens.h"
 #include "ui_env.h"
 
 class Menu : public UiEnv {
@@ -93,12 +94,12 @@ TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
   screen.push_key('R');
   for (int key : {KEY_PAD_PGDN, KEY_PAD_PGUP, KEY_PAD_DOWN, KEY_PAD_UP})
     screen.push_key(key);
-  screen.push_keys("pn/zzy\b\rq?xx68\0339\033F\033");
+  screen.push_keys("pn/zzy\b\rq?xxx68\0339\033F\033");
   rows(0, 0);
   // A picture at each key read: the menu, the newest report, a page down
   // to the end, a page up, a line down, a line up, "p" past the newest, "n"
   // to the older one, the search (five keys), its failure, the menu, the
-  // two help pages, the menu again, then dialogues left at once.
+  // three help pages, the menu again, then dialogues left at once.
   EXPECT_EQ(screen.row(1, 7), "new one");
   EXPECT_NE(screen.snaps.at(2), screen.snaps.at(1));
   EXPECT_EQ(screen.snaps.at(3), screen.snaps.at(1));
@@ -106,8 +107,62 @@ TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
   EXPECT_EQ(screen.row(7, 7), "old report");
   EXPECT_EQ(screen.row(13, 24, 1), "Not found below: zz");
   EXPECT_NE(screen.snaps.at(15), screen.snaps.at(16));
-  EXPECT_EQ(screen.snaps.at(14), screen.snaps.at(17));
+  EXPECT_EQ(screen.row(17, 3), "        HELP: EARLIER REPORTS (R)");
+  EXPECT_EQ(screen.snaps.at(14), screen.snaps.at(18));
   EXPECT_EQ(output(), before);  // never written
+}
+
+// The viewer follows the window, counts the reports, repeats a search in
+// any case, goes Home and End, and removes a report only after y.
+TEST_F(Menu, ViewerFillsTheWindowSearchesAndRemovesAReport) {
+  const std::string oldest = REPORT_RULE + "a gold ring\n-----\n\n";
+  const std::string middle = REPORT_RULE + "GOLD crown\n-----\n\n";
+  std::string newest = REPORT_RULE + std::string(150, 'w') + "\n";
+  for (int i = 3; i <= 40; ++i) newest += "line " + std::to_string(i) + "\n";
+  spit("default.hxo", oldest + middle + newest);
+  screen.push_resize(40, 120);
+  screen.push_keys("/goLD\r/\r");
+  for (int key : {KEY_PAD_HOME, KEY_PAD_END, int('d'), int('n'), KEY_PAD_HOME,
+                  int('d'), int('y')})
+    screen.push_key(key);
+  screen.push_resize(26, 80);
+  screen.push_key('q');
+  view_reports("default.hxo");
+  auto row = [&](std::size_t n, int r) {  // row r of the n-th picture
+    std::string text = screen.snaps.at(n);
+    const std::size_t w = text.find('\n') + 1;  // a row and its line end
+    text = text.substr(r * w, w - 1);
+    return text.erase(text.find_last_not_of(' ') + 1);
+  };
+  const std::string hint =
+      " Up/Down PgUp/PgDn Home/End  n/p: report  /: search  d: remove  q: back";
+  // 80x26: 18 rows of the newest report; 120x40: 32 rows, 120 columns.
+  for (auto [n, last, shown, place] : {std::tuple(0, 25, "line 17", "1 of 3"),
+                                       {1, 39, "line 31", "1 of 3"},
+                                       {7, 39, "", "2 of 3"},
+                                       {9, 39, "", "3 of 3"},
+                                       {10, 39, "line 31", "1 of 3"},
+                                       {16, 39, "", "1 of 2"},
+                                       {17, 25, "", "1 of 2"}}) {
+    EXPECT_EQ(row(n, 3),
+              "        EARLIER REPORTS IN default.hxo, NEWEST FIRST" +
+                  std::string(12, ' ') + "Report " + place)
+        << n;
+    EXPECT_EQ(row(n, last), hint) << n;
+    EXPECT_EQ(row(n, last - 3), shown) << n;
+    EXPECT_EQ(screen.snaps.at(n).size(),
+              (last + 1) * (last == 25 ? 81u : 121u));
+  }
+  EXPECT_EQ(row(1, 7), std::string(120, 'w'));
+  EXPECT_EQ(row(7, 5), "GOLD crown");
+  EXPECT_EQ(row(9, 5), "a gold ring");
+  EXPECT_EQ(row(11, 35), "-----");  // the end of the oldest report
+  EXPECT_EQ(row(12, 39), " Remove this report from default.hxo? (y/n)");
+  EXPECT_EQ(row(13, 38), " Nothing removed.");
+  EXPECT_EQ(row(16, 38), " Report removed.");
+  EXPECT_EQ(row(16, 7), "GOLD crown");  // the next older report
+  EXPECT_EQ(output(), oldest + middle);
+  EXPECT_EQ(screen.text_screen::rows() * 100 + screen.keys_left(), 2600u);
 }
 
 // The longest monster label with every combination of special scores: no

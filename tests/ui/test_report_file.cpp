@@ -66,14 +66,25 @@ TEST_F(Reports, LargeFileWalksAndSearchesAcrossBlockSeams) {
   reports.pop_back();
   EXPECT_EQ(walk(&report_cursor::older_report),
             std::vector<long long>(reports.rbegin(), reports.rend()));
+  EXPECT_EQ(c.report_place(), file.report_count());
+  EXPECT_EQ(file.report_count(), static_cast<long long>(reports.size()));
+  // End: the last page of the oldest report; Home: the newest report.
+  c.end(4);
+  EXPECT_EQ(page_texts(file, c, 5),
+            std::vector<std::string>({"Report0 1", "-----", "", "notes"}));
+  c.home();
+  EXPECT_EQ(c.report_place(), 1);
+  EXPECT_EQ(c.top(), reports.back());
+  c.end(1);
   EXPECT_EQ(walk(&report_cursor::newer_report), reports);
   c.down(), c.newer_report();
   EXPECT_EQ(c.top(), reports.back());
 
-  // The search takes the newer report first and goes line by line.
+  // The search takes the newer report first, goes line by line, and takes
+  // letters in either case.
   for (const char *line : {"a Gold piece", "Gold piece again", "a Gold piece",
                            "Gold piece again"}) {
-    EXPECT_TRUE(c.search("Gold piece"));
+    EXPECT_TRUE(c.search("gOLD PIECE"));
     EXPECT_EQ(file.shown_line(c.top(), 80), line);
   }
   EXPECT_EQ(page_texts(file, c, 4)[3], "Monster    : Report39");
@@ -81,6 +92,35 @@ TEST_F(Reports, LargeFileWalksAndSearchesAcrossBlockSeams) {
   EXPECT_FALSE(c.search("Gold piece"));
   EXPECT_FALSE(c.search("Platinum"));
   EXPECT_EQ(c.top(), top);
+}
+
+// Reports are counted a mebibyte at a time: rules across the seams, a rule
+// right after another (an empty report) and rules ending or starting at a
+// seam are each counted once, and each report has its number.
+TEST_F(Reports, ReportsCountedAcrossMebibytes) {
+  constexpr long long MB = 1024 * 1024;
+  std::string text = "notes\n";
+  std::vector<long long> starts{0};
+  std::vector<std::size_t> checked{0};  // the reports at the seams and last
+  auto add = [&](const std::string &part, long long start) {
+    starts.push_back(start);
+    text += part;
+  };
+  for (long long at : {MB - 40, MB + 120, 2 * MB - 1, 3 * MB - 78, 3 * MB}) {
+    while (static_cast<long long>(text.size()) < at - 200)
+      add(report("R", 9), text.size());
+    text += std::string(at - text.size(), 'x') + "\n";
+    checked.push_back(starts.size());
+    add(REPORT_RULE, at + 1);
+  }
+  add(REPORT_RULE, text.size());  // an empty report
+  add(report("Last", 1), text.size());
+  checked.push_back(starts.size() - 1);
+  spit("r.hxo", text);
+  report_file file("r.hxo");
+  EXPECT_EQ(file.report_count(), static_cast<long long>(starts.size()));
+  for (std::size_t i : checked)
+    EXPECT_EQ(file.report_number(starts[i]), static_cast<long long>(i) + 1);
 }
 
 TEST_F(Reports, ShownLinesAndFilesWithNothingToShow) {
