@@ -63,8 +63,11 @@ cp "$HOARDEX_BIN" "$STAGE/hoardex" && mkdir "$STAGE/lone" && cd "$STAGE/lone"
 "$STAGE/hoardex" init >out 2>err
 [ $? = 1 ] && [ ! -e monster.hxi ] && grep -q "cannot find the sample files" err ||
   e2e_fail "init without sample files: $(cat out err)"
+# The program without monster.hxi: status 1, the message alone (no folder to
+# hint at), nothing on standard output.
 "$STAGE/hoardex" </dev/null >out 2>err
-[ $? = 1 ] && [ "$(wc -l <err)" = 2 ] || e2e_fail "hint without sample files: $(cat err)"
+[ $? = 1 ] && [ ! -s out ] && [ "$(cat err)" = "Cannot open monster information file!
+Make sure 'monster.hxi' is in current directory." ] || e2e_fail "no monster.hxi: $(cat out err)"
 # The installed completion offers commands, options and this folder's names.
 completes() { # WORDS... -> the offers, one line
   bash -c '. "$0"; COMP_WORDS=("${@}"); COMP_CWORD=$(($# - 1)); _hoardex
@@ -77,4 +80,9 @@ PATH="$STAGE/opt/hx/bin:$PATH" && cd "$WORK"
   [ "$(completes hoardex roll --lair ru)" = "Ruined_Keep Rubbish_Heap" ] &&
   [ "$(completes hoardex roll --yes king,ma)" = "king,male king,magic-user" ] ||
   e2e_fail "completion: $(completes hoardex roll --monster mire)"
+# With its output not a terminal the screen program refuses in one line.
+"$HOARDEX_BIN" >out 2>err </dev/null
+[ $? = 1 ] && [ ! -s out ] && [ "$(wc -l <err)" = 1 ] &&
+  grep -q "needs a terminal as its standard output; 'hoardex --help'" err ||
+  e2e_fail "output to a file was not refused: $(cat err)"
 echo PASS

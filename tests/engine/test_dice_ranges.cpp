@@ -1,6 +1,7 @@
-// Each die asks for its own faces and gives only its own range, and every
-// field of the dice record is drawn from its own dice: at the smallest and
-// the largest generator value each field holds the ends of its range.
+// Dice at exact generator values: each face's boundary, the weighted dice,
+// each die asks for its own faces and stays in its range, and every field of
+// the dice record holds the ends of its range at the generator's ends (which
+// draw fills which field the golden reports prove).
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -27,6 +28,32 @@ std::vector<std::pair<int, int>> ranges(const char *text) {
       out.emplace_back(std::stoi(w), std::stoi(w.substr(dash + 1)));
   }
   return out;
+}
+
+using scripted::queue, scripted::value_for;
+
+TEST(Dice, FacesAtTheGeneratorsExtremesAndBoundaries) {
+  scripted::source dice;
+  auto roll = [](int max, int value) { return queue = {value}, roll_die(max); };
+  for (int max : {1, 2, 3, 6, 10, 100}) {
+    EXPECT_EQ(roll(max, 0), 1) << max;
+    EXPECT_EQ(roll(max, TOP_VALUE), max) << max;
+    for (int face = 2; face <= max; ++face) {
+      ASSERT_EQ(roll(max, value_for(max, face)), face) << max;
+      // The value just below belongs to the face below.
+      ASSERT_EQ(roll(max, value_for(max, face) - 1), face - 1) << max;
+    }
+  }
+}
+
+TEST(Dice, WeightedDiceMapOneD6) {
+  scripted::source dice;
+  const int d3star[] = {1, 1, 1, 2, 2, 3}, d2star[] = {1, 1, 1, 1, 2, 2};
+  for (int face = 1; face <= 6; ++face) {
+    queue = {value_for(6, face), value_for(6, face)};
+    EXPECT_EQ(d3_star(), d3star[face - 1]) << face;
+    EXPECT_EQ(d2_star(), d2star[face - 1]) << face;
+  }
 }
 
 TEST(DiceRanges, EachDieAsksItsFacesAndStaysInItsRange) {
