@@ -7,6 +7,8 @@
 
 #include "generation.h"
 #include "headless.h"
+#include "report_json.h"
+#include "setting_choice.h"
 
 namespace CLI {
 class App;  // the argument parser, included only where options are added
@@ -23,10 +25,7 @@ void complain(const std::string &message);
 
 // The settings a command line may give; what is not given comes from
 // setup.hxi in the current folder, or the defaults.
-struct setting_options {
-  std::string monster, lair, yes, game_date, position, comment;
-  std::optional<int> cdf, group_cdf, jeweler_el, station, mel, cel;
-};
+using setting_options = setting_choices;
 void add_setting_options(CLI::App &command, setting_options &o);
 
 // A session whose portable texts are released at its end.
@@ -42,10 +41,6 @@ struct loaded_session : session {
 int resolve_session(const setting_options &o, session &s);
 
 enum class output_format { text, json, csv };
-
-// One report as one line of JSON; `used` gives the settings of a generation
-// (null for a script read from a file: MEL, CEL and the answers are unknown).
-std::string report_json(const report_recorder &report, const settings *used);
 
 struct roll_options {
   setting_options settings;
