@@ -1,7 +1,9 @@
 # make run: build, prepare the play folder from data/, start the program there.
 # make test: build and run every test. Both install missing packages first.
 # make deb: build the Debian package in $(BUILD) (hoardex_VERSION_ARCH.deb).
+# make web: build the browser version into $(WEB) (open $(WEB)/index.html).
 BUILD    ?= build
+WEB      ?= build-web
 ASAN     ?= build-asan
 COV      ?= build-cov
 PLAY     ?= play
@@ -12,7 +14,7 @@ FUZZ_TARGETS = fuzz_monsters fuzz_settings fuzz_interp fuzz_fields
 CMAKE_FLAGS ?=
 
 .PHONY: all deps build run test sanitize bench coverage fuzz install deb format \
-        clean mutants
+        clean mutants web
 
 # $(call quietly,COMMAND): runs COMMAND and shows its output only when it
 # fails.
@@ -83,6 +85,9 @@ fuzz: deps
 mutants: deps
 	@JOBS=$(JOBS) scripts/mutants
 
+web: deps
+	@JOBS=$(JOBS) scripts/web_build $(WEB)
+
 install: build
 	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
@@ -93,4 +98,4 @@ format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	@rm -rf $(BUILD) $(ASAN) $(FUZZ) $(COV)
+	@rm -rf $(BUILD) $(ASAN) $(FUZZ) $(COV) $(WEB)

@@ -5,7 +5,7 @@ roll through the page and through the module gives hoardex roll's bytes, a
 bad monster file shows the loader's message, the history survives a reload
 and its download holds the report's bytes. Writes screenshots to the build.
 Usage: browser_test.py HOARDEX_BIN DATA_DIR BUILD_WEB_DIR"""
-import base64, json, os, signal, subprocess, sys, tempfile, time
+import base64, json, os, re, signal, subprocess, sys, tempfile, time
 
 signal.alarm(300)  # a browser that stops answering fails the test
 
@@ -27,6 +27,15 @@ def cli(*args):
     r = subprocess.run([hoardex, *args], cwd=work, capture_output=True, timeout=60)
     return r.stdout.decode(), r.stderr.decode()
 
+
+# The dice of the browser build come from the engine's own generator: the C
+# library's rand() of emscripten draws other values than the program's.
+objects = [os.path.join(d, f) for d, _, names in os.walk(f"{web}/wasm/CMakeFiles")
+           for f in names if f.endswith(".o")]
+symbols = subprocess.run(["emnm", *objects], capture_output=True, text=True,
+                         env={"NODE_PATH": "/usr/share/nodejs", **os.environ}).stdout
+check(objects and not re.search(r" U s?rand$", symbols, re.M),
+      "the browser build calls no rand() or srand() of the C library")
 
 # The browser reads commands on descriptor 3 and answers on 4.
 to_browser, from_browser = os.pipe(), os.pipe()
