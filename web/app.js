@@ -101,14 +101,15 @@
   }
 
   // ---------------------------------------------------------- reports
+  // The report at once; the history is written after the frame is drawn,
+  // as the browser's first write to its storage can take a while.
   function show(text) {
-    const o = current(true);
     $('report').textContent = text;
-    const history = stored(HISTORY_KEY, []);
-    history.push({ time: new Date().toLocaleString(), output: $('output').value || 'default', text: text });
-    store(HISTORY_KEY, history);
-    drawHistory();
-    return o;
+    const entry = { time: new Date().toLocaleString(), output: $('output').value || 'default', text: text };
+    setTimeout(() => {
+      store(HISTORY_KEY, stored(HISTORY_KEY, []).concat([entry]));
+      drawHistory();
+    });
   }
 
   function attempt(action) {
