@@ -5,14 +5,13 @@
 #include "dialogs.h"
 #include "notices.h"
 #include "pager.h"
+#include "prompt_row.h"
 #include "screen.h"
 
 void generation_failed(const char *message) {
   notice(message);
+  show_prompt(message, prompt_blank::row);
   Screen &s = scr();
-  s.move(25, 1);
-  s.clear_eol();
-  s.write(message);
   s.refresh();
   s.read_key();
 }

@@ -3,6 +3,7 @@
 #include <iterator>
 
 #include "dialogs.h"
+#include "prompt_row.h"
 #include "reader_screens.h"
 #include "screen.h"
 
@@ -62,10 +63,9 @@ void show_help() {
     draw_heading(page.heading);
     s.move(5, 0);
     s.write(page.text);
-    s.move(25, 1);
-    s.write(&page == std::end(HELP_PAGES) - 1
-                ? "Hit any key to return to the main menu."
-                : "Hit any key for the next page.");
+    show_prompt(&page == std::end(HELP_PAGES) - 1
+                    ? "Hit any key to return to the main menu."
+                    : "Hit any key for the next page.");
     s.read_key();
   }
 }

@@ -6,12 +6,12 @@
 
 #include "dialogs.h"
 #include "pager.h"
+#include "prompt_row.h"
 #include "screen.h"
 #include "writers.h"
 
 namespace {
 
-constexpr char BLANK_PROMPT[] = "\t\t\t\t\t\t\t";
 constexpr char CHOICE_PROMPT[] = "Enter your choice : ";
 
 // The keys that add one item of a category.
@@ -56,21 +56,14 @@ void draw_screen(const area_record &lair) {
   s.write("  M: Return to Main Menu");
 }
 
-void prompt(const char *text) {
-  Screen &s = scr();
-  s.move(25, 1);
-  s.write(BLANK_PROMPT);
-  s.move(25, 1);
-  s.write(text);
-}
-
 // Choice 1: a number of area-table rolls. Returns the number of items added.
 int add_random_items(script_writer &w, const area_record &lair) {
-  prompt("Enter number of treasures (1-100) : ");
+  show_prompt("Enter number of treasures (1-100) : ", prompt_blank::question);
   int n = in_int(1, 100);
   if (n == -1) return 0;
   if (n < 1) n = 1;  // Enter on the empty field
-  prompt("Add 1 to rolls on Area Treasure Table (y/n) : ");
+  show_prompt("Add 1 to rolls on Area Treasure Table (y/n) : ",
+              prompt_blank::question);
   int yes = in_yn();
   if (yes == -1) return 0;
   write_area_items(w, lair, n, yes == 1 ? 1 : 0);
@@ -99,8 +92,7 @@ int manual_generation(const session &ss) {
   // means nothing here.
   write_header(w, ss.generation(), MANUAL_MONSTER, -1, 0);
   w.line("MANUAL-GENERATION\n");
-  s.move(25, 1);
-  s.write(CHOICE_PROMPT);
+  show_prompt(CHOICE_PROMPT);
 
   int count = 0;
   bool generate = false;
@@ -119,13 +111,12 @@ int manual_generation(const session &ss) {
                key == KEY_ESC) {
       done = true;
     }
-    prompt("");
+    show_prompt("", prompt_blank::question);
     s.move(21, 68);
     char shown[24];
     std::snprintf(shown, sizeof shown, "%d     ", count);
     s.write(shown);
-    s.move(25, 1);
-    s.write(CHOICE_PROMPT);
+    show_prompt(CHOICE_PROMPT);
     if (done) break;
   }
 

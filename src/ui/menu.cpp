@@ -6,8 +6,10 @@
 #include <vector>
 
 #include "dialogs.h"
+#include "prompt_row.h"
 #include "reader_screens.h"
 #include "screen.h"
+#include "screen_text.h"
 
 namespace {
 
@@ -80,17 +82,17 @@ void draw_scores(const session &ss, uint32_t code) {
   }
 }
 
-// A label and a text shortened to 29 columns: longer texts show their first
-// 28 characters and "..".
+// A label and a text shortened to 29 cells: longer texts show their first
+// 28 cells and "..".
 void short_text(int row, const char *label, const char *text) {
-  char shown[32];
-  if (std::snprintf(shown, sizeof shown, "%s", text) > 29)
-    std::snprintf(shown, sizeof shown, "%.28s..", text);
-  char line[80];
-  std::snprintf(line, sizeof line, "%s%s", label, shown);
+  std::string shown = label;
+  if (text_cells(text) > 29)
+    shown.append(fit_cells(text, 28)).append("..");
+  else
+    shown += text;
   Screen &s = scr();
   s.move(row, 32);
-  s.write(line);
+  s.write(shown.c_str());
 }
 
 void draw_main_menu(const session &ss) {
@@ -115,7 +117,8 @@ void draw_main_menu(const session &ss) {
   const monster_record &m = ss.tables.monsters[c.monster_index];
   monster_label(m, line, sizeof line);
   s.move(5, VALUE_COL);
-  s.write(line, SCREEN_COLS - VALUE_COL);  // a long label would wrap
+  // A long label would wrap.
+  s.write(std::string(fit_cells(line, SCREEN_COLS - VALUE_COL)).c_str());
   s.move(6, VALUE_COL);
   s.write(ss.tables.areas[c.lair_index].name);
   const int values[] = {c.cdf, c.group_cdf, c.jeweler_el};
@@ -135,8 +138,7 @@ void draw_main_menu(const session &ss) {
   std::snprintf(line, sizeof line, "%s.hxo", c.output_name);
   s.move(21, 50);
   s.write(line);
-  s.move(25, 1);
-  s.write("Enter your choice : ");
+  show_prompt("Enter your choice : ");
 }
 
 }  // namespace

@@ -4,14 +4,14 @@
 
 #include <cstring>
 
+#include "prompt_row.h"
 #include "screen.h"
+#include "screen_text.h"
 
 const char HIT_ANY_KEY[] = "Hit any key to continue.";
 
 namespace {
 
-constexpr int PROMPT_ROW = 25;
-constexpr int PROMPT_COL = 1;
 constexpr int BODY_ROW = 5;
 constexpr int BODY_COL = 1;
 constexpr int LAST_BODY_ROW = 24;
@@ -19,10 +19,11 @@ constexpr int LAST_BODY_ROW = 24;
 // that continues the text never starts a page of its own.
 constexpr std::size_t LITERAL_PART = 1024;
 
-// How many characters of text can be echoed from the cursor at (row, col)
-// before one would land below the last body row; follows the grid's rules
-// for line ends, tabs and wrapping.
+// How many bytes of text can be echoed from the cursor at (row, col) before
+// a character would land below the last body row; follows the grid's rules
+// for line ends, tabs, wrapping and characters of two cells.
 std::size_t fit_length(int row, int col, const char *text, std::size_t n) {
+  const bool utf8 = screen_utf8();
   for (std::size_t i = 0; i < n; ++i) {
     char c = text[i];
     if (row > LAST_BODY_ROW) return i;
@@ -39,9 +40,18 @@ std::size_t fit_length(int row, int col, const char *text, std::size_t n) {
         ++row;
         col = 0;
       }
-    } else if (++col == SCREEN_COLS) {
-      ++row;
-      col = 0;
+    } else {
+      screen_char ch = next_screen_char(text + i, n - i, utf8);
+      if (ch.cells == 2 && col == SCREEN_COLS - 1) {  // wraps whole
+        if (++row > LAST_BODY_ROW) return i;
+        col = 0;
+      }
+      col += ch.cells;
+      i += ch.bytes - 1;
+      if (col == SCREEN_COLS) {
+        ++row;
+        col = 0;
+      }
     }
   }
   return n;
@@ -57,8 +67,8 @@ long count_lines(const char *text, std::size_t n) {
 }
 
 // A quick bound for the common case: a text without tabs or carriage
-// returns ends at most one row per line end and one per 80 characters below
-// the cursor's row.
+// returns ends at most one row per line end and one per 80 bytes below the
+// cursor's row (no character takes more cells than bytes).
 bool surely_fits(int row, int col, const char *text, std::size_t n) {
   if (std::memchr(text, '\t', n) || std::memchr(text, '\r', n)) return false;
   long last_row =
@@ -69,9 +79,8 @@ bool surely_fits(int row, int col, const char *text, std::size_t n) {
 }  // namespace
 
 void wait_key(const char *prompt) {
+  show_prompt(prompt);
   Screen &s = scr();
-  s.move(PROMPT_ROW, PROMPT_COL);
-  s.write(prompt);
   s.refresh();
   s.read_key();
 }
@@ -145,7 +154,8 @@ void report_pager::literal(std::string_view text, int, bool closed) {
   for (;;) {
     std::size_t n = text.size() - done;
     bool last = n < LITERAL_PART;  // the rest, which may be empty
-    if (!last) n = LITERAL_PART;
+    // A part ends between characters, so each is echoed whole.
+    if (n > LITERAL_PART) n = char_boundary(text.data() + done, LITERAL_PART);
     const char *part = text.data() + done;
     counter_ += count_lines(part, n);
     echo(part, n, continued);

@@ -10,6 +10,8 @@
 #include <algorithm>
 #include <cerrno>
 
+#include "screen_text.h"
+
 namespace {
 
 // Bytes read at a time: a search starts with a small block, as a line end
@@ -28,14 +30,20 @@ const std::string &report_rule_pattern() {
 }  // namespace
 
 ReportFile::ReportFile(const std::string &path) {
-  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  // Opened without waiting: a FIFO in the file's place would otherwise hold
+  // the open until something writes to it.
+  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd_ < 0) {
     state_ = errno == ENOENT ? State::missing : State::unreadable;
     return;
   }
   struct stat st {};
-  if (::fstat(fd_, &st) != 0 || !S_ISREG(st.st_mode)) {
+  if (::fstat(fd_, &st) != 0) {
     state_ = State::unreadable;
+    return;
+  }
+  if (!S_ISREG(st.st_mode)) {
+    state_ = State::not_regular;
     return;
   }
   size_ = st.st_size;
@@ -119,19 +127,33 @@ long long ReportFile::next_line(long long offset) const {
 }
 
 std::string ReportFile::shown_line(long long offset, int width) const {
-  // Every byte takes at least one column, so width bytes fill the row.
-  const std::string &raw = read(offset, offset + width);
+  // A cell takes at most four bytes of a UTF-8 character (or one byte that
+  // is not UTF-8); the rest of the room is for marks of no width.
+  const std::string &raw = read(offset, offset + 8LL * width);
+  const bool utf8 = screen_utf8();
   std::string shown;
-  for (char c : raw) {
-    if (c == '\n' || static_cast<int>(shown.size()) >= width) break;
-    if (c == '\t') {
-      shown.append(8 - shown.size() % 8, ' ');
-    } else {
-      unsigned char u = static_cast<unsigned char>(c);
-      shown += (u < 32 || u >= 127) ? '?' : c;
+  int cells = 0;
+  for (std::size_t i = 0; i < raw.size();) {
+    unsigned char u = static_cast<unsigned char>(raw[i]);
+    if (u == '\n' || cells >= width) break;
+    if (u == '\t') {
+      int stop = std::min(width, (cells / 8 + 1) * 8);
+      shown.append(stop - cells, ' ');
+      cells = stop;
+      ++i;
+      continue;
     }
+    screen_char c = next_screen_char(raw.data() + i, raw.size() - i, utf8);
+    if (cells + c.cells > width) break;
+    if (u < 32 || u == 127 || (!utf8 && u >= 128))
+      shown += '?';
+    else if (!c.shown)
+      shown += REPLACEMENT_MARK;
+    else
+      shown.append(raw, i, c.bytes);
+    cells += c.cells;
+    i += c.bytes;
   }
-  if (static_cast<int>(shown.size()) > width) shown.resize(width);
   return shown;
 }
 

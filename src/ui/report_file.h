@@ -12,7 +12,8 @@ constexpr int REPORT_RULE_WIDTH = 75;
 
 class ReportFile {
  public:
-  enum class State { missing, unreadable, empty, ready };
+  // not_regular: a FIFO, a device or a folder, refused without waiting.
+  enum class State { missing, unreadable, not_regular, empty, ready };
 
   explicit ReportFile(const std::string &path);
   ~ReportFile();
@@ -34,8 +35,10 @@ class ReportFile {
   // The start of the line after the one beginning at offset, or size().
   long long next_line(long long offset) const;
   // The line beginning at offset, without its line end, as shown on an
-  // 80-column screen: tabs expanded, other control bytes and bytes outside
-  // ASCII shown as '?', cut after width columns.
+  // 80-column screen: tabs expanded, other control bytes shown as '?',
+  // cut after width cells. Under a UTF-8 locale its characters stay and a
+  // byte that is not UTF-8 is the replacement mark; under any other, bytes
+  // outside ASCII are '?'.
   std::string shown_line(long long offset, int width) const;
 
   // The first place at or after from where text lies wholly before limit,

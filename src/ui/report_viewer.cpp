@@ -4,16 +4,17 @@
 #include <string>
 
 #include "dialogs.h"
+#include "prompt_row.h"
 #include "reader_screens.h"
 #include "report_file.h"
 #include "screen.h"
+#include "screen_text.h"
 
 namespace {
 
 constexpr int FIRST_ROW = 5;
 constexpr int VIEW_ROWS = 18;  // rows 5 to 22, a page of a report
 constexpr int MESSAGE_ROW = 24;
-constexpr int PROMPT_ROW = 25;
 constexpr int SEARCH_MAX = 40;  // longest search text
 constexpr char KEYS_HINT[] =
     "Up/Down PgUp/PgDn: scroll  n/p: next/previous report  /: search  q: back";
@@ -30,7 +31,7 @@ void draw_lines(const ReportFile &file, const ReportCursor &cursor) {
     std::string text = file.shown_line(line, SCREEN_COLS);
     s.move(row++, 0);
     s.write(text.c_str());
-    if (text.size() < SCREEN_COLS) s.clear_eol();
+    if (text_cells(text) < SCREEN_COLS) s.clear_eol();
   }
   for (; row < FIRST_ROW + VIEW_ROWS; ++row) {
     s.move(row, 0);
@@ -50,7 +51,7 @@ void show_on(int row, const char *text) {
 // erase keys, Enter to search, Escape to give up (an empty text).
 std::string ask_search_text() {
   Screen &s = scr();
-  show_on(PROMPT_ROW, "Search for : ");
+  show_prompt("Search for : ", prompt_blank::row);
   const int col = s.col();
   std::string text;
   for (;;) {
@@ -82,9 +83,11 @@ void view_reports(const std::string &path) {
                              ? "No reports yet in " + path + "."
                          : file.state() == ReportFile::State::missing
                              ? "No reports yet: " + path + " does not exist."
+                         : file.state() == ReportFile::State::not_regular
+                             ? "Cannot read " + path + ": not a regular file."
                              : "Cannot read " + path + ".";
     show_on(FIRST_ROW, notice.c_str());
-    show_on(PROMPT_ROW, "Hit any key to return to the main menu.");
+    show_prompt("Hit any key to return to the main menu.", prompt_blank::row);
     s.read_key();
     return;
   }
@@ -94,7 +97,7 @@ void view_reports(const std::string &path) {
   for (;;) {
     draw_lines(file, cursor);
     show_on(MESSAGE_ROW, message.c_str());
-    show_on(PROMPT_ROW, KEYS_HINT);
+    show_prompt(KEYS_HINT, prompt_blank::row);
     message.clear();
     int key = s.read_key();
     bool moved = true;

@@ -4,6 +4,8 @@
 #include <cstdlib>
 #include <cstring>
 
+#include "screen_text.h"
+
 namespace {
 Screen *g_screen = nullptr;
 }
@@ -33,6 +35,7 @@ void Screen::move(int row, int col) {
 }
 
 void Screen::clear_eol() {
+  release(cur_col_);
   std::memset(&grid_[cur_row_][cur_col_], ' ', SCREEN_COLS - cur_col_);
 }
 
@@ -43,9 +46,74 @@ void Screen::clear() {
   blank_ = false;
 }
 
+std::string Screen::cell(int row, int col) const {
+  if (row < 0 || row >= SCREEN_ROWS || col < 0 || col >= SCREEN_COLS) return {};
+  char c = grid_[row][col];
+  if (c == CELL_TEXT) return text_[row][col];
+  return c == CELL_RIGHT ? std::string() : std::string(1, c);
+}
+
 std::string Screen::line(int row) const {
   if (row < 0 || row >= SCREEN_ROWS) return {};
-  return std::string(grid_[row], SCREEN_COLS);
+  const char *g = grid_[row];
+  if (!std::memchr(g, CELL_TEXT, SCREEN_COLS))
+    return std::string(g, SCREEN_COLS);
+  std::string out;
+  for (int c = 0; c < SCREEN_COLS; ++c) out += cell(row, c);
+  return out;
+}
+
+void Screen::release(int col) {
+  char *g = grid_[cur_row_];
+  if (g[col] == CELL_RIGHT) g[col - 1] = ' ';
+  if (g[col] == CELL_TEXT && col + 1 < SCREEN_COLS && g[col + 1] == CELL_RIGHT)
+    g[col + 1] = ' ';
+}
+
+// Past the last column writing goes on at the start of the next row; past
+// the bottom-right cell nothing more is written.
+void Screen::advance(int cells) {
+  cur_col_ += cells;
+  if (cur_col_ < SCREEN_COLS) return;
+  if (cur_row_ < SCREEN_ROWS - 1) {
+    ++cur_row_;
+    cur_col_ = 0;
+  } else {
+    cur_col_ = SCREEN_COLS - 1;
+    blank_ = true;
+  }
+}
+
+void Screen::put_char(const char *bytes, int len, int cells) {
+  if (blank_) return;
+  char *g = grid_[cur_row_];
+  if (cells == 0) {
+    // A mark of no width joins the character before it on the row.
+    if (cur_col_ == 0) return;
+    int col = cur_col_ - 1;
+    if (g[col] == CELL_RIGHT) --col;
+    char *t = text_[cur_row_][col];
+    if (g[col] != CELL_TEXT) t[0] = g[col], t[1] = '\0';
+    std::size_t have = std::strlen(t);
+    if (have + len >= CELL_BYTES) return;
+    std::memcpy(t + have, bytes, len);
+    t[have + len] = '\0';
+    g[col] = CELL_TEXT;
+    return;
+  }
+  // A wide character that does not fit the row leaves its last cell blank.
+  if (cells == 2 && cur_col_ == SCREEN_COLS - 1) {
+    put(' ');
+    if (blank_) return;
+    g = grid_[cur_row_];
+  }
+  release(cur_col_);
+  if (cells == 2) release(cur_col_ + 1);
+  std::memcpy(text_[cur_row_][cur_col_], bytes, len);
+  text_[cur_row_][cur_col_][len] = '\0';
+  g[cur_col_] = CELL_TEXT;
+  if (cells == 2) g[cur_col_ + 1] = CELL_RIGHT;
+  advance(cells);
 }
 
 // One character with the rules of a window that does not scroll: at the
@@ -80,37 +148,49 @@ void Screen::put(char c) {
   }
   if (blank_) return;  // past the bottom-right cell
   unsigned char u = static_cast<unsigned char>(c);
+  release(cur_col_);
   grid_[cur_row_][cur_col_] = (u < 32 || u == 127) ? '?' : c;
-  if (++cur_col_ == SCREEN_COLS) {
-    if (cur_row_ < SCREEN_ROWS - 1) {
-      ++cur_row_;
-      cur_col_ = 0;
-    } else {
-      cur_col_ = SCREEN_COLS - 1;
-      blank_ = true;
-    }
-  }
+  advance(1);
 }
 
 void Screen::write(const char *text, int n) {
+  // Under a UTF-8 locale a byte past ASCII begins a character of its own;
+  // otherwise every byte but the control ones is one cell.
+  const bool utf8 = screen_utf8();
+  auto plain = [utf8](char c) {
+    unsigned char u = static_cast<unsigned char>(c);
+    return u >= 32 && u != 127 && (u < 128 || !utf8);
+  };
   int i = 0;
   while ((n < 0 || i < n) && text[i] != '\0') {
     // A run of ordinary characters that fits the row is copied at once; the
     // rest goes through put, which knows the control characters and edges.
     int room = SCREEN_COLS - 1 - cur_col_;
     int run = 0;
-    while (run < room && (n < 0 || i + run < n) &&
-           static_cast<unsigned char>(text[i + run]) >= 32 &&
-           text[i + run] != 127)
-      ++run;
+    while (run < room && (n < 0 || i + run < n) && plain(text[i + run])) ++run;
     if (run > 0 && !blank_) {
+      release(cur_col_);
+      release(cur_col_ + run - 1);
       std::memcpy(&grid_[cur_row_][cur_col_], text + i, run);
       cur_col_ += run;
       i += run;
       continue;
     }
-    put(text[i]);
-    ++i;
+    if (!utf8 || static_cast<unsigned char>(text[i]) < 128) {
+      put(text[i]);
+      ++i;
+      continue;
+    }
+    std::size_t avail = 1;
+    while (avail < 4 && (n < 0 || i + static_cast<int>(avail) < n) &&
+           text[i + avail] != '\0')
+      ++avail;
+    screen_char c = next_screen_char(text + i, avail, true);
+    if (c.shown)
+      put_char(text + i, c.bytes, c.cells);
+    else
+      put_char(REPLACEMENT_MARK, sizeof REPLACEMENT_MARK - 1, 1);
+    i += c.bytes;
   }
   blank_ = false;
 }

@@ -2,7 +2,10 @@
 // draws on an 80x26 grid with the rules of a curses window (tabs to the next
 // multiple of 8, a line end clears the rest of the row, wrap at the right
 // edge, nothing written past the last row); ncurses shows that grid on the
-// terminal, and tests use the grid alone with scripted keys.
+// terminal, and tests use the grid alone with scripted keys. A cell holds one
+// character as text, measured as screen_text.h measures it: a wide character
+// takes two cells, a byte that is not UTF-8 one cell with the replacement
+// mark.
 #pragma once
 
 #include <string>
@@ -34,15 +37,16 @@ class Screen {
   virtual ~Screen() = default;
 
   void move(int row, int col);
-  // Writes at most n characters of text (all of it when n is negative) at
-  // the cursor, stopping at a terminating zero.
+  // Writes at most n bytes of text (all of it when n is negative) at the
+  // cursor, stopping at a terminating zero.
   void write(const char *text, int n = -1);
   void clear_eol();
   void clear();
   int row() const { return cur_row_; }
   int col() const { return cur_col_; }
-  // The character shown at a cell, and a row of the grid as text.
-  char at(int row, int col) const { return grid_[row][col]; }
+  // The text shown at a cell (empty for the right half of a wide
+  // character), and a row of the grid as text.
+  std::string cell(int row, int col) const;
   std::string line(int row) const;
 
   // Brings the display up to date with the grid.
@@ -52,8 +56,20 @@ class Screen {
 
  private:
   void put(char c);
+  // One character of `cells` cells (0 joins it to the one before).
+  void put_char(const char *bytes, int len, int cells);
+  // Makes the cell ready to be written: the other half of a wide character
+  // in it is blanked.
+  void release(int col);
+  void advance(int cells);
 
+  // Bytes for one character and the marks of no width joined to it.
+  static constexpr int CELL_BYTES = 16;
+  // A grid byte is the character itself, or one of these marks.
+  static constexpr char CELL_TEXT = '\x01';   // the text is in text_
+  static constexpr char CELL_RIGHT = '\x02';  // right half of a wide char
   char grid_[SCREEN_ROWS][SCREEN_COLS + 1] = {};
+  char text_[SCREEN_ROWS][SCREEN_COLS][CELL_BYTES] = {};
   int cur_row_ = 0;
   int cur_col_ = 0;
   bool blank_ = false;

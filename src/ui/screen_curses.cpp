@@ -9,6 +9,7 @@
 #include <term.h>
 #include <unistd.h>
 
+#include <clocale>
 #include <csignal>
 #include <cstdio>
 #include <cstdlib>
@@ -19,8 +20,37 @@
 namespace {
 
 volatile std::sig_atomic_t g_signal = 0;
+// Ctrl-Z (SIGTSTP) waiting to stop the program, and a SIGCONT not yet
+// answered by setting the terminal's modes again.
+volatile std::sig_atomic_t g_stop = 0;
+volatile std::sig_atomic_t g_continued = 0;
 
 void on_signal(int sig) { g_signal = sig; }
+void on_stop(int) { g_stop = 1; }
+void on_continue(int) { g_continued = 1; }
+
+// Installs handler for sig without restarting a read it interrupts, so a
+// signal ends the wait for a key and is answered before the next one.
+void catch_signal(int sig, void (*handler)(int)) {
+  struct sigaction sa = {};
+  sa.sa_handler = handler;
+  sigemptyset(&sa.sa_mask);
+  sa.sa_flags = 0;
+  sigaction(sig, &sa, nullptr);
+}
+
+// The modes the fields expect: keys one at a time, no echo, Enter as 13,
+// keypad codes for the cursor and function keys, a short Escape delay.
+// The terminal forgets the keypad mode while the program is stopped, so they
+// are all set again after a stop.
+void set_key_modes() {
+  cbreak();
+  noecho();
+  nonl();
+  intrflush(stdscr, FALSE);
+  keypad(stdscr, TRUE);
+  set_escdelay(25);
+}
 
 const char SMALL_MSG[] = "Please enlarge the window to at least 80x26.";
 const char NO_CURSOR_ADDRESSING_MSG[] =
@@ -60,7 +90,7 @@ class CursesScreen : public Screen {
     }
     for (int r = 0; r < SCREEN_ROWS; ++r) {
       std::string text = line(r);
-      mvwaddnstr(stdscr, r, 0, text.c_str(), SCREEN_COLS);
+      mvwaddnstr(stdscr, r, 0, text.c_str(), static_cast<int>(text.size()));
     }
     wmove(stdscr, row(), col());
     wrefresh(stdscr);
@@ -71,6 +101,7 @@ class CursesScreen : public Screen {
     int failed_reads = 0;
     for (;;) {
       check_signal();
+      check_stop();
       int key = wgetch(stdscr);
       check_signal();
       if (key == KEY_RESIZE) {
@@ -93,6 +124,27 @@ class CursesScreen : public Screen {
   static void check_signal() {
     if (g_signal != 0) leave_on_signal(g_signal);
   }
+
+  // Ctrl-Z: the terminal as the shell left it, then the stop itself; after
+  // SIGCONT (from fg, or after a stop the program did not see) the key modes
+  // are set again and the whole screen repainted before a key is read.
+  void check_stop() {
+    if (g_stop) {
+      g_stop = 0;
+      endwin();
+      std::signal(SIGTSTP, SIG_DFL);
+      std::raise(SIGTSTP);
+      catch_signal(SIGTSTP, on_stop);
+      g_continued = 1;
+    }
+    if (g_continued) {
+      g_continued = 0;
+      reset_prog_mode();
+      set_key_modes();
+      clearok(curscr, TRUE);
+      refresh();
+    }
+  }
 };
 
 CursesScreen *g_curses = nullptr;
@@ -111,6 +163,10 @@ bool terminal_addressable() {
 }
 
 void curses_start() {
+  // Text is shown in the character set of the user's locale (UTF-8 names as
+  // letters); only the character type is taken, so numbers in reports keep
+  // their form.
+  std::setlocale(LC_CTYPE, "");
   // With the standard output sent elsewhere (a file collecting the farewell
   // line), the screen goes to the controlling terminal instead.
   FILE *tty = isatty(STDOUT_FILENO) ? nullptr : std::fopen("/dev/tty", "r+");
@@ -119,21 +175,12 @@ void curses_start() {
     set_term(on_tty);
   else
     initscr();
-  cbreak();
-  noecho();
-  nonl();
-  intrflush(stdscr, FALSE);
-  keypad(stdscr, TRUE);
-  set_escdelay(25);
+  set_key_modes();
 
-  struct sigaction sa = {};
-  sa.sa_handler = on_signal;
-  sigemptyset(&sa.sa_mask);
-  sa.sa_flags = 0;  // no restart: a signal ends the wait for a key
-  sigaction(SIGINT, &sa, nullptr);
-  sigaction(SIGTERM, &sa, nullptr);
-  sigaction(SIGHUP, &sa, nullptr);
-  sigaction(SIGQUIT, &sa, nullptr);
+  for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})
+    catch_signal(sig, on_signal);
+  catch_signal(SIGTSTP, on_stop);
+  catch_signal(SIGCONT, on_continue);
   // Past a file size limit (ulimit -f) a write then fails like one on a full
   // disk, which the writers report, instead of the signal ending the program
   // half-way through a report with the terminal left raw.
@@ -148,6 +195,9 @@ void curses_stop() {
   wclear(stdscr);
   wrefresh(stdscr);
   endwin();
+  // Without the screen Ctrl-Z stops the program at once again.
+  std::signal(SIGTSTP, SIG_DFL);
+  std::signal(SIGCONT, SIG_DFL);
   set_screen(nullptr);
   delete g_curses;
   g_curses = nullptr;

@@ -9,7 +9,10 @@ bool terminal_addressable();
 // Enter as 13, keypad codes, a short Escape delay) and installs the curses
 // screen. Ctrl-C, Ctrl-\ (SIGQUIT), SIGTERM, SIGHUP and the end of the
 // keys (input at its end or hung up, taken as SIGHUP) then restore the
-// terminal and end the program with the buffered output flushed.
+// terminal and end the program with the buffered output flushed. Ctrl-Z
+// gives the terminal back until fg, which brings the screen and the key modes
+// back before the next key is read. Text is shown in the locale's character
+// set.
 void curses_start();
 // Clears the terminal and ends curses.
 void curses_stop();

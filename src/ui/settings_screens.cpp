@@ -3,15 +3,22 @@
 // position and comments, and the output file name.
 #include <cstdio>
 #include <cstring>
+#include <string>
 
 #include "dialogs.h"
 #include "fields.h"
+#include "prompt_row.h"
 #include "screen.h"
+#include "screen_text.h"
 
 namespace {
 
 constexpr int PAGE_SIZE = 36;  // monsters on one page of the list
 constexpr int PAGE_ROWS = 18;  // rows 5 to 22
+// Cells of the monster list's left column, and of the area list's: a lair
+// name (at most NAME_SIZE - 1 bytes, so as many cells) and a blank.
+constexpr int MONSTER_CELLS = 30;
+constexpr int AREA_CELLS = NAME_SIZE;
 
 // The list-selection number field: one or two digits, no leading zero,
 // 1 to count. Returns the chosen index, the current index on Escape, or
@@ -25,18 +32,6 @@ int list_field(int count, int current, int pass_key, int start_col,
   return got - 1;
 }
 
-void prompt(const char *text) {
-  Screen &s = scr();
-  s.move(25, 1);
-  s.write(text);
-}
-
-// Blanks the prompt line from column 1 to 55 and writes a prompt.
-void question(const char *text) {
-  prompt("\t\t\t\t\t\t\t");
-  prompt(text);
-}
-
 }  // namespace
 
 void show_monster_page(const info_tables &t, int page) {
@@ -47,19 +42,20 @@ void show_monster_page(const info_tables &t, int page) {
   if (count > PAGE_SIZE) count = PAGE_SIZE;
   if (count < 0) count = 0;
   int rows = (count + 1) / 2;
-  char left[LABEL_SIZE];
-  char right[LABEL_SIZE];
+  char label[LABEL_SIZE];
   char line[160];
   for (int r = 0; r < rows; ++r) {
     int li = first + r;
-    monster_label(t.monsters[li], left, sizeof left);
+    monster_label(t.monsters[li], label, sizeof label);
+    // The left label is cut to its column so the right one stays in place.
+    std::string left = pad_cells(label, MONSTER_CELLS);
     if (r + rows < count) {
       int ri = li + rows;
-      monster_label(t.monsters[ri], right, sizeof right);
-      std::snprintf(line, sizeof line, " %2d: %-30s%2d: %-30s\n", li + 1, left,
-                    ri + 1, right);
+      monster_label(t.monsters[ri], label, sizeof label);
+      std::snprintf(line, sizeof line, " %2d: %s%2d: %s\n", li + 1,
+                    left.c_str(), ri + 1, label);
     } else {
-      std::snprintf(line, sizeof line, " %2d: %-30s\n", li + 1, left);
+      std::snprintf(line, sizeof line, " %2d: %s\n", li + 1, left.c_str());
     }
     s.write(line);
   }
@@ -68,7 +64,7 @@ void show_monster_page(const info_tables &t, int page) {
                 "Spacebar for next page of monster list. Select a monster "
                 "(1-%d) : ",
                 t.monster_count);
-  prompt(line);
+  show_prompt(line);
 }
 
 int select_monster(const session &ss) {
@@ -101,26 +97,29 @@ int select_area(const session &ss) {
   s.move(5, 0);
   int count = t.area_count;
   int rows = (count + 1) / 2;
-  char line[80];
+  char line[160];
   for (int r = 0; r < rows; ++r) {
+    const char *name = t.areas[r].name;
+    std::string left =
+        pad_cells({name, strnlen(name, NAME_SIZE - 1)}, AREA_CELLS);
     if (r + rows < count)
-      std::snprintf(line, sizeof line, " %2d: %-20.19s\t%2d: %-.19s\n", r + 1,
-                    t.areas[r].name, r + rows + 1, t.areas[r + rows].name);
+      std::snprintf(line, sizeof line, " %2d: %s\t%2d: %.*s\n", r + 1,
+                    left.c_str(), r + rows + 1, NAME_SIZE - 1,
+                    t.areas[r + rows].name);
     else
-      std::snprintf(line, sizeof line, " %2d: %-20.19s\n", r + 1,
-                    t.areas[r].name);
+      std::snprintf(line, sizeof line, " %2d: %s\n", r + 1, left.c_str());
     s.write(line);
   }
   std::snprintf(line, sizeof line, "Select an area (1-%d) : ", count);
-  prompt(line);
+  show_prompt(line);
   long long value = 0;
   return list_field(count, ss.config.lair_index, 0, wherex(), &value);
 }
 
 int ask_cdf(int current, cdf_kind kind) {
-  prompt(kind == cdf_kind::creature
-             ? "Enter the monster CDF : "
-             : "Enter the maximum CDF for the group of monsters : ");
+  show_prompt(kind == cdf_kind::creature
+                  ? "Enter the monster CDF : "
+                  : "Enter the maximum CDF for the group of monsters : ");
   num_rules r{zero_rule::after_digit, 10, CDF_MIN, CDF_MAX, false, false, 0};
   long long value = 0;
   int got = num_field(r, wherex(), &value);
@@ -128,7 +127,7 @@ int ask_cdf(int current, cdf_kind kind) {
 }
 
 int ask_jeweler_el(int current) {
-  prompt("Enter the EL of the jeweler or 0 if unknown (0-80) : ");
+  show_prompt("Enter the EL of the jeweler or 0 if unknown (0-80) : ");
   num_rules r{zero_rule::always, 10, 0, JEWELER_EL_MAX, false, false, 0};
   long long value = 0;
   int got = num_field(r, wherex(), &value);
@@ -144,7 +143,7 @@ void ask_special_scores(session &ss) {
   for (const special_flag &f : special_flag_rows) {
     if (f.use != flag_use::scores || !(code & f.bit)) continue;
     for (const score_row &r : score_rows) {
-      question(r.question);
+      show_prompt(r.question, prompt_blank::question);
       int got = in_int(0, r.max);
       if (got < 0) return;  // Escape drops every answer
       scores[static_cast<int>(r.which)] = got;
@@ -152,7 +151,7 @@ void ask_special_scores(session &ss) {
   }
   for (const special_flag &f : special_flag_rows) {
     if (!(code & f.bit) || !f.question) continue;
-    question(f.question);
+    show_prompt(f.question, prompt_blank::question);
     if (f.use == flag_use::station) {
       int got = in_int(0, STATION_MAX);
       if (got < 0) return;
@@ -182,7 +181,7 @@ int enter_comments(session &ss) {
                           {"Game year  : ", 9999, c.game_year}};
   int32_t values[3];
   for (int i = 0; i < 3; ++i) {
-    question(dates[i].text);
+    show_prompt(dates[i].text, prompt_blank::question);
     int got = in_int(1, dates[i].max);
     if (got == FIELD_ESCAPE) return 0;
     values[i] = got == FIELD_EMPTY ? dates[i].current : got;
@@ -191,10 +190,9 @@ int enter_comments(session &ss) {
   char comm[TEXT_SIZE];
   std::snprintf(pos, sizeof pos, "%s", ss.position);
   std::snprintf(comm, sizeof comm, "%s", ss.comment);
-  question("Position   : ");
+  show_prompt("Position   : ", prompt_blank::question);
   if (enter_txt(pos) == FIELD_ESCAPE) return 0;
-  prompt("\t\t\t\t\t\t\t\t\t     ");
-  prompt("Comments   : ");
+  show_prompt("Comments   : ", prompt_blank::text_field);
   if (enter_txt(comm) == FIELD_ESCAPE) return 0;
 
   c.game_day = values[0];
@@ -206,7 +204,7 @@ int enter_comments(session &ss) {
 }
 
 int ask_output_name(settings &c) {
-  prompt("Enter the output filename (no extension) : ");
+  show_prompt("Enter the output filename (no extension) : ");
   text_rules r{FILE_NAME_SIZE - 1, false, FILE_NAME_SIZE - 1, false};
   return text_field(r, c.output_name, sizeof c.output_name) == 0 ? 0 : 1;
 }

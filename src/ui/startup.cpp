@@ -8,6 +8,7 @@
 #include "dice.h"
 #include "info_files.h"
 #include "notices.h"
+#include "prompt_row.h"
 #include "screen.h"
 #include "screen_curses.h"
 
@@ -28,16 +29,14 @@ int load_info_files(session &s, const char *missing_file_hint) {
 
 int ask_save_and_exit(const session &ss) {
   Screen &s = scr();
-  s.move(25, 1);
-  s.write("Do you want to save the current settings? (y/n) : ");
+  show_prompt("Do you want to save the current settings? (y/n) : ");
   for (;;) {
     int key = s.read_key();
     if (key == 'y' || key == 'Y') {
       if (save_settings("setup.hxi", ss.config) != 0) {
         // The whole line is cleared so no part of the question stays.
-        s.move(25, 1);
-        s.clear_eol();
-        s.write("Cannot save current settings! Hit any key.");
+        show_prompt("Cannot save current settings! Hit any key.",
+                    prompt_blank::row);
         s.read_key();
         return 0;
       }
@@ -46,10 +45,7 @@ int ask_save_and_exit(const session &ss) {
     if (key == 'n' || key == 'N') break;
     if (key == KEY_ESC) return 0;
   }
-  s.move(25, 1);
-  s.clear_eol();
-  s.move(25, 1);
-  s.write("Do you want to exit the program? (y/n) : ");
+  show_prompt("Do you want to exit the program? (y/n) : ", prompt_blank::row);
   int key = s.read_key();
   return (key == 'y' || key == 'Y') ? 1 : 0;
 }

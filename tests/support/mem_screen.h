@@ -1,6 +1,7 @@
 // A screen held in memory for the tests.
 #pragma once
 
+#include <clocale>
 #include <deque>
 #include <string>
 
@@ -31,4 +32,12 @@ class MemScreen : public Screen {
   std::deque<int> keys_;
   int past_end_ = 0;
   int refreshes_ = 0;
+};
+
+// The character type of a UTF-8 locale while it lives, as the program takes
+// from a UTF-8 environment at start-up; then the C locale again.
+struct Utf8Locale {
+  Utf8Locale() : ok(std::setlocale(LC_CTYPE, "C.UTF-8") != nullptr) {}
+  ~Utf8Locale() { std::setlocale(LC_CTYPE, "C"); }
+  bool ok;
 };

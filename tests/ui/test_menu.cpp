@@ -154,3 +154,54 @@ TEST_F(Menu, EveryScoreCombinationReadableAndNoFieldOverwritten) {
     code = (code - 1) & asked;
   } while (code != asked);
 }
+
+// UTF-8 labels under a UTF-8 locale, measured in cells: in the monster list
+// the right column stays at cell 35 after a label of two-byte letters, one
+// exactly filling its 30 cells, one whose wide last letter would pass them
+// and bytes that are not UTF-8 (one mark each); the menu's monster field
+// holds the same.
+TEST_F(Menu, Utf8LabelsKeepTheirColumns) {
+  Utf8Locale utf8;
+  ASSERT_TRUE(utf8.ok);
+  const char *labels[][2] = {{"N\xC3\xA9"
+                              "buleuse",
+                              "\xC3\x89sprit Drag\xC3\xB3n"},
+                             {"\xC3\x9C"
+                              "ber Drachen",
+                              "Gr\xC3\xBCnspan W\xC3\xA4"
+                              "chter"},
+                             {"Fourteen_chars", "Abcdefghijklm\xE7\xAB\x9C"},
+                             {" ", "Bad\xFF\xFEname"}};
+  for (int i = 0; i < 8; ++i) {
+    monster_record &m = tables.monsters[i];
+    std::snprintf(m.group, GROUP_SIZE, "%s", i < 4 ? labels[i][0] : " ");
+    std::snprintf(m.name, NAME_SIZE, "%s", i < 4 ? labels[i][1] : "Grunt");
+  }
+  tables.monster_count = 8;
+  screen.push_key(KEY_ESC);
+  select_monster(ss);
+  const std::string shown[] = {
+      "N\xC3\xA9"
+      "buleuse, \xC3\x89sprit Drag\xC3\xB3n" +
+          std::string(6, ' '),
+      "\xC3\x9C"
+      "ber Drachen, Gr\xC3\xBCnspan W\xC3\xA4"
+      "chter",
+      "Fourteen_chars, Abcdefghijklm ",
+      "Bad\xEF\xBF\xBD\xEF\xBF\xBDname" + std::string(21, ' ')};
+  for (int r = 0; r < 4; ++r) {
+    EXPECT_EQ(screen.row(-1, 5 + r), "  " + std::to_string(r + 1) + ": " +
+                                         shown[r] + " " +
+                                         std::to_string(r + 5) + ": Grunt");
+    EXPECT_EQ(screen.cell(5 + r, 36), std::to_string(r + 5));
+  }
+  for (int i : {0, 1, 2}) {
+    config.monster_index = i;
+    std::string field = shown[i];
+    field.erase(field.find_last_not_of(' ') + 1);
+    EXPECT_EQ(rows(5, 5, 50), field + "\n");
+    EXPECT_EQ(screen.cell(5, 79), i == 1 ? "r" : " ");
+  }
+  EXPECT_EQ(screen.row(-1, 5).substr(0, 32),
+            "  1: Select a monster           ");
+}

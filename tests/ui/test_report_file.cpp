@@ -1,5 +1,12 @@
 // The report viewer's reading of an output file.
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include <future>
+
 #include "engine_env.h"
+#include "mem_screen.h"
 #include "report_file.h"
 
 namespace {
@@ -94,7 +101,42 @@ TEST_F(Reports, ShownLinesAndFilesWithNothingToShow) {
   EXPECT_EQ(ReportFile("none.hxo").state(), ReportFile::State::missing);
   spit("r.hxo", "");
   EXPECT_EQ(ReportFile("r.hxo").state(), ReportFile::State::empty);
-  std::filesystem::remove("r.hxo");
-  std::filesystem::create_directory("r.hxo");
-  EXPECT_EQ(ReportFile("r.hxo").state(), ReportFile::State::unreadable);
+}
+
+// UTF-8 lines keep their characters, measured in cells for the tabs and the
+// cut; a byte that is not UTF-8 is one replacement mark. Under the C locale
+// every byte outside ASCII is '?'.
+TEST_F(Reports, Utf8LinesShownInCells) {
+  const std::string dragon = "\xE7\xAB\x9C", mark = "\xEF\xBF\xBD";
+  std::string wide;
+  for (int i = 0; i < 41; ++i) wide += dragon;
+  spit("r.hxo", "\xC3\x89sprit\tDrag\xC3\xB3n " + dragon + "\xFF|\n" + wide +
+                    "\n" + std::string(79, 'x') + dragon + "\n");
+  ReportFile file("r.hxo");
+  ReportCursor c(file);
+  {
+    Utf8Locale utf8;
+    ASSERT_TRUE(utf8.ok);
+    EXPECT_EQ(page_texts(file, c, 3),
+              std::vector<std::string>(
+                  {"\xC3\x89sprit  Drag\xC3\xB3n " + dragon + mark + "|",
+                   wide.substr(0, 40 * 3), std::string(79, 'x')}));
+  }
+  EXPECT_EQ(page_texts(file, c, 1)[0], "??sprit Drag??n ????|");
+}
+
+// A FIFO, a folder or a device as the output file is refused at once: the
+// open does not wait for a writer.
+TEST_F(Reports, WhatIsNotARegularFileIsRefusedWithoutWaiting) {
+  ASSERT_EQ(mkfifo("r.hxo", 0600), 0);
+  auto opened = std::async(std::launch::async,
+                           [] { return ReportFile("r.hxo").state(); });
+  bool in_time =
+      opened.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
+  if (!in_time) ::close(::open("r.hxo", O_RDWR));  // lets a waiting open end
+  EXPECT_TRUE(in_time) << "the open waited for a writer";
+  EXPECT_EQ(opened.get(), ReportFile::State::not_regular);
+  std::filesystem::create_directory("d.hxo");
+  EXPECT_EQ(ReportFile("d.hxo").state(), ReportFile::State::not_regular);
+  EXPECT_EQ(ReportFile("/dev/null").state(), ReportFile::State::not_regular);
 }

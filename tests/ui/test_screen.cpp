@@ -56,3 +56,47 @@ TEST(Grid, WrapsAtTheRightEdgeAndStopsAtTheBottomRow) {
   set_screen(nullptr);  // no cursor without a screen
   EXPECT_EQ(std::pair(wherex(), wherey()), std::pair(-1, -1));
 }
+
+// Under a UTF-8 locale a cell holds a character: a letter of two bytes one
+// cell, a wide one two, a mark of no width joins the letter before it, and
+// each byte that is not UTF-8 is one replacement mark. A half of a wide
+// character written over blanks the other half. Under the C locale every
+// byte stays a cell, as before.
+TEST(Grid, Utf8CharactersInDisplayCells) {
+  MemScreen s;
+  {
+    Utf8Locale utf8;
+    ASSERT_TRUE(utf8.ok);
+    s.write("\xC3\x89sprit Drag\xC3\xB3n|");
+    EXPECT_EQ(s.line(0), "\xC3\x89sprit Drag\xC3\xB3n|" + std::string(66, ' '));
+    EXPECT_EQ(s.col(), 14);
+    // A lone lead byte, 0xFF, an overlong '/', a surrogate: a mark a byte.
+    s.move(1, 0);
+    s.write(
+        "a\xC3"
+        "b\xFF\xE0\x80\xAF\xED\xA0\x80|");
+    std::string mark = "\xEF\xBF\xBD", marks;
+    for (int i = 0; i < 7; ++i) marks += mark;
+    EXPECT_EQ(s.line(1).substr(0, 27), "a" + mark + "b" + marks + "|");
+    EXPECT_EQ(s.col(), 11);
+    // Two wide characters from column 77: the second does not fit the row,
+    // which ends blank, and goes on at the start of the next.
+    s.move(2, 77);
+    s.write("\xE7\xAB\x9C\xE6\x97\xA5");
+    EXPECT_EQ(s.line(2).substr(77), "\xE7\xAB\x9C ");
+    EXPECT_EQ(s.cell(3, 0) + "|" + s.cell(3, 1), "\xE6\x97\xA5|");
+    EXPECT_EQ(s.col(), 2);
+    s.move(3, 1);
+    s.write("y");
+    EXPECT_EQ(s.line(3).substr(0, 3), " y ");
+    s.move(4, 0);
+    // The length given is in bytes: a character it cuts is a mark.
+    s.write("e\xCC\x81!\xC3\x89sprit", 5);
+    EXPECT_EQ(s.cell(4, 0) + "|" + s.cell(4, 1) + "|" + s.cell(4, 2),
+              "e\xCC\x81|!|" + mark);
+  }
+  s.move(5, 0);
+  s.write("\xC3\x89t\xC3\xA9");
+  EXPECT_EQ(s.line(5).substr(0, 6), "\xC3\x89t\xC3\xA9 ");
+  EXPECT_EQ(s.col(), 5);
+}

@@ -12,11 +12,17 @@ struct SnapScreen : MemScreen {
     snaps.push_back(dump());
     return MemScreen::read_key();
   }
-  // Row r from column col, no trailing blanks, at the n-th key or now (n < 0).
+  // Row r from cell col, no trailing blanks, at the n-th key or now (n < 0).
   std::string row(int n, int r, int col = 0) const {
-    std::string s = n < 0 ? line(r) : snaps.at(n).substr(r * 81, 80);
+    std::string s;
+    if (n < 0) {
+      for (int c = col; c < SCREEN_COLS; ++c) s += cell(r, c);
+    } else {  // a picture of plain text: a byte a cell
+      s = snaps.at(n).substr(r * 81, 80);
+      s = s.substr(std::min(s.size(), std::size_t(col)));
+    }
     s.erase(s.find_last_not_of(' ') + 1);
-    return s.substr(std::min(s.size(), std::size_t(col)));
+    return s;
   }
   std::string rows(int first, int last, int col = 0) const {
     std::string out;
