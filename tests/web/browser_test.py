@@ -175,6 +175,7 @@ while time.time() < end and not os.path.exists(f"{downloads}/default.hxo"):
 saved = open(f"{downloads}/default.hxo", "rb").read() if os.path.exists(f"{downloads}/default.hxo") else b""
 check(saved == report.encode(), "the download holds the report's bytes")
 
+js("document.getElementById('generate').click()")
 for width, height in ((1280, 800), (390, 844)):
     send("Emulation.setDeviceMetricsOverride", page, width=width, height=height,
          deviceScaleFactor=1, mobile=width < 500)
