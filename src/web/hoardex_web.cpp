@@ -94,8 +94,10 @@ const char *hx_load(const char *monster, const char *area, const char *setup) {
   std::string err;
   if (load_tables(fresh.tables, err) != 0) return answer(1, err);
   std::string notice;
-  if (load_settings_file(fresh.tables, fresh.config, notice) == 2)
+  if (load_settings_file(fresh.tables, fresh.config, notice) == 2) {
+    free_monsters(fresh.tables);
     return answer(1, notice);
+  }
   if (g_loaded) free_monsters(g_base.tables);
   g_base = fresh;
   g_loaded = true;
