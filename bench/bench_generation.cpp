@@ -100,6 +100,7 @@ const char *const CATEGORY_NAMES[] = {"",      "other", "coins", "gemjj",
 void BM_category(benchmark::State &state) {
   int code = static_cast<int>(state.range(0));
   static dice_record records[RECORDS];
+  static item_result out;
   seed_dice(7);
   for (dice_record &r : records) roll_dice(r);
   g_allocations = 0;
@@ -110,27 +111,27 @@ void BM_category(benchmark::State &state) {
     counted([&] {
       switch (code) {
         case 1:
-          lines = other_main(d);
+          lines = other_main(out, d);
           break;
         case 2:
-          lines = coins_main(30, 60, -1, d);
+          lines = coins_main(out, 30, 60, -1, d);
           break;
         case 3:
-          lines = gemjj_main(20, d);
+          lines = gemjj_main(out, 20, d);
           break;
         case 4:
-          lines = milit_main(d);
+          lines = milit_main(out, d);
           break;
         case 5:
-          lines = magic_main(d);
+          lines = magic_main(out, d);
           break;
         default:
-          lines = metal_main(20, d);
+          lines = metal_main(out, 20, d);
           break;
       }
     });
     benchmark::DoNotOptimize(lines);
-    benchmark::DoNotOptimize(result_text);
+    benchmark::DoNotOptimize(out);
   }
   state.SetLabel(CATEGORY_NAMES[code]);
   state.counters["allocations"] =

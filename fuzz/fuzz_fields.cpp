@@ -29,21 +29,21 @@ void (*const DIALOGUES[])(uint8_t) = {
                   "number field result");
     },
     [](uint8_t) {
-      char dest[TEXT_SIZE] = "kept";
+      char dest[POSITION_COMMENT_SIZE] = "kept";
       int got = enter_txt(dest);
       fuzz::check(got == 0 || std::strcmp(dest, "kept") == 0,
                   "an abandoned text field leaves the destination");
     },
     [](uint8_t) { config.cdf = ask_cdf(config.cdf, cdf_kind::creature); },
     [](uint8_t) { config.jeweler_el = ask_jeweler_el(config.jeweler_el); },
-    [](uint8_t) { config.monster_index = select_monster(ss); },
-    [](uint8_t) { config.lair_index = select_area(ss); },
-    [](uint8_t) { ask_special_scores(ss); },
-    [](uint8_t) { enter_comments(ss); },
+    [](uint8_t) { config.monster_index = select_monster(game); },
+    [](uint8_t) { config.lair_index = select_area(game); },
+    [](uint8_t) { ask_special_scores(game); },
+    [](uint8_t) { enter_comments(game); },
     [](uint8_t) { ask_output_name(config); },
-    [](uint8_t) { fuzz::remove_outputs(), main_menu(ss); },
-    [](uint8_t) { fuzz::remove_outputs(), manual_generation(ss); },
-    [](uint8_t) { ask_save_and_exit(ss); },
+    [](uint8_t) { fuzz::remove_outputs(), main_menu(game); },
+    [](uint8_t) { fuzz::remove_outputs(), manual_generation(game); },
+    [](uint8_t) { ask_save_and_exit(game); },
 };
 
 }  // namespace
@@ -57,7 +57,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   default_settings(config);
   config.monster_index = data[1] % tables.monster_count;
   config.lair_index = data[1] % tables.area_count;
-  MemScreen screen(decode_keys(data + 2, size - 2));
+  memory_screen screen(decode_keys(data + 2, size - 2));
   set_screen(&screen);
   DIALOGUES[data[0] % std::size(DIALOGUES)](data[1]);
   fuzz::check(screen.row() >= 0 && screen.row() < SCREEN_ROWS &&

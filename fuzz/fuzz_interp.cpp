@@ -31,9 +31,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   write_file("default.hxo", nullptr, 0);  // each run starts from no report
   seed_dice(1);
 
-  MemScreen screen;
+  memory_screen screen;
   set_screen(&screen);
-  show_generation(ss);
+  show_generation(game);
   set_screen(nullptr);
 
   std::string report = read_file("default.hxo");

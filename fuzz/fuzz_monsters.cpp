@@ -54,7 +54,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
               "count 1-90");
   check_table();
 
-  MemScreen screen;
+  memory_screen screen;
   set_screen(&screen);
   for (int page = 0; page * 36 < tables.monster_count; ++page)
     show_monster_page(tables, page);

@@ -15,9 +15,9 @@
 #include "mem_screen.h"
 
 // What the dialogues work on, for the whole run of a target.
-inline session ss;
-inline info_tables &tables = ss.tables;
-inline settings &config = ss.config;
+inline session game;
+inline info_tables &tables = game.tables;
+inline settings &config = game.config;
 
 namespace fuzz {
 

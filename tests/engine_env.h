@@ -66,8 +66,8 @@ class EngineEnv : public ::testing::Test {
     return today(" ") + "\n1 1 1\n[POS:  \n[COM:  \n----------\n" + numbers +
            "\n----------\n";
   }
-  session ss;
-  info_tables &tables = ss.tables;
-  settings &config = ss.config;
+  session game;
+  info_tables &tables = game.tables;
+  settings &config = game.config;
   std::filesystem::path dir_;
 };

@@ -2,6 +2,7 @@
 // lair's area record, and the metal or jewelry selector of the portable
 // treasure table.
 #include "dice.h"
+#include "keywords.h"
 #include "writers.h"
 
 namespace {
@@ -46,6 +47,10 @@ const char *area_keyword(const area_record &a, int roll) {
   for (const auto &b : bounds)
     if (roll <= b.bound) return b.keyword;
   return "L1_MAGIC";
+}
+
+int area_category(const area_record &a, int roll) {
+  return keyword_category(area_keyword(a, roll), CATEGORY_NONE);
 }
 
 void write_area_items(script_writer &w, const area_record &area, int count,

@@ -31,7 +31,7 @@ void roll_other(other_dice &o, Dice &v) {
   o.d100_excep_1 = v.d100();
   o.d100_excep_2 = v.d100();
   o.d6_2_exc_qualmult = v.two_d6();
-  o.d10_exc_qualgb = v.d10();
+  o.d10_unread = v.d10();
   o.d100_exc_sizemult = v.d100();
   o.d10_exc_sizesl = v.d10();
   o.d10_2_statueval = v.two_d10();
@@ -47,7 +47,7 @@ void roll_other(other_dice &o, Dice &v) {
   o.d10_3_fur_value = v.three_d10();
   o.d10_fur_kind = v.d10();
   o.d6_cov_width = v.d6();
-  o.d10_2_a4_cov_length = v.two_d10() + 4;
+  o.d10_2_plus_4_cov_length = v.two_d10() + 4;
   o.d10_crystal = v.d10();
   o.d10_glass_size = v.d10();
   o.d10_2_art_value = v.two_d10();
@@ -57,16 +57,16 @@ void roll_other(other_dice &o, Dice &v) {
   o.d100_cloth_value = v.d100();
   o.d10_book_kind = v.d10();
   o.d100_book = v.d100();
-  o.d6_a1_book_excq = v.d6() + 1;
+  o.d6_plus_1_exc_quality = v.d6() + 1;
   o.d6_numspell = v.d6();
-  o.d6_a2_EL = v.d6() + 2;
+  o.d6_plus_2_EL = v.d6() + 2;
   o.d10_alignment = v.d10();
   o.d10_scroll_kind = v.d10();
   o.d100_scroll = v.d100();
   o.d10_2_map = v.two_d10();
   o.d10_map_area = v.d10();
   o.d100_map_accu = v.d100();
-  o.d10_2_medicEL = v.two_d10();
+  o.d10_2_scroll_number = v.two_d10();
   o.d6_scrollmap = v.d6();
   o.d100_coded = v.d100();
 }
@@ -113,10 +113,10 @@ void roll_magic(magic_dice &m, Dice &v) {
   m.d100_HCM = v.d100();
   m.d100_DAM = v.d100();
   m.d100_othermagic = v.d100();
-  m.d3star_other_100 = v.d3_star();
-  m.d100_other_3_1 = v.d100();
-  m.d100_other_3_2 = v.d100();
-  m.d100_other_3_3 = v.d100();
+  m.d3star_power_count = v.d3_star();
+  m.d100_power_1 = v.d100();
+  m.d100_power_2 = v.d100();
+  m.d100_power_3 = v.d100();
   m.d100_named_sub = v.d100();
 }
 
@@ -138,7 +138,7 @@ void roll_record(dice_record &dice, Dice &v) {
   roll_gemjj(dice.gemjj, v);
   roll_magic(dice.magic, v);
   roll_coins(dice.coins, v);
-  dice.message = 0;
+  dice.in_container = 0;
 }
 
 }  // namespace

@@ -60,21 +60,6 @@ class both_sinks : public report_sink {
 
 }  // namespace
 
-const char *status_message(generation_status status) {
-  switch (status) {
-    case generation_status::script_write_failed:
-      return "Cannot write script! Treasure generation failed. Hit any key.";
-    case generation_status::script_read_failed:
-      return "Cannot read script! Treasure generation failed. Hit any key.";
-    case generation_status::output_write_failed:
-      return "Cannot write output file! Treasure generation failed. Hit any "
-             "key.";
-    case generation_status::done:
-      break;
-  }
-  return nullptr;
-}
-
 void write_header(script_writer &w, const generation_input &in, int monster,
                   int station, long portable_code) {
   const settings &s = in.config;
@@ -105,15 +90,59 @@ void write_automatic_script(script_writer &w, const generation_input &in) {
   w.line("END-OF-SECTION\n");
 }
 
+generation_status begin_script_file(script_file &script, const char *path) {
+  return create_script(script, path) ? generation_status::done
+                                     : generation_status::script_write_failed;
+}
+
+generation_status finish_script_file(script_file &script) {
+  return finish_script(script) ? generation_status::done
+                               : generation_status::script_write_failed;
+}
+
+namespace {
+
+// Begins a script file for `path` and writes what `write` writes of the
+// input into it.
+generation_status begin_writing(script_file &script, const char *path,
+                                const generation_input &in,
+                                void (*write)(script_writer &,
+                                              const generation_input &)) {
+  generation_status status = begin_script_file(script, path);
+  if (status != generation_status::done) return status;
+  script_writer w(script.stream);
+  write(w, in);
+  return status;
+}
+
+// The start of a manual script: its header and its one section word.
+void write_manual_start(script_writer &w, const generation_input &in) {
+  // The seventh number, a monster's portable code in an automatic script,
+  // means nothing here.
+  write_header(w, in, MANUAL_MONSTER, NO_STATION, 0);
+  w.line("MANUAL-GENERATION\n");
+}
+
+}  // namespace
+
 generation_status write_automatic_script_file(script_file &script,
                                               const char *path,
                                               const generation_input &in) {
-  if (!create_script(script, path))
-    return generation_status::script_write_failed;
-  script_writer w(script.stream);
-  write_automatic_script(w, in);
-  return finish_script(script) ? generation_status::done
-                               : generation_status::script_write_failed;
+  generation_status status =
+      begin_writing(script, path, in, write_automatic_script);
+  return status == generation_status::done ? finish_script_file(script)
+                                           : status;
+}
+
+generation_status begin_manual_script_file(script_file &script,
+                                           const char *path,
+                                           const generation_input &in) {
+  return begin_writing(script, path, in, write_manual_start);
+}
+
+generation_status finish_manual_script_file(script_file &script) {
+  script_writer(script.stream).line("END-OF-SECTION\n");
+  return finish_script_file(script);
 }
 
 int open_output(const char *name) {

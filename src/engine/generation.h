@@ -21,8 +21,8 @@ struct generation_input {
 struct session {
   info_tables tables{};
   settings config{};
-  char position[TEXT_SIZE] = " ";
-  char comment[TEXT_SIZE] = " ";
+  char position[POSITION_COMMENT_SIZE] = " ";
+  char comment[POSITION_COMMENT_SIZE] = " ";
 
   // The input of a generation now.
   generation_input generation() const {
@@ -30,15 +30,14 @@ struct session {
   }
 };
 
+// How a generation ended: done, or the step that failed. The engine says
+// what failed; the screen words it.
 enum class generation_status {
   done,
   script_write_failed,
   script_read_failed,
   output_write_failed,
 };
-
-// The message that tells the user a generation failed; null for done.
-const char *status_message(generation_status status);
 
 // The header of a script written for the input; `monster` names the monster
 // slot, `station` is -1 for a monster without a Station.
@@ -50,12 +49,30 @@ void write_header(script_writer &w, const generation_input &in, int monster,
 // the extra ones its special code gives.
 void write_automatic_script(script_writer &w, const generation_input &in);
 
+// The road of every script file, automatic or manual: begun as a new
+// private file for `path` (an earlier script at the path stays), written,
+// then finished, renamed over the path and left open at its start for
+// reading. The caller closes it with close_script either way; a script
+// closed before it is finished is removed, and the path keeps the last
+// finished script.
+generation_status begin_script_file(script_file &script, const char *path);
+generation_status finish_script_file(script_file &script);
+
 // Writes the automatic script into a new private script file for `path`,
-// renamed over the path when complete. When done, `script` stays open at its
-// start for reading; the caller closes it with close_script either way.
+// begun and finished as above.
 generation_status write_automatic_script_file(script_file &script,
                                               const char *path,
                                               const generation_input &in);
+
+// Manual generation: begins a script file for `path` with the header (the
+// manual monster slot, no Station) and the manual section word; the caller
+// writes its items through a script_writer on `script.stream`, then either
+// finishes it with finish_manual_script_file (the section closed, the file
+// finished as above) or closes it unfinished to discard it.
+generation_status begin_manual_script_file(script_file &script,
+                                           const char *path,
+                                           const generation_input &in);
+generation_status finish_manual_script_file(script_file &script);
 
 // Opens the output file `name`.hxo for appending without waiting for a
 // reader; -1 when it cannot be, or when it is neither a regular file nor a

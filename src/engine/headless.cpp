@@ -3,8 +3,10 @@
 #include "headless.h"
 
 #include <cstdlib>
+#include <iterator>
 
 #include "interpreter.h"
+#include "keywords.h"
 
 std::string automatic_script_text(const generation_input &in) {
   char *buffer = nullptr;
@@ -34,10 +36,11 @@ bool interpret_text(const std::string &script, const info_tables &tables,
 }
 
 const char *category_name(int category) {
-  static const char *const names[8] = {
+  static constexpr const char *names[] = {
       "none",     "other", "coins", "gems and jewelry",
       "military", "magic", "metal", "none"};
-  return names[category & 7];
+  static_assert(std::size(names) == CATEGORY_CODES);
+  return names[category & (CATEGORY_CODES - 1)];
 }
 
 void report_recorder::clear() {
@@ -81,15 +84,16 @@ void report_recorder::literal(std::string_view t, int lines, bool closed) {
   // A text before any section heading still belongs to the report.
   if (sections.empty())
     sections.push_back({section_kind::manual_generation, "", {}});
-  sections.back().entries.push_back({false, 0, {}, std::string(t)});
+  sections.back().entries.push_back({false, 0, {}, std::string(t), {}});
   text.literal(t, lines, closed);
 }
 
 void report_recorder::item(const report_item &it) {
   if (sections.empty())
     sections.push_back({section_kind::manual_generation, "", {}});
-  sections.back().entries.push_back(
-      {true, it.category, std::string(it.keywords), std::string(it.text)});
+  sections.back().entries.push_back({true, it.category,
+                                     std::string(it.keywords),
+                                     std::string(it.text), it.coins});
   text.item(it);
 }
 

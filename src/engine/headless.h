@@ -32,6 +32,7 @@ struct recorded_entry {
   int category;          // items only
   std::string keywords;  // items only, blank-separated
   std::string text;
+  coin_count coins;  // items only: a coin item's coins, kind none otherwise
 };
 
 struct recorded_section {

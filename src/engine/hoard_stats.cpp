@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
-#include <cstdlib>
 
 #include "headless.h"
 
@@ -50,19 +49,12 @@ void tally_sink::item(const report_item &it) {
   if (current_ < 0) return;
   section_tally &t = sections[current_];
   ++items_[current_];
-  ++t.category_items[it.category & 7];
-  const std::string_view category = category_name(it.category);
-  if (category == "magic") magic_[current_] = true;
-  if (category == "coins") {
-    // "<number> <kind>\n"
-    std::string text(it.text);
-    char *kind = nullptr;
-    long n = std::strtol(text.c_str(), &kind, 10);
-    std::string name(kind);
-    name.erase(0, name.find_first_not_of(' '));
-    name.erase(name.find_last_not_of(" \n") + 1);
-    t.coins[name] += static_cast<double>(n);
-  }
+  const int category = it.category & (CATEGORY_CODES - 1);
+  ++t.category_items[category];
+  if (category == CATEGORY_MAGIC) magic_[current_] = true;
+  if (it.coins.kind != coin_kind::none)
+    t.coins[coin_kind_name(it.coins.kind)] +=
+        static_cast<double>(it.coins.count);
 }
 
 void tally_sink::end(const report_end &) {

@@ -10,9 +10,8 @@
 #include <vector>
 
 #include "generation.h"
+#include "keywords.h"
 #include "report_sink.h"
-
-constexpr int CATEGORY_CODES = 8;
 
 // What one section (portable or lair) held over the generations.
 struct section_tally {

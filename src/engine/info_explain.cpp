@@ -5,14 +5,12 @@
 #include <cstdio>
 
 #include "headless.h"
-#include "keywords.h"
 #include "writers.h"
 
 namespace {
 
 std::string category_of_roll(const area_record &a, int roll) {
-  dice_record unused{};
-  return category_name(apply_keyword(area_keyword(a, roll), 0, unused));
+  return category_name(area_category(a, roll));
 }
 
 // "1-2 other, 3-4 coins, 5-6 gems and jewelry, 7-9 military, 10 magic"

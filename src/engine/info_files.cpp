@@ -12,12 +12,12 @@
 
 #include <cerrno>
 #include <climits>
-#include <cstdarg>
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
 
 #include "atomic_file.h"
+#include "trtables.h"
 #include "writers.h"
 
 namespace {
@@ -28,11 +28,6 @@ constexpr int NUMBER_TOKEN = 64;  // longest number token taken whole
 // starts, and when the token holds a byte that belongs in no text.
 constexpr long NO_TOKEN = -1;
 constexpr long CONTROL_BYTE = -2;
-
-bool is_separator(int c) {
-  return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' ||
-         c == '\f';
-}
 
 // A NUL, an escape or another control byte would end a word early or act on
 // the terminal of whoever shows the report.
@@ -88,7 +83,7 @@ struct token_reader {
   // full length, NO_TOKEN or CONTROL_BYTE.
   long next(char *out, std::size_t size) {
     int c;
-    while (is_separator(c = std::fgetc(f)))
+    while (is_blank(c = std::fgetc(f)))
       if (c == '\n') ++line;
     if (c == EOF) {
       out[0] = '\0';
@@ -98,7 +93,7 @@ struct token_reader {
     long len = 0;
     std::size_t kept = 0;
     bool control = false;
-    while (c != EOF && !is_separator(c)) {
+    while (c != EOF && !is_blank(c)) {
       control = control || is_control_byte(c);
       if (kept + 1 < size) out[kept++] = static_cast<char>(c);
       ++len;
@@ -159,15 +154,8 @@ std::string shown(const char *tok) {
   return out;
 }
 
-std::string format(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
-std::string format(const char *fmt, ...) {
-  char text[512];
-  va_list args;
-  va_start(args, fmt);
-  std::vsnprintf(text, sizeof text, fmt, args);
-  va_end(args);
-  return text;
-}
+// Room for one problem's description.
+using message_text = fixed_text<512>;
 
 // One file being read. Loading stops at the first problem, with its
 // one-line description in err; checking notes every problem and reads on,
@@ -234,25 +222,33 @@ int read_count(reader &r, int limit) {
     return -1;
   }
   if (len < 0) {
-    r.file_problem(format("the number of %ss is missing", r.what));
+    r.file_problem(
+        message_text().appendf("the number of %ss is missing", r.what).text());
     return -1;
   }
   if (len >= NUMBER_TOKEN || !parse_decimal(tok, &v)) {
-    r.file_problem(format("the number of %ss '%s' is not a number", r.what,
-                          shown(tok).c_str()));
+    r.file_problem(message_text()
+                       .appendf("the number of %ss '%s' is not a number",
+                                r.what, shown(tok).c_str())
+                       .text());
     return -1;
   }
   if (v < 0) {
-    r.file_problem(format("the number of %ss %lld is negative", r.what, v));
+    r.file_problem(message_text()
+                       .appendf("the number of %ss %lld is negative", r.what, v)
+                       .text());
     return -1;
   }
   if (v == 0) {
-    r.file_problem(format("the file lists no %ss", r.what));
+    r.file_problem(
+        message_text().appendf("the file lists no %ss", r.what).text());
     return -1;
   }
   if (v > limit) {
     r.file_problem(
-        format("%lld %ss listed, at most %d allowed", v, r.what, limit));
+        message_text()
+            .appendf("%lld %ss listed, at most %d allowed", v, r.what, limit)
+            .text());
     return -1;
   }
   r.total = static_cast<int>(v);
@@ -267,11 +263,16 @@ int read_text(reader &r, int entry, const char *field, char *out,
   if (len == CONTROL_BYTE) return r.entry_problem(entry, CONTROL_BYTE_PROBLEM);
   if (len < 0) return r.cut_short(entry, field);
   if (r.checking() && static_cast<std::size_t>(len) >= size)
-    r.entry_problem(entry, format("the %s '%s' is longer than %zu bytes and "
-                                  "would be cut",
-                                  field, shown(out).c_str(), size - 1));
+    r.entry_problem(entry,
+                    message_text()
+                        .appendf("the %s '%s' is longer than %zu bytes and "
+                                 "would be cut",
+                                 field, shown(out).c_str(), size - 1)
+                        .text());
   if (r.checking() && !valid_utf8(out)) {
-    r.entry_problem(entry, format("the %s is not valid UTF-8", field));
+    r.entry_problem(
+        entry,
+        message_text().appendf("the %s is not valid UTF-8", field).text());
     r.notes->back().warning = true;
   }
   return 0;
@@ -286,11 +287,17 @@ int read_int(reader &r, int entry, const char *field, long long lo,
   if (len < 0) return r.cut_short(entry, field);
   long long v;
   if (len >= NUMBER_TOKEN || !parse_decimal(tok, &v))
-    return r.entry_problem(entry, format("the %s '%s' is not a decimal number",
-                                         field, shown(tok).c_str()));
+    return r.entry_problem(
+        entry, message_text()
+                   .appendf("the %s '%s' is not a decimal number", field,
+                            shown(tok).c_str())
+                   .text());
   if (v < lo || v > hi)
-    return r.entry_problem(entry, format("the %s %s is outside %lld to %lld",
-                                         field, shown(tok).c_str(), lo, hi));
+    return r.entry_problem(
+        entry, message_text()
+                   .appendf("the %s %s is outside %lld to %lld", field,
+                            shown(tok).c_str(), lo, hi)
+                   .text());
   *out = static_cast<int32_t>(v);
   return 0;
 }
@@ -303,8 +310,10 @@ int read_hex(reader &r, int entry, const char *field, uint32_t *out) {
   if (len >= NUMBER_TOKEN || !parse_hex(tok, out)) {
     *out = 0;
     return r.entry_problem(
-        entry, format("the %s '%s' is not a 32-bit hexadecimal number", field,
-                      shown(tok).c_str()));
+        entry, message_text()
+                   .appendf("the %s '%s' is not a 32-bit hexadecimal number",
+                            field, shown(tok).c_str())
+                   .text());
   }
   return 0;
 }
@@ -315,9 +324,11 @@ void read_trailing(reader &r, std::size_t notes_before) {
   if (r.checking() && r.notes->size() == notes_before &&
       r.in.next(tok, sizeof tok) != NO_TOKEN)
     r.file_problem(
-        format("more %ss follow than the count at the top says "
-               "('%s' starts them)",
-               r.what, shown(tok).c_str()));
+        message_text()
+            .appendf("more %ss follow than the count at the top says "
+                     "('%s' starts them)",
+                     r.what, shown(tok).c_str())
+            .text());
 }
 
 void underscores_to_blanks(char *text, std::size_t size) {
@@ -339,9 +350,12 @@ int read_monster(reader &r, int entry, monster_record &m) {
     // Loading keeps such a code (it gives no class items); the checker
     // names it.
     if (r.checking() && !portable_class_known(m.portable_code))
-      r.entry_problem(entry, format("the portable class %u is outside %d to %d",
-                                    portable_class(m.portable_code),
-                                    PORTABLE_CLASSES.lo, PORTABLE_CLASSES.hi));
+      r.entry_problem(entry,
+                      message_text()
+                          .appendf("the portable class %u is outside %d to %d",
+                                   portable_class(m.portable_code),
+                                   PORTABLE_CLASSES.lo, PORTABLE_CLASSES.hi)
+                          .text());
     char text[PORTABLE_TEXT_MAX + 1];
     if (read_text(r, entry, "portable text", text, sizeof text)) return 1;
     std::size_t len = std::strlen(text);
@@ -400,10 +414,6 @@ int read_entries(reader &r, int limit, ReadEntry read_entry) {
     if (read_entry(r, i)) return -1;
   read_trailing(r, noted);
   return r.checking() && r.notes->size() > noted ? -1 : count;
-}
-
-int32_t clamp(int32_t v, value_range range) {
-  return v < range.lo ? range.lo : (v > range.hi ? range.hi : v);
 }
 
 // The characters the output-name field accepts.
@@ -477,9 +487,11 @@ void load_settings(FILE *f, const info_tables &t, settings &s,
     note("the file ends before the output name");
   else if (!name_taken)
     note(
-        format("the output name '%s' is not 1 to 8 letters, digits, '{', "
-               "'}' or '_' and would become 'default'",
-               shown(name).c_str()));
+        message_text()
+            .appendf("the output name '%s' is not 1 to 8 letters, digits, '{', "
+                     "'}' or '_' and would become 'default'",
+                     shown(name).c_str())
+            .text());
   if (!name_taken) std::snprintf(name, sizeof name, "%s", "default");
   s = settings{};
   std::memcpy(s.output_name, name, std::strlen(name) + 1);  // at most 8
@@ -515,37 +527,43 @@ void load_settings(FILE *f, const info_tables &t, settings &s,
       long long v;
       long tok_len = in.next(tok, sizeof tok);
       if (tok_len == NO_TOKEN) {
-        note(format("the file ends before the %s", field.name));
+        note(message_text()
+                 .appendf("the file ends before the %s", field.name)
+                 .text());
         reading = false;
       } else if (tok_len < 0 || tok_len >= NUMBER_TOKEN ||
                  !parse_decimal(tok, &v)) {
-        note(
-            format("the %s '%s' is not a decimal number; it and what "
-                   "follows are not read",
-                   field.name, shown(tok).c_str()));
+        note(message_text()
+                 .appendf("the %s '%s' is not a decimal number; it and what "
+                          "follows are not read",
+                          field.name, shown(tok).c_str())
+                 .text());
         reading = false;
       } else {
-        if (v > INT32_MAX) v = INT32_MAX;
-        if (v < INT32_MIN) v = INT32_MIN;
-        *field.value = static_cast<int32_t>(v);
+        *field.value = clamped(v, INT32_MIN, INT32_MAX);
       }
     }
     int32_t taken = *field.value;
     if (field.index && (taken < field.range.lo || taken > field.range.hi))
       *field.value = 0;
     else
-      *field.value = clamp(taken, field.range);
+      *field.value = clamped(taken, field.range.lo, field.range.hi);
     if (field.value == &answers)  // only the answer bits are kept
       answers =
           static_cast<int32_t>(static_cast<uint32_t>(answers) & ANSWER_BITS);
     if (reading && *field.value != taken)
       note(field.value == &answers
-               ? format("the answers %d hold bits that are no answer and "
-                        "would become %d",
-                        taken, answers)
-               : format("the %s %d is outside %d to %d and would become %d",
-                        field.name, taken, field.range.lo, field.range.hi,
-                        *field.value));
+               ? message_text()
+                     .appendf("the answers %d hold bits that are no answer and "
+                              "would become %d",
+                              taken, answers)
+                     .text()
+               : message_text()
+                     .appendf(
+                         "the %s %d is outside %d to %d and would become %d",
+                         field.name, taken, field.range.lo, field.range.hi,
+                         *field.value)
+                     .text());
   }
   s.answers = static_cast<uint32_t>(answers);
 }
@@ -588,7 +606,9 @@ FILE *open_info_file(const char *name, std::string &refusal) {
   if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
     refusal = "not a regular file";
   else if (st.st_size > INFO_FILE_MAX_BYTES)
-    refusal = format("larger than %ld MiB", INFO_FILE_MAX_BYTES >> 20);
+    refusal = message_text()
+                  .appendf("larger than %ld MiB", INFO_FILE_MAX_BYTES >> 20)
+                  .text();
   FILE *f = refusal.empty() ? fdopen(fd, "r") : nullptr;
   if (!f) close(fd);
   return f;

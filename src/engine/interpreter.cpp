@@ -18,7 +18,7 @@ namespace {
 // no word of a script; the run ends there.
 constexpr std::size_t SECTION_TOKEN_MAX = 17;
 // Longest word of a position or comment text.
-constexpr std::size_t HEADER_TOKEN_MAX = TEXT_SIZE - 1;
+constexpr std::size_t HEADER_TOKEN_MAX = POSITION_COMMENT_SIZE - 1;
 
 constexpr char POS_END[] = "[COM:";
 constexpr char SEPARATOR[] = "----------";
@@ -53,10 +53,6 @@ int next_char(script_reader &r) {
 // ---------------------------------------------------------------- reading
 
 enum class token { ok, end, too_long };
-
-bool is_blank(int c) {
-  return c == ' ' || (c >= '\t' && c <= '\r');  // blank, \t \n \v \f \r
-}
 
 // Reads the next whitespace-separated token into tok (room for max
 // characters and a terminator). The white space after the token stays
@@ -119,6 +115,7 @@ struct run_state {
   const info_tables &tables;
   dice_record &dice;
   report_sink &sink;
+  item_result result;    // the text of the item being evaluated
   std::string text;      // the literal text or item keywords being read
   std::string position;  // the header's texts
   std::string comment;
@@ -143,8 +140,6 @@ void monster_name(const info_tables &t, int idx, bool manual, char *out,
   else
     std::snprintf(out, n, "(unknown)");
 }
-
-int clamp(int v, int lo, int hi) { return v < lo ? lo : (v > hi ? hi : v); }
 
 // Reads the header into h as far as it goes. Returns false when it is cut
 // short or malformed.
@@ -178,10 +173,10 @@ bool read_header(run_state &st, report_header &h) {
   h.monster_index = nums[1];
   // A hand-made script may hold any number; the category routines get them
   // within the ranges the settings allow.
-  h.cdf = clamp(nums[2], CDF_MIN, CDF_MAX);
-  h.group_cdf = clamp(nums[3], CDF_MIN, CDF_MAX);
-  h.jeweler_el = clamp(nums[4], 0, JEWELER_EL_MAX);
-  h.station = clamp(nums[5], NO_STATION, STATION_MAX);
+  h.cdf = clamped(nums[2], CDF_MIN, CDF_MAX);
+  h.group_cdf = clamped(nums[3], CDF_MIN, CDF_MAX);
+  h.jeweler_el = clamped(nums[4], 0, JEWELER_EL_MAX);
+  h.station = clamped(nums[5], NO_STATION, STATION_MAX);
   h.read = header_part::complete;
   return true;
 }
@@ -233,9 +228,8 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
     } else if (tok[0] == '>') {
       if (!item_open) return false;
       item_open = false;
-      int lines = evaluate_item(code, numbers, st.dice);
-      result_text[RESULT_TEXT_SIZE - 1] = '\0';
-      st.sink.item({code, st.text, result_text, lines});
+      int lines = evaluate_item(code, numbers, st.dice, st.result);
+      st.sink.item({code, st.text, st.result.text(), lines, st.result.coins});
     } else if (tok[0] == '[') {
       if (!read_literal(st)) return false;
     } else if (tok[0] == 'P' && std::strcmp(tok, "PORTABLE") == 0) {
@@ -266,7 +260,7 @@ bool interpret_script(FILE *script, const info_tables &tables,
   in.file = script;
   in.pos = in.len = 0;
   in.line = 0;
-  run_state st{in, tables, dice, sink, {}, {}, {}};
+  run_state st{in, tables, dice, sink, {}, {}, {}, {}};
 
   report_header h{};
   h.read = header_part::none;

@@ -4,8 +4,7 @@
 #include "keywords.h"
 
 #include <cstring>
-
-#include "trtext.h"
+#include <iterator>
 
 namespace {
 
@@ -35,67 +34,78 @@ struct keyword_row {
 
 // clang-format off
 constexpr keyword_row keyword_rows[] = {
-  {"L1_OTHER",       1,    {},                     {}},
-  {"L1_COINS",       2,    {},                     {}},
-  {"L1_GEMJJ",       3,    {},                     {}},
-  {"L1_MILIT",       4,    {},                     {}},
-  {"L1_MAGIC",       5,    {},                     {}},
-  {"L1_METAL",       6,    {},                     {}},
-  {"L2_CLOTHING",    1,    {other_maintype,  85},  {}},
-  {"L2_JEWEL",       3,    {gem_kind,        2},   {}},
-  {"L2_JEWELRY",     3,    {gem_kind,        3},   {}},
-  {"L2_GEM",         3,    {gem_kind,        1},   {}},
-  {"L2_WEAPON",      4,    {milit_maintype,  1},   {}},
-  {"ELDER",          KEEP, {magic_alignment, 6},   {}},
-  {"LARGE",          KEEP, {gem_size,        10},  {}},
-  {"GOLD",           KEEP, {metal_kind,      30},  {}},
-  {"ONE_ONLY",       KEEP, {milit_number,    1},   {}},
-  {"L3_MAGICWEAPON", 5,    {magic_maintype,  80},  {milit_maintype, 1}},
+  {"L1_OTHER",       CATEGORY_OTHER, {},                     {}},
+  {"L1_COINS",       CATEGORY_COINS, {},                     {}},
+  {"L1_GEMJJ",       CATEGORY_GEMJJ, {},                     {}},
+  {"L1_MILIT",       CATEGORY_MILIT, {},                     {}},
+  {"L1_MAGIC",       CATEGORY_MAGIC, {},                     {}},
+  {"L1_METAL",       CATEGORY_METAL, {},                     {}},
+  {"L2_CLOTHING",    CATEGORY_OTHER, {other_maintype,  85},  {}},
+  {"L2_JEWEL",       CATEGORY_GEMJJ, {gem_kind,        2},   {}},
+  {"L2_JEWELRY",     CATEGORY_GEMJJ, {gem_kind,        3},   {}},
+  {"L2_GEM",         CATEGORY_GEMJJ, {gem_kind,        1},   {}},
+  {"L2_WEAPON",      CATEGORY_MILIT, {milit_maintype,  1},   {}},
+  {"ELDER",          KEEP,           {magic_alignment, 6},   {}},
+  {"LARGE",          KEEP,           {gem_size,        10},  {}},
+  {"GOLD",           KEEP,           {metal_kind,      30},  {}},
+  {"ONE_ONLY",       KEEP,           {milit_number,    1},   {}},
+  {"L3_MAGICWEAPON", CATEGORY_MAGIC, {magic_maintype,  80},  {milit_maintype, 1}},
 };
 // clang-format on
 
-int category_none(const item_numbers &, dice_record &) {
-  result_clear();
+int category_none(const item_numbers &, dice_record &, item_result &out) {
+  out.clear();
   return 0;
 }
-int category_other(const item_numbers &, dice_record &d) {
-  return other_main(&d);
+int category_other(const item_numbers &, dice_record &d, item_result &out) {
+  return other_main(out, &d);
 }
-int category_coins(const item_numbers &a, dice_record &d) {
-  return coins_main(a.cdf, a.group_cdf, a.station, &d);
+int category_coins(const item_numbers &a, dice_record &d, item_result &out) {
+  return coins_main(out, a.cdf, a.group_cdf, a.station, &d);
 }
-int category_gemjj(const item_numbers &a, dice_record &d) {
-  return gemjj_main(a.jeweler_el, &d);
+int category_gemjj(const item_numbers &a, dice_record &d, item_result &out) {
+  return gemjj_main(out, a.jeweler_el, &d);
 }
-int category_milit(const item_numbers &, dice_record &d) {
-  return milit_main(&d);
+int category_milit(const item_numbers &, dice_record &d, item_result &out) {
+  return milit_main(out, &d);
 }
-int category_magic(const item_numbers &, dice_record &d) {
-  return magic_main(&d);
+int category_magic(const item_numbers &, dice_record &d, item_result &out) {
+  return magic_main(out, &d);
 }
-int category_metal(const item_numbers &a, dice_record &d) {
-  return metal_main(a.jeweler_el, &d);
+int category_metal(const item_numbers &a, dice_record &d, item_result &out) {
+  return metal_main(out, a.jeweler_el, &d);
 }
 
 // Indexed by the category code modulo 8.
-constexpr int (*category_rows[8])(const item_numbers &, dice_record &) = {
+constexpr int (*category_rows[])(const item_numbers &, dice_record &,
+                                 item_result &) = {
     category_none,  category_other, category_coins, category_gemjj,
     category_milit, category_magic, category_metal, category_none,
 };
+static_assert(std::size(category_rows) == CATEGORY_CODES);
+
+const keyword_row *find_keyword(const char *token) {
+  for (const keyword_row &k : keyword_rows)
+    if (token[0] == k.word[0] && std::strcmp(token, k.word) == 0) return &k;
+  return nullptr;
+}
 
 }  // namespace
 
-int apply_keyword(const char *token, int code, dice_record &dice) {
-  for (const keyword_row &k : keyword_rows) {
-    if (token[0] != k.word[0] || std::strcmp(token, k.word) != 0) continue;
-    if (k.first.field) *k.first.field(dice) = k.first.value;
-    if (k.second.field) *k.second.field(dice) = k.second.value;
-    return k.code == KEEP ? code : k.code;
-  }
-  return code;
+int keyword_category(const char *token, int category) {
+  const keyword_row *k = find_keyword(token);
+  return k == nullptr || k->code == KEEP ? category : k->code;
 }
 
-int evaluate_item(int category, const item_numbers &numbers,
-                  dice_record &dice) {
-  return category_rows[category & 7](numbers, dice);
+int apply_keyword(const char *token, int code, dice_record &dice) {
+  const keyword_row *k = find_keyword(token);
+  if (k == nullptr) return code;
+  if (k->first.field) *k->first.field(dice) = k->first.value;
+  if (k->second.field) *k->second.field(dice) = k->second.value;
+  return k->code == KEEP ? code : k->code;
+}
+
+int evaluate_item(int category, const item_numbers &numbers, dice_record &dice,
+                  item_result &out) {
+  return category_rows[category & (CATEGORY_CODES - 1)](numbers, dice, out);
 }

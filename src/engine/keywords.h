@@ -4,6 +4,23 @@
 
 #include "trtables.h"
 
+// The category codes of the treasure script's items; a code is taken
+// modulo 8, and 0 and 7 name no category.
+enum category_code : int {
+  CATEGORY_NONE = 0,
+  CATEGORY_OTHER = 1,
+  CATEGORY_COINS = 2,
+  CATEGORY_GEMJJ = 3,
+  CATEGORY_MILIT = 4,
+  CATEGORY_MAGIC = 5,
+  CATEGORY_METAL = 6,
+};
+constexpr int CATEGORY_CODES = 8;
+
+// The category a keyword chooses, or `category` unchanged for a keyword
+// that does not choose one or a token that is no keyword.
+int keyword_category(const char *token, int category);
+
 // Applies a keyword to an open item: forces its dice fields in the record and
 // returns the item's category code, which is `category` unchanged for a
 // keyword that does not choose a category or a token that is no keyword.
@@ -18,6 +35,7 @@ struct item_numbers {
 };
 
 // Calls the category routine of a category code (taken modulo 8), which
-// leaves the item's text in result_text; returns its line count, or 0 for a
-// code without a category (the text is emptied then).
-int evaluate_item(int category, const item_numbers &numbers, dice_record &dice);
+// leaves the item's text (and a coin item's coins) in `out`; returns its line
+// count, or 0 for a code without a category (`out` is emptied then).
+int evaluate_item(int category, const item_numbers &numbers, dice_record &dice,
+                  item_result &out);

@@ -5,6 +5,9 @@
 
 #include <cstddef>
 #include <cstdint>
+#include <iterator>
+
+#include "trtables.h"
 
 constexpr int MAX_MONSTERS = 90;
 constexpr int MAX_AREAS = 32;
@@ -12,8 +15,9 @@ constexpr int MAX_LAIR_ITEMS = 999;     // lair items one monster may have
 constexpr int NAME_SIZE = 20;           // 19 characters and a terminator
 constexpr int GROUP_SIZE = 15;          // 14 characters and a terminator
 constexpr int PORTABLE_TEXT_MAX = 255;  // longest portable text
-constexpr int TEXT_SIZE = 60;           // position and comment texts
-constexpr int FILE_NAME_SIZE = 9;       // 8 characters and a terminator
+// The position and comment texts: 59 characters and a terminator.
+constexpr int POSITION_COMMENT_SIZE = 60;
+constexpr int FILE_NAME_SIZE = 9;  // 8 characters and a terminator
 // A monster label: 14 characters of group, ", ", 19 of name, a terminator.
 constexpr int LABEL_SIZE = GROUP_SIZE + NAME_SIZE + 1;
 
@@ -23,8 +27,7 @@ constexpr int CDF_MIN = 1;
 constexpr int CDF_MAX = 99;
 constexpr int JEWELER_EL_MAX = 80;  // 0: unknown
 constexpr int STATION_MAX = 10;
-constexpr int NO_STATION = -1;  // a script's Station of a monster without one
-constexpr int SCORE_MAX = 50;   // MEL and CEL
+constexpr int SCORE_MAX = 50;  // MEL and CEL (NO_STATION: trtables.h)
 
 // The largest information file read; anything bigger is no file of ours.
 constexpr long INFO_FILE_MAX_BYTES = 4L << 20;
@@ -89,6 +92,10 @@ const monster_record &monster_at(const info_tables &t, int index);
 // The monster label: "group, name", or the name alone when the group's first
 // character is a blank. Written into out (at most n bytes with terminator).
 void monster_label(const monster_record &m, char *out, std::size_t n);
+
+// The characters that separate the words of the information files and the
+// treasure script: a blank, \t, \n, \v, \f or \r.
+constexpr bool is_blank(int c) { return c == ' ' || (c >= '\t' && c <= '\r'); }
 
 // The characters an output name may hold: letters, digits, "{", "}", "_".
 bool is_output_name_char(int c);
@@ -172,6 +179,8 @@ constexpr score_row score_rows[] = {
   {score::cel,     "CEL             : ", "CEL (0-50) : ",     SCORE_MAX},
 };
 // clang-format on
+static_assert(std::size(score_rows) ==
+              static_cast<std::size_t>(score::cel) + 1);
 
 // ------------------------------------------- the ranges of the settings
 

@@ -3,9 +3,6 @@
 // code and text, its generation bits and the answers to its yes/no
 // questions. Every count and chance is rolled at the moment its group is
 // written, so the order of the writes fixes the order of the dice.
-#include <cstdarg>
-#include <cstdio>
-
 #include "dice.h"
 #include "trtext.h"
 #include "writers.h"
@@ -30,16 +27,8 @@ struct portable_ctx {
 
 bool chance(int n) { return d100() <= n; }
 
-void textf(const portable_ctx &c, const char *fmt, ...)
-    __attribute__((format(printf, 2, 3)));
-void textf(const portable_ctx &c, const char *fmt, ...) {
-  char text[80];
-  va_list args;
-  va_start(args, fmt);
-  std::vsnprintf(text, sizeof text, fmt, args);
-  va_end(args);
-  c.w.text(text);
-}
+// A formatted text entry of the script.
+using entry_text = fixed_text<80>;
 
 void group(const portable_ctx &c, int count, pick select) {
   write_metal_or_jewelry(c.w, count, select);
@@ -47,11 +36,18 @@ void group(const portable_ctx &c, int count, pick select) {
 
 void coin_pouch(const portable_ctx &c) {
   if (!chance(30)) return;
-  textf(c, "Pouch contains %d coins of mixed type\n", d100());
+  c.w.text(entry_text()
+               .appendf("Pouch contains %d coins of mixed type\n", d100())
+               .text());
   group(c, two_d6(), JEWELS);
 }
 
 // ------------------------------------------------------------- the classes
+
+// A portable class is the kind of what a monster carries on its person, as
+// the monster file's portable code names it (the class times 0x10000): class
+// N is written by class_N, in the game's own numbering; 19 and 23 to 26 are
+// described in the rule book only, 0 carries nothing.
 
 void class_none(const portable_ctx &) {}
 
@@ -75,7 +71,9 @@ void class_2(const portable_ctx &c) {
 
 void class_3(const portable_ctx &c) {
   if (c.flags & ELITE) {
-    textf(c, "Non-ferrous Armor, AV %d\n", d3_star() + 1);
+    c.w.text(entry_text()
+                 .appendf("Non-ferrous Armor, AV %d\n", d3_star() + 1)
+                 .text());
     group(c, d3(), METAL_OR_JEWELRY);
   }
   if (c.flags & KING) c.w.item("L1_MAGIC", "ELDER");
@@ -140,7 +138,7 @@ void class_11(const portable_ctx &c) { group(c, d3(), JEWELRY); }
 
 void class_12(const portable_ctx &c) {
   if (c.flags & EXCEPTIONAL)
-    textf(c, "%d Copper Coins\n", two_d10());
+    c.w.text(entry_text().appendf("%d Copper Coins\n", two_d10()).text());
   else
     c.w.text(SEE_BOOK);
 }
@@ -164,6 +162,7 @@ constexpr single_find_row single_find_rows[] = {
   {20,  true,  JEWELRY},
   {100, false, JEWELS},
 };
+static_assert(bounds_ascend(single_find_rows));
 // clang-format on
 
 void class_15(const portable_ctx &c) {
@@ -207,6 +206,7 @@ constexpr keyword_find_row class_20_find_rows[] = {
   {75,  "L2_JEWEL"},
   {100, "L2_JEWELRY"},
 };
+static_assert(bounds_ascend(class_20_find_rows));
 // clang-format on
 
 void class_20(const portable_ctx &c) {
@@ -237,13 +237,13 @@ void extra_fine_clothing(const portable_ctx &c) {
   c.w.text("Fine Clothing, 5 times normal value\n");
 }
 void extra_disgorged(const portable_ctx &c) {
-  textf(c, " %d Disgorged Persons\n", d6());
+  c.w.text(entry_text().appendf(" %d Disgorged Persons\n", d6()).text());
 }
 void extra_elven_arrows(const portable_ctx &c) {
-  textf(c, "%d Elven Arrows\n", two_d10());
+  c.w.text(entry_text().appendf("%d Elven Arrows\n", two_d10()).text());
 }
 void extra_elf_shot(const portable_ctx &c) {
-  textf(c, "%d Elf Shot Arrows\n", two_d6());
+  c.w.text(entry_text().appendf("%d Elf Shot Arrows\n", two_d6()).text());
 }
 void extra_jewelry_d3star(const portable_ctx &c) {
   group(c, d3_star(), JEWELRY);
@@ -252,7 +252,7 @@ void extra_jewelry_d2star(const portable_ctx &c) {
   group(c, d2_star(), JEWELRY);
 }
 void extra_copper(const portable_ctx &c) {
-  textf(c, "%d Copper Coins\n", two_d10());
+  c.w.text(entry_text().appendf("%d Copper Coins\n", two_d10()).text());
 }
 void extra_magic(const portable_ctx &c) {
   if (!(c.flags & MAGIC_USER)) return;

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+#include "trtables.h"
+
 // How far the script's header could be read; a header cut short or
 // malformed stops at the last part that was whole.
 enum class header_part {
@@ -45,6 +47,7 @@ struct report_item {
   std::string_view keywords;  // its keyword tokens in order, blank-separated
   std::string_view text;      // its text in the report
   int lines;                  // the screen lines the category routine counts
+  coin_count coins;           // a coin item's coins; kind none otherwise
 };
 
 struct report_end {

@@ -20,8 +20,8 @@ void script_writer::header(const script_heading &h, const script_numbers &n) {
   std::fprintf(file_, "%d %d %d\n", h.real_date.day, h.real_date.month,
                h.real_date.year);
   std::fprintf(file_, "%d %d %d\n", h.game_day, h.game_month, h.game_year);
-  std::fprintf(file_, "[POS: %.*s\n", TEXT_SIZE - 1, h.position);
-  std::fprintf(file_, "[COM: %.*s\n", TEXT_SIZE - 1, h.comment);
+  std::fprintf(file_, "[POS: %.*s\n", POSITION_COMMENT_SIZE - 1, h.position);
+  std::fprintf(file_, "[COM: %.*s\n", POSITION_COMMENT_SIZE - 1, h.comment);
   std::fputs("----------\n", file_);
   std::fprintf(file_, "%d %d %d %d %d %d %ld\n", n.area, n.monster, n.cdf,
                n.group_cdf, n.jeweler_el, n.station, n.portable_code);

@@ -182,13 +182,15 @@ std::string parse_game_date(const std::string &text, settings &s) {
 
 // A position or comment: what the text fields accept.
 std::string copy_text(const char *option, const std::string &text, char *out) {
-  bool ok = text.size() < TEXT_SIZE;
+  bool ok = text.size() < POSITION_COMMENT_SIZE;
   for (char c : text)
     ok = ok && (c == ' ' || is_output_name_char(static_cast<unsigned char>(c)));
   if (!ok)
-    return std::string(option) + ": at most " + std::to_string(TEXT_SIZE - 1) +
+    return std::string(option) + ": at most " +
+           std::to_string(POSITION_COMMENT_SIZE - 1) +
            " letters, digits, blanks, '{', '}' or '_'";
-  std::snprintf(out, TEXT_SIZE, "%s", text.empty() ? " " : text.c_str());
+  std::snprintf(out, POSITION_COMMENT_SIZE, "%s",
+                text.empty() ? " " : text.c_str());
   return "";
 }
 

@@ -12,6 +12,8 @@
 // The keyword of an area-table roll: the first category whose upper bound in
 // the area record the roll does not exceed; above every bound, magic.
 const char *area_keyword(const area_record &a, int roll);
+// The category code of that keyword (see keywords.h).
+int area_category(const area_record &a, int roll);
 
 // Writes `count` items, one per d10 roll (plus add_roll) on the area's
 // table: the first category whose bound the roll does not exceed, above

@@ -4,7 +4,7 @@
 #include "tr_coins.h"
 
 #include <climits>
-#include <cstring>
+#include <iterator>
 
 #include "trtext.h"
 
@@ -31,57 +31,65 @@ constexpr amount_row amount_rows[] = {
   {130, 200, &coins_dice::d10_num,   nullptr},
   {131, 200, &coins_dice::d10_2_num, nullptr},
 };
+static_assert(bounds_ascend(amount_rows));
 // clang-format on
 
 // By the kind roll: the creature's CDF / 5 plus a d10.
-// clang-format off
-constexpr text_row kind_by_roll_rows[] = {
-  {3,  "Brass Bits"},
-  {7,  "Copper Coins"},
-  {9,  "Silver Coins"},
-  {10, "Gold Coins"},
+struct kind_row {
+  int hi;
+  coin_kind kind;
 };
+
+// clang-format off
+constexpr kind_row kind_by_roll_rows[] = {
+  {3,  coin_kind::brass_bits},
+  {7,  coin_kind::copper_coins},
+  {9,  coin_kind::silver_coins},
+  {10, coin_kind::gold_coins},
+};
+static_assert(bounds_ascend(kind_by_roll_rows));
 
 // By the monster's Station.
-constexpr text_row kind_by_station_rows[] = {
-  {1, "Brass Bits"},
-  {2, "Copper Coins"},
-  {4, "Silver Coins"},
-  {5, "Gold Coins"},
+constexpr kind_row kind_by_station_rows[] = {
+  {1, coin_kind::brass_bits},
+  {2, coin_kind::copper_coins},
+  {4, coin_kind::silver_coins},
+  {5, coin_kind::gold_coins},
+};
+static_assert(bounds_ascend(kind_by_station_rows));
+
+// The report's names, by coin_kind.
+constexpr const char *kind_names[] = {
+  "", "Brass Bits", "Copper Coins", "Silver Coins", "Gold Coins",
 };
 // clang-format on
-
-constexpr int NO_STATION = -1;
-
-void copy_kind(char *kind, const char *text) {
-  std::strncpy(kind, text, COINS_KIND_SIZE - 1);
-  kind[COINS_KIND_SIZE - 1] = '\0';
-}
+static_assert(std::size(kind_names) ==
+              static_cast<std::size_t>(coin_kind::gold_coins) + 1);
 
 }  // namespace
 
+const char *coin_kind_name(coin_kind kind) {
+  return kind_names[static_cast<int>(kind)];
+}
+
 int coins_number(dice_record *dice, int max_cdf) {
   // A CDF far out of range cannot overflow the amount roll.
-  long long roll = static_cast<long long>(max_cdf) + dice->coins.d100_amount;
-  if (roll > INT_MAX) roll = INT_MAX;
-  if (roll < INT_MIN) roll = INT_MIN;
-  const amount_row &row = table_row(amount_rows, static_cast<int>(roll));
+  int roll = clamped(static_cast<long long>(max_cdf) + dice->coins.d100_amount,
+                     INT_MIN, INT_MAX);
+  const amount_row &row = table_row(amount_rows, roll);
   int dice_sum = dice->coins.*row.first;
   if (row.second) dice_sum += dice->coins.*row.second;
   return row.mult * dice_sum;
 }
 
-void coins_kind(char *kind, int kind_roll) {
-  copy_kind(kind, table_row(kind_by_roll_rows, kind_roll).text);
-}
-
-int coins_main(int cdf, int max_cdf, int station, dice_record *dice) {
-  char kind[COINS_KIND_SIZE];
-  if (station != NO_STATION)
-    copy_kind(kind, table_row(kind_by_station_rows, station).text);
-  else
-    coins_kind(kind, cdf / 5 + dice->coins.d10_kind);
-  result_clear();
-  result_appendf("%d %s\n", coins_number(dice, max_cdf), kind);
+int coins_main(item_result &out, int cdf, int max_cdf, int station,
+               dice_record *dice) {
+  coin_kind kind =
+      station != NO_STATION
+          ? table_row(kind_by_station_rows, station).kind
+          : table_row(kind_by_roll_rows, cdf / 5 + dice->coins.d10_kind).kind;
+  out.clear();
+  out.coins = {kind, coins_number(dice, max_cdf)};
+  out.appendf("%d %s\n", out.coins.count, coin_kind_name(kind));
   return 1;
 }

@@ -2,6 +2,8 @@
 // stone and value in SC, valued higher by an able jeweler.
 #include "tr_gemjj.h"
 
+#include <iterator>
+
 #include "trtext.h"
 
 namespace {
@@ -18,6 +20,7 @@ constexpr kind_row kind_rows[] = {
     {2, "Jewel : ",   1},
     {3, "Jewelry : ", 2},
 };
+static_assert(bounds_ascend(kind_rows));
 
 struct size_row {
   int hi;
@@ -30,6 +33,7 @@ constexpr size_row size_rows[] = {
     { 9, "Medium, ", {3,  6, 12}},
     {10, "Large, ",  {5, 10, 20}},
 };
+static_assert(bounds_ascend(size_rows));
 
 struct look_row {
   int hi;
@@ -45,6 +49,7 @@ constexpr look_row look_rows[] = {
     { 9, "nearly flawless, ", "fine clarity, ",     2},
     {10, "flawless, ",        "brilliant, ",        5},
 };
+static_assert(bounds_ascend(look_rows));
 
 struct stone_row {
   int hi;
@@ -78,6 +83,7 @@ constexpr stone_row stone_rows[] = {
     { 99, "Diamond",       5.0f, true },
     {100, "Black Diamond", 5.0f, false},
 };
+static_assert(bounds_ascend(stone_rows));
 
 // Rows by the final factor, columns by the d100 of the value.
 struct value_row {
@@ -95,6 +101,7 @@ constexpr value_row value_rows[] = {
     {175, {10.0f, 20.0f,  40.0f, 100.0f}},
     {176, {20.0f, 40.0f, 100.0f, 200.0f}},  // 176 or more
 };
+static_assert(bounds_ascend(value_rows));
 
 // Column of the value table, by the d100 of the value.
 constexpr number_row column_rows[] = {
@@ -103,69 +110,74 @@ constexpr number_row column_rows[] = {
     { 90, 2},
     {100, 3},
 };
+static_assert(bounds_ascend(column_rows));
 // clang-format on
+static_assert(std::size(kind_rows) == std::size(size_rows[0].base));
+static_assert(std::size(column_rows) == std::size(value_rows[0].per_point));
 
 }  // namespace
 
-void gemjj_kind(int kind) { result_append(table_row(kind_rows, kind).text); }
+void gemjj_kind(item_result &out, int kind) {
+  out.append(table_row(kind_rows, kind).text);
+}
 
-int gemjj_size(int kind, int jeweler_el, int size) {
+int gemjj_size(item_result &out, int kind, int jeweler_el, int size) {
   const size_row &row = table_row(size_rows, size);
-  result_append(row.text);
+  out.append(row.text);
   int factor = row.base[table_row(kind_rows, kind).col];
   // A gem's worth does not depend on who cuts it; a jewel's or jewelry's does.
   if (kind != 1) factor += jeweler_el / 10;
   return factor;
 }
 
-int gemjj_appearance(int roll) {
+int gemjj_appearance(item_result &out, int roll) {
   const look_row &row = table_row(look_rows, roll);
-  result_append(row.app);
+  out.append(row.app);
   return row.mod;
 }
 
-int gemjj_clarity(int roll) {
+int gemjj_clarity(item_result &out, int roll) {
   const look_row &row = table_row(look_rows, roll);
-  result_append(row.clar);
+  out.append(row.clar);
   return row.mod;
 }
 
-int gemjj_star(int star) {
+int gemjj_star(item_result &out, int star) {
   if (star != 1) return 0;
-  result_append("Star ");
+  out.append("Star ");
   return 2;
 }
 
-float gemjj_stone(int roll, int star_roll) {
+float gemjj_stone(item_result &out, int roll, int star_roll) {
   const stone_row &row = table_row(stone_rows, roll);
   float mult = row.mult;
-  if (row.star) mult = mult + static_cast<float>(gemjj_star(star_roll));
-  result_append(row.name);
+  if (row.star) mult = mult + static_cast<float>(gemjj_star(out, star_roll));
+  out.append(row.name);
   return mult;
 }
 
-void gemjj_value(int factor, int roll) {
+void gemjj_value(item_result &out, int factor, int roll) {
   if (factor <= 0) {
-    result_append(", valueless");
+    out.append(", valueless");
     return;
   }
   float per_point = table_row(value_rows, factor)
                         .per_point[table_row(column_rows, roll).number];
   float value = static_cast<float>(factor) * per_point;
-  result_appendf(", %.1f SC", value);
+  out.appendf(", %.1f SC", value);
 }
 
-int gemjj_main(int jeweler_el, dice_record *dice) {
+int gemjj_main(item_result &out, int jeweler_el, dice_record *dice) {
   const gemjj_dice &d = dice->gemjj;
-  result_clear();
-  gemjj_kind(d.d3star_kind);
-  int factor = gemjj_size(d.d3star_kind, jeweler_el, d.d10_size);
-  factor += gemjj_appearance(d.d10_appearance);
-  factor += gemjj_clarity(d.d10_clarity);
-  float mult = gemjj_stone(d.d100_name, d.d10_starform);
+  out.clear();
+  gemjj_kind(out, d.d3star_kind);
+  int factor = gemjj_size(out, d.d3star_kind, jeweler_el, d.d10_size);
+  factor += gemjj_appearance(out, d.d10_appearance);
+  factor += gemjj_clarity(out, d.d10_clarity);
+  float mult = gemjj_stone(out, d.d100_name, d.d10_starform);
   // The product is a whole number or a half; the 0.6 carries a half up.
   factor = static_cast<int>(static_cast<double>(mult) * factor + 0.6);
-  gemjj_value(factor, d.d100_value);
-  result_append("\n");
+  gemjj_value(out, factor, d.d100_value);
+  out.append("\n");
   return 1;
 }

@@ -42,6 +42,7 @@ constexpr main_row main_rows[] = {
   // The special item's MEL and EL part follows its name directly.
   {100, "Special Magic Item",    magic_family::special                  },
 };
+static_assert(bounds_ascend(main_rows));
 
 constexpr text_row alignment_rows[] = {
   { 2, "Other Forces"   },
@@ -53,6 +54,7 @@ constexpr text_row alignment_rows[] = {
   {11, "Shamanic Elder" },
   {12, "Sidh Elder"     },
 };
+static_assert(bounds_ascend(alignment_rows));
 
 constexpr text_row cure_rows[] = {
   { 2, "Insanity"                         },
@@ -62,6 +64,7 @@ constexpr text_row cure_rows[] = {
   {11, "Energy Point Loss"                },
   {12, "(Two of the List, roll manually)" },
 };
+static_assert(bounds_ascend(cure_rows));
 
 // Each curse word carries the blank before the "Curse" that follows it.
 constexpr text_row curse_rows[] = {
@@ -69,6 +72,7 @@ constexpr text_row curse_rows[] = {
   {2, "Physical "  },
   {3, "Mental "    },
 };
+static_assert(bounds_ascend(curse_rows));
 
 constexpr text_row immunity_rows[] = {
   // 0 (a total immunity rolled 1) is an exact value inside the storm row;
@@ -107,6 +111,7 @@ constexpr text_row immunity_rows[] = {
   { 99, "Other Powers"                  },
   {100, "Total Immunity, roll manually" },
 };
+static_assert(bounds_ascend(immunity_rows));
 
 constexpr text_row detection_rows[] = {
   { 10, "Gold"                 },
@@ -128,6 +133,7 @@ constexpr text_row detection_rows[] = {
   { 96, "Altar"                },
   { 97, "Other"                },
 };
+static_assert(bounds_ascend(detection_rows));
 
 constexpr text_row dedication_rows[] = {
   { 15, "Slay a Creature"         },
@@ -148,102 +154,103 @@ constexpr text_row dedication_rows[] = {
   { 99, "Slay Balance Forces"     },
   {100, "Slay Other"              },
 };
+static_assert(bounds_ascend(dedication_rows));
 // clang-format on
 
 // Appends the text of the row a list holds for value, if any.
-void append_row(const text_row *row) {
-  if (row != nullptr) result_append(row->text);
+void append_row(item_result &out, const text_row *row) {
+  if (row != nullptr) out.append(row->text);
 }
 
 // Breaks the text at the last blank at or before index p: the blank gives way
 // to a line end and five blanks of indentation. A text without a blank there
 // (or shorter than p) is left as it is. Returns whether a break was made.
-bool break_at(std::size_t p) {
-  if (p >= result_length()) return false;
+bool break_at(item_result &out, std::size_t p) {
+  if (p >= out.length()) return false;
   std::size_t at = p;
-  while (result_text[at] != ' ') {
+  const char *text = out.text();
+  while (text[at] != ' ') {
     if (at == 0) return false;
     --at;
   }
   char broken[RESULT_TEXT_SIZE + 8];
   std::snprintf(broken, sizeof broken, "%.*s\n     %s", static_cast<int>(at),
-                result_text, result_text + at + 1);
-  result_clear();
-  result_append(broken);
+                text, text + at + 1);
+  out.replace(broken);
   return true;
 }
 
 }  // namespace
 
-int magic_break_lines() {
+int magic_break_lines(item_result &out) {
   // Highest position first: a break only changes the text from its blank on,
   // so the lower positions still index the text as it stood before.
   static constexpr std::size_t positions[] = {239, 159, 79};
   constexpr std::size_t count = sizeof positions / sizeof positions[0];
-  const std::size_t n = result_length() / 80;
+  const std::size_t n = out.length() / 80;
   int lines = 1;
   if (n == 0 || n > count) return lines;
   for (std::size_t k = count - n; k < count; ++k)
-    if (break_at(positions[k])) ++lines;
+    if (break_at(out, positions[k])) ++lines;
   return lines;
 }
 
-int magic_main(dice_record *dice) {
-  result_clear();
-  magic_from_main_table(dice);
-  result_append("\n");
-  return magic_break_lines();
+int magic_main(item_result &out, dice_record *dice) {
+  out.clear();
+  magic_from_main_table(out, dice);
+  out.append("\n");
+  return magic_break_lines(out);
 }
 
-void magic_from_main_table(dice_record *dice) {
+void magic_from_main_table(item_result &out, dice_record *dice) {
   const main_row &row = table_row(main_rows, dice->magic.d100_maintype);
-  result_append(row.prefix);
+  out.append(row.prefix);
   switch (row.family) {
     case magic_family::potion_powder_amulet:
-      magic_potion_powder_amulet(dice);
+      magic_potion_powder_amulet(out, dice);
       break;
     case magic_family::natural:
-      magic_natural_item(dice);
+      magic_natural_item(out, dice);
       break;
     case magic_family::jewel_talisman_wand_staff:
-      magic_jewel_talisman_wand_staff(dice);
+      magic_jewel_talisman_wand_staff(out, dice);
       break;
     case magic_family::named:
-      magic_named(dice->magic.d100_subtype, dice->magic.d6_2_MEL,
+      magic_named(out, dice->magic.d100_subtype, dice->magic.d6_2_MEL,
                   dice->magic.d10_EL, dice->magic.d100_named_sub);
       break;
     case magic_family::other_treasure:
-      magic_other_treasure(dice);
+      magic_other_treasure(out, dice);
       break;
     case magic_family::military:
-      magic_military_item(dice);
+      magic_military_item(out, dice);
       break;
     case magic_family::special:
-      magic_special(dice->magic.d6_2_MEL, dice->magic.d10_EL);
+      magic_special(out, dice->magic.d6_2_MEL, dice->magic.d10_EL);
       break;
   }
 }
 
-void magic_alignment_list(int roll) {
-  append_row(table_row_in(alignment_rows, roll, 2, 12));
+void magic_alignment_list(item_result &out, int roll) {
+  append_row(out, table_row_in(alignment_rows, roll, 2, 12));
 }
 
-void magic_cure_list(int roll) {
-  append_row(table_row_in(cure_rows, roll, 2, 12));
+void magic_cure_list(item_result &out, int roll) {
+  append_row(out, table_row_in(cure_rows, roll, 2, 12));
 }
 
-void magic_curse_list(int roll) {
-  append_row(table_row_in(curse_rows, roll, 1, 3));
+void magic_curse_list(item_result &out, int roll) {
+  append_row(out, table_row_in(curse_rows, roll, 1, 3));
 }
 
-void magic_immunity_list(int roll) {
-  result_append(table_row(immunity_rows, roll).text);
+void magic_immunity_list(item_result &out, int roll) {
+  out.append(table_row(immunity_rows, roll).text);
 }
 
-void magic_detection_list(int roll) {
-  result_append(table_row(detection_rows, roll).text);
+void magic_detection_list(item_result &out, int roll) {
+  out.append(table_row(detection_rows, roll).text);
 }
 
-void magic_dedication_list(int roll) {
-  result_append(table_row(dedication_rows, roll).text);
+void magic_dedication_list(item_result &out, int roll) {
+  out.append(table_row(dedication_rows, roll).text);
 }

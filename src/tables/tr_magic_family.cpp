@@ -25,6 +25,7 @@ constexpr power_row potion_powder_amulet_rows[] = {
   { 96, "",                 power_entry::curse     },
   {100, "Detection of ",    power_entry::detection },
 };
+static_assert(bounds_ascend(potion_powder_amulet_rows));
 
 constexpr power_row jewel_talisman_wand_staff_rows[] = {
   {  5, "Cure ",                    power_entry::cure      },
@@ -45,6 +46,7 @@ constexpr power_row jewel_talisman_wand_staff_rows[] = {
   { 98, "Magic Power, alignment ",  power_entry::alignment },
   {100, "Family Spell, alignment ", power_entry::alignment },
 };
+static_assert(bounds_ascend(jewel_talisman_wand_staff_rows));
 
 constexpr power_row other_treasure_rows[] = {
   {  5, "Detection of ",    power_entry::detection },
@@ -58,6 +60,7 @@ constexpr power_row other_treasure_rows[] = {
   { 93, "",                 power_entry::curse     },
   {100, "Other Power",      power_entry::none      },
 };
+static_assert(bounds_ascend(other_treasure_rows));
 
 // Named items: the item kind, and for weapons and armor the piece.
 enum class named_list { none, weapon, armor };
@@ -76,6 +79,7 @@ constexpr named_row named_rows[] = {
   { 90, "Jeweled Item", named_list::none   },
   {100, "Other Item",   named_list::none   },
 };
+static_assert(bounds_ascend(named_rows));
 
 constexpr text_row named_weapon_rows[] = {
   { 10, "Sword"           },
@@ -87,6 +91,7 @@ constexpr text_row named_weapon_rows[] = {
   { 90, "Scimitar"        },
   {100, "Tulwar"          },
 };
+static_assert(bounds_ascend(named_weapon_rows));
 
 constexpr text_row named_armor_rows[] = {
   {  5, "Buckler"       },
@@ -99,6 +104,7 @@ constexpr text_row named_armor_rows[] = {
   { 90, "Metal Helmet"  },
   {100, "Metal Helm"    },
 };
+static_assert(bounds_ascend(named_armor_rows));
 // clang-format on
 
 // Half a MEL, rounded up: the highest EL an item of that MEL may have.
@@ -106,37 +112,37 @@ int el_limit(int mel) { return (mel + 1) / 2; }
 
 }  // namespace
 
-void magic_power(const power_row &row, dice_record *dice) {
+void magic_power(item_result &out, const power_row &row, dice_record *dice) {
   const magic_dice &m = dice->magic;
-  result_append(row.text);
+  out.append(row.text);
   switch (row.entry) {
     case power_entry::none:
       break;
     case power_entry::cure:
-      magic_cure_list(m.d6_2_cure);
+      magic_cure_list(out, m.d6_2_cure);
       break;
     case power_entry::alignment:
-      magic_alignment_list(m.d6_2_alignment);
+      magic_alignment_list(out, m.d6_2_alignment);
       break;
     case power_entry::detection:
-      magic_detection_list(m.d100_detection);
+      magic_detection_list(out, m.d100_detection);
       break;
     case power_entry::immunity:
-      magic_immunity_entry(dice, "Total Immunity to ", "Immunity to ");
+      magic_immunity_entry(out, dice, "Total Immunity to ", "Immunity to ");
       break;
     case power_entry::negation:
-      magic_immunity_entry(dice, "Total Negation of ", "Negation of ");
+      magic_immunity_entry(out, dice, "Total Negation of ", "Negation of ");
       break;
     case power_entry::curse:
-      magic_curse_entry(dice);
+      magic_curse_entry(out, dice);
       break;
     case power_entry::dedication:
-      magic_dedication_list(m.d100_dedication);
+      magic_dedication_list(out, m.d100_dedication);
       break;
     case power_entry::intelligent:
-      magic_alignment_list(m.d6_2_alignment);
-      result_append(", dedicated to ");
-      magic_dedication_list(m.d100_dedication);
+      magic_alignment_list(out, m.d6_2_alignment);
+      out.append(", dedicated to ");
+      magic_dedication_list(out, m.d100_dedication);
       break;
   }
 }
@@ -146,76 +152,79 @@ void magic_el_cap(dice_record *dice) {
   if (limit < dice->magic.d10_EL) dice->magic.d10_EL = limit;
 }
 
-void magic_mel_el(int mel, int el) {
-  result_appendf(", MEL %d  EL %d", mel, el);
+void magic_mel_el(item_result &out, int mel, int el) {
+  out.appendf(", MEL %d  EL %d", mel, el);
 }
 
-void magic_immunity_entry(dice_record *dice, const char *total_word,
-                          const char *plain_word) {
+void magic_immunity_entry(item_result &out, dice_record *dice,
+                          const char *total_word, const char *plain_word) {
   if (dice->magic.d100_immunity == 100) {
-    result_append(total_word);
-    magic_immunity_list(dice->magic.d100_total_imm - 1);
+    out.append(total_word);
+    magic_immunity_list(out, dice->magic.d100_total_imm - 1);
   } else {
-    result_append(plain_word);
-    magic_immunity_list(dice->magic.d100_immunity);
+    out.append(plain_word);
+    magic_immunity_list(out, dice->magic.d100_immunity);
   }
 }
 
-void magic_curse_entry(dice_record *dice) {
-  magic_curse_list(dice->magic.d3star_curse);
-  result_append("Curse");
+void magic_curse_entry(item_result &out, dice_record *dice) {
+  magic_curse_list(out, dice->magic.d3star_curse);
+  out.append("Curse");
 }
 
-void magic_potion_powder_amulet(dice_record *dice) {
+void magic_potion_powder_amulet(item_result &out, dice_record *dice) {
   magic_el_cap(dice);
-  magic_power(table_row(potion_powder_amulet_rows, dice->magic.d100_subtype),
+  magic_power(out,
+              table_row(potion_powder_amulet_rows, dice->magic.d100_subtype),
               dice);
-  magic_mel_el(dice->magic.d6_2_MEL, dice->magic.d10_EL);
+  magic_mel_el(out, dice->magic.d6_2_MEL, dice->magic.d10_EL);
   // A container's content leaves the amount to the container's own text.
-  if (dice->message == 0)
-    result_appendf(", %d ounces", dice->magic.d10_2_potion_amount);
+  if (dice->in_container == 0)
+    out.appendf(", %d ounces", dice->magic.d10_2_potion_amount);
 }
 
-void magic_jewel_talisman_wand_staff(dice_record *dice) {
+void magic_jewel_talisman_wand_staff(item_result &out, dice_record *dice) {
   magic_el_cap(dice);
   magic_power(
-      table_row(jewel_talisman_wand_staff_rows, dice->magic.d100_subtype),
+      out, table_row(jewel_talisman_wand_staff_rows, dice->magic.d100_subtype),
       dice);
-  magic_mel_el(dice->magic.d6_2_MEL, dice->magic.d10_EL);
+  magic_mel_el(out, dice->magic.d6_2_MEL, dice->magic.d10_EL);
 }
 
-void magic_other_treasure(dice_record *dice) {
+void magic_other_treasure(item_result &out, dice_record *dice) {
   magic_el_cap(dice);
-  magic_power(table_row(other_treasure_rows, dice->magic.d100_subtype), dice);
-  magic_mel_el(dice->magic.d6_2_MEL, dice->magic.d10_EL);
+  magic_power(out, table_row(other_treasure_rows, dice->magic.d100_subtype),
+              dice);
+  magic_mel_el(out, dice->magic.d6_2_MEL, dice->magic.d10_EL);
 }
 
-void magic_named(int item_roll, int mel_roll, int el_roll, int piece_roll) {
+void magic_named(item_result &out, int item_roll, int mel_roll, int el_roll,
+                 int piece_roll) {
   int mel = 2 * mel_roll;
   if (mel <= 7) mel = 8;
   int el = el_roll + 3;
   if (el_limit(mel) < el) el = el_limit(mel);
 
   const named_row &row = table_row(named_rows, item_roll);
-  result_append(row.text);
+  out.append(row.text);
   switch (row.list) {
     case named_list::none:
       break;
     case named_list::weapon:
-      result_append(table_row(named_weapon_rows, piece_roll).text);
+      out.append(table_row(named_weapon_rows, piece_roll).text);
       break;
     case named_list::armor:
-      result_append(table_row(named_armor_rows, piece_roll).text);
+      out.append(table_row(named_armor_rows, piece_roll).text);
       break;
   }
-  magic_mel_el(mel, el);
+  magic_mel_el(out, mel, el);
 }
 
-void magic_special(int mel_roll, int el_roll) {
+void magic_special(item_result &out, int mel_roll, int el_roll) {
   int mel = 2 * mel_roll;
   if (mel <= 10) mel = 11;
   int el = el_roll + 3;
   if (el_limit(mel) < el) el = el_limit(mel);
   if (el <= 5) el = 6;
-  magic_mel_el(mel, el);
+  magic_mel_el(out, mel, el);
 }

@@ -1,7 +1,5 @@
 // Magical military items: the military item that carries the magic, its hit
 // chance and damage modifiers, its powers and its MEL and EL.
-#include <algorithm>
-
 #include "tr_magic.h"
 #include "trtext.h"
 
@@ -37,18 +35,19 @@ constexpr power_row power_rows[] = {
     {96, "Other Power",             power_entry::none},
     {97, "Intelligent, alignment ", power_entry::intelligent},
 };
+static_assert(bounds_ascend(power_rows));
 // clang-format on
 
-void append_power(dice_record *dice, int row) {
-  result_append(", ");
-  magic_power(table_row(power_rows, row), dice);
+void append_power(item_result &out, dice_record *dice, int row) {
+  out.append(", ");
+  magic_power(out, table_row(power_rows, row), dice);
 }
 
 }  // namespace
 
 // An item with a modifier is a weapon named without a count; one without is
 // any military item, counted, from the main military table.
-void magic_military_item(dice_record *dice) {
+void magic_military_item(item_result &out, dice_record *dice) {
   const magic_dice &m = dice->magic;
   const milit_dice &mil = dice->milit;
   magic_el_cap(dice);
@@ -57,25 +56,25 @@ void magic_military_item(dice_record *dice) {
   const bool damage = m.d100_DAM <= DAMAGE_MAX;
   const bool modified = hit_chance || damage;
   if (modified)
-    milit_weapon(mil.d100_sub_type, mil.d6_2_amount, mil.d10_2_amount);
+    milit_weapon(out, mil.d100_sub_type, mil.d6_2_amount, mil.d10_2_amount);
   else
-    milit_from_main_table(dice);
+    milit_from_main_table(out, dice);
   const bool has_powers = !modified || m.d100_othermagic <= OTHER_MAGIC_MAX;
 
-  if (hit_chance) result_append(", Hit Chance modifier");
-  if (damage) result_append(", Damage modifier");
+  if (hit_chance) out.append(", Hit Chance modifier");
+  if (damage) out.append(", Damage modifier");
 
   if (has_powers) {
     if (m.d100_subtype > ONE_POWER_MAX) {
-      const int rows[MAX_POWERS] = {m.d100_other_3_1, m.d100_other_3_2,
-                                    m.d100_other_3_3};
-      const int count = std::clamp(m.d3star_other_100, 0, MAX_POWERS);
+      const int rows[MAX_POWERS] = {m.d100_power_1, m.d100_power_2,
+                                    m.d100_power_3};
+      const int count = clamped(m.d3star_power_count, 0, MAX_POWERS);
       for (int i = 0; i < count; ++i)
-        append_power(dice, rows[i] - SEVERAL_POWERS_SHIFT);
+        append_power(out, dice, rows[i] - SEVERAL_POWERS_SHIFT);
     } else {
-      append_power(dice, m.d100_subtype);
+      append_power(out, dice, m.d100_subtype);
     }
   }
 
-  magic_mel_el(m.d6_2_MEL, m.d10_EL);
+  magic_mel_el(out, m.d6_2_MEL, m.d10_EL);
 }

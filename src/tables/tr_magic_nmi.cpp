@@ -64,6 +64,7 @@ constexpr text_row plant_rows[] = {
   { 98, "White Poppy"   },
   {100, "Wolfbane"      },
 };
+static_assert(bounds_ascend(plant_rows));
 
 constexpr text_row animal_rows[] = {
   {  5, "Alectorius"            },
@@ -108,6 +109,7 @@ constexpr text_row animal_rows[] = {
   { 99, "Wolf Eye"              },
   {100, "Wolf Skin"             },
 };
+static_assert(bounds_ascend(animal_rows));
 
 constexpr weighed_row metal_rows[] = {
   {  5, "Agate",         false },
@@ -150,44 +152,47 @@ constexpr weighed_row metal_rows[] = {
   { 97, "Turquoise",     false },
   {100, "White Flint",   false },
 };
+static_assert(bounds_ascend(metal_rows));
 // clang-format on
 
 }  // namespace
 
-void magic_natural_item(dice_record *dice) {
+void magic_natural_item(item_result &out, dice_record *dice) {
   const magic_dice &m = dice->magic;
   switch (m.d3star_NMI_type) {
     case 1:
-      magic_natural_plant(m.d100_subtype, m.d10_2_NMI_amount, dice->message);
+      magic_natural_plant(out, m.d100_subtype, m.d10_2_NMI_amount,
+                          dice->in_container);
       break;
     case 2:
-      magic_natural_animal(m.d100_subtype);
+      magic_natural_animal(out, m.d100_subtype);
       break;
     case 3:
-      magic_natural_metal(m.d100_subtype, m.d2star_NMI_amount);
+      magic_natural_metal(out, m.d100_subtype, m.d2star_NMI_amount);
       break;
     default:
       break;
   }
 }
 
-void magic_natural_plant(int roll, int ounces, int message) {
+void magic_natural_plant(item_result &out, int roll, int ounces,
+                         int in_container) {
   if (const text_row *row = table_row_in(plant_rows, roll, 1, 100))
-    result_append(row->text);
+    out.append(row->text);
   // A container's content leaves the amount to the container's own text.
-  if (message == 0) result_appendf(", %d ounces", ounces);
+  if (in_container == 0) out.appendf(", %d ounces", ounces);
 }
 
-void magic_natural_animal(int roll) {
+void magic_natural_animal(item_result &out, int roll) {
   if (const text_row *row = table_row_in(animal_rows, roll, 1, 100))
-    result_append(row->text);
+    out.append(row->text);
 }
 
-void magic_natural_metal(int roll, int pounds) {
+void magic_natural_metal(item_result &out, int roll, int pounds) {
   int weight = 0;
   if (const weighed_row *row = table_row_in(metal_rows, roll, 1, 100)) {
-    result_append(row->text);
+    out.append(row->text);
     if (row->weighed) weight = pounds;
   }
-  if (weight != 0) result_appendf(", %d pound(s)", weight);
+  if (weight != 0) out.appendf(", %d pound(s)", weight);
 }

@@ -30,6 +30,7 @@ constexpr metal_row metal_rows[] = {
     { 99, "Lead ",        "BB",  1},
     {100, "Other Metal ", "",    0},  // no value is given
 };
+static_assert(bounds_ascend(metal_rows));
 
 // A form's value: EL / 10 + times * (the first n10 d10s) + the first n6 d6s.
 struct form_row {
@@ -50,20 +51,21 @@ constexpr form_row form_rows[] = {
     { 9, "Scepter",  2, 3, 0},
     {10, "Gorget",   0, 1, 3},
 };
+static_assert(bounds_ascend(form_rows));
 // clang-format on
 
 }  // namespace
 
-int metal_name(int roll, char *unit) {
+int metal_name(item_result &out, int roll, char *unit) {
   const metal_row &row = table_row(metal_rows, roll);
-  result_append(row.name);
+  out.append(row.name);
   std::snprintf(unit, METAL_UNIT_SIZE, "%s", row.unit);
   return row.mult;
 }
 
-int metal_form(const metal_dice &dice, int jeweler_el) {
+int metal_form(item_result &out, const metal_dice &dice, int jeweler_el) {
   const form_row &row = table_row(form_rows, dice.d10_type);
-  result_append(row.name);
+  out.append(row.name);
   const int d10s[] = {dice.d10_val1, dice.d10_val2, dice.d10_val3};
   const int d6s[] = {dice.d6_val1, dice.d6_val2, dice.d6_val3};
   int d10_sum = 0;
@@ -73,14 +75,14 @@ int metal_form(const metal_dice &dice, int jeweler_el) {
   return jeweler_el / 10 + row.times * d10_sum + d6_sum;
 }
 
-int metal_main(int jeweler_el, dice_record *dice) {
+int metal_main(item_result &out, int jeweler_el, dice_record *dice) {
   const metal_dice &d = dice->metal;
   char unit[METAL_UNIT_SIZE];
-  result_clear();
-  int mult = metal_name(d.d100_metal, unit);
-  int val = metal_form(d, jeweler_el);
+  out.clear();
+  int mult = metal_name(out, d.d100_metal, unit);
+  int val = metal_form(out, d, jeweler_el);
   int factor = mult * val;
-  if (d.d100_metal <= 99) result_appendf(", %d %s", factor, unit);
-  result_append("\n");
+  if (d.d100_metal <= 99) out.appendf(", %d %s", factor, unit);
+  out.append("\n");
   return 1;
 }

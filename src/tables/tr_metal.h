@@ -1,5 +1,5 @@
 // The inner routines of the fine metal tables. Each appends its piece of the
-// line to result_text.
+// line to `out`.
 #pragma once
 
 #include "trtables.h"
@@ -9,7 +9,7 @@ constexpr int METAL_UNIT_SIZE = 5;
 
 // Appends the metal's name (ending with a blank), copies its coin unit into
 // unit (METAL_UNIT_SIZE characters) and returns its price multiplier.
-int metal_name(int roll, char *unit);
+int metal_name(item_result &out, int roll, char *unit);
 // Appends the form's name and returns its value before the metal's
 // multiplier: the jeweler's EL / 10 plus the value dice the form names.
-int metal_form(const metal_dice &dice, int jeweler_el);
+int metal_form(item_result &out, const metal_dice &dice, int jeweler_el);

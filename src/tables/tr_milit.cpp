@@ -20,12 +20,14 @@ enum class item_kind {
   non_human
 };
 constexpr int RACE_KINDS = 7;  // weapon to animal gear
+static_assert(RACE_KINDS == static_cast<int>(item_kind::animal) + 1);
 
 // clang-format off
 
-// Main table, by milit.d100_maintype. The count argument is
-// milit.d10_count plus nf_add, or nf_add alone where uses_found is false.
-struct main_row { int hi; bool uses_found; int nf_add; item_kind item; };
+// Main table, by milit.d100_maintype. The count roll of the item is
+// milit.d10_count plus count_add, or count_add alone where adds_count_die is
+// false.
+struct main_row { int hi; bool adds_count_die; int count_add; item_kind item; };
 constexpr main_row main_rows[] = {
     { 30, true,   2, item_kind::weapon},
     { 50, true,   2, item_kind::armor},
@@ -36,6 +38,7 @@ constexpr main_row main_rows[] = {
     { 88, true,   0, item_kind::animal},
     {100, false,  1, item_kind::non_human},  // always one piece
 };
+static_assert(bounds_ascend(main_rows));
 
 // Count from the count argument.
 constexpr number_row count_rows[] = {
@@ -45,6 +48,7 @@ constexpr number_row count_rows[] = {
     {10, 4},
     {11, 5},
 };
+static_assert(bounds_ascend(count_rows));
 
 // Weapons. A set row is followed by the pieces of one set: the 2d6 number, or
 // the 2d10 number for pellets.
@@ -88,6 +92,7 @@ constexpr weapon_row weapon_rows[] = {
     { 97, "Set(s) of Sling Projectiles",  set_pieces::num6},
     { 98, "Other Weapon",                 set_pieces::none},
 };
+static_assert(bounds_ascend(weapon_rows));
 
 // Armor; a race's adjustment may move the row value below 1 or above 100.
 constexpr text_row armor_rows[] = {
@@ -108,6 +113,7 @@ constexpr text_row armor_rows[] = {
     { 96, "Ornate Plate Armor(s)"},
     { 97, "Chainmail(s)"},
 };
+static_assert(bounds_ascend(armor_rows));
 
 // Tents and vehicles.
 constexpr text_row shelter_rows[] = {
@@ -127,6 +133,7 @@ constexpr text_row shelter_rows[] = {
     { 91, "Small Travois(es)"},
     { 92, "Litter(s)"},
 };
+static_assert(bounds_ascend(shelter_rows));
 
 // Miscellaneous supplies: the lead text, then the goods of the other-treasure
 // tables that the row names (always ordinary goods), then the tail text.
@@ -144,6 +151,7 @@ constexpr misc_row misc_rows[] = {
     { 96, "Rope(s)",                          misc_goods::none,      ""},
     { 97, "Miscellaneous Militairy Supplies", misc_goods::none,      ""},
 };
+static_assert(bounds_ascend(misc_rows));
 
 // Animal gear.
 constexpr text_row animal_rows[] = {
@@ -170,6 +178,7 @@ constexpr text_row animal_rows[] = {
     { 97, "Whistle(s)"},
     { 98, "Jesses"},
 };
+static_assert(bounds_ascend(animal_rows));
 
 // Races of non-human-made items, by milit.d10_race. kind_hi holds, for
 // each kind in the order weapon, armor, flag, shelter, miscellaneous, uniform,
@@ -185,12 +194,13 @@ constexpr race_row race_rows[] = {
     { 9, "Troll's ",      {  55,   91,   0,    0, 100,   0,    0},   0},
     {10, "Other race's ", {  34,   56,  62,   74,  80,  85,  100},   0},
 };
+static_assert(bounds_ascend(race_rows));
 
 // clang-format on
 
-// The kind of a race's item for an NHM roll: the first kind the race makes
-// whose bound the roll does not exceed; the race's last kind takes every roll
-// above.
+// The kind of a race's item for a non-human-made item roll
+// (milit.d100_race_item): the first kind the race makes whose bound the roll
+// does not exceed; the race's last kind takes every roll above.
 item_kind race_kind(const race_row &race, int roll) {
   int last = 0;
   for (int k = 0; k < RACE_KINDS; ++k) {
@@ -202,115 +212,120 @@ item_kind race_kind(const race_row &race, int roll) {
 }
 
 // Appends the item of one kind; armor_adjust shifts the armor row.
-void append_item(dice_record *dice, item_kind item, int armor_adjust) {
+void append_item(item_result &out, dice_record *dice, item_kind item,
+                 int armor_adjust) {
   const milit_dice &m = dice->milit;
   switch (item) {
     case item_kind::weapon:
-      milit_weapon(m.d100_sub_type, m.d6_2_amount, m.d10_2_amount);
+      milit_weapon(out, m.d100_sub_type, m.d6_2_amount, m.d10_2_amount);
       break;
     case item_kind::armor:
-      milit_armor(m.d100_sub_type + armor_adjust);
+      milit_armor(out, m.d100_sub_type + armor_adjust);
       break;
     case item_kind::flag:
-      milit_flag();
+      milit_flag(out);
       break;
     case item_kind::shelter:
-      milit_shelter(m.d100_sub_type);
+      milit_shelter(out, m.d100_sub_type);
       break;
     case item_kind::misc:
-      milit_misc(dice);
+      milit_misc(out, dice);
       break;
     case item_kind::uniform:
-      milit_uniform();
+      milit_uniform(out);
       break;
     case item_kind::animal:
-      milit_animal(m.d100_sub_type);
+      milit_animal(out, m.d100_sub_type);
       break;
     case item_kind::non_human:
-      milit_non_human_made(dice);
+      milit_non_human_made(out, dice);
       break;
   }
 }
 
 }  // namespace
 
-int milit_main(dice_record *dice) {
-  result_clear();
-  milit_from_main_table(dice);
-  result_append("\n");
+int milit_main(item_result &out, dice_record *dice) {
+  out.clear();
+  milit_from_main_table(out, dice);
+  out.append("\n");
   return 1;
 }
 
-void milit_from_main_table(dice_record *dice) {
+void milit_from_main_table(item_result &out, dice_record *dice) {
   const milit_dice &m = dice->milit;
   const main_row &row = table_row(main_rows, m.d100_maintype);
-  milit_count(row.uses_found ? m.d10_count + row.nf_add : row.nf_add);
-  append_item(dice, row.item, 0);
+  milit_count(out,
+              row.adds_count_die ? m.d10_count + row.count_add : row.count_add);
+  append_item(out, dice, row.item, 0);
 }
 
-void milit_count(int count_roll) {
-  result_appendf("%d ", table_row(count_rows, count_roll).number);
+void milit_count(item_result &out, int count_roll) {
+  out.appendf("%d ", table_row(count_rows, count_roll).number);
 }
 
-void milit_non_human_made(dice_record *dice) {
+void milit_non_human_made(item_result &out, dice_record *dice) {
   const milit_dice &m = dice->milit;
   const race_row *race = table_row_in(race_rows, m.d10_race, 1, 10);
   if (race == nullptr) return;
-  result_append(race->word);
-  append_item(dice, race_kind(*race, m.d100_race_item), race->armor_adjust);
+  out.append(race->word);
+  append_item(out, dice, race_kind(*race, m.d100_race_item),
+              race->armor_adjust);
 }
 
-void milit_weapon(int type, int num6, int num10) {
+void milit_weapon(item_result &out, int type, int num6, int num10) {
   const weapon_row &row = table_row(weapon_rows, type);
   switch (row.pieces) {
     case set_pieces::none:
-      result_append(row.text);
+      out.append(row.text);
       break;
     case set_pieces::num6:
-      result_appendf("%s (%d each)", row.text, num6);
+      out.appendf("%s (%d each)", row.text, num6);
       break;
     case set_pieces::num10:
-      result_appendf("%s (%d each)", row.text, num10);
+      out.appendf("%s (%d each)", row.text, num10);
       break;
   }
 }
 
-void milit_armor(int type) { result_append(table_row(armor_rows, type).text); }
-
-void milit_flag() { result_append("Flag(s)"); }
-
-void milit_shelter(int type) {
-  result_append(table_row(shelter_rows, type).text);
+void milit_armor(item_result &out, int type) {
+  out.append(table_row(armor_rows, type).text);
 }
 
-void milit_misc(dice_record *dice) {
+void milit_flag(item_result &out) { out.append("Flag(s)"); }
+
+void milit_shelter(item_result &out, int type) {
+  out.append(table_row(shelter_rows, type).text);
+}
+
+void milit_misc(item_result &out, dice_record *dice) {
   const other_dice &o = dice->other;
   const misc_row &row = table_row(misc_rows, dice->milit.d100_sub_type);
-  result_append(row.lead);
+  out.append(row.lead);
   switch (row.goods) {
     case misc_goods::none:
       break;
     case misc_goods::furniture:
-      other_furniture(o.d10_furniture, 0);
+      other_furniture(out, o.d10_furniture, 0);
       break;
     case misc_goods::book:
-      other_written_item(dice, 0);
+      other_written_item(out, dice, 0);
       break;
     case misc_goods::kegs:
-      other_kegs(dice, 0);
+      other_kegs(out, dice, 0);
       break;
     case misc_goods::musical:
-      other_musical_instrument(0);
+      other_musical_instrument(out, 0);
       break;
     case misc_goods::eating:
-      other_eating_utensils(o.d10_misc_amount, o.d6_2_misc_val, 0);
+      other_eating_utensils(out, o.d10_misc_amount, o.d6_2_misc_val, 0);
       break;
   }
-  result_append(row.tail);
+  out.append(row.tail);
 }
 
-void milit_uniform() { result_append("Uniform(s)"); }
+void milit_uniform(item_result &out) { out.append("Uniform(s)"); }
 
-void milit_animal(int type) {
-  result_append(table_row(animal_rows, type).text);
+void milit_animal(item_result &out, int type) {
+  out.append(table_row(animal_rows, type).text);
 }

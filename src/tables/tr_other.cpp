@@ -59,6 +59,7 @@ constexpr main_row main_rows[] = {
     {96, other_kind::musical_instrument},
     {97, other_kind::other_item},  // 97 and above
 };
+static_assert(bounds_ascend(main_rows));
 
 // Exceptional size: the size multiplier and the percentage printed.
 struct size_row {
@@ -79,6 +80,7 @@ constexpr size_row large_rows[] = {
     { 99, 1.8f,  80},
     {100, 2.0f, 100},
 };
+static_assert(bounds_ascend(large_rows));
 
 constexpr size_row small_rows[] = {
     { 30, 0.9f,  10},
@@ -92,6 +94,7 @@ constexpr size_row small_rows[] = {
     { 99, 0.2f,  80},
     {100, 0.1f,  90},
 };
+static_assert(bounds_ascend(small_rows));
 
 // Value multiplier of a size multiplier. Bounds are in hundredths, so every
 // size multiplier of the tables above lands on its own row exactly.
@@ -117,6 +120,7 @@ constexpr factor_row size_value_rows[] = {
     {180, 1.4f},
     {200, 1.5f},
 };
+static_assert(bounds_ascend(size_value_rows));
 
 // Statue value per size, by other.d10_2_statueval.
 constexpr factor_row statue_rows[] = {
@@ -140,6 +144,7 @@ constexpr factor_row statue_rows[] = {
     {19, 3.0f},
     {20, 4.0f},
 };
+static_assert(bounds_ascend(statue_rows));
 // clang-format on
 
 }  // namespace
@@ -167,98 +172,111 @@ float other_size_value(float size_mod) {
   return table_row(size_value_rows, hundredths).factor;
 }
 
-float other_exceptional(float value, uint32_t exc) {
-  char exc_text[EXC_TXT_SIZE];
-  if (exc & EXC_QUALITY) {
-    float mult = other_exceptional_quality(exc_quality_mult(exc), exc_text);
-    value = value * mult;
-    result_append(exc_text);
-  }
+exc_parts other_exceptional_parts(uint32_t exc) {
+  exc_parts p;
+  if (exc & EXC_QUALITY)
+    p.quality =
+        other_exceptional_quality(exc_quality_mult(exc), p.quality_text);
   if (exc & EXC_SIZE) {
-    float size_mod = other_exceptional_size(exc_large_or_small(exc),
-                                            exc_size_roll(exc), exc_text);
-    value = value * other_size_value(size_mod);
-    result_append(exc_text);
+    p.size = other_exceptional_size(exc_large_or_small(exc), exc_size_roll(exc),
+                                    p.size_text);
+    p.size_value = other_size_value(p.size);
   }
+  return p;
+}
+
+exc_parts other_exceptional_texts(item_result &out, uint32_t exc) {
+  exc_parts p = other_exceptional_parts(exc);
+  out.append(p.quality_text);
+  out.append(p.size_text);
+  return p;
+}
+
+float other_exceptional(item_result &out, float value, uint32_t exc) {
+  exc_parts p = other_exceptional_texts(out, exc);
+  if (exc & EXC_QUALITY) value = value * p.quality;
+  if (exc & EXC_SIZE) value = value * p.size_value;
   return value;
 }
 
-void other_statue(int roll, uint32_t exc) {
-  result_append("Statue");
+void other_statue(item_result &out, int roll, uint32_t exc) {
+  out.append("Statue");
   float value = table_row(statue_rows, roll).factor;
-  value = other_exceptional(value, exc);
-  result_appendf(", size * %.1f CC", value);
+  value = other_exceptional(out, value, exc);
+  out.appendf(", size * %.1f CC", value);
 }
 
-void other_from_main_table(int roll, dice_record *dice, uint32_t exc) {
+void other_from_main_table(item_result &out, int roll, dice_record *dice,
+                           uint32_t exc) {
   const other_dice &o = dice->other;
   switch (table_row(main_rows, roll).kind) {
     case other_kind::statue:
-      other_statue(o.d10_2_statueval, exc);
+      other_statue(out, o.d10_2_statueval, exc);
       break;
     case other_kind::eating_utensils:
-      other_eating_utensils(o.d10_misc_amount, o.d6_2_misc_val, exc);
+      other_eating_utensils(out, o.d10_misc_amount, o.d6_2_misc_val, exc);
       break;
     case other_kind::plate:
-      other_plate(o.d10_misc_amount, exc);
+      other_plate(out, o.d10_misc_amount, exc);
       break;
     case other_kind::container:
-      other_container(dice, exc);
+      other_container(out, dice, exc);
       break;
     case other_kind::kegs:
-      other_kegs(dice, exc);
+      other_kegs(out, dice, exc);
       break;
     case other_kind::furniture:
-      other_furniture(o.d10_furniture, exc);
+      other_furniture(out, o.d10_furniture, exc);
       break;
     case other_kind::fur:
-      other_fur(o.d10_3_fur_value, o.d10_fur_kind, exc);
+      other_fur(out, o.d10_3_fur_value, o.d10_fur_kind, exc);
       break;
     case other_kind::fine_covering:
-      other_fine_covering(o.d6_cov_width, o.d10_2_a4_cov_length, exc);
+      other_fine_covering(out, o.d6_cov_width, o.d10_2_plus_4_cov_length, exc);
       break;
     case other_kind::glass:
-      other_glass(o.d10_crystal, o.d10_glass_size, exc);
+      other_glass(out, o.d10_crystal, o.d10_glass_size, exc);
       break;
     case other_kind::tools:
-      other_tools(exc);
+      other_tools(out, exc);
       break;
     case other_kind::drinking_vessel:
-      other_vessel(o.d10_misc_amount, exc);
+      other_vessel(out, o.d10_misc_amount, exc);
       break;
     case other_kind::art:
-      other_art(o.d10_2_art_value, o.d10_art_magic, exc);
+      other_art(out, o.d10_2_art_value, o.d10_art_magic, exc);
       break;
     case other_kind::written:
-      other_written_item(dice, exc);
+      other_written_item(out, dice, exc);
       break;
     case other_kind::clothing:
-      other_clothing(o.d6_clothes, exc);
+      other_clothing(out, o.d6_clothes, exc);
       break;
     case other_kind::cloth:
-      other_cloth(o.d100_cloth_value, o.d100_cloth_length, exc);
+      other_cloth(out, o.d100_cloth_value, o.d100_cloth_length, exc);
       break;
     case other_kind::musical_instrument:
-      other_musical_instrument(exc);
+      other_musical_instrument(out, exc);
       break;
     case other_kind::other_item:
-      other_other(exc);
+      other_other(out, exc);
       break;
   }
 }
 
-int other_break_line() {
+int other_break_line(item_result &out) {
   // Room for the longest text, the five characters a break adds and the
   // newline.
   char broken[RESULT_TEXT_SIZE + 8];
   int lines = 1;
-  int len = static_cast<int>(result_length());
-  std::memcpy(broken, result_text, len + 1);
+  int len = static_cast<int>(out.length());
+  const char *text = out.text();
+  std::memcpy(broken, text, len + 1);
   if (len >= LINE_WIDTH) {
     for (int pos = LINE_WIDTH - 1; pos >= 0; --pos) {
-      if (result_text[pos] != ' ') continue;
+      if (text[pos] != ' ') continue;
       std::memcpy(broken + pos, "\n     ", 6);
-      std::memcpy(broken + pos + 6, result_text + pos + 1, len - pos);
+      std::memcpy(broken + pos + 6, text + pos + 1, len - pos);
       len += 5;
       lines = 2;
       break;
@@ -269,14 +287,13 @@ int other_break_line() {
   if (len > RESULT_TEXT_SIZE - 2) len = RESULT_TEXT_SIZE - 2;
   broken[len] = '\n';
   broken[len + 1] = '\0';
-  result_clear();
-  result_append(broken);
+  out.replace(broken);
   return lines;
 }
 
-int other_main(dice_record *dice) {
+int other_main(item_result &out, dice_record *dice) {
   const other_dice &d = dice->other;
-  result_clear();
+  out.clear();
   uint32_t exc = 0;
   int roll = d.d100_maintype;
   if (roll == 99 || roll == 100) {
@@ -290,6 +307,6 @@ int other_main(dice_record *dice) {
     exc |= (static_cast<uint32_t>(d.d10_exc_sizesl) & 0xF) << 20;
     roll = d.d100_excep_2 - 3;
   }
-  other_from_main_table(roll, dice, exc);
-  return other_break_line();
+  other_from_main_table(out, roll, dice, exc);
+  return other_break_line(out);
 }

@@ -53,6 +53,7 @@ constexpr text_row alignment_rows[] = {
     { 8, "Balance"},
     {10, "Elder"},
 };
+static_assert(bounds_ascend(alignment_rows));
 
 // Rows above 100 are reached only with exceptional quality.
 constexpr book_row book_rows[] = {
@@ -72,6 +73,7 @@ constexpr book_row book_rows[] = {
     {114, "Major spell book",     15.0f, "GC", book_contents::major_spells},
     {115, "Tome",                 50.0f, "GC", book_contents::tome},  // 115 and above
 };
+static_assert(bounds_ascend(book_rows));
 
 // Row 100 is reached only through the coded scroll's own roll.
 constexpr scroll_row scroll_rows[] = {
@@ -91,6 +93,7 @@ constexpr scroll_row scroll_rows[] = {
     { 99, "Treasure scroll",           scroll_details::none,       0, scroll_value::treasure,            0.0f, "GC"},
     {100, "Treasure and Spell Scroll", scroll_details::spells,     1, scroll_value::treasure_and_spell,  0.0f, "GC"},
 };
+static_assert(bounds_ascend(scroll_rows));
 
 // The first row takes every map roll below 2, the last every roll from 20 up.
 constexpr map_row map_rows[] = {
@@ -114,11 +117,13 @@ constexpr map_row map_rows[] = {
     {19, map_kind::treasure,    "Treasure Map",           1500.0f, 50.0f, "GC",  0},
     {20, map_kind::unlimited,   "Unlimited Treasure Map",    0.0f,  0.0f, "",    0},
 };
+static_assert(bounds_ascend(map_rows));
 
 constexpr text_row area_rows[] = {
     { 3, ", major area's"},
     {10, ", detailed area"},
 };
+static_assert(bounds_ascend(area_rows));
 // clang-format on
 
 // A map whose accuracy roll passes this is inaccurate.
@@ -130,89 +135,87 @@ const char *alignment_text(const dice_record &dice) {
 
 // Written treasure shows the quality text but is valued by its own
 // multiplier, so only the text of the quality routine is used.
-void append_quality_text(uint32_t exc) {
-  char exc_text[EXC_TXT_SIZE];
-  other_exceptional_quality(exc_quality_mult(exc), exc_text);
-  result_append(exc_text);
+void append_quality_text(item_result &out, uint32_t exc) {
+  out.append(other_exceptional_parts(exc).quality_text);
 }
 
 }  // namespace
 
-void other_written_item(dice_record *dice, uint32_t exc) {
+void other_written_item(item_result &out, dice_record *dice, uint32_t exc) {
   if (dice->other.d10_book_kind <= 4)
-    other_book(dice, exc);
+    other_book(out, dice, exc);
   else
-    other_scroll_or_map(dice, exc);
+    other_scroll_or_map(out, dice, exc);
 }
 
-void other_scroll_or_map(dice_record *dice, uint32_t exc) {
+void other_scroll_or_map(item_result &out, dice_record *dice, uint32_t exc) {
   if (dice->other.d10_scroll_kind <= 7)
-    other_scroll(dice, exc);
+    other_scroll(out, dice, exc);
   else
-    other_map(dice, exc);
+    other_map(out, dice, exc);
 }
 
-void other_book(dice_record *dice, uint32_t exc) {
+void other_book(item_result &out, dice_record *dice, uint32_t exc) {
   const other_dice &d = dice->other;
-  result_append("Book : ");
+  out.append("Book : ");
   int row_roll = d.d100_book;
   if (exc & EXC_QUALITY) row_roll += BETTER_ROWS;
   const book_row &row = table_row(book_rows, row_roll);
   float value = row.base;
-  result_append(row.text);
+  out.append(row.text);
   switch (row.contents) {
     case book_contents::none:
       break;
     case book_contents::minor_spells:
-      result_appendf(", contains %d %s spell, EL %d", d.d6_numspell / 2,
-                     alignment_text(*dice), d.d6_a2_EL);
+      out.appendf(", contains %d %s spell, EL %d", d.d6_numspell / 2,
+                  alignment_text(*dice), d.d6_plus_2_EL);
       break;
     case book_contents::major_spells:
-      result_appendf(", contains %d %s spell, EL %d", d.d6_numspell,
-                     alignment_text(*dice), d.d6_a2_EL);
+      out.appendf(", contains %d %s spell, EL %d", d.d6_numspell,
+                  alignment_text(*dice), d.d6_plus_2_EL);
       break;
     case book_contents::tome:
-      result_appendf(", EL %d", d.d6_a2_EL + 4);
+      out.appendf(", EL %d", d.d6_plus_2_EL + 4);
       break;
   }
   if (exc & EXC_QUALITY) {
-    value = value * static_cast<float>(d.d6_a1_book_excq);
-    append_quality_text(exc);
+    value = value * static_cast<float>(d.d6_plus_1_exc_quality);
+    append_quality_text(out, exc);
   }
-  value = other_exceptional(value, exc & ~EXC_QUALITY);
-  result_appendf(", %.1f %s", value, row.unit);
+  value = other_exceptional(out, value, exc & ~EXC_QUALITY);
+  out.appendf(", %.1f %s", value, row.unit);
 }
 
-void other_scroll(dice_record *dice, uint32_t exc) {
+void other_scroll(item_result &out, dice_record *dice, uint32_t exc) {
   const other_dice &d = dice->other;
   float value = 1.0f;
   int row_roll = d.d100_scroll;
   if (exc & EXC_QUALITY) {
     row_roll += BETTER_ROWS;
-    value = value * static_cast<float>(d.d6_a1_book_excq);
+    value = value * static_cast<float>(d.d6_plus_1_exc_quality);
   }
   if (row_roll > 99) {
     value = value * 2.0f;
-    result_append("Coded ");
+    out.append("Coded ");
     row_roll = d.d100_coded;
   }
-  result_append("Scroll : ");
+  out.append("Scroll : ");
   const scroll_row &row = table_row(scroll_rows, row_roll);
   switch (row.details) {
     case scroll_details::none:
-      result_append(row.text);
+      out.append(row.text);
       break;
     case scroll_details::medicinal:
-      result_appendf("%s, %d formulas, EL %d", row.text, d.d6_scrollmap,
-                     d.d10_2_medicEL);
+      out.appendf("%s, %d formulas, EL %d", row.text, d.d6_scrollmap,
+                  d.d10_2_scroll_number);
       break;
     case scroll_details::magical_el:
-      result_appendf("%s, EL %d", row.text, d.d6_a2_EL);
+      out.appendf("%s, EL %d", row.text, d.d6_plus_2_EL);
       break;
     case scroll_details::spells:
-      result_appendf("%s, %d EL %d %s spell%s", row.text, row.spells,
-                     d.d6_a2_EL, alignment_text(*dice),
-                     row.spells > 1 ? "s" : "");
+      out.appendf("%s, %d EL %d %s spell%s", row.text, row.spells,
+                  d.d6_plus_2_EL, alignment_text(*dice),
+                  row.spells > 1 ? "s" : "");
       break;
   }
   switch (row.rule) {
@@ -223,63 +226,55 @@ void other_scroll(dice_record *dice, uint32_t exc) {
       value = value * row.factor;
       break;
     case scroll_value::treasure:
-      value = value * static_cast<float>(5 * d.d10_2_medicEL);
+      value = value * static_cast<float>(5 * d.d10_2_scroll_number);
       break;
     case scroll_value::treasure_and_spell:
-      value = value * static_cast<float>(5 * d.d10_2_medicEL);
+      value = value * static_cast<float>(5 * d.d10_2_scroll_number);
       value = value + 2.0f;
       break;
   }
-  if (exc & EXC_QUALITY) append_quality_text(exc);
-  value = other_exceptional(value, exc & ~EXC_QUALITY);
-  result_appendf(", value %.1f %s", value, row.unit);
+  if (exc & EXC_QUALITY) append_quality_text(out, exc);
+  value = other_exceptional(out, value, exc & ~EXC_QUALITY);
+  out.appendf(", value %.1f %s", value, row.unit);
   // A treasure scroll carries an ordinary, accurate treasure map.
   if (row_roll > 95) {
-    result_append(", ");
+    out.append(", ");
     dice->other.d10_2_map = d.d6_scrollmap + 14;
     dice->other.d100_map_accu = 0;
-    other_map(dice, 0);
+    other_map(out, dice, 0);
   }
 }
 
-void other_map(dice_record *dice, uint32_t exc) {
+void other_map(item_result &out, dice_record *dice, uint32_t exc) {
   other_dice &d = dice->other;
-  char exc_text[EXC_TXT_SIZE];
+  const exc_parts parts = other_exceptional_parts(exc);
   float value = 1.0f;
   int accuracy = d.d100_map_accu;
   if (exc & EXC_QUALITY) {
     d.d10_2_map += BETTER_ROWS;
-    value = value * static_cast<float>(d.d6_a1_book_excq);
+    value = value * static_cast<float>(d.d6_plus_1_exc_quality);
   }
-  if (exc & EXC_SIZE) {
-    float size_mod = other_exceptional_size(exc_large_or_small(exc),
-                                            exc_size_roll(exc), exc_text);
-    value = value * other_size_value(size_mod);
-  }
+  if (exc & EXC_SIZE) value = value * parts.size_value;
   const map_row &row = table_row(map_rows, d.d10_2_map);
   float worth = value * row.worth;
   switch (row.kind) {
     case map_kind::treasure:
-      result_appendf("%.0f GC %s, %.1f %s", value * row.treasure, row.text,
-                     worth, row.unit);
+      out.appendf("%.0f GC %s, %.1f %s", value * row.treasure, row.text, worth,
+                  row.unit);
       break;
     case map_kind::plain:
-      result_appendf("%s, %.1f %s", row.text, worth, row.unit);
+      out.appendf("%s, %.1f %s", row.text, worth, row.unit);
       break;
     case map_kind::other_world:
-      result_appendf("%s, %.1f %s", row.text, worth, row.unit);
-      result_append(table_row(area_rows, d.d10_map_area).text);
+      out.appendf("%s, %.1f %s", row.text, worth, row.unit);
+      out.append(table_row(area_rows, d.d10_map_area).text);
       break;
     case map_kind::unlimited:
-      result_append(row.text);
+      out.append(row.text);
       break;
   }
   accuracy += row.accu != 0 ? row.accu : d.d10_2_map;
-  if (exc & EXC_QUALITY) append_quality_text(exc);
-  if (exc & EXC_SIZE) {
-    other_exceptional_size(exc_large_or_small(exc), exc_size_roll(exc),
-                           exc_text);
-    result_append(exc_text);
-  }
-  result_append(accuracy > ACCURATE_UP_TO ? ", inaccurate" : ", accurate");
+  out.append(parts.quality_text);
+  out.append(parts.size_text);
+  out.append(accuracy > ACCURATE_UP_TO ? ", inaccurate" : ", accurate");
 }

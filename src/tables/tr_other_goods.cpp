@@ -12,31 +12,6 @@ bool is_exceptional(uint32_t exc) {
   return (exc & (EXC_QUALITY | EXC_SIZE)) != 0;
 }
 
-// The multipliers of an exceptional item, for the routines that use them
-// differently from the standard step. Each is 1.0 where the item is ordinary.
-struct exc_multipliers {
-  float quality = 1.0f;     // quality multiplier
-  float size = 1.0f;        // size multiplier
-  float size_value = 1.0f;  // value multiplier of that size
-};
-
-// Works out the multipliers and appends the quality text, then the size text.
-exc_multipliers exceptional_parts(uint32_t exc) {
-  exc_multipliers m;
-  char exc_text[EXC_TXT_SIZE];
-  if (exc & EXC_QUALITY) {
-    m.quality = other_exceptional_quality(exc_quality_mult(exc), exc_text);
-    result_append(exc_text);
-  }
-  if (exc & EXC_SIZE) {
-    m.size = other_exceptional_size(exc_large_or_small(exc), exc_size_roll(exc),
-                                    exc_text);
-    m.size_value = other_size_value(m.size);
-    result_append(exc_text);
-  }
-  return m;
-}
-
 // clang-format off
 
 // Furniture, by other.d10_furniture: value factor, the decimals of the value
@@ -49,6 +24,7 @@ constexpr furniture_row furniture_rows[] = {
     { 9, 2.0f, 1, "SC"},
     {10, 1.0f, 1, "GC"},
 };
+static_assert(bounds_ascend(furniture_rows));
 
 // Fur garments, by other.d10_fur_kind: word appended and value factor.
 struct fur_row { int hi; const char *word; float factor; };
@@ -62,6 +38,7 @@ constexpr fur_row fur_rows[] = {
     { 9, " Cape",  2.5f},
     {10, " Robe",  2.5f},
 };
+static_assert(bounds_ascend(fur_rows));
 
 // Glass and crystal, by other.d10_glass_size: size word, value factor and
 // coin unit.
@@ -71,6 +48,7 @@ constexpr glass_row glass_rows[] = {
     { 8, "Medium ", 1.0f, "SC"},
     {10, "Large ",  5.0f, "SC"},
 };
+static_assert(bounds_ascend(glass_rows));
 
 // Capacity of a container and of a keg in quarts, by other.d100_keg_size.
 struct capacity_row { int hi; float container; float keg; };
@@ -84,6 +62,7 @@ constexpr capacity_row capacity_rows[] = {
     { 99, 25.0f,  50.0f},
     {100, 50.0f, 100.0f},
 };
+static_assert(bounds_ascend(capacity_rows));
 
 // Contents of a container or keg, by other.d100_keg_material. A natural magic
 // item or a magical potion is named and then described by the magic tables.
@@ -117,6 +96,7 @@ constexpr contents_row contents_rows[] = {
     { 99, "Other Item",            contents_kind::plain},
     {100, "Magical Potion of ",    contents_kind::potion},
 };
+static_assert(bounds_ascend(contents_rows));
 
 // Fill of a container or keg, by other.d10_keg_fill: 1 rotten, 2-8 filled to
 // 40 to 100 per cent, 9-10 empty.
@@ -127,6 +107,7 @@ constexpr fill_row fill_rows[] = {
     { 8, fill_kind::filled},
     {10, fill_kind::empty},
 };
+static_assert(bounds_ascend(fill_rows));
 
 // Number of kegs, by other.d3star_amount_class: fixed part plus how many of
 // other.d6_amount_1 and other.d6_amount_2 are added.
@@ -136,6 +117,7 @@ constexpr keg_count_row keg_count_rows[] = {
     {2, 0, 1, 0},
     {3, 0, 1, 1},
 };
+static_assert(bounds_ascend(keg_count_rows));
 
 // clang-format on
 
@@ -146,11 +128,11 @@ constexpr float POTION_SHARE = 0.75f;
 // capacity of one (size_mod quarts times capacity), the contents and their
 // fill, then the description of magic contents. val_in_mod is the value
 // multiplier shown for filled contents of an exceptionally good item.
-void append_contents(dice_record *dice, float size_mod, float capacity,
-                     float val_in_mod, uint32_t exc) {
+void append_contents(item_result &out, dice_record *dice, float size_mod,
+                     float capacity, float val_in_mod, uint32_t exc) {
   const other_dice &o = dice->other;
   size_mod = size_mod * capacity;
-  result_appendf(", size %.1f quart", size_mod);
+  out.appendf(", size %.1f quart", size_mod);
 
   const contents_row &contents = table_row(contents_rows, o.d100_keg_material);
   if (contents.kind == contents_kind::potion)
@@ -159,79 +141,83 @@ void append_contents(dice_record *dice, float size_mod, float capacity,
   const fill_row &fill = table_row(fill_rows, o.d10_keg_fill);
   switch (fill.kind) {
     case fill_kind::rotten:
-      result_appendf(", containing rotten %s", contents.name);
+      out.appendf(", containing rotten %s", contents.name);
       break;
     case fill_kind::filled: {
       float quantity = static_cast<float>(o.d10_keg_fill + 2);
       quantity = quantity * 0.1f;
       quantity = quantity * size_mod;
-      result_appendf(", containing %.1f quart %s", quantity, contents.name);
-      if (exc & EXC_QUALITY) result_appendf(", value * %.2f", val_in_mod);
+      out.appendf(", containing %.1f quart %s", quantity, contents.name);
+      if (exc & EXC_QUALITY) out.appendf(", value * %.2f", val_in_mod);
       break;
     }
     case fill_kind::empty:
-      result_append(", empty ");
+      out.append(", empty ");
       break;
   }
 
   // Own text complete: the magic routines now leave their amount out.
-  dice->message = 1;
+  dice->in_container = 1;
   if (fill.kind == fill_kind::empty) return;
-  if (contents.kind == contents_kind::potion) magic_potion_powder_amulet(dice);
-  if (contents.kind == contents_kind::natural_magic) magic_natural_item(dice);
+  if (contents.kind == contents_kind::potion)
+    magic_potion_powder_amulet(out, dice);
+  if (contents.kind == contents_kind::natural_magic)
+    magic_natural_item(out, dice);
 }
 
 }  // namespace
 
-void other_eating_utensils(int count, int value_roll, uint32_t exc) {
-  result_appendf("%d Eating utensil(s)", count);
-  float val_mod = other_exceptional(static_cast<float>(value_roll), exc);
-  result_appendf(", mod. * %.1f BB", val_mod);
+void other_eating_utensils(item_result &out, int count, int value_roll,
+                           uint32_t exc) {
+  out.appendf("%d Eating utensil(s)", count);
+  float val_mod = other_exceptional(out, static_cast<float>(value_roll), exc);
+  out.appendf(", mod. * %.1f BB", val_mod);
 }
 
-void other_plate(int value_roll, uint32_t exc) {
-  result_append("Plate");
-  float val_mod = other_exceptional(static_cast<float>(value_roll), exc);
-  result_appendf(", mod. * %.1f BB", val_mod);
+void other_plate(item_result &out, int value_roll, uint32_t exc) {
+  out.append("Plate");
+  float val_mod = other_exceptional(out, static_cast<float>(value_roll), exc);
+  out.appendf(", mod. * %.1f BB", val_mod);
 }
 
-void other_vessel(int value_roll, uint32_t exc) {
-  result_append("Drinking Vessel");
-  float val_mod = other_exceptional(static_cast<float>(value_roll), exc);
-  result_appendf(", mod. * %.1f BB", val_mod);
+void other_vessel(item_result &out, int value_roll, uint32_t exc) {
+  out.append("Drinking Vessel");
+  float val_mod = other_exceptional(out, static_cast<float>(value_roll), exc);
+  out.appendf(", mod. * %.1f BB", val_mod);
 }
 
-void other_tools(uint32_t exc) {
-  result_append("Tools");
-  float val_mod = other_exceptional(1.0f, exc);
-  if (is_exceptional(exc)) result_appendf(", %.1f * base value", val_mod);
+void other_tools(item_result &out, uint32_t exc) {
+  out.append("Tools");
+  float val_mod = other_exceptional(out, 1.0f, exc);
+  if (is_exceptional(exc)) out.appendf(", %.1f * base value", val_mod);
 }
 
-void other_furniture(int value_roll, uint32_t exc) {
-  result_append("Furniture");
-  float val_mod = other_exceptional(1.0f, exc);
+void other_furniture(item_result &out, int value_roll, uint32_t exc) {
+  out.append("Furniture");
+  float val_mod = other_exceptional(out, 1.0f, exc);
   const furniture_row &row = table_row(furniture_rows, value_roll);
   val_mod = val_mod * row.factor;
-  result_appendf(", %.*f %s", row.decimals, val_mod, row.unit);
+  out.appendf(", %.*f %s", row.decimals, val_mod, row.unit);
 }
 
 // Exceptional quality of a fur changes its coin unit, not its value.
-void other_fur(int roll, int kind_roll, uint32_t exc) {
+void other_fur(item_result &out, int roll, int kind_roll, uint32_t exc) {
   float val_mod = static_cast<float>(roll);
-  result_append("Fur");
-  exc_multipliers mults = exceptional_parts(exc);
+  out.append("Fur");
+  exc_parts mults = other_exceptional_texts(out, exc);
   val_mod = val_mod * mults.size_value;
   const fur_row &garment = table_row(fur_rows, kind_roll);
-  result_append(garment.word);
+  out.append(garment.word);
   val_mod = val_mod * garment.factor;
-  result_appendf(", %.0f %s", val_mod, (exc & EXC_QUALITY) ? "SC" : "CC");
+  out.appendf(", %.0f %s", val_mod, (exc & EXC_QUALITY) ? "SC" : "CC");
 }
 
 // The value is per square foot; an exceptional size scales both sides.
-void other_fine_covering(int width, int length, uint32_t exc) {
-  result_append("Fine covering or Tapestry");
+void other_fine_covering(item_result &out, int width, int length,
+                         uint32_t exc) {
+  out.append("Fine covering or Tapestry");
   float val_mod = 5.0f;
-  exc_multipliers mults = exceptional_parts(exc);
+  exc_parts mults = other_exceptional_texts(out, exc);
   val_mod = val_mod * mults.quality;
   val_mod = val_mod * mults.size_value;
   float size_mod = mults.size;
@@ -239,71 +225,72 @@ void other_fine_covering(int width, int length, uint32_t exc) {
   float length_ft = static_cast<float>(length) * size_mod;
   val_mod = val_mod * width_ft;
   val_mod = val_mod * length_ft;
-  result_appendf(", %.0f' x %.0f', %.1f CC", width_ft, length_ft, val_mod);
+  out.appendf(", %.0f' x %.0f', %.1f CC", width_ft, length_ft, val_mod);
 }
 
-void other_glass(int glass_roll, int size_roll, uint32_t exc) {
+void other_glass(item_result &out, int glass_roll, int size_roll,
+                 uint32_t exc) {
   float val_mod = 1.0f;
   const glass_row &size = table_row(glass_rows, size_roll);
-  result_append(size.word);
+  out.append(size.word);
   val_mod = val_mod * size.factor;
   if (glass_roll == 10) {
-    result_append("Crystal Item");
+    out.append("Crystal Item");
     val_mod = val_mod * 3.0f;
   } else {
-    result_append("Glass Item");
+    out.append("Glass Item");
   }
-  val_mod = other_exceptional(val_mod, exc);
-  result_appendf(", %.1f %s", val_mod, size.unit);
+  val_mod = other_exceptional(out, val_mod, exc);
+  out.appendf(", %.1f %s", val_mod, size.unit);
 }
 
 // Exceptional quality sets the value factor to 2.0 in GC (in place of 5.0 in
 // SC) whatever the quality multiplier, and a good piece may be magical.
-void other_art(int val, int magic_roll, uint32_t exc) {
-  result_append("Art work");
+void other_art(item_result &out, int val, int magic_roll, uint32_t exc) {
+  out.append("Art work");
   float factor = 5.0f;
   bool magical = false;
-  exc_multipliers mults = exceptional_parts(exc);
+  exc_parts mults = other_exceptional_texts(out, exc);
   if (exc & EXC_QUALITY) {
     factor = 2.0f;
     magical = magic_roll > 8;
   }
   factor = factor * mults.size_value;
   float val_mod = static_cast<float>(val) * factor;
-  result_appendf(", %.1f %s", val_mod, (exc & EXC_QUALITY) ? "GC" : "SC");
-  if (magical) result_append(". Magical item, roll manually!");
+  out.appendf(", %.1f %s", val_mod, (exc & EXC_QUALITY) ? "GC" : "SC");
+  if (magical) out.append(". Magical item, roll manually!");
 }
 
 // Exceptional quality raises the value of the contents, not of the container;
 // an exceptional size raises both and scales the capacity.
-void other_container(dice_record *dice, uint32_t exc) {
+void other_container(item_result &out, dice_record *dice, uint32_t exc) {
   const other_dice &o = dice->other;
-  result_append("Container");
+  out.append("Container");
   float val_mod = static_cast<float>(o.d6_2_misc_val);
   float val_in_mod = 1.0f;
   float size_mod = 1.0f;
-  exc_multipliers mults = exceptional_parts(exc);
+  exc_parts mults = other_exceptional_texts(out, exc);
   val_in_mod = val_in_mod * mults.quality;
   val_mod = val_mod * mults.size_value;
   val_in_mod = val_in_mod * mults.size_value;
   size_mod = size_mod * mults.size;
-  result_appendf(", mod * %.1f %s", val_mod, (exc & EXC_QUALITY) ? "SC" : "BB");
-  append_contents(dice, size_mod,
+  out.appendf(", mod * %.1f %s", val_mod, (exc & EXC_QUALITY) ? "SC" : "BB");
+  append_contents(out, dice, size_mod,
                   table_row(capacity_rows, o.d100_keg_size).container,
                   val_in_mod, exc);
 }
 
 // Kegs have no value text of their own; an exceptionally good keg shows the
 // value multiplier of its contents. Capacity and quantity are those of one keg.
-void other_kegs(dice_record *dice, uint32_t exc) {
+void other_kegs(item_result &out, dice_record *dice, uint32_t exc) {
   const other_dice &o = dice->other;
   const keg_count_row &count = table_row(keg_count_rows, o.d3star_amount_class);
-  result_appendf("%d Keg(s)", count.fixed + count.first * o.d6_amount_1 +
-                                  count.second * o.d6_amount_2);
+  out.appendf("%d Keg(s)", count.fixed + count.first * o.d6_amount_1 +
+                               count.second * o.d6_amount_2);
   float val_mod = 1.0f;
-  exc_multipliers mults = exceptional_parts(exc);
+  exc_parts mults = other_exceptional_texts(out, exc);
   val_mod = val_mod * mults.quality;
   val_mod = val_mod * mults.size_value;
-  append_contents(dice, mults.size,
+  append_contents(out, dice, mults.size,
                   table_row(capacity_rows, o.d100_keg_size).keg, val_mod, exc);
 }

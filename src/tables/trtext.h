@@ -1,21 +1,10 @@
-// Building texts in the result buffer, and the one table lookup every table
-// uses. Appends are bounded: text past the buffer's end is dropped, never
-// spilled.
+// The one table lookup every table uses, and the checks every table passes
+// at compile time.
 #pragma once
 
 #include <cstddef>
 
 #include "trtables.h"
-
-// Empties result_text.
-void result_clear();
-// Appends a text to result_text.
-void result_append(const char *text);
-// Appends a formatted text to result_text. Every caller passes a string
-// literal as the format, so no table text or file text is ever read as one.
-void result_appendf(const char *fmt, ...) __attribute__((format(printf, 1, 2)));
-// Current length of the text in result_text.
-std::size_t result_length();
 
 // Row shapes shared by the tables. Every row starts with the upper bound `hi`
 // of the values that select it; tables of another shape define their row next
@@ -52,4 +41,14 @@ constexpr const Row *table_row_in(const Row (&rows)[N], int value, int lo,
                                   int hi) {
   if (value < lo || value > hi) return nullptr;
   return &table_row(rows, value);
+}
+
+// Whether every row's bound is above the one before: table_row takes the
+// first row whose bound the value does not exceed, so a bound out of order
+// would hide the rows after it. Each table checks it with a static_assert.
+template <typename Row, std::size_t N>
+constexpr bool bounds_ascend(const Row (&rows)[N]) {
+  for (std::size_t i = 1; i < N; ++i)
+    if (!(rows[i - 1].hi < rows[i].hi)) return false;
+  return true;
 }

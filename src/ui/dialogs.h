@@ -16,49 +16,54 @@ int enter_txt(char *text);
 // line ends.
 void draw_heading(const char *title, int row = 1);
 
+// The screen's words for a failed generation; null for done.
+const char *generation_failure_message(generation_status status);
 // Shows a failed generation's message on the prompt line, and as a notice
 // for the standard error stream, then waits for one key.
-void generation_failed(const char *message);
+void generation_failed(generation_status status);
+// Closes a script whose file failed and shows the failure; returns 1.
+int script_failed(script_file &script, generation_status status);
 
 // The main menu until Q or Escape.
-void main_menu(session &s);
+void main_menu(session &game);
 // The monster list; returns the chosen index, or the current one on Escape.
-int select_monster(const session &s);
+int select_monster(const session &game);
 // One page of the monster list from row 5, with its prompt.
 void show_monster_page(const info_tables &t, int page);
 // The area list; returns the chosen index, or the current one on Escape.
-int select_area(const session &s);
+int select_area(const session &game);
 enum class cdf_kind { creature, group };
 // Asks a CDF; returns it, or `current` on Escape.
 int ask_cdf(int current, cdf_kind kind);
 // Asks the jeweler's EL; returns it, or `current` on Escape.
 int ask_jeweler_el(int current);
 // The special-score questions of the current monster.
-void ask_special_scores(session &s);
+void ask_special_scores(session &game);
 // Game date, position and comments; returns 1 when they were stored.
-int enter_comments(session &s);
+int enter_comments(session &game);
 // The output file name; returns 0 when a name was stored.
-int ask_output_name(settings &s);
+int ask_output_name(settings &config);
 // Lines of the report on one page of the screen.
 constexpr int REPORT_PAGE_LINES = 18;
 // Interprets the open script into the output file while the pager shows the
 // report from the cursor; then waits for a key, or shows the failure.
-void show_generation(const session &s, FILE *script);
+void show_generation(const session &game, FILE *script);
 // As above, for the script file at `script_path`.
-void show_generation(const session &s, const char *script_path = SCRIPT_PATH);
+void show_generation(const session &game,
+                     const char *script_path = SCRIPT_PATH);
 // Automatic generation for the current settings (menu key "7").
-int generate_automatic(const session &s);
+int generate_automatic(const session &game);
 // Manual treasure generation (menu key "8").
-int manual_generation(const session &s);
+int manual_generation(const session &game);
 
 // Start-up from the current folder: the information files, then the
 // settings. Returns 1 when the monster or area file is missing or refused,
 // or the settings file is refused; the message goes to the standard error
 // stream as a notice, followed by `missing_file_hint`, when given, for a
 // missing file.
-int load_info_files(session &s, const char *missing_file_hint = nullptr);
+int load_info_files(session &game, const char *missing_file_hint = nullptr);
 // The save and exit questions; returns 1 when the program is to end.
-int ask_save_and_exit(const session &s);
+int ask_save_and_exit(const session &game);
 // The whole run from start-up to the last menu, the screen ended and the
 // held notices written; returns the exit status.
 // The dice are seeded with `seed`, or from the clock without one;

@@ -23,21 +23,21 @@ constexpr int TEXT_FIELD_SIZE = 256;
 }  // namespace
 
 int in_yn() {
-  Screen &s = scr();
-  int row = s.row();
-  int col = s.col();
+  text_screen &screen = scr();
+  int row = screen.row();
+  int col = screen.col();
   int answer = -1;
   for (;;) {
-    int key = s.read_key();
+    int key = screen.read_key();
     if (key == 'Y' || key == 'y' || key == 'N' || key == 'n') {
       if (answer != -1) continue;
       char echo[2] = {static_cast<char>(key), '\0'};
-      s.write(echo);
+      screen.write(echo);
       answer = (key == 'Y' || key == 'y') ? 1 : 0;
     } else if (is_erase_key(key)) {
-      s.move(row, col);
-      s.write(" ");
-      s.move(row, col);
+      screen.move(row, col);
+      screen.write(" ");
+      screen.move(row, col);
       answer = -1;
     } else if (key == KEY_CR) {
       if (answer != -1) return answer;
@@ -48,10 +48,10 @@ int in_yn() {
 }
 
 int num_field(const num_rules &r, int start_col, long long *value) {
-  Screen &s = scr();
-  int row = s.row();
+  text_screen &screen = scr();
+  int row = screen.row();
   for (;;) {
-    int key = s.read_key();
+    int key = screen.read_key();
     if (key >= '0' && key <= '9') {
       if (key == '0') {
         bool ok = r.zero == zero_rule::always || *value != 0 ||
@@ -61,20 +61,20 @@ int num_field(const num_rules &r, int start_col, long long *value) {
       if (*value >= r.digit_below) continue;
       int digit = key - '0';
       char echo[2] = {static_cast<char>(key), '\0'};
-      s.write(echo);
+      screen.write(echo);
       *value = *value * 10 + digit;
     } else if (is_erase_key(key)) {
       // Everything typed since start_col is shown, leading zeros included,
       // so the last column typed goes and its digit leaves the value.
       if (wherex() > start_col) {
         *value /= 10;
-        s.move(row, wherex() - 1);
-        s.write(" ");
-        s.move(row, wherex() - 1);
+        screen.move(row, wherex() - 1);
+        screen.write(" ");
+        screen.move(row, wherex() - 1);
       } else if (r.bs_at_zero) {
-        s.move(row, start_col);
-        s.write(" ");
-        s.move(row, start_col);
+        screen.move(row, start_col);
+        screen.write(" ");
+        screen.move(row, start_col);
       }
     } else if (is_enter(key)) {
       if (*value >= r.lo && *value <= r.hi) return static_cast<int>(*value);
@@ -95,28 +95,28 @@ int in_int(int min, int max) {
 }
 
 int text_field(const text_rules &r, char *dest, std::size_t size) {
-  Screen &s = scr();
-  int row = s.row();
-  int col = s.col();
+  text_screen &screen = scr();
+  int row = screen.row();
+  int col = screen.col();
   char text[TEXT_FIELD_SIZE] = "";
   int max_len =
       r.max_len < TEXT_FIELD_SIZE - 1 ? r.max_len : TEXT_FIELD_SIZE - 1;
   int len = 0;
   for (;;) {
-    int key = s.read_key();
+    int key = screen.read_key();
     if (text_char(key, r.allow_space)) {
       if (len >= max_len) continue;
       text[len++] = static_cast<char>(key);
       text[len] = '\0';
-      s.move(row, col);
-      s.write(text);
+      screen.move(row, col);
+      screen.write(text);
     } else if (is_erase_key(key)) {
       if (len > 0) text[--len] = '\0';
-      s.move(row, col);
+      screen.move(row, col);
       char shown[TEXT_FIELD_SIZE + 8];
       std::snprintf(shown, sizeof shown, "%-*s", r.width, text);
-      s.write(shown);
-      s.move(row, col + len);
+      screen.write(shown);
+      screen.move(row, col + len);
     } else if (key == KEY_CR) {
       if (len == 0) {
         if (r.empty_enter) return FIELD_EMPTY;
@@ -131,6 +131,6 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
 }
 
 int enter_txt(char *text) {
-  text_rules r{TEXT_SIZE - 1, true, TEXT_SIZE, true};
-  return text_field(r, text, TEXT_SIZE);
+  text_rules r{POSITION_COMMENT_SIZE - 1, true, POSITION_COMMENT_SIZE, true};
+  return text_field(r, text, POSITION_COMMENT_SIZE);
 }

@@ -8,12 +8,28 @@
 #include "prompt_row.h"
 #include "screen.h"
 
-void generation_failed(const char *message) {
+const char *generation_failure_message(generation_status status) {
+  switch (status) {
+    case generation_status::script_write_failed:
+      return "Cannot write script! Treasure generation failed. Hit any key.";
+    case generation_status::script_read_failed:
+      return "Cannot read script! Treasure generation failed. Hit any key.";
+    case generation_status::output_write_failed:
+      return "Cannot write output file! Treasure generation failed. Hit any "
+             "key.";
+    case generation_status::done:
+      break;
+  }
+  return nullptr;
+}
+
+void generation_failed(generation_status status) {
+  const char *message = generation_failure_message(status);
   notice(message);
   show_prompt(message, prompt_blank::row);
-  Screen &s = scr();
-  s.refresh();
-  s.read_key();
+  text_screen &screen = scr();
+  screen.refresh();
+  screen.read_key();
 }
 
 namespace {
@@ -22,7 +38,7 @@ namespace {
 // failure.
 void show_status(generation_status status) {
   if (status != generation_status::done) {
-    generation_failed(status_message(status));
+    generation_failed(status);
     return;
   }
   wait_key(HIT_ANY_KEY);
@@ -30,31 +46,33 @@ void show_status(generation_status status) {
 
 }  // namespace
 
-void show_generation(const session &ss, FILE *script) {
+void show_generation(const session &game, FILE *script) {
   report_pager pager(REPORT_PAGE_LINES);
   text_report report;
-  show_status(interpret_open_script(script, ss.config.output_name, ss.tables,
-                                    report, &pager));
+  show_status(interpret_open_script(script, game.config.output_name,
+                                    game.tables, report, &pager));
 }
 
-void show_generation(const session &ss, const char *script_path) {
+void show_generation(const session &game, const char *script_path) {
   report_pager pager(REPORT_PAGE_LINES);
   text_report report;
-  show_status(interpret_file(script_path, ss.config.output_name, ss.tables,
+  show_status(interpret_file(script_path, game.config.output_name, game.tables,
                              report, &pager));
 }
 
-int generate_automatic(const session &ss) {
+int script_failed(script_file &script, generation_status status) {
+  close_script(script);
+  generation_failed(status);
+  return 1;
+}
+
+int generate_automatic(const session &game) {
   draw_heading("GENERATE TREASURE FOR CURRENT SETTINGS");
   script_file script;
   generation_status status =
-      write_automatic_script_file(script, SCRIPT_PATH, ss.generation());
-  if (status != generation_status::done) {
-    close_script(script);
-    generation_failed(status_message(status));
-    return 1;
-  }
-  show_generation(ss, script.stream);
+      write_automatic_script_file(script, SCRIPT_PATH, game.generation());
+  if (status != generation_status::done) return script_failed(script, status);
+  show_generation(game, script.stream);
   close_script(script);
   return 0;
 }

@@ -58,14 +58,14 @@ constexpr help_page HELP_PAGES[] = {
 }  // namespace
 
 void show_help() {
-  Screen &s = scr();
+  text_screen &screen = scr();
   for (const help_page &page : HELP_PAGES) {
     draw_heading(page.heading);
-    s.move(5, 0);
-    s.write(page.text);
+    screen.move(5, 0);
+    screen.write(page.text);
     show_prompt(&page == std::end(HELP_PAGES) - 1
                     ? "Hit any key to return to the main menu."
                     : "Hit any key for the next page.");
-    s.read_key();
+    screen.read_key();
   }
 }

@@ -1,7 +1,7 @@
 // Manual treasure generation (menu key "8"): the game master picks treasure
 // items by category, or a number of rolls on the current lair's area table;
 // each pick goes straight into the treasure script, which is evaluated on
-// "G".
+// "G"; leaving with "M" discards it.
 #include <cstdio>
 
 #include "dialogs.h"
@@ -34,26 +34,26 @@ constexpr pick_row pick_rows[] = {
 constexpr char TITLE[] = "CHOOSE TREASURE MANUALLY";
 
 void draw_screen(const area_record &lair) {
-  Screen &s = scr();
+  text_screen &screen = scr();
   draw_heading(TITLE);
-  s.write(
+  screen.write(
       "  1: Add number of random treasures               Area : \n"
       "     for current area to list\n\n");
-  s.write("  2: Add a Coin Item to list\n");
-  s.write("  3: Add a Gems, Jewels, Jewelry Item to list\n");
-  s.write("  4: Add a Fine Metal Item to list\n");
-  s.write("  5: Add a Militairy Treasure to list\n");
-  s.write("  6: Add a Magic Item to list\n");
-  s.write("  7: Add an Other Treasure to list\n");
-  s.move(5, 57);
+  screen.write("  2: Add a Coin Item to list\n");
+  screen.write("  3: Add a Gems, Jewels, Jewelry Item to list\n");
+  screen.write("  4: Add a Fine Metal Item to list\n");
+  screen.write("  5: Add a Militairy Treasure to list\n");
+  screen.write("  6: Add a Magic Item to list\n");
+  screen.write("  7: Add an Other Treasure to list\n");
+  screen.move(5, 57);
   char name[NAME_SIZE];
   std::snprintf(name, sizeof name, "%.*s", NAME_SIZE - 1, lair.name);
-  s.write(name);
-  s.move(21, 1);
-  s.write(
+  screen.write(name);
+  screen.move(21, 1);
+  screen.write(
       " G: Generate treasure from current list          Number of Items : "
       "0\n");
-  s.write("  M: Return to Main Menu");
+  screen.write("  M: Return to Main Menu");
 }
 
 // Choice 1: a number of area-table rolls. Returns the number of items added.
@@ -78,27 +78,22 @@ const char *picked_keyword(int key) {
 
 }  // namespace
 
-int manual_generation(const session &ss) {
-  Screen &s = scr();
-  const area_record &lair = area_at(ss.tables, ss.config.lair_index);
+int manual_generation(const session &game) {
+  text_screen &screen = scr();
+  const area_record &lair = area_at(game.tables, game.config.lair_index);
   draw_screen(lair);
   script_file script;
-  if (!create_script(script, SCRIPT_PATH)) {
-    generation_failed(status_message(generation_status::script_write_failed));
-    return 1;
-  }
+  generation_status status =
+      begin_manual_script_file(script, SCRIPT_PATH, game.generation());
+  if (status != generation_status::done) return script_failed(script, status);
   script_writer w(script.stream);
-  // The seventh number, a monster's portable code in an automatic script,
-  // means nothing here.
-  write_header(w, ss.generation(), MANUAL_MONSTER, -1, 0);
-  w.line("MANUAL-GENERATION\n");
   show_prompt(CHOICE_PROMPT);
 
   int count = 0;
   bool generate = false;
   for (;;) {
-    s.refresh();
-    int key = s.read_key();
+    screen.refresh();
+    int key = screen.read_key();
     bool done = false;
     if (key == '1') {
       count += add_random_items(w, lair);
@@ -112,25 +107,25 @@ int manual_generation(const session &ss) {
       done = true;
     }
     show_prompt("", prompt_blank::question);
-    s.move(21, 68);
+    screen.move(21, 68);
     char shown[24];
     std::snprintf(shown, sizeof shown, "%d     ", count);
-    s.write(shown);
+    screen.write(shown);
     show_prompt(CHOICE_PROMPT);
     if (done) break;
   }
 
-  w.line("END-OF-SECTION\n");
-  if (!finish_script(script)) {
+  // Leaving without G discards the unfinished script: the script file keeps
+  // the last generation's script.
+  if (!generate) {
     close_script(script);
-    generation_failed(status_message(generation_status::script_write_failed));
-    return 1;
+    return 0;
   }
-  if (generate) {
-    draw_heading(TITLE, 0);
-    s.move(5, 1);
-    show_generation(ss, script.stream);
-  }
+  status = finish_manual_script_file(script);
+  if (status != generation_status::done) return script_failed(script, status);
+  draw_heading(TITLE, 0);
+  screen.move(5, 1);
+  show_generation(game, script.stream);
   close_script(script);
   return 0;
 }

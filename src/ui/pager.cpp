@@ -80,9 +80,9 @@ bool surely_fits(int row, int col, const char *text, std::size_t n) {
 
 void wait_key(const char *prompt) {
   show_prompt(prompt);
-  Screen &s = scr();
-  s.refresh();
-  s.read_key();
+  text_screen &screen = scr();
+  screen.refresh();
+  screen.read_key();
 }
 
 // Ends a page: waits for a key, blanks the body rows (rows 5 to 24 with a
@@ -93,12 +93,12 @@ void report_pager::pause_page() {
   // The body may begin at column 0, so the blanking does too; otherwise the
   // first character of each row of the last page would stay on the next.
   // lines + 2 rows are blanked, as many as the body can fill.
-  Screen &s = scr();
+  text_screen &screen = scr();
   for (int r = BODY_ROW; r < BODY_ROW + lines_ + 2 && r < PROMPT_ROW; ++r) {
-    s.move(r, 0);
-    s.clear_eol();
+    screen.move(r, 0);
+    screen.clear_eol();
   }
-  s.move(BODY_ROW, BODY_COL);
+  screen.move(BODY_ROW, BODY_COL);
   page_fresh_ = true;
 }
 
@@ -110,22 +110,24 @@ void report_pager::pause_page() {
 // A text that continues the last one (a long literal text read in parts)
 // never starts a page of its own.
 void report_pager::echo(const char *text, std::size_t n, bool continued) {
-  Screen &s = scr();
-  if (surely_fits(s.row(), s.col(), text, n)) {
-    s.write(text, static_cast<int>(n));
+  text_screen &screen = scr();
+  if (surely_fits(screen.row(), screen.col(), text, n)) {
+    screen.write(text, static_cast<int>(n));
     page_fresh_ = page_fresh_ && n == 0;
     return;
   }
-  if (!continued && !page_fresh_ && fit_length(s.row(), s.col(), text, n) < n &&
+  if (!continued && !page_fresh_ &&
+      fit_length(screen.row(), screen.col(), text, n) < n &&
       fit_length(BODY_ROW, BODY_COL, text, n) == n) {
     pause_page();
     counter_ = count_lines(text, n);
   }
   std::size_t done = 0;
   while (done < n) {
-    std::size_t k = fit_length(s.row(), s.col(), text + done, n - done);
+    std::size_t k =
+        fit_length(screen.row(), screen.col(), text + done, n - done);
     if (k > 0) {
-      s.write(text + done, static_cast<int>(k));
+      screen.write(text + done, static_cast<int>(k));
       page_fresh_ = false;
       done += k;
     }

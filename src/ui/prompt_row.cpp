@@ -13,15 +13,15 @@ constexpr int TEXT_FIELD_CELLS = 76;
 }  // namespace
 
 void show_prompt(const char *text, prompt_blank blank) {
-  Screen &s = scr();
-  s.move(PROMPT_ROW, PROMPT_COL);
+  text_screen &screen = scr();
+  screen.move(PROMPT_ROW, PROMPT_COL);
   if (blank == prompt_blank::row) {
-    s.clear_eol();
+    screen.clear_eol();
   } else if (blank != prompt_blank::none) {
     int cells =
         blank == prompt_blank::question ? QUESTION_CELLS : TEXT_FIELD_CELLS;
-    s.write(std::string(cells, ' ').c_str());
-    s.move(PROMPT_ROW, PROMPT_COL);
+    screen.write(std::string(cells, ' ').c_str());
+    screen.move(PROMPT_ROW, PROMPT_COL);
   }
-  s.write(text);
+  screen.write(text);
 }

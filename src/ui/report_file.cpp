@@ -29,32 +29,32 @@ const std::string &report_rule_pattern() {
 
 }  // namespace
 
-ReportFile::ReportFile(const std::string &path) {
+report_file::report_file(const std::string &path) {
   // Opened without waiting: a FIFO in the file's place would otherwise hold
   // the open until something writes to it.
   fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd_ < 0) {
-    state_ = errno == ENOENT ? State::missing : State::unreadable;
+    state_ = errno == ENOENT ? file_state::missing : file_state::unreadable;
     return;
   }
   struct stat st {};
   if (::fstat(fd_, &st) != 0) {
-    state_ = State::unreadable;
+    state_ = file_state::unreadable;
     return;
   }
   if (!S_ISREG(st.st_mode)) {
-    state_ = State::not_regular;
+    state_ = file_state::not_regular;
     return;
   }
   size_ = st.st_size;
-  state_ = size_ == 0 ? State::empty : State::ready;
+  state_ = size_ == 0 ? file_state::empty : file_state::ready;
 }
 
-ReportFile::~ReportFile() {
+report_file::~report_file() {
   if (fd_ >= 0) ::close(fd_);
 }
 
-const std::string &ReportFile::read(long long begin, long long end) const {
+const std::string &report_file::read(long long begin, long long end) const {
   end = std::min(end, size_);
   block_.resize(static_cast<std::size_t>(std::max(0LL, end - begin)));
   std::size_t got = 0;
@@ -69,8 +69,8 @@ const std::string &ReportFile::read(long long begin, long long end) const {
   return block_;
 }
 
-long long ReportFile::find_forward(const std::string &text, long long from,
-                                   long long limit) const {
+long long report_file::find_forward(const std::string &text, long long from,
+                                    long long limit) const {
   const long long len = static_cast<long long>(text.size());
   limit = std::min(limit, size_);
   long long block_size = FIRST_BLOCK;
@@ -86,8 +86,8 @@ long long ReportFile::find_forward(const std::string &text, long long from,
   return -1;
 }
 
-long long ReportFile::find_backward(const std::string &text, long long floor,
-                                    long long limit) const {
+long long report_file::find_backward(const std::string &text, long long floor,
+                                     long long limit) const {
   const long long len = static_cast<long long>(text.size());
   floor = std::max(0LL, floor);
   long long block_size = FIRST_BLOCK;
@@ -103,7 +103,7 @@ long long ReportFile::find_backward(const std::string &text, long long floor,
   return -1;
 }
 
-long long ReportFile::report_start_before(long long offset) const {
+long long report_file::report_start_before(long long offset) const {
   // A match wholly before offset + len - 1 puts its start before offset.
   const std::string &rule = report_rule_pattern();
   long long limit = offset + static_cast<long long>(rule.size()) - 2;
@@ -111,22 +111,22 @@ long long ReportFile::report_start_before(long long offset) const {
   return at < 0 ? 0 : at + 1;
 }
 
-long long ReportFile::report_start_after(long long offset) const {
+long long report_file::report_start_after(long long offset) const {
   long long at = find_forward(report_rule_pattern(), offset, size_);
   return at < 0 ? size_ : at + 1;
 }
 
-long long ReportFile::line_start(long long offset) const {
+long long report_file::line_start(long long offset) const {
   long long at = find_backward("\n", 0, offset);
   return at < 0 ? 0 : at + 1;
 }
 
-long long ReportFile::next_line(long long offset) const {
+long long report_file::next_line(long long offset) const {
   long long at = find_forward("\n", offset, size_);
   return at < 0 ? size_ : at + 1;
 }
 
-std::string ReportFile::shown_line(long long offset, int width) const {
+std::string report_file::shown_line(long long offset, int width) const {
   // A cell takes at most four bytes of a UTF-8 character (or one byte that
   // is not UTF-8); the rest of the room is for marks of no width.
   const std::string &raw = read(offset, offset + 8LL * width);
@@ -157,20 +157,20 @@ std::string ReportFile::shown_line(long long offset, int width) const {
   return shown;
 }
 
-ReportCursor::ReportCursor(const ReportFile &file) : file_(file) {
+report_cursor::report_cursor(const report_file &file) : file_(file) {
   long long end = file.size();
   long long begin = file.report_start_before(end);
   enter_report(begin, end, begin);
 }
 
-void ReportCursor::enter_report(long long begin, long long end,
-                                long long line) {
+void report_cursor::enter_report(long long begin, long long end,
+                                 long long line) {
   report_begin_ = begin;
   report_end_ = end;
   top_ = line;
 }
 
-bool ReportCursor::down() {
+bool report_cursor::down() {
   long long next = file_.next_line(top_);
   if (next < report_end_) {
     top_ = next;
@@ -179,7 +179,7 @@ bool ReportCursor::down() {
   return older_report();
 }
 
-bool ReportCursor::up() {
+bool report_cursor::up() {
   if (top_ > report_begin_) {
     top_ = file_.line_start(top_ - 1);
     return true;
@@ -190,14 +190,14 @@ bool ReportCursor::up() {
   return true;
 }
 
-bool ReportCursor::older_report() {
+bool report_cursor::older_report() {
   if (report_begin_ == 0) return false;
   long long begin = file_.report_start_before(report_begin_);
   enter_report(begin, report_begin_, begin);
   return true;
 }
 
-bool ReportCursor::newer_report() {
+bool report_cursor::newer_report() {
   if (top_ > report_begin_) {
     top_ = report_begin_;
     return true;
@@ -208,17 +208,17 @@ bool ReportCursor::newer_report() {
   return true;
 }
 
-std::vector<long long> ReportCursor::page(int rows) const {
+std::vector<long long> report_cursor::page(int rows) const {
   std::vector<long long> lines;
   if (file_.size() == 0) return lines;
-  ReportCursor walker = *this;
+  report_cursor walker = *this;
   do {
     lines.push_back(walker.top_);
   } while (static_cast<int>(lines.size()) < rows && walker.down());
   return lines;
 }
 
-bool ReportCursor::search(const std::string &text) {
+bool report_cursor::search(const std::string &text) {
   if (text.empty() || text.find('\n') != std::string::npos) return false;
   // Below top in this report, else the newest older report holding it: the
   // last match before this report, found from the end backwards.

@@ -10,17 +10,17 @@
 // A report begins with a line of this many '-' followed by an empty line.
 constexpr int REPORT_RULE_WIDTH = 75;
 
-class ReportFile {
+class report_file {
  public:
   // not_regular: a FIFO, a device or a folder, refused without waiting.
-  enum class State { missing, unreadable, not_regular, empty, ready };
+  enum class file_state { missing, unreadable, not_regular, empty, ready };
 
-  explicit ReportFile(const std::string &path);
-  ~ReportFile();
-  ReportFile(const ReportFile &) = delete;
-  ReportFile &operator=(const ReportFile &) = delete;
+  explicit report_file(const std::string &path);
+  ~report_file();
+  report_file(const report_file &) = delete;
+  report_file &operator=(const report_file &) = delete;
 
-  State state() const { return state_; }
+  file_state state() const { return state_; }
   // The size when the file was opened: what is appended later is not seen,
   // so a growing file shows the reports it held then.
   long long size() const { return size_; }
@@ -56,17 +56,17 @@ class ReportFile {
 
   int fd_ = -1;
   long long size_ = 0;
-  State state_ = State::missing;
+  file_state state_ = file_state::missing;
   mutable std::string block_;
 };
 
 // A place in the file as the viewer shows it: reports newest first, the
 // lines of each report in their own order. top is the first line shown;
 // the report holding it runs from report_begin to report_end.
-class ReportCursor {
+class report_cursor {
  public:
   // Starts at the first line of the newest report.
-  explicit ReportCursor(const ReportFile &file);
+  explicit report_cursor(const report_file &file);
 
   long long top() const { return top_; }
   // One line down or up; false at the end or the start of the view.
@@ -85,7 +85,7 @@ class ReportCursor {
  private:
   void enter_report(long long begin, long long end, long long line);
 
-  const ReportFile &file_;
+  const report_file &file_;
   long long report_begin_ = 0;
   long long report_end_ = 0;
   long long top_ = 0;

@@ -24,82 +24,82 @@ void draw_viewer_heading(const std::string &path) {
   draw_heading(title.c_str());
 }
 
-void draw_lines(const ReportFile &file, const ReportCursor &cursor) {
-  Screen &s = scr();
+void draw_lines(const report_file &file, const report_cursor &cursor) {
+  text_screen &screen = scr();
   int row = FIRST_ROW;
   for (long long line : cursor.page(VIEW_ROWS)) {
     std::string text = file.shown_line(line, SCREEN_COLS);
-    s.move(row++, 0);
-    s.write(text.c_str());
-    if (text_cells(text) < SCREEN_COLS) s.clear_eol();
+    screen.move(row++, 0);
+    screen.write(text.c_str());
+    if (text_cells(text) < SCREEN_COLS) screen.clear_eol();
   }
   for (; row < FIRST_ROW + VIEW_ROWS; ++row) {
-    s.move(row, 0);
-    s.clear_eol();
+    screen.move(row, 0);
+    screen.clear_eol();
   }
 }
 
 void show_on(int row, const char *text) {
-  Screen &s = scr();
-  s.move(row, 0);
-  s.clear_eol();
-  s.move(row, 1);
-  s.write(text);
+  text_screen &screen = scr();
+  screen.move(row, 0);
+  screen.clear_eol();
+  screen.move(row, 1);
+  screen.write(text);
 }
 
 // Reads the search text on the prompt line: printable characters, the
 // erase keys, Enter to search, Escape to give up (an empty text).
 std::string ask_search_text() {
-  Screen &s = scr();
+  text_screen &screen = scr();
   show_prompt("Search for : ", prompt_blank::row);
-  const int col = s.col();
+  const int col = screen.col();
   std::string text;
   for (;;) {
-    int key = s.read_key();
+    int key = screen.read_key();
     if (key == KEY_CR || key == KEY_PAD_ENTER) return text;
     if (key == KEY_ESC) return {};
     if (is_erase_key(key)) {
       if (text.empty()) continue;
       text.pop_back();
-      s.move(PROMPT_ROW, col + static_cast<int>(text.size()));
-      s.write(" ");
+      screen.move(PROMPT_ROW, col + static_cast<int>(text.size()));
+      screen.write(" ");
     } else if (key >= 32 && key < 127 &&
                static_cast<int>(text.size()) < SEARCH_MAX) {
       text += static_cast<char>(key);
     }
-    s.move(PROMPT_ROW, col);
-    s.write(text.c_str());
+    screen.move(PROMPT_ROW, col);
+    screen.write(text.c_str());
   }
 }
 
 }  // namespace
 
 void view_reports(const std::string &path) {
-  Screen &s = scr();
-  ReportFile file(path);
+  text_screen &screen = scr();
+  report_file file(path);
   draw_viewer_heading(path);
-  if (file.state() != ReportFile::State::ready) {
-    std::string notice = file.state() == ReportFile::State::empty
+  if (file.state() != report_file::file_state::ready) {
+    std::string notice = file.state() == report_file::file_state::empty
                              ? "No reports yet in " + path + "."
-                         : file.state() == ReportFile::State::missing
+                         : file.state() == report_file::file_state::missing
                              ? "No reports yet: " + path + " does not exist."
-                         : file.state() == ReportFile::State::not_regular
+                         : file.state() == report_file::file_state::not_regular
                              ? "Cannot read " + path + ": not a regular file."
                              : "Cannot read " + path + ".";
     show_on(FIRST_ROW, notice.c_str());
     show_prompt("Hit any key to return to the main menu.", prompt_blank::row);
-    s.read_key();
+    screen.read_key();
     return;
   }
 
-  ReportCursor cursor(file);
+  report_cursor cursor(file);
   std::string message;
   for (;;) {
     draw_lines(file, cursor);
     show_on(MESSAGE_ROW, message.c_str());
     show_prompt(KEYS_HINT, prompt_blank::row);
     message.clear();
-    int key = s.read_key();
+    int key = screen.read_key();
     bool moved = true;
     switch (key) {
       case KEY_PAD_DOWN:

@@ -7,53 +7,53 @@
 #include "screen_text.h"
 
 namespace {
-Screen *g_screen = nullptr;
+text_screen *g_screen = nullptr;
 }
 
-Screen &scr() {
+text_screen &scr() {
   if (!g_screen) std::abort();  // a screen must be installed before drawing
   return *g_screen;
 }
 
-void set_screen(Screen *screen) { g_screen = screen; }
+void set_screen(text_screen *screen) { g_screen = screen; }
 
 int wherex() { return g_screen ? g_screen->col() : -1; }
 int wherey() { return g_screen ? g_screen->row() : -1; }
 
-Screen::Screen() {
+text_screen::text_screen() {
   for (auto &r : grid_) {
     std::memset(r, ' ', SCREEN_COLS);
     r[SCREEN_COLS] = '\0';
   }
 }
 
-void Screen::move(int row, int col) {
+void text_screen::move(int row, int col) {
   if (row < 0 || row >= SCREEN_ROWS || col < 0 || col >= SCREEN_COLS) return;
   cur_row_ = row;
   cur_col_ = col;
   blank_ = false;
 }
 
-void Screen::clear_eol() {
+void text_screen::clear_eol() {
   release(cur_col_);
   std::memset(&grid_[cur_row_][cur_col_], ' ', SCREEN_COLS - cur_col_);
 }
 
-void Screen::clear() {
+void text_screen::clear() {
   for (auto &r : grid_) std::memset(r, ' ', SCREEN_COLS);
   cur_row_ = 0;
   cur_col_ = 0;
   blank_ = false;
 }
 
-std::string Screen::cell(int row, int col) const {
+std::string text_screen::cell(int row, int col) const {
   if (row < 0 || row >= SCREEN_ROWS || col < 0 || col >= SCREEN_COLS) return {};
   char c = grid_[row][col];
   if (c == CELL_TEXT) return text_[row][col];
   return c == CELL_RIGHT ? std::string() : std::string(1, c);
 }
 
-std::string Screen::line(int row) const {
+std::string text_screen::line(int row) const {
   if (row < 0 || row >= SCREEN_ROWS) return {};
   const char *g = grid_[row];
   if (!std::memchr(g, CELL_TEXT, SCREEN_COLS))
@@ -63,7 +63,7 @@ std::string Screen::line(int row) const {
   return out;
 }
 
-void Screen::release(int col) {
+void text_screen::release(int col) {
   char *g = grid_[cur_row_];
   if (g[col] == CELL_RIGHT) g[col - 1] = ' ';
   if (g[col] == CELL_TEXT && col + 1 < SCREEN_COLS && g[col + 1] == CELL_RIGHT)
@@ -72,7 +72,7 @@ void Screen::release(int col) {
 
 // Past the last column writing goes on at the start of the next row; past
 // the bottom-right cell nothing more is written.
-void Screen::advance(int cells) {
+void text_screen::advance(int cells) {
   cur_col_ += cells;
   if (cur_col_ < SCREEN_COLS) return;
   if (cur_row_ < SCREEN_ROWS - 1) {
@@ -84,7 +84,7 @@ void Screen::advance(int cells) {
   }
 }
 
-void Screen::put_char(const char *bytes, int len, int cells) {
+void text_screen::put_char(const char *bytes, int len, int cells) {
   if (blank_) return;
   char *g = grid_[cur_row_];
   if (cells == 0) {
@@ -119,7 +119,7 @@ void Screen::put_char(const char *bytes, int len, int cells) {
 // One character with the rules of a window that does not scroll: at the
 // bottom row a line end only clears the rest of the row, and characters past
 // the bottom-right cell are dropped.
-void Screen::put(char c) {
+void text_screen::put(char c) {
   if (c == '\n') {
     clear_eol();
     if (cur_row_ < SCREEN_ROWS - 1) {
@@ -153,7 +153,7 @@ void Screen::put(char c) {
   advance(1);
 }
 
-void Screen::write(const char *text, int n) {
+void text_screen::write(const char *text, int n) {
   // Under a UTF-8 locale a byte past ASCII begins a character of its own;
   // otherwise every byte but the control ones is one cell.
   const bool utf8 = screen_utf8();

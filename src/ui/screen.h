@@ -32,9 +32,9 @@ constexpr bool is_erase_key(int key) {
   return key == KEY_BS || key == KEY_DEL || key == KEY_PAD_BS;
 }
 
-class Screen {
+class text_screen {
  public:
-  virtual ~Screen() = default;
+  virtual ~text_screen() = default;
 
   void move(int row, int col);
   // Writes at most n bytes of text (all of it when n is negative) at the
@@ -75,13 +75,13 @@ class Screen {
   bool blank_ = false;
 
  protected:
-  Screen();
+  text_screen();
 };
 
 // The screen in use. The program installs the curses screen at start-up;
 // tests install a screen held in memory.
-Screen &scr();
-void set_screen(Screen *screen);
+text_screen &scr();
+void set_screen(text_screen *screen);
 
 // Cursor column and row of the screen, or -1 when no screen is installed.
 int wherex();

@@ -79,7 +79,7 @@ bool input_ended() {
   std::exit(128 + sig);
 }
 
-class CursesScreen : public Screen {
+class curses_screen : public text_screen {
  public:
   void refresh() override {
     if (LINES < SCREEN_ROWS || COLS < SCREEN_COLS) {
@@ -147,7 +147,7 @@ class CursesScreen : public Screen {
   }
 };
 
-CursesScreen *g_curses = nullptr;
+curses_screen *g_curses = nullptr;
 
 }  // namespace
 
@@ -186,7 +186,7 @@ void curses_start() {
   // half-way through a report with the terminal left raw.
   std::signal(SIGXFSZ, SIG_IGN);
 
-  g_curses = new CursesScreen();
+  g_curses = new curses_screen();
   set_screen(g_curses);
 }
 

@@ -35,8 +35,8 @@ int list_field(int count, int current, int pass_key, int start_col,
 }  // namespace
 
 void show_monster_page(const info_tables &t, int page) {
-  Screen &s = scr();
-  s.move(5, 0);
+  text_screen &screen = scr();
+  screen.move(5, 0);
   int first = page > 0 ? PAGE_SIZE * page : 0;
   int count = t.monster_count - first;
   if (count > PAGE_SIZE) count = PAGE_SIZE;
@@ -57,9 +57,9 @@ void show_monster_page(const info_tables &t, int page) {
     } else {
       std::snprintf(line, sizeof line, " %2d: %s\n", li + 1, left.c_str());
     }
-    s.write(line);
+    screen.write(line);
   }
-  for (int r = rows; r < PAGE_ROWS; ++r) s.write("\t\t\t\t\t\t\t\t\t\n");
+  for (int r = rows; r < PAGE_ROWS; ++r) screen.write("\t\t\t\t\t\t\t\t\t\n");
   std::snprintf(line, sizeof line,
                 "Spacebar for next page of monster list. Select a monster "
                 "(1-%d) : ",
@@ -67,16 +67,16 @@ void show_monster_page(const info_tables &t, int page) {
   show_prompt(line);
 }
 
-int select_monster(const session &ss) {
-  Screen &s = scr();
-  const info_tables &t = ss.tables;
+int select_monster(const session &game) {
+  text_screen &screen = scr();
+  const info_tables &t = game.tables;
   draw_heading("SELECT MONSTER");
   int page = 0;
   show_monster_page(t, page);
   int start_col = wherex();
   long long value = 0;
   for (;;) {
-    int got = list_field(t.monster_count, ss.config.monster_index, ' ',
+    int got = list_field(t.monster_count, game.config.monster_index, ' ',
                          start_col, &value);
     if (got != FIELD_PASSED) return got;
     page = (PAGE_SIZE * (page + 1) < t.monster_count) ? page + 1 : 0;
@@ -85,16 +85,16 @@ int select_monster(const session &ss) {
     if (value > 0) {
       char typed[24];
       std::snprintf(typed, sizeof typed, "%lld", value);
-      s.write(typed);
+      screen.write(typed);
     }
   }
 }
 
-int select_area(const session &ss) {
-  Screen &s = scr();
-  const info_tables &t = ss.tables;
+int select_area(const session &game) {
+  text_screen &screen = scr();
+  const info_tables &t = game.tables;
   draw_heading("SELECT AREA");
-  s.move(5, 0);
+  screen.move(5, 0);
   int count = t.area_count;
   int rows = (count + 1) / 2;
   char line[160];
@@ -108,12 +108,12 @@ int select_area(const session &ss) {
                     t.areas[r + rows].name);
     else
       std::snprintf(line, sizeof line, " %2d: %s\n", r + 1, left.c_str());
-    s.write(line);
+    screen.write(line);
   }
   std::snprintf(line, sizeof line, "Select an area (1-%d) : ", count);
   show_prompt(line);
   long long value = 0;
-  return list_field(count, ss.config.lair_index, 0, wherex(), &value);
+  return list_field(count, game.config.lair_index, 0, wherex(), &value);
 }
 
 int ask_cdf(int current, cdf_kind kind) {
@@ -134,11 +134,11 @@ int ask_jeweler_el(int current) {
   return got == FIELD_ESCAPE ? current : got;
 }
 
-void ask_special_scores(session &ss) {
-  settings &c = ss.config;
-  int32_t scores[] = {c.station, c.mel, c.cel};
-  uint32_t answers = c.answers;
-  uint32_t code = ss.tables.monsters[c.monster_index].special_code;
+void ask_special_scores(session &game) {
+  settings &config = game.config;
+  int32_t scores[] = {config.station, config.mel, config.cel};
+  uint32_t answers = config.answers;
+  uint32_t code = game.tables.monsters[config.monster_index].special_code;
 
   for (const special_flag &f : special_flag_rows) {
     if (f.use != flag_use::scores || !(code & f.bit)) continue;
@@ -163,22 +163,22 @@ void ask_special_scores(session &ss) {
     }
   }
 
-  c.station = scores[static_cast<int>(score::station)];
-  c.mel = scores[static_cast<int>(score::mel)];
-  c.cel = scores[static_cast<int>(score::cel)];
-  c.answers = answers;
+  config.station = scores[static_cast<int>(score::station)];
+  config.mel = scores[static_cast<int>(score::mel)];
+  config.cel = scores[static_cast<int>(score::cel)];
+  config.answers = answers;
 }
 
-int enter_comments(session &ss) {
-  settings &c = ss.config;
+int enter_comments(session &game) {
+  settings &config = game.config;
   struct date_q {
     const char *text;
     int max;
     int32_t current;
   };
-  const date_q dates[] = {{"Game day   : ", 99, c.game_day},
-                          {"Game month : ", 99, c.game_month},
-                          {"Game year  : ", 9999, c.game_year}};
+  const date_q dates[] = {{"Game day   : ", 99, config.game_day},
+                          {"Game month : ", 99, config.game_month},
+                          {"Game year  : ", 9999, config.game_year}};
   int32_t values[3];
   for (int i = 0; i < 3; ++i) {
     show_prompt(dates[i].text, prompt_blank::question);
@@ -186,25 +186,26 @@ int enter_comments(session &ss) {
     if (got == FIELD_ESCAPE) return 0;
     values[i] = got == FIELD_EMPTY ? dates[i].current : got;
   }
-  char pos[TEXT_SIZE];
-  char comm[TEXT_SIZE];
-  std::snprintf(pos, sizeof pos, "%s", ss.position);
-  std::snprintf(comm, sizeof comm, "%s", ss.comment);
+  char pos[POSITION_COMMENT_SIZE];
+  char comm[POSITION_COMMENT_SIZE];
+  std::snprintf(pos, sizeof pos, "%s", game.position);
+  std::snprintf(comm, sizeof comm, "%s", game.comment);
   show_prompt("Position   : ", prompt_blank::question);
   if (enter_txt(pos) == FIELD_ESCAPE) return 0;
   show_prompt("Comments   : ", prompt_blank::text_field);
   if (enter_txt(comm) == FIELD_ESCAPE) return 0;
 
-  c.game_day = values[0];
-  c.game_month = values[1];
-  c.game_year = values[2];
-  std::snprintf(ss.position, sizeof ss.position, "%s", pos);
-  std::snprintf(ss.comment, sizeof ss.comment, "%s", comm);
+  config.game_day = values[0];
+  config.game_month = values[1];
+  config.game_year = values[2];
+  std::snprintf(game.position, sizeof game.position, "%s", pos);
+  std::snprintf(game.comment, sizeof game.comment, "%s", comm);
   return 1;
 }
 
-int ask_output_name(settings &c) {
+int ask_output_name(settings &config) {
   show_prompt("Enter the output filename (no extension) : ");
   text_rules r{FILE_NAME_SIZE - 1, false, FILE_NAME_SIZE - 1, false};
-  return text_field(r, c.output_name, sizeof c.output_name) == 0 ? 0 : 1;
+  return text_field(r, config.output_name, sizeof config.output_name) == 0 ? 0
+                                                                           : 1;
 }

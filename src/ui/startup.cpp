@@ -12,32 +12,32 @@
 #include "screen.h"
 #include "screen_curses.h"
 
-int load_info_files(session &s, const char *missing_file_hint) {
+int load_info_files(session &game, const char *missing_file_hint) {
   std::string err;
-  int loaded = load_tables(s.tables, err);
+  int loaded = load_tables(game.tables, err);
   if (loaded != 0) {
     notice(err);
     if (loaded == 1 && missing_file_hint) notice(missing_file_hint);
     return 1;
   }
-  std::snprintf(s.comment, sizeof s.comment, "%s", " ");
-  std::snprintf(s.position, sizeof s.position, "%s", " ");
-  int settings_read = load_settings_file(s.tables, s.config, err);
+  std::snprintf(game.comment, sizeof game.comment, "%s", " ");
+  std::snprintf(game.position, sizeof game.position, "%s", " ");
+  int settings_read = load_settings_file(game.tables, game.config, err);
   if (settings_read != 0) notice(err);  // the defaults are taken
   return settings_read == 2 ? 1 : 0;
 }
 
-int ask_save_and_exit(const session &ss) {
-  Screen &s = scr();
+int ask_save_and_exit(const session &game) {
+  text_screen &screen = scr();
   show_prompt("Do you want to save the current settings? (y/n) : ");
   for (;;) {
-    int key = s.read_key();
+    int key = screen.read_key();
     if (key == 'y' || key == 'Y') {
-      if (save_settings("setup.hxi", ss.config) != 0) {
+      if (save_settings("setup.hxi", game.config) != 0) {
         // The whole line is cleared so no part of the question stays.
         show_prompt("Cannot save current settings! Hit any key.",
                     prompt_blank::row);
-        s.read_key();
+        screen.read_key();
         return 0;
       }
       break;
@@ -46,24 +46,24 @@ int ask_save_and_exit(const session &ss) {
     if (key == KEY_ESC) return 0;
   }
   show_prompt("Do you want to exit the program? (y/n) : ", prompt_blank::row);
-  int key = s.read_key();
+  int key = screen.read_key();
   return (key == 'y' || key == 'Y') ? 1 : 0;
 }
 
 int run_program(std::optional<unsigned> seed, const char *missing_file_hint) {
   if (!terminal_addressable()) return 1;
   seed_dice_or_clock(seed);
-  session s;
-  if (load_info_files(s, missing_file_hint) != 0) {
-    free_monsters(s.tables);
+  session game;
+  if (load_info_files(game, missing_file_hint) != 0) {
+    free_monsters(game.tables);
     write_held_notices();
     return 1;
   }
   curses_start();
   do {
-    main_menu(s);
-  } while (ask_save_and_exit(s) != 1);
+    main_menu(game);
+  } while (ask_save_and_exit(game) != 1);
   curses_stop();  // the screen ends where it started
-  free_monsters(s.tables);
+  free_monsters(game.tables);
   return 0;
 }

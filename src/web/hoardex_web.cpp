@@ -282,7 +282,8 @@ const char *hx_info() {
     return std::string(",\"") + name + "\":[" + std::to_string(r.lo) + "," +
            std::to_string(r.hi) + "]";
   };
-  out += "],\"ranges\":{\"text\":[0," + std::to_string(TEXT_SIZE - 1) + "]" +
+  out += "],\"ranges\":{\"text\":[0," +
+         std::to_string(POSITION_COMMENT_SIZE - 1) + "]" +
          range("cdf", CDF_RANGE) + range("jewelerEl", JEWELER_EL_RANGE) +
          range("station", STATION_RANGE) + range("mel", MEL_CEL_RANGE) +
          range("day", GAME_DAY_RANGE) + range("month", GAME_MONTH_RANGE) +

@@ -33,6 +33,9 @@ class AppEnv : public EngineEnv {
     args.insert(args.begin(), "hoardex");
     std::vector<const char *> argv;
     for (const std::string &a : args) argv.push_back(a.c_str());
+    // What the test program printed before goes to its own output.
+    std::fflush(stdout);
+    std::fflush(stderr);
     int saved[2] = {dup(1), dup(2)};
     for (int fd : {1, 2}) {
       int f = open(fd == 1 ? to : ".err", O_WRONLY | O_CREAT | O_TRUNC, 0644);

@@ -105,7 +105,7 @@ TEST_F(Settings, OptionsGiveTheSettingsOrARefusal) {
   loaded_session s;
   std::string err;
   ASSERT_EQ(load_tables(s.tables, err), 0) << err;
-  const std::string text(TEXT_SIZE - 1, 'a'), day = "the day ";
+  const std::string text(POSITION_COMMENT_SIZE - 1, 'a'), day = "the day ";
   const std::pair<setting_options, std::string> cases[] = {
       {{.monster = "46"}, ""},
       {{.monster = "0"}, "--monster: the number must be 1 to 46"},

@@ -39,17 +39,17 @@ TEST(Dice, WeightedDiceMapOneD6) {
 TEST(Dice, RecordDrawsEveryDieInOrder) {
   scripted::source dice;
   dice_record d{};
-  d.message = 1;
+  d.in_container = 1;
   auto sums = [&o = d.other] {
-    return std::vector{o.d10_2_a4_cov_length, o.d10_3_fur_value,
-                       o.d6_a1_book_excq, o.d6_a2_EL};
+    return std::vector{o.d10_2_plus_4_cov_length, o.d10_3_fur_value,
+                       o.d6_plus_1_exc_quality, o.d6_plus_2_EL};
   };
   queue.assign(DICE_PER_RECORD, 0);
   queue[0] = value_for(100, 37), queue[1] = value_for(10, 4);
   roll_dice(d);
   EXPECT_EQ(scripted::draws, DICE_PER_RECORD);  // exactly the queued values
   EXPECT_TRUE(queue.empty());
-  EXPECT_EQ(d.message, 0);
+  EXPECT_EQ(d.in_container, 0);
   EXPECT_EQ(d.metal.d100_metal, 37);  // the first draws fill the first fields
   EXPECT_EQ(d.metal.d10_type, 4);
   EXPECT_EQ(sums(), (std::vector{6, 3, 2, 3}));  // sums of minimum dice

@@ -66,7 +66,7 @@ constexpr char RECORD_DRAWS[] =
     "100 100 100 100 "
     "100 10 10 10 10 100 6 6";
 // The range of each field in the record's layout (the order of the draws)
-// and the message flag.
+// and the in-container flag.
 constexpr char RECORD_FIELDS[] =
     "100 10 10 10 10 6 6 6 "
     "100 100 100 2-12 10 100 10 2-20 10 2-12 3 6 6 10 100 100 10 3-30 10 6 "

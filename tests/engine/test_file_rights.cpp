@@ -36,8 +36,9 @@ TEST_F(FileRights, CreatedFilesAreAsReadableAsTheUmaskAllows) {
     mode_t old = umask(mask);
     for (auto f : {"default.hxo", "temp.hxs", "setup.hxi"}) unlink(f);
     script_file script;
-    ASSERT_EQ(write_automatic_script_file(script, SCRIPT_PATH, ss.generation()),
-              generation_status::done);
+    ASSERT_EQ(
+        write_automatic_script_file(script, SCRIPT_PATH, game.generation()),
+        generation_status::done);
     text_report report;
     EXPECT_EQ(interpret_open_script(script.stream, "default", tables, report),
               generation_status::done);

@@ -123,8 +123,9 @@ TEST_F(Writers, ExtraLairItemsOfKeySeven) {
     scripted::reset(), scripted::dice(c.rolls);
     long writer_dice = static_cast<long>(scripted::queue.size());
     script_file script;
-    ASSERT_EQ(write_automatic_script_file(script, SCRIPT_PATH, ss.generation()),
-              generation_status::done);
+    ASSERT_EQ(
+        write_automatic_script_file(script, SCRIPT_PATH, game.generation()),
+        generation_status::done);
     close_script(script);
     text_report report;  // one dice record for each item
     ASSERT_EQ(interpret_file(SCRIPT_PATH, "default", tables, report),

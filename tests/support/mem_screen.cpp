@@ -3,11 +3,11 @@
 
 #include <cstdlib>
 
-void MemScreen::push_keys(const std::string &keys) {
+void memory_screen::push_keys(const std::string &keys) {
   for (unsigned char c : keys) keys_.push_back(c);
 }
 
-int MemScreen::read_key() {
+int memory_screen::read_key() {
   ++refreshes_;
   if (keys_.empty()) {
     if (++past_end_ > 100000) std::abort();  // a dialogue that never ends
@@ -18,7 +18,7 @@ int MemScreen::read_key() {
   return k;
 }
 
-std::string MemScreen::dump() const {
+std::string memory_screen::dump() const {
   std::string out;
   for (int r = 0; r < SCREEN_ROWS; ++r) {
     out += line(r);

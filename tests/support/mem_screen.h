@@ -10,10 +10,10 @@
 // A screen held in memory, fed from a script of keys. When the script runs
 // out it answers Escape, which leaves every dialogue; a run that keeps asking
 // after that is caught as a runaway loop.
-class MemScreen : public Screen {
+class memory_screen : public text_screen {
  public:
-  MemScreen() = default;
-  explicit MemScreen(std::deque<int> keys) : keys_(std::move(keys)) {}
+  memory_screen() = default;
+  explicit memory_screen(std::deque<int> keys) : keys_(std::move(keys)) {}
 
   void push_keys(const std::string &keys);
   void push_key(int key) { keys_.push_back(key); }

@@ -9,8 +9,8 @@ static dice_record three_powers(int profile, int maintype, int sub_type) {
   dice_record d = extreme_dice(profile);
   magic_dice &m = d.magic;
   m.d100_maintype = maintype, m.d100_HCM = 76, m.d100_DAM = 51;
-  m.d100_subtype = 98, m.d3star_other_100 = 3, m.d100_other_3_1 = 1;
-  m.d100_other_3_2 = 8, m.d100_other_3_3 = 15, m.d100_immunity = 100;
+  m.d100_subtype = 98, m.d3star_power_count = 3, m.d100_power_1 = 1;
+  m.d100_power_2 = 8, m.d100_power_3 = 15, m.d100_immunity = 100;
   m.d100_total_imm = 1, m.d6_2_MEL = 12, m.d10_EL = 10;
   d.milit = {100, 1, 10, 75, sub_type, 2, 2};
   return d;
@@ -32,11 +32,11 @@ TEST(LongestTexts, EveryRowArrivesWholeWithItsLineCount) {
         d.magic.d100_HCM = 75 + row % 2, d.magic.d100_DAM = 50 + row / 2 % 2;
         dice_record other = d, milit = d,
                     powers = three_powers(profile, 90, row);
-        check(other_main(&other), "other");
-        check(milit_main(&milit), "milit");
-        magic(magic_main(&d), "magic");
+        check(other_main(out, &other), "other");
+        check(milit_main(out, &milit), "milit");
+        magic(magic_main(out, &d), "magic");
         powers.milit.d100_race_item = main, powers.other = o;
-        magic(magic_main(&powers), "powers");
+        magic(magic_main(out, &powers), "powers");
       }
   EXPECT_EQ(check.failures, 0);
   EXPECT_GT(check.longest, 100u);  // long supplies and goods stay one piece

@@ -5,7 +5,7 @@
 
 // Keys in the tables: '\r' Enter, '\b' Backspace, '~' Escape, '>' keypad
 // Enter, '<' keypad Backspace; any other character is itself.
-void push(MemScreen &s, const std::string &keys) {
+void push(memory_screen &s, const std::string &keys) {
   for (char c : keys)
     s.push_key(c == '~'   ? KEY_ESC
                : c == '>' ? KEY_PAD_ENTER
@@ -14,7 +14,7 @@ void push(MemScreen &s, const std::string &keys) {
 }
 
 // The prompt line without its outer blanks, '|' marking the cursor.
-std::string shown(const MemScreen &s) {
+std::string shown(const memory_screen &s) {
   std::string row = s.line(25);
   std::string l = row.substr(0, s.col()) + '|' + row.substr(s.col());
   std::size_t b = l.find_first_not_of(' ');
@@ -25,7 +25,7 @@ std::string g_stored;  // what a text field left in its destination
 settings g_config;     // the settings the fields change
 
 int text() {
-  char dest[TEXT_SIZE] = "unchanged";
+  char dest[POSITION_COMMENT_SIZE] = "unchanged";
   int r = enter_txt(dest);
   return g_stored = dest, r;
 }
@@ -71,7 +71,7 @@ TEST_F(Fields, KeySequences) {
       {file_name, "ab\b~", 1, out + "a|", "default"},
       // clang-format on
   };
-  MemScreen &s = screen;
+  memory_screen &s = screen;
   g_config.jeweler_el = 33;
   for (const auto &c : cases) {
     s.clear();

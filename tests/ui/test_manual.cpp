@@ -10,7 +10,7 @@ class Manual : public UiEnv {
   scripted::source dice_;
   int run(const std::string &keys) {
     screen.push_keys(keys);
-    return manual_generation(ss);
+    return manual_generation(game);
   }
   static std::string script(const std::string &items) {
     return script_head("0 89 1 1 0 -1 0") + "MANUAL-GENERATION\n" + items +
@@ -34,34 +34,39 @@ TEST_F(Manual, PickedItemsGeneratedOrLeftAtOnce) {
   EXPECT_EQ(output().rfind(head, 0), 0u);  // the items are the interpreter's
   EXPECT_EQ(screen.row(-1, 5), " Manual Treasure Generation :");
   std::filesystem::remove("default.hxo");
+  // Leaving without G discards the picks: the script stays the last
+  // generation's, and no private file of the unfinished one is left.
+  const std::string last = script_text();
+  for (const char *keys : {"2xM", "7m", "Q", "q", "\x1b"}) {
+    EXPECT_EQ(run(keys), 0) << keys;
+    EXPECT_EQ(script_text(), last) << keys;
+  }
+  EXPECT_EQ(count(10) + count(11), "11");  // an unknown key adds nothing
+  for (const auto &f : std::filesystem::directory_iterator("."))
+    EXPECT_EQ(f.path().filename().string().rfind("temp.hxs.", 0),
+              std::string::npos);
+  EXPECT_FALSE(std::filesystem::exists("default.hxo"));
   EXPECT_EQ(run("Gx"), 0);
   EXPECT_EQ(output(), head + "\n-----\n\n");
-  std::filesystem::remove("default.hxo");
-  for (const char *keys : {"xM", "m", "Q", "q", "\x1b"}) {
-    EXPECT_EQ(run(keys), 0) << keys;
-    EXPECT_EQ(script_text(), script("")) << keys;
-  }
-  EXPECT_EQ(count(12), "0");  // an unknown key adds nothing
-  EXPECT_FALSE(std::filesystem::exists("default.hxo"));
   EXPECT_EQ(screen.keys_left(), 0u);
 }
 
 TEST_F(Manual, RandomItemsFromTheAreaTable) {
   scripted::dice("d10=5");
-  EXPECT_EQ(run("1\rn\rM"), 0);  // an empty number is one item
+  EXPECT_EQ(run("1\rn\rGx"), 0);  // an empty number is one item
   EXPECT_EQ(script_text(), script("< L1_GEMJJ >\n"));
   EXPECT_EQ(count(4), "1");
   std::string items;
-  for (int i = 0; i < 100; ++i)  // 3 with 1 added: coins
+  for (int i = 0; i < 10; ++i)  // 3 with 1 added: coins
     scripted::dice("d10=2"), items += "< L1_COINS >\n";
-  EXPECT_EQ(run("1100\ry\rM"), 0);
+  EXPECT_EQ(run("110\ry\rGx"), 0);  // a report of one page
   EXPECT_EQ(script_text(), script(items));
-  EXPECT_EQ(count(12), "100");
+  EXPECT_EQ(count(12), "10");
   // Escape at the number or at the question adds nothing and rolls nothing.
   scripted::reset();
-  EXPECT_EQ(run("1\03315\r\033M"), 0);
+  EXPECT_EQ(run("1\03315\r\033Gx"), 0);
   EXPECT_EQ(script_text(), script(""));
-  EXPECT_EQ(count(15) + count(19), "00");
-  EXPECT_EQ(screen.row(15, 25), " Enter your choice :");
+  EXPECT_EQ(count(16) + count(20), "00");
+  EXPECT_EQ(screen.row(16, 25), " Enter your choice :");
   EXPECT_EQ(scripted::draws, 0);
 }

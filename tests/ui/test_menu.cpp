@@ -17,7 +17,7 @@ class Menu : public UiEnv {
   // Rows first to last of the menu from column col.
   std::string rows(int first, int last, int col = 0) {
     screen.push_key(KEY_ESC);
-    main_menu(ss);
+    main_menu(game);
     return screen.rows(first, last, col);
   }
 };
@@ -29,8 +29,8 @@ TEST_F(Menu, WholeScreenWithTheSettingsColumn) {
   config.mel = 17, config.cel = 23, config.answers = 0x8000;
   config.game_day = 3, config.game_month = 11, config.game_year = 1024;
   // 29 characters are shown whole, longer texts as 28 and "..".
-  std::strcpy(ss.position, std::string(29, 'p').c_str());
-  std::strcpy(ss.comment, "abcdefghijklmnopqrstuvwxyz1234");
+  std::strcpy(game.position, std::string(29, 'p').c_str());
+  std::strcpy(game.comment, "abcdefghijklmnopqrstuvwxyz1234");
   EXPECT_EQ(rows(0, 25), R"(
  Wyrdmoor Treasure Generator                                  Ombrel Software
 
@@ -76,9 +76,9 @@ TEST_F(Menu, KeysStoreTheDialogueResults) {
   // Other keys are ignored; "3" then Escape keeps the CDF; Escape leaves.
   config.cdf = 7;
   screen.push_keys("x0 Z\r3\033\033342\r49\r581\r\b\r12\r22\rq");
-  main_menu(ss);
+  main_menu(game);
   EXPECT_EQ(config.cdf, 7);
-  main_menu(ss);  // "q" leaves too
+  main_menu(game);  // "q" leaves too
   EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
   EXPECT_EQ(screen.line(5).substr(50, 12) + screen.line(7).substr(50, 3),
             "Ash Warlock 42 ");  // redrawn
@@ -179,7 +179,7 @@ TEST_F(Menu, Utf8LabelsKeepTheirColumns) {
   }
   tables.monster_count = 8;
   screen.push_key(KEY_ESC);
-  select_monster(ss);
+  select_monster(game);
   const std::string shown[] = {
       "N\xC3\xA9"
       "buleuse, \xC3\x89sprit Drag\xC3\xB3n" +

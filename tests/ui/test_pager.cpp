@@ -30,7 +30,7 @@ struct Interp : UiEnv {
   void run(const std::string &script, const std::string &keys = "x") {
     spit("temp.hxs", script);
     screen.push_keys(keys), screen.move(5, 0);
-    show_generation(ss);
+    show_generation(game);
   }
 };
 
@@ -38,18 +38,20 @@ TEST_F(Interp, ReportPagedAndWritten) {
   // Each item rolls fresh dice; keywords force fields; the last category wins.
   seed_dice(11);
   dice_record d;
+  item_result out;
   auto item = [&](auto eval) {
     roll_dice(d);
     eval();
-    return std::string(result_text);
+    return std::string(out.text());
   };
-  std::string coin = item([&] { coins_main(12, 40, -1, &d); });
-  std::string lair = item([&] { d.gemjj.d10_size = 10, gemjj_main(7, &d); });
-  lair += item([&] { d.gemjj.d10_size = 10, gemjj_main(7, &d); });
+  std::string coin = item([&] { coins_main(out, 12, 40, -1, &d); });
+  std::string lair =
+      item([&] { d.gemjj.d10_size = 10, gemjj_main(out, 7, &d); });
+  lair += item([&] { d.gemjj.d10_size = 10, gemjj_main(out, 7, &d); });
   roll_dice(d);  // an item without a category: rolled, nothing written
-  lair += item([&] { metal_main(7, &d); });
+  lair += item([&] { metal_main(out, 7, &d); });
   lair += item([&] {
-    d.magic.d100_maintype = 80, d.milit.d100_maintype = 1, magic_main(&d);
+    d.magic.d100_maintype = 80, d.milit.d100_maintype = 1, magic_main(out, &d);
   });
   // Heading 2 + 15 lines + the coin reach 18: the pause follows the coin,
   // though "d e" would fit. A four-line text past row 24 starts page three.
@@ -81,7 +83,7 @@ TEST_F(Interp, ReportWaitsForTheLockOfAnotherWriter) {
   int other = open("default.hxo", O_WRONLY | O_APPEND | O_CREAT, 0644);
   ASSERT_EQ(flock(other, LOCK_EX), 0);
   screen.push_keys("x");
-  std::thread gen([this] { show_generation(ss); });
+  std::thread gen([this] { show_generation(game); });
   usleep(300 * 1000);
   EXPECT_EQ(output(), "");  // still waiting for the lock
   ASSERT_EQ(write(other, "OTHER REPORT\n", 13), 13);

@@ -19,8 +19,8 @@ std::string report(const std::string &name, int lines) {
   return text + "-----\n\n";
 }
 
-std::vector<std::string> page_texts(const ReportFile &f, const ReportCursor &c,
-                                    int rows) {
+std::vector<std::string> page_texts(const report_file &f,
+                                    const report_cursor &c, int rows) {
   std::vector<std::string> texts;
   for (long long line : c.page(rows)) texts.push_back(f.shown_line(line, 80));
   return texts;
@@ -39,7 +39,7 @@ TEST_F(Reports, LargeFileWalksAndSearchesAcrossBlockSeams) {
     if (i == 40 || i == 250) text += "a Gold piece\nGold piece again\n";
   }
   spit("r.hxo", text);
-  ReportFile file("r.hxo");
+  report_file file("r.hxo");
   // Every line start in the order shown: the last report first.
   std::vector<long long> reports{0}, expected;
   for (auto at = text.find("\n" + REPORT_RULE); at != std::string::npos;
@@ -51,22 +51,22 @@ TEST_F(Reports, LargeFileWalksAndSearchesAcrossBlockSeams) {
          line = text.find('\n', line) + 1)
       expected.push_back(line);
 
-  ReportCursor c(file);
-  auto walk = [&](bool (ReportCursor::*step)()) {  // the tops until it stops
+  report_cursor c(file);
+  auto walk = [&](bool (report_cursor::*step)()) {  // the tops until it stops
     std::vector<long long> tops{c.top()};
     while (tops.size() <= expected.size() && (c.*step)())
       tops.push_back(c.top());
     return tops;
   };
-  EXPECT_EQ(walk(&ReportCursor::down), expected);
-  const auto up = walk(&ReportCursor::up);
+  EXPECT_EQ(walk(&report_cursor::down), expected);
+  const auto up = walk(&report_cursor::up);
   EXPECT_EQ(std::vector<long long>(up.rbegin(), up.rend()), expected);
   // n from the newest report down to the text before the first, p back up;
   // p inside a report goes to its first line.
   reports.pop_back();
-  EXPECT_EQ(walk(&ReportCursor::older_report),
+  EXPECT_EQ(walk(&report_cursor::older_report),
             std::vector<long long>(reports.rbegin(), reports.rend()));
-  EXPECT_EQ(walk(&ReportCursor::newer_report), reports);
+  EXPECT_EQ(walk(&report_cursor::newer_report), reports);
   c.down(), c.newer_report();
   EXPECT_EQ(c.top(), reports.back());
 
@@ -85,22 +85,22 @@ TEST_F(Reports, LargeFileWalksAndSearchesAcrossBlockSeams) {
 
 TEST_F(Reports, ShownLinesAndFilesWithNothingToShow) {
   spit("r.hxo", report("Grown", 1));
-  ReportFile file("r.hxo");
+  report_file file("r.hxo");
   // Appended after opening: not seen, the newest report stays "Grown".
   std::ofstream("r.hxo", std::ios::app)
       << report("Later", 1) << "a\tb\x01" << std::string(100, 'x');
-  ReportCursor c(file);
+  report_cursor c(file);
   EXPECT_EQ(page_texts(file, c, 9).size(), 6u);
   EXPECT_FALSE(c.older_report());
 
   // Tabs expanded, control bytes as '?', cut at 80 columns; no line end.
-  ReportFile grown("r.hxo");
-  EXPECT_EQ(page_texts(grown, ReportCursor(grown), 7).back(),
+  report_file grown("r.hxo");
+  EXPECT_EQ(page_texts(grown, report_cursor(grown), 7).back(),
             "a       b?" + std::string(70, 'x'));
 
-  EXPECT_EQ(ReportFile("none.hxo").state(), ReportFile::State::missing);
+  EXPECT_EQ(report_file("none.hxo").state(), report_file::file_state::missing);
   spit("r.hxo", "");
-  EXPECT_EQ(ReportFile("r.hxo").state(), ReportFile::State::empty);
+  EXPECT_EQ(report_file("r.hxo").state(), report_file::file_state::empty);
 }
 
 // UTF-8 lines keep their characters, measured in cells for the tabs and the
@@ -112,8 +112,8 @@ TEST_F(Reports, Utf8LinesShownInCells) {
   for (int i = 0; i < 41; ++i) wide += dragon;
   spit("r.hxo", "\xC3\x89sprit\tDrag\xC3\xB3n " + dragon + "\xFF|\n" + wide +
                     "\n" + std::string(79, 'x') + dragon + "\n");
-  ReportFile file("r.hxo");
-  ReportCursor c(file);
+  report_file file("r.hxo");
+  report_cursor c(file);
   {
     Utf8Locale utf8;
     ASSERT_TRUE(utf8.ok);
@@ -130,13 +130,14 @@ TEST_F(Reports, Utf8LinesShownInCells) {
 TEST_F(Reports, WhatIsNotARegularFileIsRefusedWithoutWaiting) {
   ASSERT_EQ(mkfifo("r.hxo", 0600), 0);
   auto opened = std::async(std::launch::async,
-                           [] { return ReportFile("r.hxo").state(); });
+                           [] { return report_file("r.hxo").state(); });
   bool in_time =
       opened.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
   if (!in_time) ::close(::open("r.hxo", O_RDWR));  // lets a waiting open end
   EXPECT_TRUE(in_time) << "the open waited for a writer";
-  EXPECT_EQ(opened.get(), ReportFile::State::not_regular);
+  EXPECT_EQ(opened.get(), report_file::file_state::not_regular);
   std::filesystem::create_directory("d.hxo");
-  EXPECT_EQ(ReportFile("d.hxo").state(), ReportFile::State::not_regular);
-  EXPECT_EQ(ReportFile("/dev/null").state(), ReportFile::State::not_regular);
+  EXPECT_EQ(report_file("d.hxo").state(), report_file::file_state::not_regular);
+  EXPECT_EQ(report_file("/dev/null").state(),
+            report_file::file_state::not_regular);
 }

@@ -5,7 +5,7 @@
 #include "mem_screen.h"
 
 TEST(Grid, TabsLineEndsAndTheLengthGiven) {
-  MemScreen s;
+  memory_screen s;
   // Three bytes, no terminator: the sanitizer build reports reading a fourth.
   char *text = new char[3]{'a', 'b', 'c'};
   s.write(text, 3);
@@ -37,7 +37,7 @@ TEST(Grid, TabsLineEndsAndTheLengthGiven) {
 }
 
 TEST(Grid, WrapsAtTheRightEdgeAndStopsAtTheBottomRow) {
-  MemScreen s;
+  memory_screen s;
   s.move(1, 75);
   s.write("0123456789");  // a run wraps like single characters do
   EXPECT_EQ(s.line(1).substr(75) + s.line(2).substr(0, 6), "0123456789 ");
@@ -63,7 +63,7 @@ TEST(Grid, WrapsAtTheRightEdgeAndStopsAtTheBottomRow) {
 // character written over blanks the other half. Under the C locale every
 // byte stays a cell, as before.
 TEST(Grid, Utf8CharactersInDisplayCells) {
-  MemScreen s;
+  memory_screen s;
   {
     Utf8Locale utf8;
     ASSERT_TRUE(utf8.ok);

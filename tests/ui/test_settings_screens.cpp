@@ -25,7 +25,7 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
       " Spacebar for next page of monster list. Select a monster (1-37) :\n";
   for (const char *k : {"\x1b", "  \x1b"}) {  // Space twice wraps to page one
     screen.push_keys(k);
-    EXPECT_EQ(select_monster(ss), 5);  // Escape keeps the current monster
+    EXPECT_EQ(select_monster(game), 5);  // Escape keeps the current monster
     EXPECT_EQ(screen.rows(3, 5) + screen.rows(22, 25),
               "        SELECT MONSTER\n\n  1: Clan, Monster 1" +
                   std::string(15, ' ') +
@@ -33,18 +33,18 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
                   std::string(20, ' ') + "36: Monster 36\n\n\n" + prompt);
   }
   screen.push_keys(" \x1b");
-  select_monster(ss);
+  select_monster(game);
   EXPECT_EQ(screen.rows(5, 25),
             " 37: Clan, Monster 37\n" + std::string(19, '\n') + prompt);
   // 0 and 38 cannot be chosen; typing goes on across a page change.
   screen.push_keys("038\r\b7\r1 2\r");
-  EXPECT_EQ(select_monster(ss), 36);
-  EXPECT_EQ(select_monster(ss), 11);
+  EXPECT_EQ(select_monster(game), 36);
+  EXPECT_EQ(select_monster(game), 11);
   EXPECT_EQ(screen.line(25).substr(67, 3), "12 ");
   EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
   monsters(36);  // one full page: Space shows it again
   screen.push_keys(" \x1b");
-  select_monster(ss);
+  select_monster(game);
   EXPECT_EQ(screen.rows(22, 22),
             " 18: Monster 18" + std::string(20, ' ') + "36: Monster 36\n");
 }
@@ -52,9 +52,10 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
 TEST_F(Screens, AreaListOfFiveAreas) {
   tables.area_count = 5, config.lair_index = 2;
   screen.push_keys("60\r\b\0335\r");
-  EXPECT_EQ(select_area(ss), 2);  // 6 is refused; Escape keeps the current area
+  EXPECT_EQ(select_area(game),
+            2);  // 6 is refused; Escape keeps the current area
   EXPECT_EQ(screen.rows(25, 25), " Select an area (1-5) : 6\n");
-  EXPECT_EQ(select_area(ss), 4);
+  EXPECT_EQ(select_area(game), 4);
 }
 
 TEST_F(Screens, SpecialScoreQuestions) {
@@ -74,7 +75,7 @@ TEST_F(Screens, SpecialScoreQuestions) {
   for (const auto &c : cases) {
     monsters(1, c.code);
     screen.push_keys(c.keys);
-    ask_special_scores(ss);
+    ask_special_scores(game);
     char stored[64];
     std::snprintf(stored, sizeof stored, "%d %d %d %x", config.station,
                   config.mel, config.cel, config.answers);
@@ -91,21 +92,21 @@ TEST_F(Screens, CommentsScreenStoresAllOrNothing) {
   screen.move(25, 0);
   screen.write(std::string(80, 'x').c_str());
   screen.push_keys("5\r6\r2024\rAt the ford\rGreat battle\r");
-  EXPECT_EQ(enter_comments(ss), 1);
+  EXPECT_EQ(enter_comments(game), 1);
   // The comments question blanks columns up to 76.
   EXPECT_EQ(screen.line(25),
             "xComments   : Great battle" + std::string(51, ' ') + "xxx");
   screen.push_keys("\r\r\r\r\r");  // empty Enters keep every value
-  EXPECT_EQ(enter_comments(ss), 1);
+  EXPECT_EQ(enter_comments(game), 1);
   // Escape at the last question drops every answer.
   screen.push_keys("9\r9\r9\rElsewhere\r\x1b");
-  EXPECT_EQ(enter_comments(ss), 0);
+  EXPECT_EQ(enter_comments(game), 0);
   EXPECT_EQ(std::to_string(config.game_day) + "/" +
                 std::to_string(config.game_month) + "/" +
-                std::to_string(config.game_year) + ss.position + ss.comment,
+                std::to_string(config.game_year) + game.position + game.comment,
             "5/6/2024At the fordGreat battle");
   screen.push_keys("99\r99\r9999\r\r\r");  // the largest date
-  EXPECT_EQ(enter_comments(ss), 1);
+  EXPECT_EQ(enter_comments(game), 1);
   EXPECT_EQ(config.game_day * 100 + config.game_month, 9999);
   EXPECT_EQ(config.game_year, 9999);
 }

@@ -27,15 +27,15 @@ TEST_F(InFolder, LoadsTheFilesOrSaysWhichIsMissingOrBad) {
                               {"area.hxi", c.area},
                               {"setup.hxi", c.setup}})
       text ? spit(name, text) : void(std::filesystem::remove(name));
-    config.cdf = 50, std::strcpy(ss.comment, "old");  // replaced at start-up
+    config.cdf = 50, std::strcpy(game.comment, "old");  // replaced at start-up
     testing::internal::CaptureStderr();
-    int r = load_info_files(ss);
+    int r = load_info_files(game);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), c.err);
     EXPECT_EQ(r, c.saved ? 0 : 1) << c.err;
     EXPECT_EQ(tables.monster_count,
               c.saved ? 2 : 0);  // nothing stays loaded on failure
     if (!c.saved) continue;
-    EXPECT_STREQ(ss.comment, " ");
+    EXPECT_STREQ(game.comment, " ");
     ASSERT_EQ(save_settings("check", config), 0);
     EXPECT_EQ(slurp("check"), c.saved);
   }
@@ -43,7 +43,7 @@ TEST_F(InFolder, LoadsTheFilesOrSaysWhichIsMissingOrBad) {
 
 TEST_F(InFolder, SaveAndExitQuestionsAndTheAtomicSave) {
   screen.push_keys("xYY");  // other keys are ignored at the save question
-  EXPECT_EQ(ask_save_and_exit(ss), 1);
+  EXPECT_EQ(ask_save_and_exit(game), 1);
   EXPECT_EQ(slurp("setup.hxi"), DEFAULTS);
   // The save question is wiped before the exit question.
   EXPECT_EQ(screen.line(25), " Do you want to exit the program? (y/n) : " +
@@ -51,7 +51,7 @@ TEST_F(InFolder, SaveAndExitQuestionsAndTheAtomicSave) {
   spit("setup.hxi", "old\n");
   // "n" saves nothing and any key but "y" stays; Escape returns at once.
   screen.push_keys("nq\x1by");
-  EXPECT_EQ(ask_save_and_exit(ss) + ask_save_and_exit(ss), 0);
+  EXPECT_EQ(ask_save_and_exit(game) + ask_save_and_exit(game), 0);
   EXPECT_EQ(screen.line(25).substr(0, 51),
             " Do you want to save the current settings? (y/n) : ");
 }

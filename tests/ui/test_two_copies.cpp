@@ -9,7 +9,7 @@
 namespace {
 
 // Stops at the first page pause of a report until the test lets it go on.
-struct PausingScreen : MemScreen {
+struct pausing_screen : memory_screen {
   int paused = -1;  // written when the pause is reached
   int resume = -1;  // read before going on
   int read_key() override {
@@ -18,7 +18,7 @@ struct PausingScreen : MemScreen {
       if (::write(paused, &c, 1) != 1 || ::read(resume, &c, 1) != 1) _exit(2);
       paused = -1;
     }
-    return MemScreen::read_key();
+    return memory_screen::read_key();
   }
 };
 
@@ -30,13 +30,13 @@ TEST_F(TwoCopies, AGenerationReadsOnlyTheScriptItWrote) {
   std::string keys;  // 2,000 items of the lair, then G and a key a page
   for (int i = 0; i < 20; ++i) keys += "1100\rn\r";
   keys += "G" + std::string(600, ' ');
-  auto manual_report = [&](PausingScreen &pager) {
+  auto manual_report = [&](pausing_screen &pager) {
     pager.push_keys(keys);
     set_screen(&pager);
     seed_dice(11);
-    manual_generation(ss);
+    manual_generation(game);
   };
-  PausingScreen alone;
+  pausing_screen alone;
   manual_report(alone);
   const std::string expected = output();
   ASSERT_GT(slurp(SCRIPT_PATH).size(), 16u << 10);  // read in more than a piece
@@ -47,7 +47,7 @@ TEST_F(TwoCopies, AGenerationReadsOnlyTheScriptItWrote) {
   std::fflush(nullptr);
   pid_t pager_copy = fork();
   if (pager_copy == 0) {
-    PausingScreen paging;
+    pausing_screen paging;
     paging.paused = paused[1], paging.resume = resume[0];
     manual_report(paging);
     _exit(0);
@@ -56,7 +56,7 @@ TEST_F(TwoCopies, AGenerationReadsOnlyTheScriptItWrote) {
   ASSERT_EQ(read(paused[0], &c, 1), 1);
   set_screen(&screen);
   screen.push_keys("  ");
-  generate_automatic(ss);  // a short script over the same temp.hxs
+  generate_automatic(game);  // a short script over the same temp.hxs
   ASSERT_EQ(write(resume[1], &c, 1), 1);
   int status = -1;
   waitpid(pager_copy, &status, 0);

@@ -7,10 +7,10 @@
 #include "engine_env.h"
 #include "mem_screen.h"
 
-struct SnapScreen : MemScreen {
+struct snap_screen : memory_screen {
   int read_key() override {
     snaps.push_back(dump());
-    return MemScreen::read_key();
+    return memory_screen::read_key();
   }
   // Row r from cell col, no trailing blanks, at the n-th key or now (n < 0).
   std::string row(int n, int r, int col = 0) const {
@@ -42,5 +42,5 @@ class UiEnv : public EngineEnv {
     set_screen(nullptr);
     EngineEnv::TearDown();
   }
-  SnapScreen screen;
+  snap_screen screen;
 };

@@ -2,8 +2,9 @@
 """The browser version in headless chromium, driven over the DevTools
 protocol through a pipe: the page loads without a console error, a seeded
 roll through the page and through the module gives hoardex roll's bytes, the
-values hoardex refuses are refused in its words, a bad monster file shows the loader's message, the history survives a reload
-and its download holds the report's bytes. Writes screenshots to the build.
+values hoardex refuses are refused in its words, a bad monster file shows the
+loader's message, the history survives a reload and its download holds the
+report's bytes. Writes screenshots to the build.
 Usage: browser_test.py HOARDEX_BIN DATA_DIR BUILD_WEB_DIR"""
 import base64, json, os, re, signal, subprocess, sys, tempfile, time
 
