@@ -22,8 +22,8 @@ std::string lair_in_words(const area_record &a) {
     while (last < 10 && category_of_roll(a, last + 1) == category) ++last;
     if (!out.empty()) out += ", ";
     out += std::to_string(first);
-    if (last > first) out += "-" + std::to_string(last);
-    out += " " + category;
+    if (last > first) out.append("-").append(std::to_string(last));
+    out.append(" ").append(category);
     first = last + 1;
   }
   return out + "; 11 (adding 1) " + category_of_roll(a, 11);

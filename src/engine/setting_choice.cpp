@@ -36,9 +36,9 @@ std::string range_refusal(const char *option, long value, value_range range) {
 }
 
 std::string decimal_refusal(std::string_view trimmed) {
-  return decimal_digits(trimmed)
-             ? ""
-             : "'" + std::string(trimmed) + "' is not a decimal number";
+  if (decimal_digits(trimmed)) return "";
+  std::string refusal = "'";
+  return refusal.append(trimmed).append("' is not a decimal number");
 }
 
 namespace {
