@@ -35,7 +35,10 @@ build: deps
 
 # The program alone, configured once and built without a word unless the
 # build fails, so a start with nothing changed takes about a second.
+# A first build takes about a minute; one line says so instead of silence.
 run: deps
+	@[ -x $(BUILD)/hoardex ] || \
+	  echo "Building hoardex (the first time takes about a minute)..."
 	@[ -f $(BUILD)/CMakeCache.txt ] || \
 	  $(call quietly,cmake -S . -B $(BUILD) $(WERROR) $(CMAKE_FLAGS))
 	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target hoardex)

@@ -18,8 +18,9 @@ int check_command(bool explain_files) {
     write_load_failure(load, err);
     return EXIT_BAD_FILE;
   }
-  if (load == 0) check_info_file("setup.hxi", s.tables, problems);
-  std::fputs(problems_text(problems).c_str(), stdout);
+  const bool has_setup =
+      load == 0 && check_info_file("setup.hxi", s.tables, problems);
+  std::fputs(problems_text(problems, has_setup).c_str(), stdout);
   if (explain_files && load == 0)
     std::fputs(explain_text(s.tables).c_str(), stdout);
   return has_faults(problems) ? EXIT_BAD_FILE : EXIT_DONE;

@@ -120,6 +120,9 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
                    "whole; - writes it to standard output after the "
                    "reports")
       ->check(non_empty_value());
+  roll_cmd->add_flag("--verbose", roll.verbose,
+                     "say the monster, lair and settings used, on standard "
+                     "error");
 
   run_options &run = out.run;
   CLI::App *run_cmd =
@@ -131,6 +134,9 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
       ->check(non_empty_value());
   add_seed(*run_cmd, run.seed);
   add_format(*run_cmd, run.format, false);
+  run_cmd->add_flag("--strict", run.strict,
+                    "end with status 1 when anything of the script was "
+                    "ignored");
 
   CLI::App *check_cmd = app.add_subcommand(
       "check", "check the information files and list every problem");
@@ -148,6 +154,10 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
       ->default_str("1000");
   add_seed(*stats_cmd, stats.seed);
   add_format(*stats_cmd, stats.format, true);
+
+  CLI::App *list_cmd =
+      app.add_subcommand("list", "the monsters and lairs with their numbers");
+  add_format(*list_cmd, out.list_format, false);
 
   CLI::App *init_cmd = app.add_subcommand(
       "init", "copy the sample information files into the current folder");
@@ -170,6 +180,7 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
                : *check_cmd ? command::check
                : *stats_cmd ? command::stats
                : *init_cmd  ? command::init
+               : *list_cmd  ? command::list
                             : command::screen;
   return -1;
 }
@@ -198,6 +209,9 @@ int run_command_line(int argc, const char *const *argv) {
         break;
       case command::init:
         status = init_command();
+        break;
+      case command::list:
+        status = list_command(line.list_format);
         break;
       case command::screen:
         status = screen_program(line.screen_seed);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <cstdio>
+#include <map>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +60,7 @@ struct roll_options {
   output_format format = output_format::text;
   bool append = false;
   std::string script_out;  // "-": standard output, after the reports
+  bool verbose = false;    // the settings used, on the standard error stream
 };
 int roll_command(const roll_options &o);
 // Why `path` may not take the script (an information file, the output file,
@@ -70,6 +72,7 @@ struct run_options {
   std::string script;
   std::optional<unsigned> seed;
   output_format format = output_format::text;
+  bool strict = false;  // a warning about the script gives status 1
 };
 int run_command(const run_options &o);
 
@@ -89,7 +92,26 @@ int stats_command(const stats_options &o);
 int copy_sample_files(const std::string &from);
 int init_command();
 
-enum class command { screen, roll, run, check, stats, init };
+// The monsters and lairs with their numbers, as text or JSON.
+int list_command(output_format format);
+
+// One warning on the standard error stream for each of Station, MEL, CEL and
+// the --yes answers given that the chosen monster does not ask for.
+void warn_unused_options(const setting_options &o, const session &s);
+
+// The monster and lair (numbered as the lists show them) and the numbers of
+// the settings the monster uses, in words.
+struct used_settings {
+  std::string monster;  // "3 Mirewight, Mire Hag"
+  std::string lair;     // "5 Ruined Keep"
+  std::string numbers;  // "CDF 30, group CDF 40, jeweler's EL 12, ..."
+  std::vector<std::string> answers;  // the answers it asks, given yes
+  // "Monster: ...\nLair: ...\nSettings: ...\n"
+  std::string lines() const;
+};
+used_settings settings_in_use(const session &s);
+
+enum class command { screen, roll, run, check, stats, init, list };
 
 // Everything the command line says.
 struct command_line {
@@ -99,6 +121,7 @@ struct command_line {
   run_options run;
   bool explain = false;
   stats_options stats;
+  output_format list_format = output_format::text;
 };
 
 // Parses the arguments (argv[0] being the program). Returns -1 when a

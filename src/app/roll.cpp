@@ -10,6 +10,7 @@
 #include "atomic_file.h"
 #include "commands.h"
 #include "dice.h"
+#include "progress.h"
 
 namespace {
 
@@ -92,6 +93,7 @@ int roll_command(const roll_options &o) {
     }
   }
   seed_dice_or_clock(o.seed);
+  if (o.verbose) std::fputs(settings_in_use(s).lines().c_str(), stderr);
   text_report text;
   json_report_writer json(&s.config);
   both_sinks text_and_json(text, json);
@@ -99,7 +101,10 @@ int roll_command(const roll_options &o) {
                           ? static_cast<report_sink &>(text_and_json)
                           : text;
   std::string script;
-  for (int i = 0; i < o.count && !std::ferror(stdout); ++i) {
+  // Reports on the terminal would scroll the progress line away.
+  progress_line progress(o.count,
+                         isatty(STDERR_FILENO) && !isatty(STDOUT_FILENO));
+  for (int i = 0; i < o.count && !std::ferror(stdout); ++i, progress.step()) {
     script = automatic_script_text(s.generation());
     text.clear();
     json.out.clear();

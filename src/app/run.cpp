@@ -8,6 +8,8 @@
 
 #include <cerrno>
 #include <cstring>
+#include <string>
+#include <vector>
 
 #include "commands.h"
 #include "dice.h"
@@ -43,8 +45,14 @@ class streamed_report : public report_sink {
     drain();
     stopped_line = e.stopped_line;
   }
+  // What the report leaves out, by line, for the standard error stream.
+  void warning(long line, std::string_view what) override {
+    warnings.push_back(std::to_string(line) +
+                       ": warning: " + std::string(what));
+  }
 
   long stopped_line = 0;
+  std::vector<std::string> warnings;
 
  private:
   void drain() {
@@ -87,11 +95,13 @@ int run_command(const run_options &o) {
   dice_record dice{};
   bool complete = interpret_script(script, s.tables, dice, report);
   std::fclose(script);
+  std::fflush(stdout);  // the report before the messages about it
+  for (const std::string &w : report.warnings) complain(o.script + ":" + w);
   if (!complete) {
     std::fflush(stdout);  // the report before the message that ends it
     complain(o.script + ": reading stopped at line " +
              std::to_string(report.stopped_line));
     return EXIT_BAD_FILE;
   }
-  return EXIT_DONE;
+  return o.strict && !report.warnings.empty() ? EXIT_BAD_FILE : EXIT_DONE;
 }

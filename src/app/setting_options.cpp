@@ -5,6 +5,7 @@
 
 #include "commands.h"
 #include "info_files.h"
+#include "name_match.h"
 #include "option_values.h"
 
 namespace {
@@ -76,7 +77,10 @@ int resolve_session(const setting_options &o, session &s) {
     return EXIT_BAD_FILE;
   }
   std::string refusal = apply_setting_choices(o, s);
-  if (refusal.empty()) return EXIT_DONE;
+  if (refusal.empty()) {
+    warn_unused_options(o, s);
+    return EXIT_DONE;
+  }
   complain(refusal);
   return EXIT_BAD_USAGE;
 }

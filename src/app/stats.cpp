@@ -10,6 +10,7 @@
 
 #include "commands.h"
 #include "dice.h"
+#include "progress.h"
 
 namespace {
 
@@ -71,17 +72,51 @@ std::string stats_json(const section_tally *sections) {
   return out.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
 }
 
+namespace {
+
+// A CSV value: quoted, with its quotes doubled, when it holds a comma or a
+// quote.
+std::string csv_field(const std::string &value) {
+  if (value.find_first_of(",\"") == std::string::npos) return value;
+  std::string out = "\"";
+  for (char c : value)
+    out += c == '"' ? std::string("\"\"") : std::string(1, c);
+  return out + "\"";
+}
+
+}  // namespace
+
 int stats_command(const stats_options &o) {
   loaded_session s;
   if (int status = resolve_session(o.settings, s)) return status;
   seed_dice_or_clock(o.seed);
   tally_sink tally;
-  tally_generations(s.generation(), o.generations, tally);
-  if (o.format == output_format::json)
-    std::fputs(stats_json(tally.sections).c_str(), stdout);
-  else if (o.format == output_format::csv)
+  const generation_input in = s.generation();
+  {
+    progress_line progress(o.generations);
+    for (long i = 0; i < o.generations; ++i, progress.step())
+      interpret_text(automatic_script_text(in), s.tables, tally);
+  }
+  // The monster, lair and settings used come first.
+  const used_settings used = settings_in_use(s);
+  if (o.format == output_format::json) {
+    const json head = {{"monster", used.monster},
+                       {"lair", used.lair},
+                       {"settings", used.numbers}};
+    std::string body = stats_json(tally.sections);
+    std::fputs(("{\"used\":" +
+                head.dump(-1, ' ', false, json::error_handler_t::replace) +
+                "," + body.substr(1))
+                   .c_str(),
+               stdout);
+  } else if (o.format == output_format::csv) {
     print_stats_csv(stdout, tally.sections);
-  else
+    std::printf("used,monster,,%s\nused,lair,,%s\nused,settings,,%s\n",
+                csv_field(used.monster).c_str(), csv_field(used.lair).c_str(),
+                csv_field(used.numbers).c_str());
+  } else {
+    std::printf("%s\n", used.lines().c_str());
     print_stats_text(stdout, tally.sections);
+  }
   return EXIT_DONE;
 }

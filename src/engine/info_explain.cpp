@@ -88,7 +88,8 @@ std::string explain_text(const info_tables &t) {
   return out;
 }
 
-std::string problems_text(const std::vector<info_problem> &problems) {
+std::string problems_text(const std::vector<info_problem> &problems,
+                          bool has_setup) {
   std::string out;
   for (const info_problem &p : problems) {
     out += p.file + ":";
@@ -97,7 +98,10 @@ std::string problems_text(const std::vector<info_problem> &problems) {
            (p.warning ? "warning: " : "") + p.what + "\n";
   }
   if (problems.empty())
-    out += "monster.hxi, area.hxi and setup.hxi: no problems found\n";
+    out += has_setup
+               ? "monster.hxi, area.hxi and setup.hxi: no problems found\n"
+               : "monster.hxi and area.hxi: no problems found; setup.hxi is "
+                 "absent (no settings saved yet), the defaults apply\n";
   return out;
 }
 

@@ -9,8 +9,10 @@
 
 // One line per problem, "file:line: entry: problem" (no line for a file
 // refused as a whole; "warning: " before a problem that is only a warning),
-// or one line saying no problem was found.
-std::string problems_text(const std::vector<info_problem> &problems);
+// or one line saying no problem was found (and, without `has_setup`, that
+// setup.hxi is absent and the defaults apply).
+std::string problems_text(const std::vector<info_problem> &problems,
+                          bool has_setup);
 // Whether any problem is more than a warning: the files then fail the check.
 bool has_faults(const std::vector<info_problem> &problems);
 

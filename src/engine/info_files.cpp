@@ -588,9 +588,7 @@ const char MONSTER_MSG[] =
 const char AREA_MSG[] =
     "Cannot open area information file!\n"
     "Make sure 'area.hxi' is in current directory.";
-const char SETUP_MSG[] =
-    "Cannot open setup information file!\n"
-    "Make sure 'setup.hxi' is in current directory.";
+const char SETUP_MSG[] = "No saved settings yet: starting with the defaults.";
 
 }  // namespace
 

@@ -70,7 +70,8 @@ FILE *open_info_file(const char *name, std::string &refusal);
 // stream in err; nothing is left loaded then.
 int load_tables(info_tables &t, std::string &err);
 // Loads setup.hxi from the current folder. Without the file the settings
-// take their defaults and 1 is returned with the notice in err; a file that
+// take their defaults and 1 is returned with a line saying so in err (no
+// fault: nothing was saved yet); a file that
 // is refused as load_tables refuses one gives 2, the defaults and the
 // refusal in err.
 int load_settings_file(const info_tables &t, settings &s, std::string &err);

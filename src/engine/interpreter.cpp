@@ -220,6 +220,8 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
     // The marks "<", ">" and "[" cannot begin a word, so they, the most
     // frequent tokens, are checked first; a section word only where the
     // first letter is its own.
+    // The line of the token just read: its line end is not taken yet.
+    const long line = st.in.line + 1;
     if (tok[0] == '<') {
       item_open = true;
       code = 0;
@@ -228,6 +230,8 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
     } else if (tok[0] == '>') {
       if (!item_open) return false;
       item_open = false;
+      if (code == 0)
+        st.sink.warning(line, "an item without a category word gives nothing");
       int lines = evaluate_item(code, numbers, st.dice, st.result);
       st.sink.item({code, st.text, st.result.text(), lines, st.result.coins});
     } else if (tok[0] == '[') {
@@ -242,11 +246,22 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
                       "Manual Treasure Generation :\n\n", 2);
       --open_sections;  // a manual script has one section only
     } else if (tok[0] == 'E' && std::strcmp(tok, "END-OF-SECTION") == 0) {
+      if (item_open)
+        st.sink.warning(line, "an item is not closed before END-OF-SECTION");
       --open_sections;
     } else if (item_open) {
+      const int before = code;
       code = apply_keyword(tok, code, st.dice);
+      // A word that chose a category is known; only the others are looked
+      // up again.
+      if (code == before && !is_keyword(tok))
+        st.sink.warning(line, "unknown word '" + std::string(tok) +
+                                  "' in an item is ignored");
       if (!st.text.empty()) st.text += ' ';
       st.text += tok;
+    } else if (std::strcmp(tok, SEPARATOR) != 0) {
+      st.sink.warning(line, "unknown word '" + std::string(tok) +
+                                "' outside an item is ignored");
     }
   }
   return true;

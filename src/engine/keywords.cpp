@@ -97,6 +97,8 @@ int keyword_category(const char *token, int category) {
   return k == nullptr || k->code == KEEP ? category : k->code;
 }
 
+bool is_keyword(const char *token) { return find_keyword(token) != nullptr; }
+
 int apply_keyword(const char *token, int code, dice_record &dice) {
   const keyword_row *k = find_keyword(token);
   if (k == nullptr) return code;

@@ -25,6 +25,8 @@ int keyword_category(const char *token, int category);
 // returns the item's category code, which is `category` unchanged for a
 // keyword that does not choose a category or a token that is no keyword.
 int apply_keyword(const char *token, int category, dice_record &dice);
+// Whether the token is a keyword of an item.
+bool is_keyword(const char *token);
 
 // The numbers of a script's numbers line the category routines read.
 struct item_numbers {

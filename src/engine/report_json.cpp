@@ -196,16 +196,31 @@ void json_report_writer::literal(std::string_view text, int, bool) {
   entry("{\"kind\":\"text\",\"text\":" + json_string(text) + "}");
 }
 
+// A coin item's coins as its category routine counted them, counted into
+// the report's coins too; "" for another item.
+std::string json_report_writer::coins_json(const coin_count &coins) {
+  if (coins.kind == coin_kind::none) return "";
+  const char *kind = coin_kind_name(coins.kind);
+  coins_[kind] += coins.count;
+  return ",\"coins\":{\"kind\":" + json_string(kind) +
+         ",\"count\":" + std::to_string(coins.count) + "}";
+}
+
 void json_report_writer::item(const report_item &it) {
   entry("{\"kind\":\"item\",\"category\":" +
         json_string(category_name(it.category)) +
         ",\"keywords\":" + split_json(it.keywords, ' ') +
-        ",\"lines\":" + split_json(it.text, '\n') + "}");
+        ",\"lines\":" + split_json(it.text, '\n') + coins_json(it.coins) + "}");
 }
 
 void json_report_writer::end(const report_end &e) {
   if (in_section_) out += "]}";
   in_section_ = false;
-  out +=
-      std::string("],\"complete\":") + (e.complete ? "true" : "false") + "}\n";
+  // The report's coins by kind, in the order of their names.
+  std::string coins = "{";
+  for (const auto &[kind, count] : coins_)
+    member(coins, kind.c_str(), std::to_string(count));
+  coins_.clear();
+  out += "],\"coins\":" + coins +
+         "},\"complete\":" + (e.complete ? "true" : "false") + "}\n";
 }

@@ -3,6 +3,7 @@
 // prints the same bytes.
 #pragma once
 
+#include <map>
 #include <string>
 #include <string_view>
 
@@ -36,7 +37,9 @@ class json_report_writer : public report_sink {
  private:
   void open_section(std::string_view name);
   void entry(const std::string &json_text);
+  std::string coins_json(const coin_count &coins);
 
   const settings *used_;
   bool in_section_ = false, first_section_ = true, first_entry_ = true;
+  std::map<std::string, long> coins_;  // the report's coins by kind
 };

@@ -67,6 +67,13 @@ class report_sink {
   virtual void item(const report_item &item) = 0;
   // Always last.
   virtual void end(const report_end &e) = 0;
+  // Something of the script that the report leaves out or cannot use (an
+  // unknown word, an item without a category or not closed), at its 1-based
+  // line. The report is the same whether or not a sink listens.
+  virtual void warning(long line, std::string_view what) {
+    (void)line;
+    (void)what;
+  }
 };
 
 // Collects the report's bytes exactly as they are appended to the output.

@@ -99,6 +99,17 @@ bool finish_script(script_file &script) {
   return std::fseek(script.stream, 0, SEEK_SET) == 0;
 }
 
+long script_length(script_file &script) {
+  if (!script.stream || std::fflush(script.stream) != 0) return -1;
+  return std::ftell(script.stream);
+}
+
+bool cut_script(script_file &script, long length) {
+  return script.stream && length >= 0 && std::fflush(script.stream) == 0 &&
+         ftruncate(fileno(script.stream), length) == 0 &&
+         std::fseek(script.stream, length, SEEK_SET) == 0;
+}
+
 void close_script(script_file &script) {
   if (script.stream) std::fclose(script.stream);
   script.stream = nullptr;

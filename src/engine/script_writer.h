@@ -76,5 +76,11 @@ bool create_script(script_file &script, const char *path);
 // Checks that every write reached the file, renames it over its path and
 // rewinds the stream for reading. Returns false when anything failed.
 bool finish_script(script_file &script);
+// The length written so far, to cut the script back to with cut_script;
+// -1 when it cannot be told.
+long script_length(script_file &script);
+// Cuts an unfinished script back to a length script_length gave, so the
+// items written after it are gone. Returns false when that failed.
+bool cut_script(script_file &script, long length);
 // Closes the stream; a file never renamed over its path is removed.
 void close_script(script_file &script);

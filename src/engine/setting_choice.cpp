@@ -8,6 +8,8 @@
 #include <tuple>
 #include <vector>
 
+#include "name_match.h"
+
 std::string range_text(value_range r) {
   return std::to_string(r.lo) + " to " + std::to_string(r.hi);
 }
@@ -67,10 +69,11 @@ std::size_t distance(const std::string &a, const std::string &b) {
 }
 
 // The index of a record given by its 1-based number as the lists show it, or
-// by its name (or for a monster "group, name"), without regard to case.
-// `names[i]` holds the names record i answers to, the first one shown.
-// Returns -1 with the message in `error` when there is no such record or
-// several.
+// by its name (or for a monster "group, name"), without regard to case:
+// a name equal to it, else the one name holding it. `names[i]` holds the
+// names record i answers to, the first one shown. Returns -1 with the message
+// in `error`, the candidates one a line below it, when there is no such
+// record or several.
 int find_record(const char *option, const std::string &given,
                 const std::vector<std::vector<std::string>> &names,
                 std::string &error) {
@@ -81,29 +84,34 @@ int find_record(const char *option, const std::string &given,
             std::to_string(count);
     return -1;
   }
-  // "_" stands for a blank, as in the information files.
-  std::string want = lower(given);
-  std::replace(want.begin(), want.end(), '_', ' ');
-  std::vector<int> exact, close;
+  const std::string want = folded_name(given);
+  std::vector<int> exact, holding, close;
   for (int i = 0; i < count; ++i) {
-    bool same = false, near = false;
+    bool same = false, holds = false, near = false;
     for (const std::string &name : names[i]) {
-      std::string have = lower(name);
+      std::string have = folded_name(name);
       same = same || have == want;
-      near = near || have.find(want) != std::string::npos ||
-             distance(have, want) <= 2;
+      holds = holds || have.find(want) != std::string::npos;
+      near = near || distance(have, want) <= 2;
     }
     if (same) exact.push_back(i);
+    if (holds) holding.push_back(i);
     if (near) close.push_back(i);
   }
   if (exact.size() == 1) return exact[0];
-  const std::vector<int> &listed = exact.empty() ? close : exact;
-  error = std::string(option) + ": " +
-          (exact.empty() ? "no match for '" : "'") + given +
-          (exact.empty() ? "'" : "' is ambiguous");
-  for (std::size_t k = 0; k < listed.size(); ++k)
-    error += (k == 0 ? "; close matches: " : ", ") +
-             std::to_string(listed[k] + 1) + " " + names[listed[k]][0];
+  if (exact.empty() && holding.size() == 1) return holding[0];
+  const std::vector<int> &listed = !exact.empty()     ? exact
+                                   : !holding.empty() ? holding
+                                                      : close;
+  error = std::string(option) + ": ";
+  if (!exact.empty() || !holding.empty())
+    error += "'" + given + "' fits several:";
+  else if (!close.empty())
+    error += "no match for '" + given + "'; close matches:";
+  else
+    error += "no match for '" + given + "'; 'hoardex list' shows them all";
+  for (int i : listed)
+    error += "\n  " + std::to_string(i + 1) + ": " + names[i][0];
   return -1;
 }
 

@@ -3,6 +3,7 @@
 #pragma once
 
 #include <optional>
+#include <string>
 
 #include "generation.h"
 
@@ -24,8 +25,9 @@ void generation_failed(generation_status status);
 // Closes a script whose file failed and shows the failure; returns 1.
 int script_failed(script_file &script, generation_status status);
 
-// The main menu until Q or Escape.
-void main_menu(session &game);
+// The main menu until Q or Escape; `start_note`, when given, is shown below
+// the menu until the first key.
+void main_menu(session &game, const char *start_note = nullptr);
 // The monster list; returns the chosen index, or the current one on Escape.
 int select_monster(const session &game);
 // One page of the monster list from row 5, with its prompt.
@@ -60,8 +62,10 @@ int manual_generation(const session &game);
 // settings. Returns 1 when the monster or area file is missing or refused,
 // or the settings file is refused; the message goes to the standard error
 // stream as a notice, followed by `missing_file_hint`, when given, for a
-// missing file.
-int load_info_files(session &game, const char *missing_file_hint = nullptr);
+// missing file. Without a settings file the defaults are taken and the line
+// saying so goes to `start_note`, when given.
+int load_info_files(session &game, const char *missing_file_hint = nullptr,
+                    std::string *start_note = nullptr);
 // The save and exit questions; returns 1 when the program is to end.
 int ask_save_and_exit(const session &game);
 // The whole run from start-up to the last menu, the screen ended and the

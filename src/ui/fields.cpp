@@ -63,6 +63,10 @@ int num_field(const num_rules &r, int start_col, long long *value) {
       char echo[2] = {static_cast<char>(key), '\0'};
       screen.write(echo);
       *value = *value * 10 + digit;
+    } else if (r.passed && wherex() == start_col &&
+               (is_erase_key(key) || is_enter(key))) {
+      *r.passed = key;
+      return FIELD_PASSED;
     } else if (is_erase_key(key)) {
       // Everything typed since start_col is shown, leading zeros included,
       // so the last column typed goes and its digit leaves the value.
@@ -82,7 +86,8 @@ int num_field(const num_rules &r, int start_col, long long *value) {
         return FIELD_EMPTY;
     } else if (key == KEY_ESC) {
       return FIELD_ESCAPE;
-    } else if (r.pass_key != 0 && key == r.pass_key) {
+    } else if ((r.pass_key != 0 && key == r.pass_key) || r.passed) {
+      if (r.passed) *r.passed = key;
       return FIELD_PASSED;
     }
   }
@@ -102,21 +107,49 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
   int max_len =
       r.max_len < TEXT_FIELD_SIZE - 1 ? r.max_len : TEXT_FIELD_SIZE - 1;
   int len = 0;
+  int at = 0;  // the cursor, 0 to len
+  // The text again from the field's first column, blanks over the rest of
+  // its width, and the cursor where it stands.
+  auto redraw = [&] {
+    screen.move(row, col);
+    char shown[TEXT_FIELD_SIZE + 8];
+    std::snprintf(shown, sizeof shown, "%-*s", r.width, text);
+    screen.write(shown);
+    screen.move(row, col + at);
+  };
   for (;;) {
     int key = screen.read_key();
-    if (text_char(key, r.allow_space)) {
-      if (len >= max_len) continue;
-      text[len++] = static_cast<char>(key);
-      text[len] = '\0';
-      screen.move(row, col);
-      screen.write(text);
-    } else if (is_erase_key(key)) {
-      if (len > 0) text[--len] = '\0';
-      screen.move(row, col);
-      char shown[TEXT_FIELD_SIZE + 8];
-      std::snprintf(shown, sizeof shown, "%-*s", r.width, text);
-      screen.write(shown);
-      screen.move(row, col + len);
+    if (text_char(key, r.allow_space) && len < max_len) {
+      std::memmove(text + at + 1, text + at, len - at + 1);
+      text[at++] = static_cast<char>(key);
+      ++len;
+      if (at == len) {  // typed at the end: the text alone is written
+        screen.move(row, col);
+        screen.write(text);
+      } else {
+        redraw();
+      }
+    } else if (key >= ' ' && key < KEY_DEL) {
+      screen.beep();  // a character the field cannot hold, or the field is full
+    } else if (is_erase_key(key) || key == KEY_PAD_DELETE ||
+               key == KEY_CTRL_U) {
+      // Backspace takes the character before the cursor, Delete the one at
+      // it, Ctrl-U everything before it.
+      int from = is_erase_key(key)   ? (at > 0 ? at - 1 : 0)
+                 : key == KEY_CTRL_U ? 0
+                                     : at;
+      int to = key == KEY_PAD_DELETE ? (at < len ? at + 1 : at) : at;
+      std::memmove(text + from, text + to, len - to + 1);
+      len -= to - from;
+      at = from;
+      redraw();
+    } else if (key == KEY_PAD_LEFT || key == KEY_PAD_RIGHT ||
+               key == KEY_PAD_HOME || key == KEY_PAD_END) {
+      at = key == KEY_PAD_HOME   ? 0
+           : key == KEY_PAD_END  ? len
+           : key == KEY_PAD_LEFT ? (at > 0 ? at - 1 : 0)
+                                 : (at < len ? at + 1 : len);
+      screen.move(row, col + at);
     } else if (key == KEY_CR) {
       if (len == 0) {
         if (r.empty_enter) return FIELD_EMPTY;

@@ -22,6 +22,9 @@ struct num_rules {
   bool empty_enter;  // Enter at the first column below lo gives FIELD_EMPTY
   bool bs_at_zero;   // Backspace at value 0 blanks the first column
   int pass_key;      // a key handed back as FIELD_PASSED, or 0
+  // When given, every key the field does not take (and Backspace or Enter on
+  // a field with nothing typed) is handed back as FIELD_PASSED, stored here.
+  int *passed = nullptr;
 };
 
 // Runs a number field that began at start_col of the cursor's row. *value
@@ -33,7 +36,7 @@ int num_field(const num_rules &rules, int start_col, long long *value);
 struct text_rules {
   int max_len;       // most characters
   bool allow_space;  // a blank may be typed
-  int width;         // columns rewritten on Backspace
+  int width;         // columns rewritten when not typed at the end
   bool empty_enter;  // Enter on an empty text returns FIELD_EMPTY (else waits)
 };
 

@@ -18,18 +18,22 @@ struct help_page {
 constexpr help_page HELP_PAGES[] = {
   {"HELP: KEYS",
    " Main menu     1-9, F: the dialogue beside the key    R: earlier reports\n"
-   "               ? or F1: this help                     Q or Escape: leave\n"
+   "               ? or F1: this help (Escape leaves it)  Q or Escape: leave\n"
    " Every field   Enter accepts; Escape leaves and changes nothing\n"
-   "               Backspace (or Delete, Ctrl-H) erases the last character\n"
+   "               Backspace (or Ctrl-H) erases the character before the cursor\n"
    " Numbers       digits; Enter waits while the number is outside the range\n"
    " Yes/no        y or n, then Enter\n"
    " Texts         letters, digits, blanks, { } and _ (59 at most)\n"
    " Output name   letters, digits, { } and _ (8 at most; .hxo is added)\n"
-   " Monster list  Space: the next page; type the monster's number and Enter\n"
-   " Lair list     type the lair's number and Enter\n"
+   "  and texts    Left/Right, Home/End move; Delete erases at the cursor,\n"
+   "               Ctrl-U all before it; a character not allowed beeps\n"
+   " Lists (1, 2)  the number and Enter; Space: the next page of monsters;\n"
+   "               letters narrow the list to the names holding them (_ is a\n"
+   "               blank); Up/Down, PgUp/PgDn move a mark; Enter picks it\n"
    " Manual (8)    1: random treasures of the lair   2: coins\n"
    "               3: gems, jewels, jewelry   4: fine metal   5: military\n"
    "               6: magic   7: other   G: generate   M or Escape: back\n"
+   "               Backspace takes the last pick back\n"
    " Report        any key turns a page of the report being made\n"
    " Earlier       Up/Down: a line   PgUp/PgDn: a page   n/p: next/previous\n"
    "  reports (R)  report   /: search   q or Escape: back to the main menu\n"},
@@ -66,6 +70,6 @@ void show_help() {
     show_prompt(&page == std::end(HELP_PAGES) - 1
                     ? "Hit any key to return to the main menu."
                     : "Hit any key for the next page.");
-    screen.read_key();
+    if (screen.read_key() == KEY_ESC) return;
   }
 }

@@ -3,6 +3,8 @@
 // each pick goes straight into the treasure script, which is evaluated on
 // "G"; leaving with "M" discards it.
 #include <cstdio>
+#include <string>
+#include <vector>
 
 #include "dialogs.h"
 #include "pager.h"
@@ -14,22 +16,79 @@ namespace {
 
 constexpr char CHOICE_PROMPT[] = "Enter your choice : ";
 
-// The keys that add one item of a category.
+// The keys that add one item of a category, and its name in the list.
 struct pick_row {
   int key;
   const char *keyword;
+  const char *shown;
 };
 
 // clang-format off
 constexpr pick_row pick_rows[] = {
-  {'2', "L1_COINS"},
-  {'3', "L1_GEMJJ"},
-  {'4', "L1_METAL"},
-  {'5', "L1_MILIT"},
-  {'6', "L1_MAGIC"},
-  {'7', "L1_OTHER"},
+  {'2', "L1_COINS", "coins"},
+  {'3', "L1_GEMJJ", "gems"},
+  {'4', "L1_METAL", "metal"},
+  {'5', "L1_MILIT", "military"},
+  {'6', "L1_MAGIC", "magic"},
+  {'7', "L1_OTHER", "other"},
 };
 // clang-format on
+
+// The rows of the list chosen so far, and of a note after a key.
+constexpr int LIST_HEAD_ROW = 15;
+constexpr int LIST_FIRST_ROW = 16;
+constexpr int LIST_LAST_ROW = 19;
+constexpr int NOTE_ROW = 24;
+constexpr char EMPTY_NOTE[] =
+    "The list is empty: add treasure with keys 1 to 7 before G.";
+constexpr char CUT_FAILED_NOTE[] = "Cannot take the item back.";
+
+// One key's addition to the list: where the script stood before it, how
+// many items it added and its name in the list.
+struct pick {
+  long script_length;
+  int items;
+  std::string shown;
+};
+
+// The picks in order, wrapped over the list rows; when they do not fit, the
+// oldest give way to "...".
+void draw_picks(const std::vector<pick> &picks) {
+  text_screen &s = scr();
+  constexpr int WIDTH = SCREEN_COLS - 2;
+  constexpr int ROWS = LIST_LAST_ROW - LIST_FIRST_ROW + 1;
+  std::vector<std::string> rows;
+  for (std::size_t first = 0; first <= picks.size(); ++first) {
+    rows.assign(1, first > 0 ? "..." : "");
+    for (std::size_t i = first; i < picks.size(); ++i) {
+      std::string word = picks[i].shown + (i + 1 < picks.size() ? "," : "");
+      if (!rows.back().empty() &&
+          rows.back().size() + 1 + word.size() > std::size_t(WIDTH))
+        rows.emplace_back();
+      rows.back() += (rows.back().empty() ? "" : " ") + word;
+    }
+    if (rows.size() <= std::size_t(ROWS)) break;
+  }
+  s.move(LIST_HEAD_ROW, 1);
+  s.clear_eol();
+  if (!picks.empty())
+    s.write(" Chosen so far (Backspace takes the last one back):");
+  for (int r = 0; r < ROWS; ++r) {
+    s.move(LIST_FIRST_ROW + r, 1);
+    s.clear_eol();
+    if (!picks.empty() && r < static_cast<int>(rows.size())) {
+      s.move(LIST_FIRST_ROW + r, 3);
+      s.write(rows[r].c_str());
+    }
+  }
+}
+
+void note(const char *text) {
+  text_screen &s = scr();
+  s.move(NOTE_ROW, 1);
+  s.clear_eol();
+  s.write(text);
+}
 
 constexpr char TITLE[] = "CHOOSE TREASURE MANUALLY";
 
@@ -56,8 +115,10 @@ void draw_screen(const area_record &lair) {
   screen.write("  M: Return to Main Menu");
 }
 
-// Choice 1: a number of area-table rolls. Returns the number of items added.
-int add_random_items(script_writer &w, const area_record &lair) {
+// Choice 1: a number of area-table rolls. Returns the number of items added
+// and names them in `shown`.
+int add_random_items(script_writer &w, const area_record &lair,
+                     std::string &shown) {
   show_prompt("Enter number of treasures (1-100) : ", prompt_blank::question);
   int n = in_int(1, 100);
   if (n == -1) return 0;
@@ -67,12 +128,13 @@ int add_random_items(script_writer &w, const area_record &lair) {
   int yes = in_yn();
   if (yes == -1) return 0;
   write_area_items(w, lair, n, yes == 1 ? 1 : 0);
+  shown = std::to_string(n) + " random" + (yes == 1 ? " (+1)" : "");
   return n;
 }
 
-const char *picked_keyword(int key) {
+const pick_row *picked(int key) {
   for (const pick_row &p : pick_rows)
-    if (p.key == key) return p.keyword;
+    if (p.key == key) return &p;
   return nullptr;
 }
 
@@ -91,21 +153,41 @@ int manual_generation(const session &game) {
 
   int count = 0;
   bool generate = false;
+  std::vector<pick> picks;
+  const char *shown_note = nullptr;
   for (;;) {
     screen.refresh();
     int key = screen.read_key();
     bool done = false;
+    if (shown_note) note("");
+    shown_note = nullptr;
+    const long before = script_length(script);
+    pick added{before, 0, ""};
     if (key == '1') {
-      count += add_random_items(w, lair);
-    } else if (const char *kw = picked_keyword(key)) {
-      w.item(kw);
-      ++count;
+      added.items = add_random_items(w, lair, added.shown);
+    } else if (const pick_row *p = picked(key)) {
+      w.item(p->keyword);
+      added = {before, 1, p->shown};
+    } else if (is_erase_key(key) && !picks.empty()) {
+      if (cut_script(script, picks.back().script_length)) {
+        count -= picks.back().items;
+        picks.pop_back();
+      } else {
+        note(shown_note = CUT_FAILED_NOTE);
+      }
+    } else if ((key == 'G' || key == 'g') && count == 0) {
+      note(shown_note = EMPTY_NOTE);
     } else if (key == 'G' || key == 'g') {
       generate = done = true;
     } else if (key == 'M' || key == 'm' || key == 'Q' || key == 'q' ||
                key == KEY_ESC) {
       done = true;
     }
+    if (added.items > 0) {
+      count += added.items;
+      picks.push_back(added);
+    }
+    if (!done) draw_picks(picks);
     show_prompt("", prompt_blank::question);
     screen.move(21, 68);
     char shown[24];

@@ -23,6 +23,9 @@ constexpr int GAME_DATE_ROW = 17;
 constexpr int SCORE_ROWS = GAME_DATE_ROW - FIRST_SCORE_ROW;
 // The column of the second line of a row holding two.
 constexpr int SECOND_LINE_COL = 56;
+// The row of the keys without a number, and the row of a note at start.
+constexpr int HINT_ROW = 23;
+constexpr int NOTE_ROW = 24;
 
 // The special-score lines of the current monster's special code, in order.
 std::vector<std::string> score_lines(const session &game, uint32_t code) {
@@ -112,6 +115,8 @@ void draw_main_menu(const session &game) {
   screen.write(" F: Select an output file\tOutput file\t:\n");
   screen.move(22, 1);
   screen.write(" Q: Exit this program\n");
+  screen.move(HINT_ROW, 1);
+  screen.write(" R: Read earlier reports      ?: Help (or F1)");
 
   char line[80];
   const monster_record &m = game.tables.monsters[config.monster_index];
@@ -143,9 +148,16 @@ void draw_main_menu(const session &game) {
 
 }  // namespace
 
-void main_menu(session &game) {
+void main_menu(session &game, const char *start_note) {
   settings &config = game.config;
   draw_main_menu(game);
+  if (start_note) {
+    text_screen &screen = scr();
+    const int col = screen.col();
+    screen.move(NOTE_ROW, 1);
+    screen.write(start_note, SCREEN_COLS - 1);
+    screen.move(25, col);
+  }
   for (;;) {
     switch (scr().read_key()) {
       case '1':

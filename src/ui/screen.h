@@ -26,6 +26,12 @@ constexpr int KEY_PAD_UP = 259;
 constexpr int KEY_PAD_F1 = 265;
 constexpr int KEY_PAD_PGDN = 338;
 constexpr int KEY_PAD_PGUP = 339;
+constexpr int KEY_PAD_LEFT = 260;
+constexpr int KEY_PAD_RIGHT = 261;
+constexpr int KEY_PAD_HOME = 262;
+constexpr int KEY_PAD_DELETE = 330;  // the Delete key beside Home and End
+constexpr int KEY_PAD_END = 360;
+constexpr int KEY_CTRL_U = 21;
 
 // Ctrl-H, DEL and the Backspace key all erase the last character typed.
 constexpr bool is_erase_key(int key) {
@@ -53,6 +59,8 @@ class text_screen {
   virtual void refresh() = 0;
   // Waits for the next key.
   virtual int read_key() = 0;
+  // Tells that a key was refused: the terminal's bell, or its flash.
+  virtual void beep() {}
 
  private:
   void put(char c);

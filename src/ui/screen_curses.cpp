@@ -53,6 +53,9 @@ void set_key_modes() {
 }
 
 const char SMALL_MSG[] = "Please enlarge the window to at least 80x26.";
+const char NOT_A_TERMINAL_MSG[] =
+    "hoardex: the screen program needs a terminal as its standard output; "
+    "'hoardex --help' lists the commands that write reports anywhere.\n";
 const char NO_CURSOR_ADDRESSING_MSG[] =
     "hoardex needs a terminal with cursor addressing; TERM=%s has none.\n";
 
@@ -120,6 +123,8 @@ class curses_screen : public text_screen {
     }
   }
 
+  void beep() override { ::beep(); }
+
  private:
   static void check_signal() {
     if (g_signal != 0) leave_on_signal(g_signal);
@@ -162,19 +167,18 @@ bool terminal_addressable() {
   return addressable;
 }
 
+bool output_is_terminal() {
+  if (isatty(STDOUT_FILENO)) return true;
+  std::fputs(NOT_A_TERMINAL_MSG, stderr);
+  return false;
+}
+
 void curses_start() {
   // Text is shown in the character set of the user's locale (UTF-8 names as
   // letters); only the character type is taken, so numbers in reports keep
   // their form.
   std::setlocale(LC_CTYPE, "");
-  // With the standard output sent elsewhere (a file collecting the farewell
-  // line), the screen goes to the controlling terminal instead.
-  FILE *tty = isatty(STDOUT_FILENO) ? nullptr : std::fopen("/dev/tty", "r+");
-  SCREEN *on_tty = tty ? newterm(nullptr, tty, stdin) : nullptr;
-  if (on_tty)
-    set_term(on_tty);
-  else
-    initscr();
+  initscr();
   set_key_modes();
 
   for (int sig : {SIGINT, SIGTERM, SIGHUP, SIGQUIT})

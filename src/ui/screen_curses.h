@@ -5,6 +5,10 @@
 // to any place on the screen. When it cannot, says so in one line on the
 // standard error. A TERM unknown to terminfo is left to curses_start.
 bool terminal_addressable();
+// Whether the standard output is a terminal for the screen; when it is not
+// (a file, a pipe), says so in one line on the standard error, naming the
+// commands that need none.
+bool output_is_terminal();
 // Starts curses in the mode the fields expect (keys one at a time, no echo,
 // Enter as 13, keypad codes, a short Escape delay) and installs the curses
 // screen. Ctrl-C, Ctrl-\ (SIGQUIT), SIGTERM, SIGHUP and the end of the

@@ -7,6 +7,7 @@
 
 #include "dialogs.h"
 #include "fields.h"
+#include "list_picker.h"
 #include "prompt_row.h"
 #include "screen.h"
 #include "screen_text.h"
@@ -20,16 +21,25 @@ constexpr int PAGE_ROWS = 18;  // rows 5 to 22
 constexpr int MONSTER_CELLS = 30;
 constexpr int AREA_CELLS = NAME_SIZE;
 
-// The list-selection number field: one or two digits, no leading zero,
-// 1 to count. Returns the chosen index, the current index on Escape, or
-// FIELD_PASSED for pass_key with *value kept.
-int list_field(int count, int current, int pass_key, int start_col,
-               long long *value) {
-  num_rules r{zero_rule::after_digit, 10, 1, count, false, false, pass_key};
-  int got = num_field(r, start_col, value);
-  if (got == FIELD_PASSED) return FIELD_PASSED;
-  if (got == FIELD_ESCAPE) return current;
-  return got - 1;
+// Every lair, numbered from 1, in two columns from row 5.
+void draw_area_list(const info_tables &t) {
+  text_screen &screen = scr();
+  screen.move(5, 0);
+  int count = t.area_count;
+  int rows = (count + 1) / 2;
+  char line[160];
+  for (int r = 0; r < rows; ++r) {
+    const char *name = t.areas[r].name;
+    std::string left =
+        pad_cells({name, strnlen(name, NAME_SIZE - 1)}, AREA_CELLS);
+    if (r + rows < count)
+      std::snprintf(line, sizeof line, " %2d: %s\t%2d: %.*s\n", r + 1,
+                    left.c_str(), r + rows + 1, NAME_SIZE - 1,
+                    t.areas[r + rows].name);
+    else
+      std::snprintf(line, sizeof line, " %2d: %s\n", r + 1, left.c_str());
+    screen.write(line);
+  }
 }
 
 }  // namespace
@@ -68,52 +78,38 @@ void show_monster_page(const info_tables &t, int page) {
 }
 
 int select_monster(const session &game) {
-  text_screen &screen = scr();
   const info_tables &t = game.tables;
   draw_heading("SELECT MONSTER");
   int page = 0;
   show_monster_page(t, page);
-  int start_col = wherex();
-  long long value = 0;
-  for (;;) {
-    int got = list_field(t.monster_count, game.config.monster_index, ' ',
-                         start_col, &value);
-    if (got != FIELD_PASSED) return got;
-    page = (PAGE_SIZE * (page + 1) < t.monster_count) ? page + 1 : 0;
-    show_monster_page(t, page);
-    // The prompt ends where the field begins; show what is typed so far.
-    if (value > 0) {
-      char typed[24];
-      std::snprintf(typed, sizeof typed, "%lld", value);
-      screen.write(typed);
-    }
+  list_choice c{
+      {}, game.config.monster_index, ' ', [&](bool next) {
+        page = next && PAGE_SIZE * (page + 1) < t.monster_count ? page + 1 : 0;
+        show_monster_page(t, page);
+      }};
+  char label[LABEL_SIZE];
+  for (int i = 0; i < t.monster_count; ++i) {
+    monster_label(t.monsters[i], label, sizeof label);
+    c.labels.push_back(label);
   }
+  return choose_from_list(c);
 }
 
 int select_area(const session &game) {
-  text_screen &screen = scr();
   const info_tables &t = game.tables;
-  draw_heading("SELECT AREA");
-  screen.move(5, 0);
-  int count = t.area_count;
-  int rows = (count + 1) / 2;
-  char line[160];
-  for (int r = 0; r < rows; ++r) {
-    const char *name = t.areas[r].name;
-    std::string left =
-        pad_cells({name, strnlen(name, NAME_SIZE - 1)}, AREA_CELLS);
-    if (r + rows < count)
-      std::snprintf(line, sizeof line, " %2d: %s\t%2d: %.*s\n", r + 1,
-                    left.c_str(), r + rows + 1, NAME_SIZE - 1,
-                    t.areas[r + rows].name);
-    else
-      std::snprintf(line, sizeof line, " %2d: %s\n", r + 1, left.c_str());
-    screen.write(line);
-  }
-  std::snprintf(line, sizeof line, "Select an area (1-%d) : ", count);
-  show_prompt(line);
-  long long value = 0;
-  return list_field(count, game.config.lair_index, 0, wherex(), &value);
+  char line[80];
+  std::snprintf(line, sizeof line, "Select an area (1-%d) : ", t.area_count);
+  auto show_page = [&](bool) {
+    draw_heading("SELECT AREA");
+    draw_area_list(t);
+    show_prompt(line);
+  };
+  show_page(false);
+  list_choice c{{}, game.config.lair_index, 0, show_page};
+  for (int i = 0; i < t.area_count; ++i)
+    c.labels.emplace_back(t.areas[i].name,
+                          strnlen(t.areas[i].name, NAME_SIZE - 1));
+  return choose_from_list(c);
 }
 
 int ask_cdf(int current, cdf_kind kind) {

@@ -12,7 +12,8 @@
 #include "screen.h"
 #include "screen_curses.h"
 
-int load_info_files(session &game, const char *missing_file_hint) {
+int load_info_files(session &game, const char *missing_file_hint,
+                    std::string *start_note) {
   std::string err;
   int loaded = load_tables(game.tables, err);
   if (loaded != 0) {
@@ -22,8 +23,10 @@ int load_info_files(session &game, const char *missing_file_hint) {
   }
   std::snprintf(game.comment, sizeof game.comment, "%s", " ");
   std::snprintf(game.position, sizeof game.position, "%s", " ");
+  // Without setup.hxi the defaults are taken, and the menu says so once.
   int settings_read = load_settings_file(game.tables, game.config, err);
-  if (settings_read != 0) notice(err);  // the defaults are taken
+  if (settings_read == 1 && start_note) *start_note = err;
+  if (settings_read == 2) notice(err);
   return settings_read == 2 ? 1 : 0;
 }
 
@@ -54,14 +57,22 @@ int run_program(std::optional<unsigned> seed, const char *missing_file_hint) {
   if (!terminal_addressable()) return 1;
   seed_dice_or_clock(seed);
   session game;
-  if (load_info_files(game, missing_file_hint) != 0) {
+  std::string start_note;
+  if (load_info_files(game, missing_file_hint, &start_note) != 0) {
+    free_monsters(game.tables);
+    write_held_notices();
+    return 1;
+  }
+  if (!output_is_terminal()) {
     free_monsters(game.tables);
     write_held_notices();
     return 1;
   }
   curses_start();
+  const char *note = start_note.empty() ? nullptr : start_note.c_str();
   do {
-    main_menu(game);
+    main_menu(game, note);
+    note = nullptr;
   } while (ask_save_and_exit(game) != 1);
   curses_stop();  // the screen ends where it started
   free_monsters(game.tables);

@@ -204,9 +204,11 @@ const char *hx_check() {
   if (!check_info_file("monster.hxi", s.tables, problems) ||
       !check_info_file("area.hxi", s.tables, problems))
     return answer(1, err);
-  if (loaded) check_info_file("setup.hxi", s.tables, problems);
+  const bool has_setup =
+      loaded && check_info_file("setup.hxi", s.tables, problems);
   free_monsters(s.tables);
-  return answer(has_faults(problems) ? 1 : 0, problems_text(problems));
+  return answer(has_faults(problems) ? 1 : 0,
+                problems_text(problems, has_setup));
 }
 
 const char *hx_explain() {

@@ -111,8 +111,13 @@ TEST_F(Settings, OptionsGiveTheSettingsOrARefusal) {
       {{.monster = "0"}, "--monster: the number must be 1 to 46"},
       {{.monster = "47"}, "--monster: the number must be 1 to 46"},
       {{.monster = "mirewight, MIRE_HAG"}, ""},
-      {{.monster = "mirewight"},
-       "close matches: 2 Mirewight, Bog Lurker, 3 Mirewight, Mire Hag"},
+      {{.monster = "mirewight"},  // a part several hold: one a line
+       "'mirewight' fits several:\n  2: Mirewight, Bog Lurker\n  3: "
+       "Mirewight, Mire Hag\n  29: Mirewight, Marsh Gulper"},
+      {{.monster = "DUSK", .lair = "wiz"}, ""},  // a part one name holds
+      {{.monster = "mrie_hag"},
+       "no match for 'mrie_hag'; close matches:\n  3: Mirewight, Mire Hag"},
+      {{.lair = "xyzzy"}, "no match for 'xyzzy'; 'hoardex list' shows them"},
       {{.lair = "15"}, "--lair: the number must be 1 to 14"},
       {{.yes = "King,magic-user"}, ""},
       {{.yes = ","},

@@ -3,6 +3,7 @@
 #include <nlohmann/json.hpp>
 
 #include "app_env.h"
+#include "progress.h"
 #include "stats.h"
 
 namespace {
@@ -50,9 +51,11 @@ TEST_F(Json, EveryFieldOfAReport) {
         "cel":3,"answers":["magic-user","king"]},
       "sections":[{"name":"","entries":[{"kind":"text",
         "text":"before any section\n"}]},
-        {"name":"Portable treasure","entries":[]}],"complete":true})"));
+        {"name":"Portable treasure","entries":[]}],
+      "coins":{"Silver Coins":620},"complete":true})"));
   EXPECT_EQ(lair, json::parse(R"({"name":"Treasure in lair","entries":[
-      {"kind":"item","category":"coins","keywords":["L1_COINS"]},
+      {"kind":"item","category":"coins","keywords":["L1_COINS"],
+       "coins":{"kind":"Silver Coins","count":620}},
       {"kind":"item","category":"gems and jewelry",
        "keywords":["L2_GEM","LARGE"]},
       {"kind":"text","text":"note\n"}]})"));
@@ -162,3 +165,36 @@ TEST(Stats, TextCsvAndJson) {
 }
 
 }  // namespace
+
+using Additions = AppEnv;
+
+// The list of names, what run leaves out warned by line (status 1 only with
+// --strict), and the words of the progress line.
+TEST_F(Additions, ListRunWarningsAndTheProgressText) {
+  ran list = cli({"list"});
+  EXPECT_EQ(list.status, 0);
+  EXPECT_TRUE(holds(list.out, "Monsters:\n  1: Ashen Crawler\n  2: Mire") &&
+              holds(list.out, "Lairs:\n  1: Open Ground\n") &&
+              holds(list.out, " 14: Sealed Treasury\n"))
+      << list.out;
+  spit("odd.hxs",
+       "1 2 2020\n3 4 5\n[POS: Mill\n[COM: Note\n----------\n4 89 20 30 0 "
+       "-1\n----------\nMANUAL-GENERATION\n< L1_COINS SHINY >\n< >\nSTRAY\n"
+       "< L1_GEMJJ\nEND-OF-SECTION\n");
+  ran run = cli({"run", "odd.hxs"}),
+      strict = cli({"run", "--strict", "odd.hxs"});
+  EXPECT_EQ(run.status + strict.status * 10, 10);
+  EXPECT_EQ(strict.err, run.err);
+  EXPECT_EQ(run.err,
+            "hoardex: odd.hxs:9: warning: unknown word 'SHINY' in an item is "
+            "ignored\nhoardex: odd.hxs:10: warning: an item without a "
+            "category word gives nothing\nhoardex: odd.hxs:11: warning: "
+            "unknown word 'STRAY' outside an item is ignored\nhoardex: "
+            "odd.hxs:13: warning: an item is not closed before "
+            "END-OF-SECTION\n");
+  EXPECT_EQ(progress_text(0, 10, 0) + "|" + progress_text(10, 10, 3),
+            "0 of 10 done (0%)|10 of 10 done (100%)");
+  EXPECT_EQ(progress_text(25, 100, 5) + "|" + progress_text(1, 100, 60),
+            "25 of 100 done (25%), about 15 s left|1 of 100 done (1%), about "
+            "99 min left");
+}

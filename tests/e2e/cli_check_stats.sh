@@ -1,10 +1,15 @@
 #!/usr/bin/env bash
-# hoardex check (explanations of the sample files), stats (writes nothing) and init
-# (copies the sample files, keeps those present).
+# hoardex check (explanations of the sample files), stats (writes nothing, its
+# settings, the progress line) and init (copies the sample files, keeps those
+# present); the installed bash completion.
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup
 cd "$WORK" || exit 1
+mv setup.hxi saved
+"$HOARDEX_BIN" check >out && [ "$(cat out)" = "monster.hxi and area.hxi: no problems found; setup.hxi is absent (no settings saved yet), the defaults apply" ] ||
+  e2e_fail "without setup.hxi: $(cat out)"
+mv saved setup.hxi
 "$HOARDEX_BIN" check --explain >out || e2e_fail "the sample files fail: $(cat out)"
 grep -qxF "  5: Ruined Keep: 1-2 other, 3-4 coins, 5-6 gems and jewelry, 7-9 military, 10 magic; 11 (adding 1) magic" out &&
   grep -qxF " 13: Rubbish Heap: 1-10 other; 11 (adding 1) magic" out &&
@@ -14,8 +19,32 @@ grep -qxF "  5: Ruined Keep: 1-2 other, 3-4 coins, 5-6 gems and jewelry, 7-9 mil
 
 before=$(e2e_listing)
 "$HOARDEX_BIN" stats --monster rune_mender --lair 1 --mel 9 -n 3000 --seed 3 >text &&
-  grep -qxF "  items: mean 10.00, 10% 10, 50% 10, 90% 10, max 10" text &&
-  [ "$(e2e_listing)" = "$before" ] || e2e_fail "stats: $(cat text)"
+  "$HOARDEX_BIN" stats --monster rune_mender --lair 1 --mel 9 -n 3000 --seed 3 --format json >json &&
+  "$HOARDEX_BIN" stats --monster 'cellar ooze' --lair 'rubbish heap' -n 500 --format csv >csv ||
+  e2e_fail "stats failed"
+[ "$(e2e_listing)" = "$before" ] || e2e_fail "stats changed the folder"
+# Long work draws a progress line on a terminal, and nothing elsewhere.
+"$HOARDEX_BIN" stats -n 150000 --seed 1 >/dev/null 2>err && [ ! -s err ] ||
+  e2e_fail "stats wrote to a standard error that is no terminal: $(cat err)"
+e2e_tmux new-session -d -s t -x 80 -y 26 "cd '$WORK' && '$HOARDEX_BIN' stats -n 10000000 >/dev/null; sleep 600"
+e2e_poll 20 "no progress line" eval 'e2e_screen | grep -qE "^[0-9]+ of 10000000 done \([0-9]+%\), about [0-9]+ (s|min) left"'
+e2e_tmux kill-server
+grep -qxF "  items: mean 10.00, 10% 10, 50% 10, 90% 10, max 10" text &&
+  [ "$(awk 'length > 80' text)" = "" ] || e2e_fail "text: $(cat text)"
+python3 - json csv <<'PY' || e2e_fail "stats JSON or CSV"
+import csv, json, sys
+s = json.load(open(sys.argv[1]))
+lair, port = s["lair"], s["portable"]
+assert s["generations"] == 3000 and lair["histogram"][10] == 3000
+assert s["used"] == {"monster": "31 Gloamkin, Rune Mender", "lair": "1 Open Ground", "settings": "CDF 1, group CDF 1, jeweler's EL 0, Station 0, MEL 9, CEL 0"}
+assert abs(sum(lair["category_share"].values()) - 1) < 1e-9
+assert 0 < lair["magic_share"] < 1 and sum(lair["coins_per_hoard"].values()) > 0
+assert port["items"]["max"] == 0 and port["category_share"] == {}  # none
+rows = {(r["section"], r["measure"], r["key"]): r["value"] for r in csv.DictReader(open(sys.argv[2]))}
+assert rows[("lair", "category_share", "other")] == "1.0000"
+assert rows[("lair", "histogram", "1")] == "500"
+assert rows[("used", "settings", "")] == "CDF 1, group CDF 1, jeweler's EL 0"
+PY
 
 STAGE=$(mktemp -d)
 DESTDIR="$STAGE" cmake --install "$HOARDEX_BUILD" --prefix /opt/hx >/dev/null ||
@@ -36,4 +65,16 @@ cp "$HOARDEX_BIN" "$STAGE/hoardex" && mkdir "$STAGE/lone" && cd "$STAGE/lone"
   e2e_fail "init without sample files: $(cat out err)"
 "$STAGE/hoardex" </dev/null >out 2>err
 [ $? = 1 ] && [ "$(wc -l <err)" = 2 ] || e2e_fail "hint without sample files: $(cat err)"
+# The installed completion offers commands, options and this folder's names.
+completes() { # WORDS... -> the offers, one line
+  bash -c '. "$0"; COMP_WORDS=("${@}"); COMP_CWORD=$(($# - 1)); _hoardex
+    echo "${COMPREPLY[*]}"' "$STAGE/opt/hx/share/bash-completion/completions/hoardex" "$@"
+}
+PATH="$STAGE/opt/hx/bin:$PATH" && cd "$WORK"
+[ "$(completes hoardex l)" = list ] && [ "$(completes hoardex stats --f)" = --format ] &&
+  [ "$(completes hoardex stats --format c)" = csv ] &&
+  [ "$(completes hoardex roll --monster mire)" = "Mirewight,_Bog_Lurker Mirewight,_Mire_Hag Mirewight,_Marsh_Gulper" ] &&
+  [ "$(completes hoardex roll --lair ru)" = "Ruined_Keep Rubbish_Heap" ] &&
+  [ "$(completes hoardex roll --yes king,ma)" = "king,male king,magic-user" ] ||
+  e2e_fail "completion: $(completes hoardex roll --monster mire)"
 echo PASS

@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # hoardex roll: with one seed, the bytes of keys 7, 7 on the screen; only
-# --append writes; every command has its help.
+# --append writes; every command has its help; names by a part, the settings
+# used, unused options warned.
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup
@@ -32,7 +33,23 @@ cmp rolled default.hxo || e2e_fail "roll and key 7 differ"
 "$HOARDEX_BIN" roll --seed 42 --count 2 --append >/dev/null &&
   [ "$(cat rolled rolled)" = "$(cat default.hxo)" ] || e2e_fail "--append differs"
 
-for command in "" roll run check stats init; do
+# A part of one name is enough; the settings used and the options the
+# monster does not ask for are said on standard error.
+"$HOARDEX_BIN" roll --monster dusk --lair WIZARD --station 4 --yes king,others \
+  --cel 3 --verbose --seed 1 >/dev/null 2>err || e2e_fail "a unique part refused"
+[ "$(cat err)" = "hoardex: warning: --yes others: Gloamkin, Dusk Archmage does not ask for it; it changes nothing
+hoardex: warning: --yes king: Gloamkin, Dusk Archmage does not ask for it; it changes nothing
+Monster: 32 Gloamkin, Dusk Archmage
+Lair: 11 Wizard Tower
+Settings: CDF 30, group CDF 40, jeweler's EL 12, Station 4, MEL 0, CEL 3" ] ||
+  e2e_fail "settings and warnings: $(cat err)"
+"$HOARDEX_BIN" roll --monster 1 --station 2 --mel 1 2>&1 >/dev/null |
+  grep -c "does not ask for it" | grep -qx 2 || e2e_fail "no warning for --station, --mel"
+"$HOARDEX_BIN" stats -n 3 --monster 'mire hag' | head -4 >out
+[ "$(cat out)" = "Monster: 3 Mirewight, Mire Hag
+Lair: 5 Ruined Keep
+Settings: CDF 30, group CDF 40, jeweler's EL 12, yes: none" ] || e2e_fail "stats does not begin with its settings: $(cat out)"
+for command in "" roll run check stats init list; do
   "$HOARDEX_BIN" $command --help | grep -q "^Usage:" || e2e_fail "no help for '$command'"
 done
 [ "$("$HOARDEX_BIN" --version)" = "hoardex 1.0" ] || e2e_fail "version"

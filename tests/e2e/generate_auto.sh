@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Without monster.hxi: status 1, its message and the hint. Key "7" pauses
 # after 18 lines, appends the report after the last page; "q y y" saves.
+# Output to a file is refused in one line.
 . "$(dirname "$0")/lib.sh"
 
 same() { [ "$(od -c <"$1")" = "$(printf '%s' "$2" | od -c)" ] || e2e_fail "$1 holds: $(cat "$1")"; }
@@ -36,6 +37,11 @@ e2e_wait "MAIN MENU"
 e2e_keys q y y
 e2e_wait_exit
 [ "$E2E_STATUS" = 0 ] || e2e_fail "exit status $E2E_STATUS"
-grep -qxF "Thank you for using an Ombrel product." "$WORK/.stdout" || e2e_fail "no farewell"
+e2e_wait "Thank you for using an Ombrel product."
+# With its output not a terminal the screen program refuses in one line.
+(cd "$WORK" && "$HOARDEX_BIN" >out 2>err </dev/null)
+[ $? = 1 ] && [ ! -s "$WORK/out" ] && [ "$(wc -l <"$WORK/err")" = 1 ] &&
+  grep -q "needs a terminal as its standard output; 'hoardex --help'" "$WORK/err" ||
+  e2e_fail "output to a file was not refused: $(cat "$WORK/err")"
 same "$WORK/setup.hxi" $'default\n0 0 1 1 0\n0 0 0 0\n1 1 1\n'
 echo PASS

@@ -24,7 +24,7 @@ e2e_setup() {
 e2e_start() { # [WIDTH HEIGHT [ARGUMENTS]]
   rm -f "$WORK/.status"
   e2e_tmux new-session -d -s t -x "${1:-80}" -y "${2:-26}" \
-    "cd '$WORK' && TERM=screen '$HOARDEX_BIN' ${3:-} 2>'$WORK/.stderr' >'$WORK/.stdout'; echo \$? >'$WORK/.status'; sleep 600"
+    "cd '$WORK' && TERM=screen '$HOARDEX_BIN' ${3:-} 2>'$WORK/.stderr'; echo \$? >'$WORK/.status'; sleep 600"
 }
 # The files of the folder, to see that none changed.
 e2e_listing() { ls -l --time-style=full-iso ./*.hx?; md5sum ./*.hx?; }

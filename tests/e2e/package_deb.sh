@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The built package holds the game, sample files, manual page and Debian's
-# documents, depends on its libraries, passes lintian without an error or a
-# warning, and unpacked (not installed) names its sample folder.
+# The built package holds the game, sample files, manual page, bash completion
+# and Debian's documents, depends on its libraries, passes lintian without an
+# error or a warning, and unpacked (not installed) names its sample folder.
 set -u
 
 : "${HOARDEX_BUILD:?HOARDEX_BUILD must name the build folder}"
@@ -13,7 +13,8 @@ deb=$(ls -t "$HOARDEX_BUILD"/hoardex_*.deb 2>/dev/null | head -n 1)
 listed=$(dpkg-deb -c "$deb" | awk '{print $6}') || e2e_fail "dpkg-deb -c failed"
 for f in games/hoardex share/hoardex/monster.hxi share/hoardex/area.hxi \
          share/hoardex/setup.hxi share/man/man6/hoardex.6.gz \
-         share/doc/hoardex/copyright share/doc/hoardex/changelog.gz; do
+         share/doc/hoardex/copyright share/doc/hoardex/changelog.gz \
+         share/bash-completion/completions/hoardex; do
   grep -qxF "./usr/$f" <<<"$listed" || e2e_fail "./usr/$f is not in the package:"$'\n'"$listed"
 done
 depends=$(dpkg-deb -f "$deb" Depends)

@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Backspace and Ctrl-H erase in every kind of field; "?" and F1 show the two
-# help pages, and the menu comes back as it was.
+# help pages (Escape leaves at once), and the menu comes back as it was.
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup
@@ -26,7 +26,7 @@ e2e_wait "Output file     : abz.hxo"
 
 menu=$(e2e_screen)
 e2e_keys '?'
-e2e_wait "Backspace (or Delete, Ctrl-H) erases the last character"
+e2e_wait "Backspace (or Ctrl-H) erases the character before the cursor"
 e2e_keys x
 e2e_wait "BB brass bits, CC copper coins, SC silver coins,"
 e2e_keys F1
@@ -34,8 +34,8 @@ e2e_wait "Enter your choice :"
 [ "$(e2e_screen)" = "$menu" ] || e2e_fail "the menu is not as it was"
 e2e_keys F1
 e2e_wait "HELP: KEYS"
-e2e_keys Escape Escape
-e2e_wait_gone "HELP:"
+e2e_keys Escape # leaves at once
+e2e_wait "R: Read earlier reports      ?: Help (or F1)"
 e2e_keys q n y
 e2e_wait_exit
 [ "$E2E_STATUS" = 0 ] || e2e_fail "exit status $E2E_STATUS"

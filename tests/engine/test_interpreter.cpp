@@ -29,6 +29,10 @@ struct event_log : report_sink {
   void end(const report_end &e) override {
     add({"end ", n(e.complete), " ", n(e.stopped_line)});
   }
+  void warning(long line, std::string_view what) override {
+    warnings += n(line) + " " + std::string(what) + "\n";
+  }
+  std::string warnings;
 };
 
 struct Interpreter : EngineEnv {
@@ -82,6 +86,17 @@ TEST_F(Interpreter, SendsEveryPartInOrderToAStructuredConsumer) {
             "item 5 [ELDER L3_MAGICWEAPON JUNK]");
   EXPECT_EQ(sink.log.substr(sink.log.find("section 1")),
             "section 1 5\nend 1 0\n");
+  EXPECT_EQ(sink.warnings, "13 unknown word 'JUNK' in an item is ignored\n");
+
+  // What the report leaves out is warned, by line; words it knows are not.
+  sink.warnings.clear();
+  run(HEAD + "0 0 1 1 0 -1\n----------\nMANUAL-GENERATION\n< >\nSTRAY\n" +
+          "< L1_COINS LARGE L1_COINS >\n< L1_GEMJJ\nEND-OF-SECTION\n",
+      sink);
+  EXPECT_EQ(sink.warnings,
+            "9 an item without a category word gives nothing\n"
+            "10 unknown word 'STRAY' outside an item is ignored\n"
+            "13 an item is not closed before END-OF-SECTION\n");
 
   // Without the seventh number reading goes on; cut short, it names the line.
   sink.log.clear();

@@ -26,6 +26,8 @@ class memory_screen : public text_screen {
   std::string dump() const;
 
   void refresh() override { ++refreshes_; }
+  void beep() override { ++beeps; }
+  int beeps = 0;  // keys refused so far
   int read_key() override;
 
  private:

@@ -4,13 +4,18 @@
 #include "ui_env.h"
 
 // Keys in the tables: '\r' Enter, '\b' Backspace, '~' Escape, '>' keypad
-// Enter, '<' keypad Backspace; any other character is itself.
+// Enter, '<' keypad Backspace, \1 Home, \2 Left, \4 Delete, \5 End, \6 Right;
+// any other character is itself (\25 is Ctrl-U).
 void push(memory_screen &s, const std::string &keys) {
+  const int cursor_keys[] = {
+      0,           KEY_PAD_HOME, KEY_PAD_LEFT, 0, KEY_PAD_DELETE,
+      KEY_PAD_END, KEY_PAD_RIGHT};
   for (char c : keys)
-    s.push_key(c == '~'   ? KEY_ESC
-               : c == '>' ? KEY_PAD_ENTER
-               : c == '<' ? KEY_PAD_BS
-                          : static_cast<unsigned char>(c));
+    s.push_key(c == '~'         ? KEY_ESC
+               : c == '>'       ? KEY_PAD_ENTER
+               : c == '<'       ? KEY_PAD_BS
+               : c > 0 && c < 7 ? cursor_keys[int(c)]
+                                : static_cast<unsigned char>(c));
 }
 
 // The prompt line without its outer blanks, '|' marking the cursor.
@@ -43,7 +48,8 @@ TEST_F(Fields, KeySequences) {
       jew = "Enter the EL of the jeweler or 0 if unknown (0-80) : ",
       out = "Enter the output filename (no extension) : ";
   // clang-format off
-  const struct { int (*field)(); std::string keys; int result; std::string shown, stored; } cases[] = {
+  // `beeps`: the characters refused (not in the alphabet, or a full field).
+  const struct { int (*field)(); std::string keys; int result; std::string shown, stored; int beeps; } cases[] = {
       {[] { return in_yn(); }, "yn\r", 1, "y|", ""},                  // one answer, then Enter
       {[] { return in_yn(); }, "\rY\bn\r", 0, "n|", ""},              // Enter needs an answer; Backspace drops it
       {[] { return in_yn(); }, "N><y~", -1, "y|", ""},                // keypad Enter does nothing
@@ -62,12 +68,16 @@ TEST_F(Fields, KeySequences) {
       {[] { return ask_cdf(17, cdf_kind::group); }, "99\r", 99, "Enter the maximum CDF for the group of monsters : 99|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "12~", 33, jew + "12|", ""},
       {[] { return ask_jeweler_el(g_config.jeweler_el); }, "000\b\b\b\b5\r", 5, jew + "5|", ""},  // typed zeros erased
-      {text, "{_ " + a56 + "zZ\r", 0, "{_ " + a56 + "|", "{_ " + a56},  // 59 characters
-      {text, "a.b/c:d<>\r", 0, "abc|", "abc"},
+      {text, "{_ " + a56 + "zZ\r", 0, "{_ " + a56 + "|", "{_ " + a56, 2},  // 59 characters
+      {text, "a.b/c:d<>\r", 0, "abc|", "abc", 3},
+      {text, "abcd\2\2X\1Y\5Z\r", 0, "YabXcdZ|", "YabXcdZ"},  // typed at the cursor
+      {text, "abcd\2\2\4\25\r", 0, "|d", "d"},                 // Delete, then Ctrl-U
+      {text, "\2ab\6\6\1\2\b c\r", 0, "c|ab", " cab"},       // no move past either end
+      {file_name, "abcdefghi\2\4\r", 0, out + "abcdefg|", "abcdefg", 1},
       {text, "\b\r", -2, "|", "unchanged"},
       {text, "abc\b~", -1, "ab|", "unchanged"},
       {text, "xy\b\b\bq\r", 0, "q|", "q"},
-      {file_name, "\rmy hoard_{1}\r", 0, out + "myhoard_|", "myhoard_"},  // 8, no blank
+      {file_name, "\rmy hoard_{1}\r", 0, out + "myhoard_|", "myhoard_", 4},  // 8, no blank
       {file_name, "ab\b~", 1, out + "a|", "default"},
       // clang-format on
   };
@@ -81,6 +91,7 @@ TEST_F(Fields, KeySequences) {
     EXPECT_EQ(c.field(), c.result) << c.keys;
     EXPECT_EQ(shown(s), c.shown) << c.keys;
     EXPECT_EQ(g_stored, c.stored) << c.keys;
+    EXPECT_EQ(std::exchange(s.beeps, 0), c.beeps) << c.keys;
     EXPECT_EQ(s.keys_left() + s.reads_past_end(), 0u) << c.keys;
   }
 }

@@ -34,20 +34,34 @@ TEST_F(Manual, PickedItemsGeneratedOrLeftAtOnce) {
   EXPECT_EQ(output().rfind(head, 0), 0u);  // the items are the interpreter's
   EXPECT_EQ(screen.row(-1, 5), " Manual Treasure Generation :");
   std::filesystem::remove("default.hxo");
-  // Leaving without G discards the picks: the script stays the last
-  // generation's, and no private file of the unfinished one is left.
+  // G on an empty list says so and generates nothing; Backspace takes the
+  // last pick back, a group of random items at once; leaving without G
+  // discards the picks, the script stays the last generation's.
   const std::string last = script_text();
+  for (int i = 0; i < 3; ++i) scripted::dice("d10=5");
+  const int k = static_cast<int>(screen.snaps.size());  // the first key's
+  EXPECT_EQ(run("G613\ry\r27\b\b\b\b\bG\033"), 0);
+  const std::string empty =
+      " The list is empty: add treasure with keys 1 to 7 before G.";
+  EXPECT_EQ(screen.row(k + 1, 24) + "|" + screen.row(k + 2, 24), empty + "|");
+  EXPECT_EQ(screen.row(k + 10, 15) + "|" + screen.row(k + 10, 16),
+            "  Chosen so far (Backspace takes the last one back):|   magic, "
+            "3 random (+1), coins");
+  EXPECT_EQ(count(k + 9) + count(k + 10) + count(k + 11) + count(k + 12) +
+                count(k + 13),
+            "65410");
+  EXPECT_EQ(screen.row(k + 13, 15) + screen.row(k + 13, 16), "");
+  EXPECT_EQ(screen.row(k + 15, 24), empty);
   for (const char *keys : {"2xM", "7m", "Q", "q", "\x1b"}) {
     EXPECT_EQ(run(keys), 0) << keys;
     EXPECT_EQ(script_text(), last) << keys;
   }
-  EXPECT_EQ(count(10) + count(11), "11");  // an unknown key adds nothing
+  EXPECT_EQ(count(k + 17) + count(k + 18),
+            "11");  // an unknown key adds nothing
   for (const auto &f : std::filesystem::directory_iterator("."))
     EXPECT_EQ(f.path().filename().string().rfind("temp.hxs.", 0),
               std::string::npos);
   EXPECT_FALSE(std::filesystem::exists("default.hxo"));
-  EXPECT_EQ(run("Gx"), 0);
-  EXPECT_EQ(output(), head + "\n-----\n\n");
   EXPECT_EQ(screen.keys_left(), 0u);
 }
 
@@ -64,8 +78,8 @@ TEST_F(Manual, RandomItemsFromTheAreaTable) {
   EXPECT_EQ(count(12), "10");
   // Escape at the number or at the question adds nothing and rolls nothing.
   scripted::reset();
-  EXPECT_EQ(run("1\03315\r\033Gx"), 0);
-  EXPECT_EQ(script_text(), script(""));
+  EXPECT_EQ(run("1\03315\r\033Gx"), 0);  // G on an empty list: nothing
+  EXPECT_EQ(script_text(), script(items));
   EXPECT_EQ(count(16) + count(20), "00");
   EXPECT_EQ(screen.row(16, 25), " Enter your choice :");
   EXPECT_EQ(scripted::draws, 0);

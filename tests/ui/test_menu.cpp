@@ -54,7 +54,7 @@ TEST_F(Menu, WholeScreenWithTheSettingsColumn) {
 
   F: Select an output file      Output file     : hoard.hxo
   Q: Exit this program
-
+  R: Read earlier reports      ?: Help (or F1)
 
  Enter your choice :
 )");

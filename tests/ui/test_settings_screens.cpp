@@ -22,6 +22,7 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
   monsters(37);
   config.monster_index = 5;
   const std::string prompt =
+      " Or type letters of a name, or Up/Down, to mark one; Enter picks it.\n"
       " Spacebar for next page of monster list. Select a monster (1-37) :\n";
   for (const char *k : {"\x1b", "  \x1b"}) {  // Space twice wraps to page one
     screen.push_keys(k);
@@ -30,12 +31,12 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
               "        SELECT MONSTER\n\n  1: Clan, Monster 1" +
                   std::string(15, ' ') +
                   "19: Clan, Monster 19\n 18: Monster 18" +
-                  std::string(20, ' ') + "36: Monster 36\n\n\n" + prompt);
+                  std::string(20, ' ') + "36: Monster 36\n\n" + prompt);
   }
   screen.push_keys(" \x1b");
   select_monster(game);
   EXPECT_EQ(screen.rows(5, 25),
-            " 37: Clan, Monster 37\n" + std::string(19, '\n') + prompt);
+            " 37: Clan, Monster 37\n" + std::string(18, '\n') + prompt);
   // 0 and 38 cannot be chosen; typing goes on across a page change.
   screen.push_keys("038\r\b7\r1 2\r");
   EXPECT_EQ(select_monster(game), 36);
@@ -49,6 +50,39 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
             " 18: Monster 18" + std::string(20, ' ') + "36: Monster 36\n");
 }
 
+TEST_F(Screens, PickByLettersAndTheMark) {
+  monsters(37);
+  config.monster_index = 5;
+  const int down = KEY_PAD_DOWN, pgdn = KEY_PAD_PGDN, up = KEY_PAD_UP;
+  // clang-format off
+  const struct { std::vector<int> keys; int chosen; } cases[] = {
+      {{'c', 'L', 'a', 'n', down, '\r'}, 3},        // any case; the mark starts on the first
+      {{down, down, pgdn, '\r'}, 24},                // from the current one, 18 a page
+      {{up, pgdn, pgdn, up, KEY_PAD_PGUP, '\r'}, 17},
+      {{'m', 'o', 'n', '3', '7', '\r'}, 36},         // digits work as ever
+      {{'z', 'z', '\r', '\b', '\b', '\b', '\b', '_', '3', '7', '\b', '\b', '3', '\r'}, 2},
+      {{'n', ',', '_', 'm', down, '\r'}, 3},         // "_" is a blank
+      {{'x', KEY_ESC}, 5},
+  };
+  // clang-format on
+  for (const auto &c : cases) {
+    for (int k : c.keys) screen.push_key(k);
+    EXPECT_EQ(select_monster(game), c.chosen) << c.keys.size();
+  }
+  EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
+  screen.push_keys("clan");
+  screen.push_key(down);
+  screen.push_key(KEY_ESC);
+  select_monster(game);
+  EXPECT_EQ(screen.rows(5, 6) + screen.rows(17, 18) + screen.rows(23, 24),
+            "    1: Clan, Monster 1\n >  4: Clan, Monster 4\n"
+            "   37: Clan, Monster 37\n\n Names holding: clan\n Up/Down, "
+            "PgUp/PgDn: move the mark  Enter: pick it  Backspace: a letter\n");
+  screen.push_keys("zz\033");
+  select_monster(game);
+  EXPECT_EQ(screen.rows(5, 6), "   No name holds 'zz'.\n\n");
+}
+
 TEST_F(Screens, AreaListOfFiveAreas) {
   tables.area_count = 5, config.lair_index = 2;
   screen.push_keys("60\r\b\0335\r");
@@ -56,6 +90,9 @@ TEST_F(Screens, AreaListOfFiveAreas) {
             2);  // 6 is refused; Escape keeps the current area
   EXPECT_EQ(screen.rows(25, 25), " Select an area (1-5) : 6\n");
   EXPECT_EQ(select_area(game), 4);
+  std::snprintf(tables.areas[3].name, NAME_SIZE, "Wizard Tower");
+  screen.push_keys("WIZ\r");  // one page, by letters too
+  EXPECT_EQ(select_area(game), 3);
 }
 
 TEST_F(Screens, SpecialScoreQuestions) {

@@ -20,6 +20,7 @@ TEST_F(InFolder, LoadsTheFilesOrSaysWhichIsMissingOrBad) {
       {mon, nullptr, nullptr, "Cannot open area information file!\nMake sure 'area.hxi' is in current directory.\n", nullptr},
       {"2 A _ 1 0 B _ 1", are, nullptr, "monster.hxi: monster 2 of 2 is cut short by the end of the file\n", nullptr},
       {mon, are, "hoard\n1 0 7 9 12\n0 0 0 -2147483392\n3 4 9999\n", "", "hoard\n1 0 7 9 12\n0 0 0 256\n3 4 9999\n"},
+      {mon, are, nullptr, "", DEFAULTS},  // no settings saved yet: no fault
       // clang-format on
   };
   for (const auto &c : cases) {
@@ -29,8 +30,12 @@ TEST_F(InFolder, LoadsTheFilesOrSaysWhichIsMissingOrBad) {
       text ? spit(name, text) : void(std::filesystem::remove(name));
     config.cdf = 50, std::strcpy(game.comment, "old");  // replaced at start-up
     testing::internal::CaptureStderr();
-    int r = load_info_files(game);
+    std::string note;
+    int r = load_info_files(game, nullptr, &note);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), c.err);
+    EXPECT_EQ(note, c.saved && !c.setup ? "No saved settings yet: starting "
+                                          "with the defaults."
+                                        : "");
     EXPECT_EQ(r, c.saved ? 0 : 1) << c.err;
     EXPECT_EQ(tables.monster_count,
               c.saved ? 2 : 0);  // nothing stays loaded on failure

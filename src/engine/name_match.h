@@ -1,0 +1,19 @@
+// Finding a monster or a lair by a part of its name, as the list screens and
+// the command line do: without regard to case, "_" standing for a blank as
+// in the information files.
+#pragma once
+
+#include <string>
+#include <string_view>
+#include <vector>
+
+// The text as names are compared: lower case, every "_" a blank.
+std::string folded_name(std::string_view text);
+
+// Whether `name` holds `part` (any case, "_" for a blank). Every name holds
+// an empty part.
+bool name_holds(std::string_view name, std::string_view part);
+
+// The indexes of `names` that hold `part`, in order.
+std::vector<int> names_holding(const std::vector<std::string> &names,
+                               std::string_view part);
