@@ -2,7 +2,9 @@
 # make test: build and run every test. Both install missing packages first.
 # make deb: build the Debian package in $(BUILD) (hoardex_VERSION_ARCH.deb).
 # make check-builds: Release with g++ and clang, and without the tests.
+# make web: build the browser version into $(WEB) (open $(WEB)/index.html).
 BUILD    ?= build
+WEB      ?= build-web
 ASAN     ?= build-asan
 COV      ?= build-cov
 PLAY     ?= play
@@ -16,7 +18,7 @@ CMAKE_FLAGS ?=
 WERROR   = -DHOARDEX_WERROR=ON
 
 .PHONY: all deps build run test sanitize bench coverage fuzz install deb format \
-        clean mutants check-builds
+        clean mutants check-builds web
 
 # $(call quietly,COMMAND): runs COMMAND and shows its output only when it
 # fails.
@@ -97,6 +99,9 @@ mutants: deps
 check-builds: deps
 	@JOBS=$(JOBS) scripts/check_builds $(CHECK)
 
+web: deps
+	@JOBS=$(JOBS) scripts/web_build $(WEB)
+
 install: build
 	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
 
@@ -107,4 +112,4 @@ format:
 	@clang-format -i $$(git ls-files '*.cpp' '*.h')
 
 clean:
-	@rm -rf $(BUILD) $(ASAN) $(FUZZ) $(COV) $(CHECK)
+	@rm -rf $(BUILD) $(ASAN) $(FUZZ) $(COV) $(CHECK) $(WEB)

@@ -5,86 +5,8 @@
 
 #include "commands.h"
 #include "info_check.h"
+#include "info_explain.h"
 #include "info_files.h"
-#include "writers.h"
-
-namespace {
-
-std::string category_of_roll(const area_record &a, int roll) {
-  return category_name(area_category(a, roll));
-}
-
-// "1-2 other, 3-4 coins, 5-6 gems and jewelry, 7-9 military, 10 magic"
-std::string lair_in_words(const area_record &a) {
-  std::string out;
-  for (int first = 1; first <= 10;) {
-    std::string category = category_of_roll(a, first);
-    int last = first;
-    while (last < 10 && category_of_roll(a, last + 1) == category) ++last;
-    if (!out.empty()) out += ", ";
-    out += std::to_string(first);
-    if (last > first) out += "-" + std::to_string(last);
-    out += " " + category;
-    first = last + 1;
-  }
-  return out + "; 11 (adding 1) " + category_of_roll(a, 11);
-}
-
-std::string monster_in_words(const monster_record &m) {
-  std::string out = std::to_string(m.lair_items) +
-                    (m.lair_items == 1 ? " lair item" : " lair items");
-  const uint32_t code = m.special_code;
-  if (code & ADD_ONE) out += ", adds 1 to lair rolls";
-  // The extra lair items: one rule applies, in this order.
-  if (code & SCORES_STATION_EXTRA)
-    out += ", Station + 1 more lair items";
-  else if (code & SCORES_MEL_EXTRA)
-    out += ", MEL more lair items";
-  else if (code & MAY_HAVE_OTHERS)
-    out += ", d6 more lair items on 30% when alone";
-  if (code & HAS_PORTABLE) {
-    const uint32_t cls = portable_class(m.portable_code);
-    out += "; portable class " + std::to_string(cls);
-    if (!portable_class_known(m.portable_code))
-      out += " (not a class: no class items)";
-    std::string extras;
-    for (uint32_t bit = 1; bit <= 0x8000; bit <<= 1)
-      if (const char *name = portable_extra_flag_name(bit);
-          name && (m.portable_code & bit))
-        extras += (extras.empty() ? " with " : ", ") + std::string(name);
-    out += extras;
-    if (m.portable_text && m.portable_text[0] != ' ' && m.portable_text[0])
-      out += ", and its text";
-  } else {
-    out += "; no portable treasure";
-  }
-  std::string asks;
-  for (const special_flag &f : special_flag_rows) {
-    if (f.use == flag_use::generation || !(code & f.bit)) continue;
-    std::string what = f.use == flag_use::scores    ? "Station, MEL, CEL"
-                       : f.use == flag_use::station ? "Station"
-                                                    : f.name;
-    if (asks.find(what) == std::string::npos)
-      asks += (asks.empty() ? "" : ", ") + what;
-  }
-  return out + "; asks " + (asks.empty() ? "nothing" : asks);
-}
-
-void explain(const info_tables &t) {
-  std::puts("Monsters:");
-  for (int i = 0; i < t.monster_count; ++i) {
-    char label[LABEL_SIZE];
-    monster_label(t.monsters[i], label, sizeof label);
-    std::printf("%3d: %s: %s\n", i + 1, label,
-                monster_in_words(t.monsters[i]).c_str());
-  }
-  std::puts("Lairs (d10 roll):");
-  for (int i = 0; i < t.area_count; ++i)
-    std::printf("%3d: %s: %s\n", i + 1, t.areas[i].name,
-                lair_in_words(t.areas[i]).c_str());
-}
-
-}  // namespace
 
 int check_command(bool explain_files) {
   loaded_session s;
@@ -98,19 +20,8 @@ int check_command(bool explain_files) {
   }
   const bool has_setup =
       load == 0 && check_info_file("setup.hxi", s.tables, problems);
-  bool faults = false;
-  for (const info_problem &p : problems) {
-    std::printf("%s:", p.file.c_str());
-    if (p.line > 0) std::printf("%ld:", p.line);  // 0: the file was refused
-    std::printf(" %s%s%s%s\n", p.entry.c_str(), p.entry.empty() ? "" : ": ",
-                p.warning ? "warning: " : "", p.what.c_str());
-    faults = faults || !p.warning;
-  }
-  if (problems.empty())
-    std::puts(has_setup
-                  ? "monster.hxi, area.hxi and setup.hxi: no problems found"
-                  : "monster.hxi and area.hxi: no problems found; setup.hxi "
-                    "is absent (no settings saved yet), the defaults apply");
-  if (explain_files && load == 0) explain(s.tables);
-  return faults ? EXIT_BAD_FILE : EXIT_DONE;
+  std::fputs(problems_text(problems, has_setup).c_str(), stdout);
+  if (explain_files && load == 0)
+    std::fputs(explain_text(s.tables).c_str(), stdout);
+  return has_faults(problems) ? EXIT_BAD_FILE : EXIT_DONE;
 }

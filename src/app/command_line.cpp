@@ -109,7 +109,7 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
   add_setting_options(*roll_cmd, roll.settings);
   roll_cmd->add_option("--count", roll.count, "number of reports")
       ->transform(decimal_value())
-      ->check(CLI::Range(1, 1000000));
+      ->check(CLI::Range(ROLL_COUNT_RANGE.lo, ROLL_COUNT_RANGE.hi));
   add_seed(*roll_cmd, roll.seed);
   add_format(*roll_cmd, roll.format, false);
   roll_cmd->add_flag("--append", roll.append,
@@ -149,7 +149,8 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
   add_setting_options(*stats_cmd, stats.settings);
   stats_cmd->add_option("-n", stats.generations, "number of generations")
       ->transform(decimal_value())
-      ->check(CLI::Range(1L, 10000000L))
+      ->check(CLI::Range(long{STATS_GENERATIONS_RANGE.lo},
+                         long{STATS_GENERATIONS_RANGE.hi}))
       ->default_str("1000");
   add_seed(*stats_cmd, stats.seed);
   add_format(*stats_cmd, stats.format, true);

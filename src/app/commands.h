@@ -11,6 +11,8 @@
 
 #include "generation.h"
 #include "headless.h"
+#include "report_json.h"
+#include "setting_choice.h"
 
 // 0: done; 1: a file is missing, unreadable or invalid, or the output could
 // not be written; 2: a bad command line.
@@ -28,17 +30,8 @@ std::string missing_file_hint();
 
 // The settings a command line may give; what is not given comes from
 // setup.hxi in the current folder, or the defaults.
-struct setting_options {
-  std::string monster, lair, yes, game_date, position, comment;
-  std::optional<int> cdf, group_cdf, jeweler_el, station, mel, cel;
-};
-
-// The answer names of --yes in the order of their flags, comma-separated.
-std::string answer_names();
-
-// Applies the options over the session's settings and texts. Returns "" or
-// the message that refuses an option (the session may then be half changed).
-std::string apply_setting_options(const setting_options &o, session &s);
+// Their reading and application are the engine's (setting_choice.h).
+using setting_options = setting_choices;
 
 // A session whose portable texts are released at its end.
 struct loaded_session : session {
@@ -59,31 +52,6 @@ int load_command_tables(info_tables &t);
 int resolve_session(const setting_options &o, session &s);
 
 enum class output_format { text, json, csv };
-
-// Builds a report as one line of JSON while the interpreter reads it: after
-// each event `out` holds what is new, so a caller may write it and empty it
-// (a report of any size in bounded memory) or keep it whole. `used` gives the
-// settings of a generation (null for a script read from a file: MEL, CEL and
-// the answers are unknown). Bytes that are not UTF-8 become U+FFFD.
-class json_report_writer : public report_sink {
- public:
-  explicit json_report_writer(const settings *used) : used_(used) {}
-  void header(const report_header &h) override;
-  void section(section_kind kind, std::string_view text, int lines) override;
-  void literal(std::string_view text, int lines, bool closed) override;
-  void item(const report_item &item) override;
-  void end(const report_end &e) override;
-
-  std::string out;
-
- private:
-  void open_section(std::string_view name);
-  void entry(const std::string &json_text);
-
-  const settings *used_;
-  bool in_section_ = false, first_section_ = true, first_entry_ = true;
-  std::map<std::string, long> coins_;  // the report's coins by kind
-};
 
 struct roll_options {
   setting_options settings;

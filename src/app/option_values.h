@@ -1,23 +1,14 @@
 // How the command line reads a value: numbers in decimal only, blanks around
-// any value dropped, an empty value refused.
+// any value dropped, an empty value refused; the reading of the digits is
+// the engine's, which a page shares.
 #pragma once
 
 #include <CLI/CLI.hpp>
-#include <optional>
-#include <string>
-#include <string_view>
 
-// The text without the blanks and tabs at either end.
-std::string trim_blanks(std::string_view text);
+#include "setting_choice.h"  // trim_blanks, decimal_digits
 
-// The value of a text of decimal digits alone (leading zeros are zeros),
-// or nothing; values past 999999999 are given as 1000000000, beyond any
-// range the options take.
-std::optional<long> decimal_digits(std::string_view text);
-
-struct setting_options;
 // The options of the settings (roll and stats).
-void add_setting_options(CLI::App &command, setting_options &o);
+void add_setting_options(CLI::App &command, setting_choices &o);
 
 // A transformer for number options: drops the blanks around the value and
 // refuses anything but decimal digits (no sign, no 0x, no octal), so CLI11's

@@ -1,54 +1,11 @@
-// The arithmetic of hoardex stats, apart from the generations that feed it:
-// what one section of many hoards held, and what the command prints of it.
+// The arithmetic of hoardex stats is the engine's (hoard_stats.h); what
+// the command prints of it: the text, CSV and JSON.
 #pragma once
 
 #include <cstdio>
-#include <map>
 #include <string>
-#include <vector>
 
-#include "keywords.h"
-#include "report_sink.h"
-
-// What one section (portable or lair) held over the generations.
-struct section_tally {
-  std::vector<long> histogram;  // [k]: hoards holding k items
-  long category_items[CATEGORY_CODES] = {};
-  std::map<std::string, double> coins;  // kind: coins over all generations
-  long with_magic = 0;                  // hoards holding a magic item
-};
-
-// Counts the events of each generation into the tallies.
-class tally_sink : public report_sink {
- public:
-  section_tally sections[2];  // portable, lair
-
-  void header(const report_header &) override;
-  void section(section_kind kind, std::string_view, int) override;
-  void literal(std::string_view, int, bool) override {}
-  void item(const report_item &it) override;
-  void end(const report_end &) override;
-
- private:
-  int current_ = -1;  // no section yet
-  int items_[2] = {};
-  bool magic_[2] = {};
-};
-
-// The figures of a section over `hoards` generations. The percentiles are
-// the counts at rank round(q * (hoards - 1)) of the hoards in order.
-struct section_summary {
-  long hoards = 0;
-  double mean = 0;
-  int least = 0, p10 = 0, p50 = 0, p90 = 0, max = 0;
-  long items = 0;  // over all hoards
-  std::vector<std::pair<const char *, double>> category_share;  // of items
-  std::vector<std::pair<std::string, double>> coins_per_hoard;
-  double magic_share = 0;  // of hoards
-};
-section_summary summarize(const section_tally &t);
-
-extern const char *const SECTION_NAMES[2];  // "portable", "lair"
+#include "hoard_stats.h"
 
 void print_stats_text(FILE *to, const section_tally *sections);
 void print_stats_csv(FILE *to, const section_tally *sections);

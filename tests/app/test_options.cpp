@@ -139,11 +139,11 @@ TEST_F(Settings, OptionsGiveTheSettingsOrARefusal) {
       {{.position = text + "a"}, "--position: at most 59 letters"},
   };
   for (const auto &[options, refusal] : cases) {
-    std::string got = apply_setting_options(options, s);
+    std::string got = apply_setting_choices(options, s);
     EXPECT_TRUE(refusal.empty() ? got.empty() : holds(got, refusal)) << got;
   }
   s.config = settings{};
-  ASSERT_EQ(apply_setting_options({.lair = "sunken_temple",
+  ASSERT_EQ(apply_setting_choices({.lair = "sunken_temple",
                                    .yes = "others,king",
                                    .game_date = " 3 / 4 / 1021 ",
                                    .position = "By the ford"},
@@ -155,7 +155,7 @@ TEST_F(Settings, OptionsGiveTheSettingsOrARefusal) {
       (std::vector<int>{3, 3, 4, 1021}));
   EXPECT_EQ(s.config.answers, MAY_HAVE_OTHERS | KING);
   EXPECT_EQ(std::string(s.position) + "|" + s.comment, "By the ford| ");
-  ASSERT_EQ(apply_setting_options({.yes = "none"}, s), "");
+  ASSERT_EQ(apply_setting_choices({.yes = "none"}, s), "");
   EXPECT_EQ(s.config.answers, 0u);
 }
 

@@ -72,6 +72,24 @@ TEST_F(Json, ScriptsCutShort) {
               cut["lair"].is_null() && cut["settings"]["station"].is_null());
 }
 
+// The engine writes JSON by hand for every front end: its strings are the
+// library's bytes, each stretch that is not UTF-8 one U+FFFD and the byte
+// that cut a sequence short read again.
+TEST_F(Json, StringsAsTheLibraryWritesThem) {
+  for (const char *text :
+       {"q\"b\\\b\f\n\r\t\x01\x1f\x7f",
+        "\xC3\xA9 \xE2\x82\xAC \xF0\x9F\x90\x89", "\xE9t\xE9", "\xC3",
+        "\xC3"
+        "A",
+        "\xE2\x82"
+        "A",
+        "\xF0\x9F\x90", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
+        "\xF4\x90\x80\x80", "\xF5\x80", "\x80\xBF\xFF", "\xE2\xC3\xA9"})
+    EXPECT_EQ(json_string(text),
+              json(text).dump(-1, ' ', false, json::error_handler_t::replace))
+        << text;
+}
+
 // Eleven hoards holding 0 to 10 items: every figure is read at its rank,
 // every share divided by its own total.
 TEST(Stats, FiguresOfASection) {

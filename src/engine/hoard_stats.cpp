@@ -1,0 +1,148 @@
+// Counting generations: the tally of their events, the figures drawn from
+// it and its text.
+#include "hoard_stats.h"
+
+#include <algorithm>
+#include <cstdarg>
+#include <cstdio>
+
+#include "headless.h"
+
+const char *const SECTION_NAMES[2] = {"portable", "lair"};
+
+namespace {
+
+constexpr int HISTOGRAM_WIDTH = 50;  // longest bar, in characters
+constexpr int HISTOGRAM_ROWS = 12;   // most rows of a histogram
+
+// Appends a formatted text to out, whatever its length.
+__attribute__((format(printf, 2, 3))) void add(std::string &out,
+                                               const char *format, ...) {
+  va_list args, again;
+  va_start(args, format);
+  va_copy(again, args);
+  const int length = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  if (length > 0) {
+    const std::size_t at = out.size();
+    out.resize(at + static_cast<std::size_t>(length) + 1);
+    std::vsnprintf(&out[at], static_cast<std::size_t>(length) + 1, format,
+                   again);
+    out.resize(at + static_cast<std::size_t>(length));
+  }
+  va_end(again);
+}
+
+}  // namespace
+
+void tally_sink::header(const report_header &) {
+  current_ = -1;
+  items_[0] = items_[1] = 0;
+  magic_[0] = magic_[1] = false;
+}
+
+void tally_sink::section(section_kind kind, std::string_view, int) {
+  current_ = kind == section_kind::lair_treasure ? 1 : 0;
+}
+
+void tally_sink::item(const report_item &it) {
+  if (current_ < 0) return;
+  section_tally &t = sections[current_];
+  ++items_[current_];
+  const int category = it.category & (CATEGORY_CODES - 1);
+  ++t.category_items[category];
+  if (category == CATEGORY_MAGIC) magic_[current_] = true;
+  if (it.coins.kind != coin_kind::none)
+    t.coins[coin_kind_name(it.coins.kind)] +=
+        static_cast<double>(it.coins.count);
+}
+
+void tally_sink::end(const report_end &) {
+  for (int k = 0; k < 2; ++k) {
+    std::vector<long> &h = sections[k].histogram;
+    if (h.size() <= static_cast<std::size_t>(items_[k]))
+      h.resize(items_[k] + 1);
+    ++h[items_[k]];
+    if (magic_[k]) ++sections[k].with_magic;
+  }
+  current_ = -1;
+}
+
+void tally_generations(const generation_input &in, long generations,
+                       tally_sink &tally) {
+  for (long i = 0; i < generations; ++i)
+    interpret_text(automatic_script_text(in), in.tables, tally);
+}
+
+section_summary summarize(const section_tally &t) {
+  section_summary s;
+  const std::vector<long> &h = t.histogram;
+  for (std::size_t k = 0; k < h.size(); ++k) {
+    s.hoards += h[k];
+    s.items += h[k] * static_cast<long>(k);
+  }
+  if (s.hoards == 0) return s;
+  // The count at a rank of the hoards in order, read off the histogram.
+  auto at_rank = [&h](long rank) {
+    long below = 0;
+    for (std::size_t k = 0;; ++k)
+      if ((below += h[k]) > rank) return static_cast<int>(k);
+  };
+  auto percentile = [&](double q) {
+    return at_rank(static_cast<long>(q * (s.hoards - 1) + 0.5));
+  };
+  s.mean = static_cast<double>(s.items) / s.hoards;
+  s.least = at_rank(0);
+  s.p10 = percentile(0.1);
+  s.p50 = percentile(0.5);
+  s.p90 = percentile(0.9);
+  s.max = at_rank(s.hoards - 1);
+  long categorized = 0;
+  for (long c : t.category_items) categorized += c;
+  for (int c = 0; c < CATEGORY_CODES; ++c)
+    if (t.category_items[c])
+      s.category_share.emplace_back(
+          category_name(c),
+          static_cast<double>(t.category_items[c]) / categorized);
+  for (const auto &[kind, coins] : t.coins)
+    s.coins_per_hoard.emplace_back(kind, coins / s.hoards);
+  s.magic_share = static_cast<double>(t.with_magic) / s.hoards;
+  return s;
+}
+
+std::string stats_text(const section_tally *sections) {
+  std::string out;
+  for (int k = 0; k < 2; ++k) {
+    const section_tally &t = sections[k];
+    const section_summary s = summarize(t);
+    add(out, "%s%s treasure, %ld generations\n", k ? "\n" : "",
+        k ? "Lair" : "Portable", s.hoards);
+    add(out, "  items: mean %.2f, 10%% %d, 50%% %d, 90%% %d, max %d\n", s.mean,
+        s.p10, s.p50, s.p90, s.max);
+    // Rows of `width` item counts each from the least count, at most
+    // HISTOGRAM_ROWS of them.
+    const int width = (s.max - s.least) / HISTOGRAM_ROWS + 1;
+    std::vector<long> rows((s.max - s.least) / width + 1);
+    for (int c = s.least; c <= s.max; ++c)
+      rows[(c - s.least) / width] += t.histogram[c];
+    const long tallest = *std::max_element(rows.begin(), rows.end());
+    for (std::size_t r = 0; r < rows.size(); ++r) {
+      int lo = s.least + static_cast<int>(r) * width, hi = lo + width - 1;
+      std::string range = std::to_string(lo);
+      if (width > 1) range.append("-").append(std::to_string(hi));
+      int bar = static_cast<int>(rows[r] * HISTOGRAM_WIDTH / tallest);
+      add(out, "  %9s |%-*s %5.1f%%\n", range.c_str(), HISTOGRAM_WIDTH,
+          std::string(bar, '#').c_str(), 100.0 * rows[r] / s.hoards);
+    }
+    add(out, "  share of the items by category:%s\n",
+        s.category_share.empty() ? " none" : "");
+    for (const auto &[name, share] : s.category_share)
+      add(out, "    %-20s %5.1f%%\n", name, 100.0 * share);
+    add(out, "  coins per hoard:%s\n",
+        s.coins_per_hoard.empty() ? " none" : "");
+    for (const auto &[kind, coins] : s.coins_per_hoard)
+      add(out, "    %-20s %7.1f\n", kind.c_str(), coins);
+    add(out, "  hoards with a magic item: %.1f%%\n", 100.0 * s.magic_share);
+  }
+  return out;
+}

@@ -1,0 +1,226 @@
+// The JSON of a report, written compactly with keys in a fixed order.
+#include "report_json.h"
+
+#include <cstdio>
+
+#include "headless.h"
+
+namespace {
+
+constexpr char JSON_NULL[] = "null";
+constexpr char REPLACEMENT[] = "\xEF\xBF\xBD";  // U+FFFD
+
+// The length of the UTF-8 sequence at `at`, or 0 when it is not one. The
+// second byte's range rules out overlong forms, surrogates and code points
+// past U+10FFFF; a sequence is refused at its first wrong byte.
+std::size_t utf8_length(std::string_view s, std::size_t at, std::size_t &bad) {
+  const auto byte = [&](std::size_t k) {
+    return static_cast<unsigned char>(s[k]);
+  };
+  const unsigned char lead = byte(at);
+  std::size_t length = 0;
+  unsigned char lo = 0x80, hi = 0xBF;  // the second byte's range
+  if (lead < 0x80) return 1;
+  if (lead >= 0xC2 && lead <= 0xDF)
+    length = 2;
+  else if (lead >= 0xE0 && lead <= 0xEF)
+    length = 3;
+  else if (lead >= 0xF0 && lead <= 0xF4)
+    length = 4;
+  if (lead == 0xE0) lo = 0xA0;
+  if (lead == 0xED) hi = 0x9F;
+  if (lead == 0xF0) lo = 0x90;
+  if (lead == 0xF4) hi = 0x8F;
+  bad = 1;  // a byte that starts nothing is passed over alone
+  if (length == 0) return 0;
+  for (std::size_t k = 1; k < length; ++k) {
+    // A wrong byte is read again: it may start the next character.
+    bad = k;
+    if (at + k >= s.size()) return 0;
+    const unsigned char c = byte(at + k);
+    if (c < (k == 1 ? lo : 0x80) || c > (k == 1 ? hi : 0xBF)) return 0;
+  }
+  return length;
+}
+
+std::string date_json(const int *date) {
+  return json_string(std::to_string(date[0]) + "/" + std::to_string(date[1]) +
+                     "/" + std::to_string(date[2]));
+}
+
+// The words of a header text, which each carry one blank after them.
+std::string_view words(std::string_view text) {
+  return text.empty() ? text : text.substr(0, text.size() - 1);
+}
+
+// The non-empty parts of a text split at `by`, as a JSON array of strings.
+std::string split_json(std::string_view text, char by) {
+  std::string out = "[";
+  std::size_t start = 0;
+  while (start < text.size()) {
+    std::size_t end = text.find(by, start);
+    if (end == std::string_view::npos) end = text.size();
+    if (end > start) {
+      if (out.size() > 1) out += ',';
+      out += json_string(text.substr(start, end - start));
+    }
+    start = end + 1;
+  }
+  return out + "]";
+}
+
+std::string answers_json(uint32_t answers) {
+  std::string out = "[";
+  for (const special_flag &f : special_flag_rows)
+    if (f.use == flag_use::answer && (answers & f.bit)) {
+      if (out.size() > 1) out += ',';
+      out += json_string(f.name);
+    }
+  return out + "]";
+}
+
+// Appends "key":value, with the comma before every member but the first.
+void member(std::string &out, const char *key, const std::string &value) {
+  if (out.back() != '{') out += ',';
+  out += json_string(key) + ":" + value;
+}
+
+std::string number_or_null(bool known, int value) {
+  return known ? std::to_string(value) : JSON_NULL;
+}
+
+}  // namespace
+
+std::string json_string(std::string_view text) {
+  std::string out = "\"";
+  for (std::size_t at = 0; at < text.size();) {
+    std::size_t bad = 0;
+    const std::size_t length = utf8_length(text, at, bad);
+    if (length == 0) {
+      out += REPLACEMENT;
+      at += bad;
+      continue;
+    }
+    if (length > 1) {
+      out.append(text.substr(at, length));
+      at += length;
+      continue;
+    }
+    const char c = text[at++];
+    switch (c) {
+      case '"':
+        out += "\\\"";
+        break;
+      case '\\':
+        out += "\\\\";
+        break;
+      case '\b':
+        out += "\\b";
+        break;
+      case '\f':
+        out += "\\f";
+        break;
+      case '\n':
+        out += "\\n";
+        break;
+      case '\r':
+        out += "\\r";
+        break;
+      case '\t':
+        out += "\\t";
+        break;
+      default:
+        if (static_cast<unsigned char>(c) < 0x20) {
+          char code[8];
+          std::snprintf(code, sizeof code, "\\u%04x",
+                        static_cast<unsigned char>(c));
+          out += code;
+        } else {
+          out += c;
+        }
+    }
+  }
+  return out + "\"";
+}
+
+void json_report_writer::header(const report_header &p) {
+  const bool whole = p.read == header_part::complete;
+  std::string head = "{";
+  member(head, "real_date",
+         p.read >= header_part::real_date ? date_json(p.real_date) : JSON_NULL);
+  member(head, "game_date",
+         p.read >= header_part::game_date ? date_json(p.game_date) : JSON_NULL);
+  member(head, "position", json_string(words(p.position)));
+  member(head, "comments", json_string(words(p.comment)));
+  member(head, "lair", whole ? json_string(p.area_label) : JSON_NULL);
+  member(head, "monster", whole ? json_string(p.monster_label) : JSON_NULL);
+  std::string set = "{";
+  member(set, "cdf", number_or_null(whole, p.cdf));
+  member(set, "group_cdf", number_or_null(whole, p.group_cdf));
+  member(set, "jeweler_el", number_or_null(whole, p.jeweler_el));
+  member(set, "station",
+         used_ ? std::to_string(used_->station)
+               : number_or_null(whole && p.station >= 0, p.station));
+  member(set, "mel", number_or_null(used_, used_ ? used_->mel : 0));
+  member(set, "cel", number_or_null(used_, used_ ? used_->cel : 0));
+  member(set, "answers", used_ ? answers_json(used_->answers) : JSON_NULL);
+  member(head, "settings", set + "}");
+  // The object goes on with the sections.
+  out += head + ",\"sections\":[";
+  in_section_ = false;
+  first_section_ = first_entry_ = true;
+}
+
+void json_report_writer::open_section(std::string_view name) {
+  if (in_section_) out += "]}";
+  if (!first_section_) out += ',';
+  out += "{\"name\":" + json_string(name) + ",\"entries\":[";
+  in_section_ = true;
+  first_section_ = false;
+  first_entry_ = true;
+}
+
+void json_report_writer::entry(const std::string &json_text) {
+  // A text before any section heading still belongs to the report.
+  if (!in_section_) open_section("");
+  if (!first_entry_) out += ',';
+  out += json_text;
+  first_entry_ = false;
+}
+
+void json_report_writer::section(section_kind, std::string_view text, int) {
+  open_section(section_title(text));
+}
+
+void json_report_writer::literal(std::string_view text, int, bool) {
+  entry("{\"kind\":\"text\",\"text\":" + json_string(text) + "}");
+}
+
+// A coin item's coins as its category routine counted them, counted into
+// the report's coins too; "" for another item.
+std::string json_report_writer::coins_json(const coin_count &coins) {
+  if (coins.kind == coin_kind::none) return "";
+  const char *kind = coin_kind_name(coins.kind);
+  coins_[kind] += coins.count;
+  return ",\"coins\":{\"kind\":" + json_string(kind) +
+         ",\"count\":" + std::to_string(coins.count) + "}";
+}
+
+void json_report_writer::item(const report_item &it) {
+  entry("{\"kind\":\"item\",\"category\":" +
+        json_string(category_name(it.category)) +
+        ",\"keywords\":" + split_json(it.keywords, ' ') +
+        ",\"lines\":" + split_json(it.text, '\n') + coins_json(it.coins) + "}");
+}
+
+void json_report_writer::end(const report_end &e) {
+  if (in_section_) out += "]}";
+  in_section_ = false;
+  // The report's coins by kind, in the order of their names.
+  std::string coins = "{";
+  for (const auto &[kind, count] : coins_)
+    member(coins, kind.c_str(), std::to_string(count));
+  coins_.clear();
+  out += "],\"coins\":" + coins +
+         "},\"complete\":" + (e.complete ? "true" : "false") + "}\n";
+}

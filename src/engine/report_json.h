@@ -1,0 +1,45 @@
+// A report as one line of JSON, built event by event, and the JSON string
+// of a text; written by hand so every front end (the command line, a page)
+// prints the same bytes.
+#pragma once
+
+#include <map>
+#include <string>
+#include <string_view>
+
+#include "model.h"
+#include "report_sink.h"
+
+// A text as a JSON string, quotes included: the quote, the backslash and
+// the control characters escaped, UTF-8 as it is, and each stretch of bytes
+// that is not UTF-8 (a stray byte, a sequence cut short, an overlong form,
+// a surrogate) one U+FFFD, so text from the files never stops the output.
+std::string json_string(std::string_view text);
+
+// Builds a report as one line of JSON while the interpreter reads it: after
+// each event `out` holds what is new, so a caller may write it and empty it
+// (a report of any size in bounded memory) or keep it whole. The object:
+// real_date, game_date, position, comments, lair, monster, settings (cdf,
+// group_cdf, jeweler_el, station, mel, cel, answers), sections (name,
+// entries) and complete. `used` gives the settings of a generation (null for
+// a script read from a file: MEL, CEL and the answers are unknown, null).
+class json_report_writer : public report_sink {
+ public:
+  explicit json_report_writer(const settings *used) : used_(used) {}
+  void header(const report_header &h) override;
+  void section(section_kind kind, std::string_view text, int lines) override;
+  void literal(std::string_view text, int lines, bool closed) override;
+  void item(const report_item &item) override;
+  void end(const report_end &e) override;
+
+  std::string out;
+
+ private:
+  void open_section(std::string_view name);
+  void entry(const std::string &json_text);
+  std::string coins_json(const coin_count &coins);
+
+  const settings *used_;
+  bool in_section_ = false, first_section_ = true, first_entry_ = true;
+  std::map<std::string, long> coins_;  // the report's coins by kind
+};

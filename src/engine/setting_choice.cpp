@@ -1,0 +1,259 @@
+// The settings chosen by name or number, checked as the settings screens
+// and the command line check them, and applied over loaded settings.
+#include "setting_choice.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstdio>
+#include <tuple>
+#include <vector>
+
+#include "name_match.h"
+
+std::string range_text(value_range r) {
+  return std::to_string(r.lo) + " to " + std::to_string(r.hi);
+}
+
+std::string trim_blanks(std::string_view text) {
+  const auto blank = [](char c) { return c == ' ' || c == '\t'; };
+  while (!text.empty() && blank(text.front())) text.remove_prefix(1);
+  while (!text.empty() && blank(text.back())) text.remove_suffix(1);
+  return std::string(text);
+}
+
+std::optional<long> decimal_digits(std::string_view text) {
+  if (text.empty()) return std::nullopt;
+  long value = 0;
+  for (char c : text) {
+    if (c < '0' || c > '9') return std::nullopt;
+    value = std::min(value * 10 + (c - '0'), 1000000000L);
+  }
+  return value;
+}
+
+std::string range_refusal(const char *option, long value, value_range range) {
+  if (value >= range.lo && value <= range.hi) return "";
+  return std::string(option) + ": Value " + std::to_string(value) +
+         " not in range " + range_text(range);
+}
+
+std::string decimal_refusal(std::string_view trimmed) {
+  if (decimal_digits(trimmed)) return "";
+  std::string refusal = "'";
+  return refusal.append(trimmed).append("' is not a decimal number");
+}
+
+namespace {
+
+std::string lower(std::string s) {
+  for (char &c : s)
+    c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return s;
+}
+
+// Letters the two words do not share in order: the edit distance.
+std::size_t distance(const std::string &a, const std::string &b) {
+  std::vector<std::size_t> row(b.size() + 1);
+  for (std::size_t j = 0; j <= b.size(); ++j) row[j] = j;
+  for (std::size_t i = 1; i <= a.size(); ++i) {
+    std::size_t diagonal = row[0];
+    row[0] = i;
+    for (std::size_t j = 1; j <= b.size(); ++j) {
+      std::size_t keep = row[j];
+      row[j] = std::min({row[j] + 1, row[j - 1] + 1,
+                         diagonal + (a[i - 1] == b[j - 1] ? 0 : 1)});
+      diagonal = keep;
+    }
+  }
+  return row[b.size()];
+}
+
+// The index of a record given by its 1-based number as the lists show it, or
+// by its name (or for a monster "group, name"), without regard to case:
+// a name equal to it, else the one name holding it. `names[i]` holds the
+// names record i answers to, the first one shown. Returns -1 with the message
+// in `error`, the candidates one a line below it, when there is no such
+// record or several.
+int find_record(const char *option, const std::string &given,
+                const std::vector<std::vector<std::string>> &names,
+                std::string &error) {
+  const int count = static_cast<int>(names.size());
+  if (std::optional<long> n = decimal_digits(given)) {
+    if (*n >= 1 && *n <= count) return static_cast<int>(*n - 1);
+    error = std::string(option) + ": the number must be 1 to " +
+            std::to_string(count);
+    return -1;
+  }
+  const std::string want = folded_name(given);
+  std::vector<int> exact, holding, close;
+  for (int i = 0; i < count; ++i) {
+    bool same = false, holds = false, near = false;
+    for (const std::string &name : names[i]) {
+      std::string have = folded_name(name);
+      same = same || have == want;
+      holds = holds || have.find(want) != std::string::npos;
+      near = near || distance(have, want) <= 2;
+    }
+    if (same) exact.push_back(i);
+    if (holds) holding.push_back(i);
+    if (near) close.push_back(i);
+  }
+  if (exact.size() == 1) return exact[0];
+  if (exact.empty() && holding.size() == 1) return holding[0];
+  const std::vector<int> &listed = !exact.empty()     ? exact
+                                   : !holding.empty() ? holding
+                                                      : close;
+  error = std::string(option) + ": ";
+  if (!exact.empty() || !holding.empty())
+    error += "'" + given + "' fits several:";
+  else if (!close.empty())
+    error += "no match for '" + given + "'; close matches:";
+  else
+    error += "no match for '" + given + "'; 'hoardex list' shows them all";
+  for (int i : listed)
+    error += "\n  " + std::to_string(i + 1) + ": " + names[i][0];
+  return -1;
+}
+
+std::string trimmed_name(const char *s) {
+  std::string name(s);
+  while (!name.empty() && name.back() == ' ') name.pop_back();
+  return name;
+}
+
+// The answer rows in the order of their flags.
+std::vector<const special_flag *> answer_rows() {
+  std::vector<const special_flag *> rows;
+  for (const special_flag &f : special_flag_rows)
+    if (f.use == flag_use::answer) rows.push_back(&f);
+  std::sort(rows.begin(), rows.end(),
+            [](const special_flag *a, const special_flag *b) {
+              return a->bit < b->bit;
+            });
+  return rows;
+}
+
+// The answers of a comma-separated list of answer names, or "none"; "" or
+// the message refusing the list.
+std::string parse_answers(const std::string &list, uint32_t &answers) {
+  answers = 0;
+  if (lower(list) == NO_ANSWERS) return "";
+  std::size_t start = 0;
+  for (;;) {
+    std::size_t comma = std::min(list.find(',', start), list.size());
+    std::string word = lower(trim_blanks(list.substr(start, comma - start)));
+    const special_flag *found = nullptr;
+    for (const special_flag *f : answer_rows())
+      if (word == f->name) found = f;
+    if (!found)
+      return "--yes: " +
+             (word.empty() ? std::string("an empty answer name")
+                           : "no answer named '" + word + "'") +
+             "; the answers are " + answer_names() + ", or " + NO_ANSWERS +
+             " alone";
+    answers |= found->bit;
+    if (comma == list.size()) return "";
+    start = comma + 1;
+  }
+}
+
+// "D/M/Y" within the game date's ranges; "" or the message refusing it.
+std::string parse_game_date(const std::string &text, settings &s) {
+  const char *names[3] = {"day", "month", "year"};
+  const value_range ranges[3] = {GAME_DAY_RANGE, GAME_MONTH_RANGE,
+                                 GAME_YEAR_RANGE};
+  int *fields[3] = {&s.game_day, &s.game_month, &s.game_year};
+  long parts[3];
+  std::size_t start = 0;
+  for (int k = 0; k < 3; ++k) {
+    std::size_t slash = k < 2 ? text.find('/', start) : text.size();
+    std::optional<long> v =
+        slash == std::string::npos
+            ? std::nullopt
+            : decimal_digits(trim_blanks(text.substr(start, slash - start)));
+    if (!v || (k == 2 && text.find('/', start) != std::string::npos))
+      return "--game-date: D/M/Y in decimal, with day " +
+             range_text(GAME_DAY_RANGE) + ", month " +
+             range_text(GAME_MONTH_RANGE) + ", year " +
+             range_text(GAME_YEAR_RANGE);
+    if (*v < ranges[k].lo || *v > ranges[k].hi)
+      return std::string("--game-date: the ") + names[k] + " " +
+             (*v > 999999999 ? text.substr(start, slash - start)
+                             : std::to_string(*v)) +
+             " is not in range " + range_text(ranges[k]);
+    parts[k] = *v;
+    start = slash + 1;
+  }
+  for (int k = 0; k < 3; ++k) *fields[k] = static_cast<int>(parts[k]);
+  return "";
+}
+
+// A position or comment: what the text fields accept.
+std::string copy_text(const char *option, const std::string &text, char *out) {
+  bool ok = text.size() < POSITION_COMMENT_SIZE;
+  for (char c : text)
+    ok = ok && (c == ' ' || is_output_name_char(static_cast<unsigned char>(c)));
+  if (!ok)
+    return std::string(option) + ": at most " +
+           std::to_string(POSITION_COMMENT_SIZE - 1) +
+           " letters, digits, blanks, '{', '}' or '_'";
+  std::snprintf(out, POSITION_COMMENT_SIZE, "%s",
+                text.empty() ? " " : text.c_str());
+  return "";
+}
+
+// A number given for a ranged setting: taken when within the range.
+std::string take_ranged(const char *option, const std::optional<int> &value,
+                        value_range range, int32_t &out) {
+  if (!value) return "";
+  std::string refusal = range_refusal(option, *value, range);
+  if (refusal.empty()) out = *value;
+  return refusal;
+}
+
+}  // namespace
+
+std::string answer_names() {
+  std::string names;
+  for (const special_flag *f : answer_rows())
+    names += std::string(names.empty() ? "" : ", ") + f->name;
+  return names;
+}
+
+std::string apply_setting_choices(const setting_choices &o, session &s) {
+  settings &c = s.config;
+  std::string error;
+  if (!o.monster.empty()) {
+    std::vector<std::vector<std::string>> names;
+    for (int i = 0; i < s.tables.monster_count; ++i) {
+      const monster_record &m = s.tables.monsters[i];
+      char label[LABEL_SIZE];
+      monster_label(m, label, sizeof label);
+      names.push_back({label, trimmed_name(m.name)});
+    }
+    c.monster_index = find_record("--monster", o.monster, names, error);
+    if (c.monster_index < 0) return error;
+  }
+  if (!o.lair.empty()) {
+    std::vector<std::vector<std::string>> names;
+    for (int i = 0; i < s.tables.area_count; ++i)
+      names.push_back({trimmed_name(s.tables.areas[i].name)});
+    c.lair_index = find_record("--lair", o.lair, names, error);
+    if (c.lair_index < 0) return error;
+  }
+  for (const auto &[option, value, range, field] :
+       {std::tuple{"--cdf", &o.cdf, CDF_RANGE, &c.cdf},
+        std::tuple{"--group-cdf", &o.group_cdf, CDF_RANGE, &c.group_cdf},
+        std::tuple{"--jeweler-el", &o.jeweler_el, JEWELER_EL_RANGE,
+                   &c.jeweler_el},
+        std::tuple{"--station", &o.station, STATION_RANGE, &c.station},
+        std::tuple{"--mel", &o.mel, MEL_CEL_RANGE, &c.mel},
+        std::tuple{"--cel", &o.cel, MEL_CEL_RANGE, &c.cel}})
+    if (error.empty()) error = take_ranged(option, *value, range, *field);
+  if (error.empty() && !o.yes.empty()) error = parse_answers(o.yes, c.answers);
+  if (error.empty() && !o.game_date.empty())
+    error = parse_game_date(o.game_date, c);
+  if (error.empty()) error = copy_text("--position", o.position, s.position);
+  if (error.empty()) error = copy_text("--comment", o.comment, s.comment);
+  return error;
+}

@@ -1,0 +1,202 @@
+#!/usr/bin/env python3
+"""The browser version in headless chromium, driven over the DevTools
+protocol through a pipe: the page loads without a console error, a seeded
+roll through the page and through the module gives hoardex roll's bytes, the
+values hoardex refuses are refused in its words, a bad monster file shows the
+loader's message, the history survives a reload and its download holds the
+report's bytes. Writes screenshots to the build.
+Usage: browser_test.py HOARDEX_BIN DATA_DIR BUILD_WEB_DIR"""
+import base64, json, os, re, signal, subprocess, sys, tempfile, time
+
+signal.alarm(300)  # a browser that stops answering fails the test
+
+hoardex, data, web = sys.argv[1:4]
+work = tempfile.mkdtemp()
+for name in ("monster", "area", "setup"):
+    with open(f"{data}/{name}.hxi", "rb") as f, open(f"{work}/{name}.hxi", "wb") as g:
+        g.write(f.read())
+failures = []
+
+
+def check(ok, what):
+    if not ok:
+        failures.append(what)
+        print("FAIL:", what, file=sys.stderr)
+
+
+def cli(*args):
+    r = subprocess.run([hoardex, *args], cwd=work, capture_output=True, timeout=60)
+    return r.stdout.decode(), r.stderr.decode()
+
+
+# The dice of the browser build come from the engine's own generator: the C
+# library's rand() of emscripten draws other values than the program's.
+objects = [os.path.join(d, f) for d, _, names in os.walk(f"{web}/wasm/CMakeFiles")
+           for f in names if f.endswith(".o")]
+symbols = subprocess.run(["emnm", *objects], capture_output=True, text=True,
+                         env={"NODE_PATH": "/usr/share/nodejs", **os.environ}).stdout
+check(objects and not re.search(r" U s?rand$", symbols, re.M),
+      "the browser build calls no rand() or srand() of the C library")
+
+# The browser reads commands on descriptor 3 and answers on 4.
+to_browser, from_browser = os.pipe(), os.pipe()
+os.set_inheritable(to_browser[0], True)
+os.set_inheritable(from_browser[1], True)
+
+
+def child_fds():
+    os.dup2(to_browser[0], 3)
+    os.dup2(from_browser[1], 4)
+
+
+browser = subprocess.Popen(
+    ["chromium", "--headless", "--no-sandbox", "--disable-gpu", "--disable-quic",
+     "--no-first-run", "--disable-background-networking", "--disable-component-update",
+     "--disable-sync", "--remote-debugging-pipe", f"--user-data-dir={work}/profile",
+     "about:blank"], preexec_fn=child_fds, pass_fds=(3, 4),
+    stdout=subprocess.DEVNULL, stderr=subprocess.DEVNULL)
+out, inp = os.fdopen(to_browser[1], "wb"), os.fdopen(from_browser[0], "rb")
+pending, events, next_id = b"", [], [0]
+
+
+def receive():
+    global pending
+    while b"\0" not in pending:
+        chunk = os.read(inp.fileno(), 1 << 16)
+        if not chunk:
+            raise SystemExit("the browser closed the pipe")
+        pending += chunk
+    message, pending = pending.split(b"\0", 1)
+    return json.loads(message)
+
+
+def send(method, session=None, **params):
+    next_id[0] += 1
+    message = {"id": next_id[0], "method": method, "params": params}
+    if session:
+        message["sessionId"] = session
+    out.write(json.dumps(message).encode() + b"\0")
+    out.flush()
+    while True:
+        m = receive()
+        if m.get("id") == next_id[0]:
+            if "error" in m:
+                raise SystemExit(f"{method}: {m['error']}")
+            return m["result"]
+        events.append(m)
+
+
+target = send("Target.createTarget", url="about:blank")["targetId"]
+page = send("Target.attachToTarget", targetId=target, flatten=True)["sessionId"]
+for domain in ("Page", "Runtime", "Log"):
+    send(f"{domain}.enable", page)
+
+
+def js(expression):
+    r = send("Runtime.evaluate", page, expression=expression, awaitPromise=True,
+             returnByValue=True)
+    if "exceptionDetails" in r:
+        raise SystemExit(f"{expression[:60]}: {r['exceptionDetails']}")
+    return r["result"].get("value")
+
+
+def wait_for(expression, seconds=20):
+    end = time.time() + seconds
+    while time.time() < end:
+        if js(expression):
+            return True
+        time.sleep(0.05)
+    return False
+
+
+def open_page():
+    send("Page.navigate", page, url=f"file://{os.path.abspath(web)}/index.html")
+    check(wait_for("document.body && document.body.dataset.ready === 'yes'"), "the page starts")
+
+
+open_page()
+settings = ["--monster", "3", "--lair", "2", "--cdf", "30", "--yes", "intelligent",
+            "--game-date", "3/4/1021", "--position", "By the ford", "--comment", "Second visit"]
+expected_one, _ = cli("roll", "--seed", "42", *settings)
+expected_two, _ = cli("roll", "--seed", "42", "--count", "2", *settings)
+expected_json, _ = cli("roll", "--seed", "42", "--count", "2", "--format", "json", *settings)
+options = json.dumps({"monster": 3, "lair": "2", "cdf": 30, "yes": ["intelligent"],
+                      "gameDate": "3/4/1021", "position": "By the ford",
+                      "comment": "Second visit", "seed": 42, "count": 2})
+
+# Through the page: the form filled as a user would, then a click on Generate.
+js("""(() => { const set = (id, v) => { const e = document.getElementById(id); e.value = v;
+  e.dispatchEvent(new Event('change', {bubbles: true})); };
+  set('monster', '3: ' + document.querySelector('#monster-list option:nth-child(3)').value.split(': ')[1]);
+  set('lair', '2'); set('cdf', '30'); set('day', '3'); set('month', '4'); set('year', '1021');
+  set('position', 'By the ford'); set('comment', 'Second visit'); set('seed', '42');
+  document.querySelector('[data-answer=intelligent]').checked = true; })()""")
+clicks = js("""Promise.all([0, 1].map(i => new Promise(done => setTimeout(() => {
+  const t0 = performance.now(); document.getElementById('generate').click();
+  const t1 = performance.now(); requestAnimationFrame(() => requestAnimationFrame(() =>
+  done([t1 - t0, performance.now() - t0]))); }, 400 * i))))""")
+for n, (handler, painted) in enumerate(clicks, 1):
+    print(f"Generate, click {n}: report in {handler:.1f} ms, painted frame after {painted:.1f} ms")
+report = js("document.getElementById('report').textContent")
+check(report == expected_one, "the page's report equals hoardex roll's bytes")
+check(js("document.getElementById('message').textContent") == "", "no message after Generate")
+
+# Through the module.
+check(js(f"createHoardex().then(e => e.roll({options}))") == expected_two,
+      "the module's roll equals hoardex roll's bytes")
+check(js(f"createHoardex().then(e => e.rollJson({options}).map(o => JSON.stringify(o)).join('\\n') + '\\n')")
+      == expected_json, "the module's rollJson equals hoardex roll --format json")
+
+# Values the command line refuses, refused in its words and status.
+for option, key, value in (("--cdf", "cdf", " 0x1f"), ("--station", "station", "11"),
+                           ("--count", "count", "0"), ("--game-date", "gameDate", "1/x/2")):
+    got = js(f"createHoardex().then(e => {{ try {{ e.roll({{{key}: {json.dumps(value)}}}); return ''; }}"
+             " catch (x) { return 'hoardex: ' + x.message + '\\n' + x.status; } })")
+    check(got == cli("roll", option, value)[1] + "2", f"the module refuses {option} '{value}': {got}")
+
+# A bad monster file: the loader's message, as the program's start gives it.
+bad = f"{work}/bad/monster.hxi"
+os.makedirs(os.path.dirname(bad))
+with open(bad, "w") as f:
+    f.write("2\nBog_Lurker Mirewight 3 0x1\nMire_Hag Mirewight 999999 0x2\n")
+for name in ("area", "setup"):
+    os.link(f"{work}/{name}.hxi", f"{work}/bad/{name}.hxi")
+message = subprocess.run([hoardex, "roll"], cwd=f"{work}/bad", capture_output=True).stderr.decode().strip()
+node = send("DOM.getDocument", page)["root"]["nodeId"]
+file_input = send("DOM.querySelector", page, nodeId=node, selector="#file-monster")["nodeId"]
+send("DOM.setFileInputFiles", page, nodeId=file_input, files=[bad])
+check(message and wait_for(f"document.getElementById('message').textContent === {json.dumps(message)}"),
+      f"a bad monster file shows the loader's message: {message}")
+check(js("document.getElementById('monster-list').options.length") > 2, "the samples stay loaded")
+
+# The history survives a reload; its download holds the report's bytes.
+open_page()
+check(js("document.querySelector('#history pre').textContent") == report,
+      "the history keeps the report across a reload")
+downloads = f"{work}/downloads"
+os.makedirs(downloads)
+send("Browser.setDownloadBehavior", behavior="allow", downloadPath=downloads)
+js("document.querySelector('#history button').click()")
+end = time.time() + 20
+while time.time() < end and not os.path.exists(f"{downloads}/default.hxo"):
+    time.sleep(0.05)
+saved = open(f"{downloads}/default.hxo", "rb").read() if os.path.exists(f"{downloads}/default.hxo") else b""
+check(saved == report.encode(), "the download holds the report's bytes")
+
+js("document.getElementById('generate').click()")
+for width, height in ((1280, 800), (390, 844)):
+    send("Emulation.setDeviceMetricsOverride", page, width=width, height=height,
+         deviceScaleFactor=1, mobile=width < 500)
+    shot = send("Page.captureScreenshot", page)["data"]
+    with open(f"{web}/screenshot-{width}x{height}.png", "wb") as f:
+        f.write(base64.b64decode(shot))
+    check(js("document.documentElement.scrollWidth") <= width, f"nothing wider than {width} px")
+
+errors = [e for e in events if e.get("method") == "Runtime.exceptionThrown"
+          or (e.get("method") == "Runtime.consoleAPICalled" and e["params"]["type"] == "error")
+          or (e.get("method") == "Log.entryAdded" and e["params"]["entry"]["level"] == "error")]
+check(not errors, f"no console error: {errors[:2]}")
+send("Browser.close")
+browser.wait(timeout=30)
+print("browser tests:", "failed: " + "; ".join(failures) if failures else "all passed")
+sys.exit(1 if failures else 0)
