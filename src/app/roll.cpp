@@ -14,35 +14,6 @@
 
 namespace {
 
-// The same events to two sinks.
-class both_sinks : public report_sink {
- public:
-  both_sinks(report_sink &a, report_sink &b) : a_(a), b_(b) {}
-  void header(const report_header &h) override {
-    a_.header(h);
-    b_.header(h);
-  }
-  void section(section_kind k, std::string_view t, int lines) override {
-    a_.section(k, t, lines);
-    b_.section(k, t, lines);
-  }
-  void literal(std::string_view t, int lines, bool closed) override {
-    a_.literal(t, lines, closed);
-    b_.literal(t, lines, closed);
-  }
-  void item(const report_item &it) override {
-    a_.item(it);
-    b_.item(it);
-  }
-  void end(const report_end &e) override {
-    a_.end(e);
-    b_.end(e);
-  }
-
- private:
-  report_sink &a_, &b_;
-};
-
 bool same_file(const struct stat &a, const struct stat &b) {
   return a.st_dev == b.st_dev && a.st_ino == b.st_ino;
 }

@@ -27,6 +27,20 @@ void sync_folder(const std::string &path) {
 
 }  // namespace
 
+bool write_all(int fd, const char *data, std::size_t size) {
+  while (size > 0) {
+    ssize_t n = ::write(fd, data, size);
+    if (n < 0 && errno == EINTR) continue;
+    if (n <= 0) {
+      if (n == 0) errno = ENOSPC;
+      return false;
+    }
+    data += n;
+    size -= static_cast<std::size_t>(n);
+  }
+  return true;
+}
+
 bool replace_file_streamed(const std::string &path, mode_t mode,
                            const std::function<bool(int fd)> &write,
                            std::string &error) {
@@ -66,19 +80,7 @@ bool replace_file(const std::string &path, std::string_view content,
   return replace_file_streamed(
       path, 0666 & ~mask,
       [content](int fd) {
-        const char *p = content.data();
-        std::size_t left = content.size();
-        while (left > 0) {
-          ssize_t n = ::write(fd, p, left);
-          if (n < 0 && errno == EINTR) continue;
-          if (n <= 0) {
-            if (n == 0) errno = ENOSPC;
-            return false;
-          }
-          p += n;
-          left -= static_cast<std::size_t>(n);
-        }
-        return true;
+        return write_all(fd, content.data(), content.size());
       },
       error);
 }

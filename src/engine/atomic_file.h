@@ -4,9 +4,15 @@
 
 #include <sys/types.h>
 
+#include <cstddef>
 #include <functional>
 #include <string>
 #include <string_view>
+
+// Writes all `size` bytes at `data` to fd, going on after an interrupted or
+// short write; false with errno set when a write fails (ENOSPC when the
+// system takes nothing).
+bool write_all(int fd, const char *data, std::size_t size);
 
 // Writes `content` to a new temporary file in the folder of `path`, checking
 // every write, syncs it and renames it over `path`. Returns true when done;

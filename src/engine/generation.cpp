@@ -28,36 +28,6 @@ int extra_lair_items(uint32_t special_code, const settings &s) {
   return 0;
 }
 
-// Sends every event to two sinks: the report's text and the caller's.
-class both_sinks : public report_sink {
- public:
-  both_sinks(report_sink &a, report_sink &b) : a_(a), b_(b) {}
-  void header(const report_header &h) override {
-    a_.header(h);
-    b_.header(h);
-  }
-  void section(section_kind k, std::string_view text, int lines) override {
-    a_.section(k, text, lines);
-    b_.section(k, text, lines);
-  }
-  void literal(std::string_view text, int lines, bool closed) override {
-    a_.literal(text, lines, closed);
-    b_.literal(text, lines, closed);
-  }
-  void item(const report_item &item) override {
-    a_.item(item);
-    b_.item(item);
-  }
-  void end(const report_end &e) override {
-    a_.end(e);
-    b_.end(e);
-  }
-
- private:
-  report_sink &a_;
-  report_sink &b_;
-};
-
 }  // namespace
 
 void write_header(script_writer &w, const generation_input &in, int monster,

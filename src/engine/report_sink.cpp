@@ -91,20 +91,6 @@ bool lock_named(int &fd, const char *path, int (*reopen)(const char *path)) {
   return false;
 }
 
-bool write_all(int fd, const char *p, std::size_t left) {
-  while (left > 0) {
-    ssize_t n = write(fd, p, left);
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) {
-      if (n == 0) errno = ENOSPC;
-      return false;
-    }
-    p += n;
-    left -= static_cast<std::size_t>(n);
-  }
-  return true;
-}
-
 // Reads n bytes at offset; false when the file ends before.
 bool read_at(int fd, char *to, std::size_t n, long long offset) {
   while (n > 0) {

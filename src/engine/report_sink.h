@@ -93,6 +93,42 @@ class text_report : public report_sink {
   std::string text_;
 };
 
+// Sends every event to two sinks in turn: the report's text and another
+// reader of the same report (the screen, a JSON writer).
+class both_sinks : public report_sink {
+ public:
+  both_sinks(report_sink &first, report_sink &second)
+      : first_(first), second_(second) {}
+  void header(const report_header &h) override {
+    first_.header(h);
+    second_.header(h);
+  }
+  void section(section_kind kind, std::string_view text, int lines) override {
+    first_.section(kind, text, lines);
+    second_.section(kind, text, lines);
+  }
+  void literal(std::string_view text, int lines, bool closed) override {
+    first_.literal(text, lines, closed);
+    second_.literal(text, lines, closed);
+  }
+  void item(const report_item &item) override {
+    first_.item(item);
+    second_.item(item);
+  }
+  void end(const report_end &e) override {
+    first_.end(e);
+    second_.end(e);
+  }
+  void warning(long line, std::string_view what) override {
+    first_.warning(line, what);
+    second_.warning(line, what);
+  }
+
+ private:
+  report_sink &first_;
+  report_sink &second_;
+};
+
 // Opens the output file at path for appending without waiting for a reader;
 // -1 when it cannot be, or when it is neither a regular file nor a device
 // (a FIFO, a folder).
