@@ -1,6 +1,8 @@
 # Bash completion for hoardex: the commands, their options, the answers of
 # --yes and the monster and lair names of the current folder's files (as
-# `hoardex list` gives them, blanks written as "_").
+# `hoardex list` gives them, blanks written as "_"). Every offer is quoted
+# for the shell, so a name holding ; ' * $ or a blank is inserted as one word
+# and never run or expanded; files go through bash's own file completion.
 
 _hoardex_names() { # monsters|lairs
   "${COMP_WORDS[0]}" list 2>/dev/null | awk -v want="$1" '
@@ -9,8 +11,56 @@ _hoardex_names() { # monsters|lairs
     part == want { sub(/^ *[0-9]+: /, ""); gsub(/ /, "_"); print }'
 }
 
+# The word typed so far as the shell will read it, without expanding or
+# running anything: hx_word the text, hx_quote the quote still open (or
+# empty) and hx_before the length of the text before that quote, where the
+# shell's completion replaces the word from.
+_hoardex_dequote() { # WORD
+  local in=$1 c i
+  hx_word="" hx_quote="" hx_before=0
+  for ((i = 0; i < ${#in}; i++)); do
+    c=${in:i:1}
+    if [ "$hx_quote" = "'" ]; then
+      [ "$c" = "'" ] && hx_quote="" || hx_word+=$c
+    elif [ "$c" = '\' ]; then
+      c=${in:i+1:1}
+      [ -z "$hx_quote" ] || [[ $c == [\$\`\"\\] ]] || hx_word+='\'
+      hx_word+=$c && ((i++))
+    elif [ -z "$hx_quote" ] && [[ $c == [\'\"] ]]; then
+      hx_quote=$c hx_before=${#hx_word}
+    elif [ "$hx_quote" = '"' ] && [ "$c" = '"' ]; then
+      hx_quote=""
+    else
+      hx_word+=$c
+    fi
+  done
+  [ -n "$hx_quote" ] || hx_before=0
+}
+
+# A name quoted for the shell in place of the word typed so far: escaped
+# with backslashes, or, inside a quote still open, its rest for that quote.
+_hoardex_quoted() { # NAME
+  local rest=${1:hx_before}
+  case $hx_quote in
+  \') printf '%s' "${rest//\'/\'\\\'\'}" ;;
+  \") rest=${rest//\\/\\\\} && rest=${rest//\$/\\\$} &&
+    rest=${rest//\`/\\\`} && printf '%s' "${rest//\"/\\\"}" ;;
+  *) # a backslash before each character the shell reads as more than
+    # itself (%q's form only for control characters, which need $'...')
+    [[ $rest == *[[:cntrl:]]* ]] && printf '%q' "$rest" && return
+    local i c
+    for ((i = 0; i < ${#rest}; i++)); do
+      c=${rest:i:1}
+      [[ $c == [[:alnum:]_,.:/+=@%^-] || $c != [[:ascii:]] ]] || c=\\$c
+      printf '%s' "$c"
+    done ;;
+  esac
+}
+
 _hoardex() {
-  local cur=${COMP_WORDS[COMP_CWORD]} prev=${COMP_WORDS[COMP_CWORD - 1]}
+  local prev=${COMP_WORDS[COMP_CWORD - 1]} hx_word hx_quote hx_before
+  _hoardex_dequote "${COMP_WORDS[COMP_CWORD]}"
+  local cur=$hx_word
   local command="" word
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
     case $word in
@@ -25,12 +75,14 @@ _hoardex() {
     local kind=monsters name lower_cur=${cur,,}
     [ "$prev" = --lair ] && kind=lairs
     while IFS= read -r name; do
-      [[ ${name,,} == "$lower_cur"* ]] && COMPREPLY+=("$name")
+      [[ ${name,,} == "$lower_cur"* ]] &&
+        COMPREPLY+=("$(_hoardex_quoted "$name")")
     done < <(_hoardex_names "$kind")
     return ;;
   --yes)
     local done_part="" last=$cur
     [[ $cur == *,* ]] && done_part=${cur%,*}, && last=${cur##*,}
+    [[ $done_part == *[!a-z,-]* ]] && return  # only answers are offered raw
     local answer
     for answer in others king elite humanoid male exceptional dressed \
       intelligent magic-user; do
@@ -43,6 +95,7 @@ _hoardex() {
     mapfile -t COMPREPLY < <(compgen -W "$formats" -- "$cur")
     return ;;
   --script-out)
+    compopt -o filenames 2>/dev/null
     mapfile -t COMPREPLY < <(compgen -f -- "$cur")
     return ;;
   --seed | --count | -n | --cdf | --group-cdf | --jeweler-el | --station | \
@@ -57,6 +110,7 @@ _hoardex() {
   run)
     words="--seed --format --strict --help"
     if [[ $cur != -* ]]; then
+      compopt -o filenames 2>/dev/null
       mapfile -t COMPREPLY < <(compgen -f -X '!*.hxs' -- "$cur"; compgen -d -- "$cur")
       return
     fi ;;

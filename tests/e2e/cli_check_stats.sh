@@ -68,9 +68,11 @@ cp "$HOARDEX_BIN" "$STAGE/hoardex" && mkdir "$STAGE/lone" && cd "$STAGE/lone"
 "$STAGE/hoardex" </dev/null >out 2>err
 [ $? = 1 ] && [ ! -s out ] && [ "$(cat err)" = "Cannot open monster information file!
 Make sure 'monster.hxi' is in current directory." ] || e2e_fail "no monster.hxi: $(cat out err)"
-# The installed completion offers commands, options and this folder's names.
+# The installed completion offers commands, options and this folder's names,
+# each quoted for the shell; files come through bash's own file completion.
 completes() { # WORDS... -> the offers, one line
-  bash -c '. "$0"; COMP_WORDS=("${@}"); COMP_CWORD=$(($# - 1)); _hoardex
+  bash -c '. "$0"; compopt() { printf "%s " "$@"; }
+    COMP_WORDS=("${@}"); COMP_CWORD=$(($# - 1)); _hoardex
     echo "${COMPREPLY[*]}"' "$STAGE/opt/hx/share/bash-completion/completions/hoardex" "$@"
 }
 PATH="$STAGE/opt/hx/bin:$PATH" && cd "$WORK"
@@ -80,6 +82,15 @@ PATH="$STAGE/opt/hx/bin:$PATH" && cd "$WORK"
   [ "$(completes hoardex roll --lair ru)" = "Ruined_Keep Rubbish_Heap" ] &&
   [ "$(completes hoardex roll --yes king,ma)" = "king,male king,magic-user" ] ||
   e2e_fail "completion: $(completes hoardex roll --monster mire)"
+mkdir odd && cd odd && cp ../area.hxi . && touch "my script.hxs" &&
+  printf '3\na;touch${IFS}PWN3 _ 0 0x0\nO'"'"'Brien _ 0 0x0\nMire* _ 0 0x0\n' >monster.hxi
+[ "$(completes hoardex roll --monster a)" = 'a\;touch\$\{IFS\}PWN3' ] &&
+  [ "$(completes hoardex roll --monster o)" = "O\\'Brien" ] &&
+  [ "$(completes hoardex roll --monster "'O'\\''B")" = Brien ] &&
+  [ "$(completes hoardex roll --monster M)" = 'Mire\*' ] &&
+  [ "$(completes hoardex run my)" = "-o filenames my script.hxs" ] ||
+  e2e_fail "completion quoting: $(completes hoardex roll --monster a)"
+cd "$WORK" || exit 1
 # With its output not a terminal the screen program refuses in one line.
 "$HOARDEX_BIN" >out 2>err </dev/null
 [ $? = 1 ] && [ ! -s out ] && [ "$(wc -l <err)" = 1 ] &&
