@@ -11,6 +11,7 @@ set(HOARDEX_DATA_DIR "${HOARDEX_DATADIR}")
 if(NOT IS_ABSOLUTE "${HOARDEX_DATADIR}")
   set(HOARDEX_DATA_DIR "${prefix}/${HOARDEX_DATADIR}")
 endif()
+include("${HOARDEX_SOURCE_DIR}/scripts/number_explanations.cmake")
 configure_file("${HOARDEX_SOURCE_DIR}/doc/hoardex.6.in"
                "${HOARDEX_STAGE}/hoardex.6" @ONLY)
 configure_file("${HOARDEX_SOURCE_DIR}/doc/changelog"

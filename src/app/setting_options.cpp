@@ -6,16 +6,21 @@
 #include "commands.h"
 #include "info_files.h"
 #include "name_match.h"
+#include "number_explanations.h"
 #include "option_values.h"
 
 namespace {
 
-// A number option checked against its range, so nothing is clamped.
+// A number option checked against its range, so nothing is clamped; its
+// help line ends with what the number does, the explanation's one line
+// after its name.
 void add_ranged(CLI::App &command, const char *name, std::optional<int> &value,
-                value_range range, const char *what) {
+                value_range range, const char *what, number_id id) {
+  std::string does = explanation_of(id).line;
+  does.erase(0, does.find(": "));
   command
       .add_option(name, value,
-                  std::string(what) + " (" + range_text(range) + ")")
+                  std::string(what) + " (" + range_text(range) + ")" + does)
       ->transform(decimal_value())
       ->check(CLI::Range(range.lo, range.hi));
 }
@@ -32,14 +37,16 @@ void add_setting_options(CLI::App &command, setting_options &o) {
       ->transform(non_empty_value());
   command.add_option("--lair", o.lair, "the lair: its number or its name")
       ->transform(non_empty_value());
-  add_ranged(command, "--cdf", o.cdf, CDF_RANGE, "the creature's CDF");
+  add_ranged(command, "--cdf", o.cdf, CDF_RANGE, "the creature's CDF",
+             number_id::cdf);
   add_ranged(command, "--group-cdf", o.group_cdf, CDF_RANGE,
-             "the highest CDF in the creature's group");
+             "the highest CDF in the creature's group", number_id::group_cdf);
   add_ranged(command, "--jeweler-el", o.jeweler_el, JEWELER_EL_RANGE,
-             "the jeweler's EL, 0 if unknown");
-  add_ranged(command, "--station", o.station, STATION_RANGE, "the Station");
-  add_ranged(command, "--mel", o.mel, MEL_CEL_RANGE, "the MEL");
-  add_ranged(command, "--cel", o.cel, MEL_CEL_RANGE, "the CEL");
+             "the jeweler's EL, 0 if unknown", number_id::jeweler_el);
+  add_ranged(command, "--station", o.station, STATION_RANGE, "the Station",
+             number_id::station);
+  add_ranged(command, "--mel", o.mel, MEL_CEL_RANGE, "the MEL", number_id::mel);
+  add_ranged(command, "--cel", o.cel, MEL_CEL_RANGE, "the CEL", number_id::cel);
   command
       .add_option(
           "--yes", o.yes,

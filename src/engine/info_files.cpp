@@ -405,13 +405,31 @@ int read_area(reader &r, int entry, area_record &a) {
 // The count, then the entries, each read by read_entry(r, index from 0)
 // which returns 1 to stop. Returns the count, or -1 when the file is
 // refused (or, checking, when anything was noted).
-template <class ReadEntry>
-int read_entries(reader &r, int limit, ReadEntry read_entry) {
+// Loading counts the entries after the count into `left_out`, each read by
+// read_spare(r, number from 1), which returns 1 when the entry was cut short
+// and -1 when none began.
+template <class ReadEntry, class ReadSpare>
+int read_entries(reader &r, int limit, ReadEntry read_entry,
+                 ReadSpare read_spare, int32_t &left_out) {
   std::size_t noted = r.checking() ? r.notes->size() : 0;
+  left_out = 0;
   int count = read_count(r, limit);
   if (count < 0) return -1;
   for (int i = 0; i < count; ++i)
     if (read_entry(r, i)) return -1;
+  if (!r.checking()) {
+    // What a spare entry lacks is no fault of the file's load: its message
+    // goes to a scratch buffer.
+    char scratch[1];
+    reader spare_reader = r;
+    spare_reader.err = scratch, spare_reader.n = sizeof scratch;
+    for (int cut = 0;
+         left_out < INT32_MAX &&
+         (cut = read_spare(spare_reader, count + 1 + left_out)) >= 0;) {
+      ++left_out;
+      if (cut) break;
+    }
+  }
   read_trailing(r, noted);
   return r.checking() && r.notes->size() > noted ? -1 : count;
 }
@@ -436,9 +454,18 @@ int load_monsters(FILE *f, const char *file_name, info_tables &t, char *err,
                   std::size_t n, std::vector<info_problem> *notes) {
   free_monsters(t);
   reader r{{f}, file_name, "monster", 0, err, n, notes, {}};
-  int count = read_entries(r, MAX_MONSTERS, [&t](reader &entry, int i) {
-    return read_monster(entry, i + 1, t.monsters[i]);
-  });
+  auto spare = [](reader &entry, int number) {
+    monster_record m{};
+    int cut = read_monster(entry, number, m);
+    std::free(m.portable_text);
+    return m.name[0] ? cut : -1;
+  };
+  int count = read_entries(
+      r, MAX_MONSTERS,
+      [&t](reader &entry, int i) {
+        return read_monster(entry, i + 1, t.monsters[i]);
+      },
+      spare, t.monsters_left_out);
   if (count < 0) {
     free_monsters(t);
     return 1;
@@ -452,9 +479,17 @@ int load_areas(FILE *f, const char *file_name, info_tables &t, char *err,
   std::memset(t.areas, 0, sizeof t.areas);
   t.area_count = 0;
   reader r{{f}, file_name, "area", 0, err, n, notes, {}};
-  int count = read_entries(r, MAX_AREAS, [&t](reader &entry, int i) {
-    return read_area(entry, i + 1, t.areas[i]);
-  });
+  auto spare = [](reader &entry, int number) {
+    area_record a{};
+    int cut = read_area(entry, number, a);
+    return a.name[0] ? cut : -1;
+  };
+  int count = read_entries(
+      r, MAX_AREAS,
+      [&t](reader &entry, int i) {
+        return read_area(entry, i + 1, t.areas[i]);
+      },
+      spare, t.areas_left_out);
   if (count < 0) {
     std::memset(t.areas, 0, sizeof t.areas);
     return 1;
@@ -657,6 +692,21 @@ int load_tables(info_tables &t, std::string &err) {
     return 2;
   }
   return 0;
+}
+
+std::string left_out_sentence(const info_tables &t) {
+  auto counted = [](int n, const char *what) {
+    return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
+  };
+  const int monsters = t.monsters_left_out, lairs = t.areas_left_out;
+  constexpr char WHERE[] = "; hoardex check shows where.";
+  if (monsters > 0 && lairs > 0)
+    return "Left out after the counts: " + counted(monsters, "monster") + ", " +
+           counted(lairs, "lair") + WHERE;
+  if (monsters + lairs <= 0) return "";
+  const int n = monsters > 0 ? monsters : lairs;
+  return counted(n, monsters > 0 ? "monster" : "lair") + " after the count " +
+         (n == 1 ? "was" : "were") + " left out" + WHERE;
 }
 
 int load_settings_file(const info_tables &t, settings &s, std::string &err) {

@@ -69,6 +69,10 @@ FILE *open_info_file(const char *name, std::string &refusal);
 // entry that does not fit), with the text to show on the standard error
 // stream in err; nothing is left loaded then.
 int load_tables(info_tables &t, std::string &err);
+// The sentence that entries after the count at the top of monster.hxi or
+// area.hxi were left out by loading, naming how many and the command that
+// shows where; empty when none were.
+std::string left_out_sentence(const info_tables &t);
 // Loads setup.hxi from the current folder. Without the file the settings
 // take their defaults and 1 is returned with a line saying so in err (no
 // fault: nothing was saved yet); a file that

@@ -64,6 +64,10 @@ struct info_tables {
   int32_t monster_count;
   area_record areas[MAX_AREAS];
   int32_t area_count;
+  // Entries after the count at the top of each file: loading leaves them
+  // out, and the screen says so.
+  int32_t monsters_left_out;
+  int32_t areas_left_out;
 };
 
 // What the settings file keeps.

@@ -25,9 +25,10 @@ void generation_failed(generation_status status);
 // Closes a script whose file failed and shows the failure; returns 1.
 int script_failed(script_file &script, generation_status status);
 
-// The main menu until Q or Escape; `start_note`, when given, is shown below
-// the menu until the first key.
-void main_menu(session &game, const char *start_note = nullptr);
+// The main menu until Q or Escape; `start_notes`, when given, are shown
+// below the menu one after the other (a line end between two), each until a
+// key redraws the menu.
+void main_menu(session &game, const char *start_notes = nullptr);
 // The monster list; returns the chosen index, or the current one on Escape.
 int select_monster(const session &game);
 // One page of the monster list from row 5, with its prompt.
@@ -63,7 +64,8 @@ int manual_generation(const session &game);
 // or the settings file is refused; the message goes to the standard error
 // stream as a notice, followed by `missing_file_hint`, when given, for a
 // missing file. Without a settings file the defaults are taken and the line
-// saying so goes to `start_note`, when given.
+// saying so goes to `start_note`, when given, after a line saying that
+// entries after a count were left out.
 int load_info_files(session &game, const char *missing_file_hint = nullptr,
                     std::string *start_note = nullptr);
 // The save and exit questions; returns 1 when the program is to end.

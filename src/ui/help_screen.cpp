@@ -1,8 +1,12 @@
 // The help pages opened with "?" or F1 on the main menu: the keys of every
-// screen, what each setting is for, the coins of the reports and the files.
+// screen, what each setting is for, the coins of the reports and the files,
+// the viewer's keys, then what each number does to the treasure.
 #include <iterator>
+#include <string>
+#include <vector>
 
 #include "dialogs.h"
+#include "number_explanations.h"
 #include "prompt_row.h"
 #include "reader_screens.h"
 #include "screen.h"
@@ -53,9 +57,11 @@ constexpr help_page HELP_PAGES[] = {
    " Files in the current folder:\n"
    "   monster.hxi, area.hxi  the monsters and lairs, read at start\n"
    "   setup.hxi              the settings, read at start, saved on leaving\n"
+   "                          (the position and comments are not kept)\n"
    "   temp.hxs               the treasure script of the last generation\n"
    "   default.hxo            the reports, one after the other (key F names\n"
-   "                          another output file)\n"},
+   "                          another output file)\n"
+   " What each number does to the treasure: the last pages of this help.\n"},
   {"HELP: EARLIER REPORTS (R)",
    " The reports of the output file, newest first, on the whole window; the\n"
    " title row shows the place of the report at the top: Report 1 of N is\n"
@@ -75,15 +81,73 @@ constexpr help_page HELP_PAGES[] = {
 };
 // clang-format on
 
+// The rows of the numbers' pages: the columns of the other pages, the
+// number's name on the left of its paragraph's first row.
+constexpr int NAME_CELLS = 15;
+constexpr int FIRST_ROW = 5;
+constexpr int PAGE_ROWS = NOTE_ROW - FIRST_ROW + 1;
+
+// The words of `text` in rows of at most `width` characters, each row
+// starting with `indent` blanks.
+std::vector<std::string> wrapped(const std::string &text, int width,
+                                 int indent) {
+  std::vector<std::string> rows;
+  std::string row;
+  std::size_t at = 0;
+  while (at < text.size()) {
+    std::size_t end = text.find(' ', at);
+    if (end == std::string::npos) end = text.size();
+    std::string word = text.substr(at, end - at);
+    at = end + 1;
+    if (!row.empty() && row.size() + 1 + word.size() > std::size_t(width)) {
+      rows.push_back(std::string(indent, ' ') + row);
+      row.clear();
+    }
+    row += (row.empty() ? "" : " ") + word;
+  }
+  if (!row.empty()) rows.push_back(std::string(indent, ' ') + row);
+  return rows;
+}
+
+// The paragraphs of the numbers, then why a score may be asked twice, in
+// pages of whole paragraphs with an empty row between two.
+std::vector<std::string> number_pages() {
+  std::vector<std::vector<std::string>> blocks;
+  for (const number_explanation &e : NUMBER_EXPLANATIONS) {
+    blocks.push_back(
+        wrapped(e.paragraph, SCREEN_COLS - NAME_CELLS - 1, NAME_CELLS));
+    std::string name = std::string(" ") + e.name;
+    blocks.back()[0].replace(0, name.size(), name);
+  }
+  blocks.push_back(wrapped(SCORES_ASKED_TWICE, SCREEN_COLS - 2, 1));
+  std::vector<std::string> pages(1);
+  int rows = 0;
+  for (const std::vector<std::string> &block : blocks) {
+    int needed = static_cast<int>(block.size()) + (rows > 0 ? 1 : 0);
+    if (rows > 0 && rows + needed > PAGE_ROWS) {
+      pages.emplace_back();
+      rows = 0, needed = static_cast<int>(block.size());
+    }
+    if (rows > 0) pages.back() += "\n";
+    for (const std::string &row : block) pages.back() += row + "\n";
+    rows += needed;
+  }
+  return pages;
+}
+
 }  // namespace
 
 void show_help() {
   text_screen &screen = scr();
-  for (const help_page &page : HELP_PAGES) {
+  std::vector<help_page> pages(std::begin(HELP_PAGES), std::end(HELP_PAGES));
+  static const std::vector<std::string> numbers = number_pages();
+  for (const std::string &text : numbers)
+    pages.push_back({"HELP: WHAT THE NUMBERS DO", text.c_str()});
+  for (const help_page &page : pages) {
     draw_heading(page.heading);
-    screen.move(5, 0);
+    screen.move(FIRST_ROW, 0);
     screen.write(page.text);
-    show_prompt(&page == std::end(HELP_PAGES) - 1
+    show_prompt(&page == &pages.back()
                     ? "Hit any key to return to the main menu."
                     : "Hit any key for the next page.");
     if (screen.read_key() == KEY_ESC) return;

@@ -38,7 +38,6 @@ constexpr pick_row pick_rows[] = {
 constexpr int LIST_HEAD_ROW = 15;
 constexpr int LIST_FIRST_ROW = 16;
 constexpr int LIST_LAST_ROW = 19;
-constexpr int NOTE_ROW = 24;
 constexpr char EMPTY_NOTE[] =
     "The list is empty: add treasure with keys 1 to 7 before G.";
 constexpr char CUT_FAILED_NOTE[] = "Cannot take the item back.";
@@ -83,12 +82,7 @@ void draw_picks(const std::vector<pick> &picks) {
   }
 }
 
-void note(const char *text) {
-  text_screen &s = scr();
-  s.move(NOTE_ROW, 1);
-  s.clear_eol();
-  s.write(text);
-}
+void note(const char *text) { show_note(text); }
 
 constexpr char TITLE[] = "CHOOSE TREASURE MANUALLY";
 

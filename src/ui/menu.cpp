@@ -23,9 +23,8 @@ constexpr int GAME_DATE_ROW = 17;
 constexpr int SCORE_ROWS = GAME_DATE_ROW - FIRST_SCORE_ROW;
 // The column of the second line of a row holding two.
 constexpr int SECOND_LINE_COL = 56;
-// The row of the keys without a number, and the row of a note at start.
+// The row of the keys without a number.
 constexpr int HINT_ROW = 23;
-constexpr int NOTE_ROW = 24;
 
 // The special-score lines of the current monster's special code, in order.
 std::vector<std::string> score_lines(const session &game, uint32_t code) {
@@ -146,18 +145,31 @@ void draw_main_menu(const session &game) {
   show_prompt("Enter your choice : ");
 }
 
+// The note row under the menu: the next start-up note, each shown until a
+// key redraws the menu, and after them a group's highest CDF below the
+// creature's, which is kept as given.
+void draw_note(const settings &config, std::string &start_notes) {
+  if (!start_notes.empty()) {
+    std::size_t end = start_notes.find('\n');
+    show_note(start_notes.substr(0, end).c_str());
+    start_notes.erase(0, end == std::string::npos ? end : end + 1);
+  } else if (config.group_cdf < config.cdf) {
+    char line[2 * SCREEN_COLS];
+    std::snprintf(line, sizeof line,
+                  "The group's highest CDF (%d) is below the creature's CDF "
+                  "(%d): kept as given.",
+                  config.group_cdf, config.cdf);
+    show_note(line);
+  }
+}
+
 }  // namespace
 
-void main_menu(session &game, const char *start_note) {
+void main_menu(session &game, const char *start_notes) {
   settings &config = game.config;
+  std::string notes = start_notes ? start_notes : "";
   draw_main_menu(game);
-  if (start_note) {
-    text_screen &screen = scr();
-    const int col = screen.col();
-    screen.move(NOTE_ROW, 1);
-    screen.write(start_note, SCREEN_COLS - 1);
-    screen.move(25, col);
-  }
+  draw_note(config, notes);
   for (;;) {
     switch (scr().read_key()) {
       case '1':
@@ -207,5 +219,6 @@ void main_menu(session &game, const char *start_note) {
         continue;  // not a menu key: nothing is redrawn
     }
     draw_main_menu(game);
+    draw_note(config, notes);
   }
 }

@@ -28,3 +28,12 @@ void show_prompt(const char *text, prompt_blank blank) {
   }
   screen.write(text);
 }
+
+void show_note(const char *text) {
+  text_screen &screen = scr();
+  const int row = screen.row(), col = screen.col();
+  screen.move(NOTE_ROW, PROMPT_COL);
+  screen.clear_eol();
+  screen.write(text, SCREEN_COLS - PROMPT_COL);
+  screen.move(row, col);
+}

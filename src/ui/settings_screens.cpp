@@ -8,6 +8,7 @@
 #include "dialogs.h"
 #include "fields.h"
 #include "list_picker.h"
+#include "number_explanations.h"
 #include "prompt_row.h"
 #include "screen.h"
 #include "screen_text.h"
@@ -20,6 +21,11 @@ constexpr int PAGE_ROWS = 18;  // rows 5 to 22
 // name (at most NAME_SIZE - 1 bytes, so as many cells) and a blank.
 constexpr int MONSTER_CELLS = 30;
 constexpr int AREA_CELLS = NAME_SIZE;
+// Beside the output name's field: the characters a name may hold.
+constexpr char OUTPUT_NAME_HINT[] = "letters digits {}_ +.hxo";
+// The explanation of each score, in the order of score.
+constexpr number_id SCORE_NUMBERS[] = {number_id::station, number_id::mel,
+                                       number_id::cel};
 
 // Every lair, numbered from 1, in two columns from row 5.
 void draw_area_list(const info_tables &t) {
@@ -113,6 +119,9 @@ int select_area(const session &game) {
 }
 
 int ask_cdf(int current, cdf_kind kind) {
+  show_note(explanation_of(kind == cdf_kind::creature ? number_id::cdf
+                                                      : number_id::group_cdf)
+                .line);
   show_prompt(kind == cdf_kind::creature
                   ? "Enter the monster CDF : "
                   : "Enter the maximum CDF for the group of monsters : ");
@@ -123,6 +132,7 @@ int ask_cdf(int current, cdf_kind kind) {
 }
 
 int ask_jeweler_el(int current) {
+  show_note(explanation_of(number_id::jeweler_el).line);
   show_prompt("Enter the EL of the jeweler or 0 if unknown (0-80) : ");
   num_rules r{zero_rule::always, 10, 0, JEWELER_EL_MAX, false, false, 0};
   long long value = 0;
@@ -139,6 +149,7 @@ void ask_special_scores(session &game) {
   for (const special_flag &f : special_flag_rows) {
     if (f.use != flag_use::scores || !(code & f.bit)) continue;
     for (const score_row &r : score_rows) {
+      show_note(explanation_of(SCORE_NUMBERS[static_cast<int>(r.which)]).line);
       show_prompt(r.question, prompt_blank::question);
       int got = in_int(0, r.max);
       if (got < 0) return;  // Escape drops every answer
@@ -147,6 +158,9 @@ void ask_special_scores(session &game) {
   }
   for (const special_flag &f : special_flag_rows) {
     if (!(code & f.bit) || !f.question) continue;
+    show_note(f.use == flag_use::station
+                  ? explanation_of(number_id::station).line
+                  : "");
     show_prompt(f.question, prompt_blank::question);
     if (f.use == flag_use::station) {
       int got = in_int(0, STATION_MAX);
@@ -201,6 +215,13 @@ int enter_comments(session &game) {
 
 int ask_output_name(settings &config) {
   show_prompt("Enter the output filename (no extension) : ");
+  text_screen &screen = scr();
+  const int row = screen.row(), col = screen.col();
+  // Which characters the field takes, and the extension it gets, right of
+  // the field (which begins at column 45 and takes 8).
+  screen.move(row, col + FILE_NAME_SIZE);
+  screen.write(OUTPUT_NAME_HINT);
+  screen.move(row, col);
   text_rules r{FILE_NAME_SIZE - 1, false, FILE_NAME_SIZE - 1, false};
   return text_field(r, config.output_name, sizeof config.output_name) == 0 ? 0
                                                                            : 1;

@@ -25,13 +25,23 @@ int load_info_files(session &game, const char *missing_file_hint,
   std::snprintf(game.position, sizeof game.position, "%s", " ");
   // Without setup.hxi the defaults are taken, and the menu says so once.
   int settings_read = load_settings_file(game.tables, game.config, err);
-  if (settings_read == 1 && start_note) *start_note = err;
+  if (start_note) {
+    *start_note = left_out_sentence(game.tables);
+    if (settings_read == 1)
+      *start_note += (start_note->empty() ? "" : "\n") + err;
+  }
   if (settings_read == 2) notice(err);
   return settings_read == 2 ? 1 : 0;
 }
 
+// What the save keeps: setup.hxi holds four lines, without the texts.
+constexpr char SAVE_NOTE[] =
+    "setup.hxi keeps the settings and the game date, not position and "
+    "comments.";
+
 int ask_save_and_exit(const session &game) {
   text_screen &screen = scr();
+  show_note(SAVE_NOTE);
   show_prompt("Do you want to save the current settings? (y/n) : ");
   for (;;) {
     int key = screen.read_key();

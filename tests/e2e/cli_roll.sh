@@ -52,5 +52,7 @@ Settings: CDF 30, group CDF 40, jeweler's EL 12, yes: none" ] || e2e_fail "stats
 for command in "" roll run check stats init list; do
   "$HOARDEX_BIN" $command --help | grep -q "^Usage:" || e2e_fail "no help for '$command'"
 done
+"$HOARDEX_BIN" stats --help | grep -q "CDF (1 to 99): the kind of coins, higher" ||
+  e2e_fail "the options' help does not say what the numbers do"
 [ "$("$HOARDEX_BIN" --version)" = "hoardex 1.0" ] || e2e_fail "version"
 echo PASS

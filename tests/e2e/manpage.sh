@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The installed manual page is compressed, names the sample folder of the
 # prefix it was installed with, renders without a warning at two widths and
-# holds its sections, the program's own texts and every main-menu key.
+# holds its sections, the program's own texts (the numbers explained as the
+# engine words them) and every main-menu key.
 set -u
 : "${HOARDEX_BUILD:?HOARDEX_BUILD must name the build folder}"
 fail() { echo "FAIL: $*" >&2; exit 1; }
@@ -20,14 +21,17 @@ err=$(cat "${TMPDIR:-/tmp}/manpage.$$"); rm -f "${TMPDIR:-/tmp}/manpage.$$"
 [ -z "$err" ] || fail "groff warned at line length 78n:"$'\n'"$err"
 
 flat=$(printf '%s\n' "$text" | tr -s ' \n' '  ')
-for section in NAME SYNOPSIS DESCRIPTION "MAIN MENU" "INFORMATION FILES" \
+for section in NAME SYNOPSIS DESCRIPTION "MAIN MENU" "WHAT THE NUMBERS DO" \
+               "INFORMATION FILES" \
                "TREASURE SCRIPT" "TREASURE REPORT" "EXIT STATUS" FILES; do
   printf '%s\n' "$text" | grep -qx -- "$section" || fail "no section $section"
 done
 for words in '"Enter your choice : "' '"Game day   : "' \
     '"Thank you for using an Ombrel product."' \
     '"Do you want to save the current settings? (y/n) : "' \
-    /opt/hx/share/hoardex/ END-OF-SECTION L3_MAGICWEAPON; do
+    /opt/hx/share/hoardex/ END-OF-SECTION L3_MAGICWEAPON \
+    'from CDF 45 to 99 every coin item is Gold Coins' \
+    'give the same values each time.'; do
   printf '%s\n' "$text" "$flat" | grep -qF -- "$words" || fail "lacks $words"
 done
 ! grep -q '@[A-Z_]*@' "$page" || fail "a name is left unreplaced"

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Backspace and Ctrl-H erase in every kind of field; "?" and F1 show the two
+# Backspace and Ctrl-H erase in every kind of field; "?" and F1 show the
 # help pages (Escape leaves at once), and the menu comes back as it was.
 . "$(dirname "$0")/lib.sh"
 
@@ -31,6 +31,10 @@ e2e_keys x
 e2e_wait "BB brass bits, CC copper coins, SC silver coins,"
 e2e_keys x
 e2e_wait "HELP: EARLIER REPORTS (R)"
+e2e_keys x
+e2e_wait "HELP: WHAT THE NUMBERS DO"
+e2e_keys x x
+e2e_wait "Hit any key to return to the main menu."
 e2e_keys F1
 e2e_wait "Enter your choice :"
 [ "$(e2e_screen)" = "$menu" ] || e2e_fail "the menu is not as it was"

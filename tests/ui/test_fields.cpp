@@ -1,6 +1,7 @@
 // The field editors driven key by key: result, prompt line, what was stored.
 #include <cstring>
 
+#include "number_explanations.h"
 #include "ui_env.h"
 
 // Keys in the tables: '\r' Enter, '\b' Backspace, '~' Escape, '>' keypad
@@ -46,7 +47,8 @@ using Fields = UiEnv;
 TEST_F(Fields, KeySequences) {
   const std::string a56(56, 'a'),
       jew = "Enter the EL of the jeweler or 0 if unknown (0-80) : ",
-      out = "Enter the output filename (no extension) : ";
+      out = "Enter the output filename (no extension) : ",
+      hint = "letters digits {}_ +.hxo";
   // clang-format off
   // `beeps`: the characters refused (not in the alphabet, or a full field).
   const struct { int (*field)(); std::string keys; int result; std::string shown, stored; int beeps; } cases[] = {
@@ -73,12 +75,12 @@ TEST_F(Fields, KeySequences) {
       {text, "abcd\2\2X\1Y\5Z\r", 0, "YabXcdZ|", "YabXcdZ"},  // typed at the cursor
       {text, "abcd\2\2\4\25\r", 0, "|d", "d"},                 // Delete, then Ctrl-U
       {text, "\2ab\6\6\1\2\b c\r", 0, "c|ab", " cab"},       // no move past either end
-      {file_name, "abcdefghi\2\4\r", 0, out + "abcdefg|", "abcdefg", 1},
+      {file_name, "abcdefghi\2\4\r", 0, out + "abcdefg|  " + hint, "abcdefg", 1},
       {text, "\b\r", -2, "|", "unchanged"},
       {text, "abc\b~", -1, "ab|", "unchanged"},
       {text, "xy\b\b\bq\r", 0, "q|", "q"},
-      {file_name, "\rmy hoard_{1}\r", 0, out + "myhoard_|", "myhoard_", 4},  // 8, no blank
-      {file_name, "ab\b~", 1, out + "a|", "default"},
+      {file_name, "\rmy hoard_{1}\r", 0, out + "myhoard_| " + hint, "myhoard_", 4},  // 8, no blank
+      {file_name, "ab\b~", 1, out + "a|        " + hint, "default"},
       // clang-format on
   };
   memory_screen &s = screen;
@@ -93,5 +95,13 @@ TEST_F(Fields, KeySequences) {
     EXPECT_EQ(g_stored, c.stored) << c.keys;
     EXPECT_EQ(std::exchange(s.beeps, 0), c.beeps) << c.keys;
     EXPECT_EQ(s.keys_left() + s.reads_past_end(), 0u) << c.keys;
+  }
+  // While a number is typed, the row above the prompt says what it does.
+  for (auto [kind, id] : {std::pair{cdf_kind::creature, number_id::cdf},
+                          {cdf_kind::group, number_id::group_cdf}}) {
+    s.clear(), s.push_key(KEY_ESC), ask_cdf(1, kind);
+    EXPECT_EQ(s.line(24).substr(0, 79),
+              " " + std::string(explanation_of(id).line) +
+                  std::string(78 - std::strlen(explanation_of(id).line), ' '));
   }
 }

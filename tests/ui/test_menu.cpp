@@ -1,6 +1,7 @@
 // The main menu: the screen, the special-score lines and the keys.
 #include <cstring>
 
+#include "number_explanations.h"
 #include "reader_screens.h"
 #include "ui_env.h"
 
@@ -62,6 +63,25 @@ TEST_F(Menu, WholeScreenWithTheSettingsColumn) {
   EXPECT_EQ(screen.col(), 21);  // the cursor waits after the prompt
 }
 
+TEST_F(Menu, StartNotesOneAKeyThenAGroupCdfBelowTheCreatures) {
+  config.cdf = 25, config.group_cdf = 24;
+  screen.push_keys("x3\0334\033");
+  main_menu(game, "first\nsecond");
+  const char *below =
+      "The group's highest CDF (24) is below the creature's CDF (25): kept "
+      "as given.";
+  // A key that is no menu key keeps the note; a dialogue's number shows
+  // what it does on the same row.
+  for (auto [n, shown] :
+       {std::pair{0, "first"}, {1, "first"}, {3, "second"}, {5, below}})
+    EXPECT_EQ(screen.row(n, 24, 1), shown) << n;
+  EXPECT_EQ(screen.row(2, 24, 1), explanation_of(number_id::cdf).line);
+  EXPECT_EQ(screen.row(4, 24, 1), explanation_of(number_id::group_cdf).line);
+  EXPECT_EQ(config.group_cdf, 24);  // kept
+  config.group_cdf = 25;
+  EXPECT_EQ(rows(24, 24), "\n");
+}
+
 TEST_F(Menu, ScoreLinesFollowTheMonstersBits) {
   config.monster_index = 2, config.answers = 0x1000 | 0x400 | 0x100;
   EXPECT_EQ(rows(10, 16, 32),
@@ -94,12 +114,13 @@ TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
   screen.push_key('R');
   for (int key : {KEY_PAD_PGDN, KEY_PAD_PGUP, KEY_PAD_DOWN, KEY_PAD_UP})
     screen.push_key(key);
-  screen.push_keys("pn/zzy\b\rq?xxx68\0339\033F\033");
+  screen.push_keys("pn/zzy\b\rq?xxxxxx68\0339\033F\033");
   rows(0, 0);
   // A picture at each key read: the menu, the newest report, a page down
   // to the end, a page up, a line down, a line up, "p" past the newest, "n"
   // to the older one, the search (five keys), its failure, the menu, the
-  // three help pages, the menu again, then dialogues left at once.
+  // six help pages (the last three what the numbers do), the menu again,
+  // then dialogues left at once.
   EXPECT_EQ(screen.row(1, 7), "new one");
   EXPECT_NE(screen.snaps.at(2), screen.snaps.at(1));
   EXPECT_EQ(screen.snaps.at(3), screen.snaps.at(1));
@@ -108,7 +129,13 @@ TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
   EXPECT_EQ(screen.row(13, 24, 1), "Not found below: zz");
   EXPECT_NE(screen.snaps.at(15), screen.snaps.at(16));
   EXPECT_EQ(screen.row(17, 3), "        HELP: EARLIER REPORTS (R)");
-  EXPECT_EQ(screen.snaps.at(14), screen.snaps.at(18));
+  for (int n : {18, 19, 20})
+    EXPECT_EQ(screen.row(n, 3), "        HELP: WHAT THE NUMBERS DO");
+  EXPECT_EQ(screen.row(18, 5),
+            " Creature CDF  The coin table reads it for "
+            "the kind of every coin item: CDF/5");
+  EXPECT_EQ(screen.row(20, 25), " Hit any key to return to the main menu.");
+  EXPECT_EQ(screen.snaps.at(14), screen.snaps.at(21));
   EXPECT_EQ(output(), before);  // never written
 }
 

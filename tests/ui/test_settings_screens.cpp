@@ -2,6 +2,7 @@
 // special-score questions, the game date with position and comments.
 #include <cstring>
 
+#include "number_explanations.h"
 #include "ui_env.h"
 
 class Screens : public UiEnv {
@@ -123,6 +124,17 @@ TEST_F(Screens, SpecialScoreQuestions) {
   // The questions blank columns 1 to 55: the longest question's end stays.
   EXPECT_EQ(screen.rows(25, 25), " Is it a King of its race (y/n) : y" +
                                      std::string(21, ' ') + "/n) : n\n");
+  // Above each number question, what the number does; a yes/no has none.
+  monsters(1, 0x8 | 0x20 | 0x100);
+  screen.snaps.clear();
+  screen.push_keys("1\r2\r3\r4\r\x1b");
+  ask_special_scores(game);
+  for (auto [n, id] : {std::pair{0, number_id::station},
+                       {1, number_id::mel},
+                       {2, number_id::cel},
+                       {3, number_id::station}})
+    EXPECT_EQ(screen.row(2 * n, 24, 1), explanation_of(id).line) << n;
+  EXPECT_EQ(screen.row(8, 24), "");
 }
 
 TEST_F(Screens, CommentsScreenStoresAllOrNothing) {

@@ -46,9 +46,33 @@ TEST_F(InFolder, LoadsTheFilesOrSaysWhichIsMissingOrBad) {
   }
 }
 
+TEST_F(InFolder, EntriesAfterTheCountsAreCountedForTheFirstNote) {
+  spit("monster.hxi", "1 A _ 1 0 B _ 1 0x2 0 _ C _ 2");
+  spit("area.hxi", "1 Cave 1 2 3 4 5 Hut 1");
+  std::string note;
+  ASSERT_EQ(load_info_files(game, nullptr, &note), 0);
+  EXPECT_EQ(tables.monster_count * 10 + tables.area_count, 11);
+  EXPECT_EQ(note,
+            "Left out after the counts: 2 monsters, 1 lair; hoardex check "
+            "shows where.\nNo saved settings yet: starting with the defaults.");
+  spit("area.hxi", "1 Cave 1 2 3 4 5");
+  spit("monster.hxi", "1 A _ 1 0 B");
+  spit("setup.hxi", DEFAULTS);
+  ASSERT_EQ(load_info_files(game, nullptr, &note), 0);
+  EXPECT_EQ(note,
+            "1 monster after the count was left out; hoardex check "
+            "shows where.");
+  spit("monster.hxi", "1 A _ 1 0");
+  ASSERT_EQ(load_info_files(game, nullptr, &note), 0);
+  EXPECT_EQ(note, "");
+}
+
 TEST_F(InFolder, SaveAndExitQuestionsAndTheAtomicSave) {
   screen.push_keys("xYY");  // other keys are ignored at the save question
   EXPECT_EQ(ask_save_and_exit(game), 1);
+  EXPECT_EQ(screen.line(24).substr(0, 76),
+            " setup.hxi keeps the settings and the game date, not position "
+            "and comments. ");
   EXPECT_EQ(slurp("setup.hxi"), DEFAULTS);
   // The save question is wiped before the exit question.
   EXPECT_EQ(screen.line(25), " Do you want to exit the program? (y/n) : " +
