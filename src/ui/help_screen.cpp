@@ -37,7 +37,7 @@ constexpr help_page HELP_PAGES[] = {
    " Manual (8)    1: random treasures of the lair   2: coins\n"
    "               3: gems, jewels, jewelry   4: fine metal   5: military\n"
    "               6: magic   7: other   G: generate   M or Escape: back\n"
-   "               Backspace takes the last pick back\n"
+   "               Backspace: undo   Space: page 2   G after a report: again\n"
    " Report        any key turns a page of the report being made\n"
    " Earlier       Up/Down: a line   PgUp/PgDn: a page   n/p: next/previous\n"
    "  reports (R)  report   /: search   q or Escape: back (all keys: page 3)\n"},

@@ -32,7 +32,7 @@ TEST_F(Manual, PickedItemsGeneratedOrLeftAtOnce) {
                    "< L1_MILIT >\n< L1_MAGIC >\n< L1_OTHER >\n"));
   EXPECT_EQ(count(0) + count(1) + count(2) + count(3), "0123");
   EXPECT_EQ(output().rfind(head, 0), 0u);  // the items are the interpreter's
-  EXPECT_EQ(screen.row(-1, 5), " Manual Treasure Generation :");
+  EXPECT_EQ(screen.row(8, 5), " Manual Treasure Generation :");
   std::filesystem::remove("default.hxo");
   // G on an empty list says so and generates nothing; Backspace takes the
   // last pick back, a group of random items at once; leaving without G
@@ -73,14 +73,51 @@ TEST_F(Manual, RandomItemsFromTheAreaTable) {
   std::string items;
   for (int i = 0; i < 10; ++i)  // 3 with 1 added: coins
     scripted::dice("d10=2"), items += "< L1_COINS >\n";
+  const int k = static_cast<int>(screen.snaps.size());
   EXPECT_EQ(run("110\ry\rGx"), 0);  // a report of one page
   EXPECT_EQ(script_text(), script(items));
-  EXPECT_EQ(count(12), "10");
+  EXPECT_EQ(count(k + 6), "10");
   // Escape at the number or at the question adds nothing and rolls nothing.
   scripted::reset();
+  const int e = static_cast<int>(screen.snaps.size());
   EXPECT_EQ(run("1\03315\r\033Gx"), 0);  // G on an empty list: nothing
   EXPECT_EQ(script_text(), script(items));
-  EXPECT_EQ(count(16) + count(20), "00");
-  EXPECT_EQ(screen.row(16, 25), " Enter your choice :");
+  EXPECT_EQ(count(e + 2) + count(e + 6), "00");
+  EXPECT_EQ(screen.row(e + 2, 25), " Enter your choice :");
   EXPECT_EQ(scripted::draws, 0);
+}
+
+TEST_F(Manual, SecondPageWordsAndTheSameListRolledAgain) {
+  // Space turns to the second page, whose keys pick the other category
+  // words; after G the list stays and G rolls it again, the random
+  // treasure anew; keys the screen does not know are ignored.
+  scripted::dice("d10=5");
+  const std::string fixed =
+      "< L2_GEM >\n< L2_JEWEL >\n< L2_JEWELRY >\n< L2_CLOTHING >\n"
+      "< L2_WEAPON >\n< L3_MAGICWEAPON >\n< L2_JEWEL LARGE >\n"
+      "< L1_METAL GOLD >\n< L1_MAGIC ELDER >\n< L1_COINS >\n";
+  const std::string pager(30, 'x');
+  EXPECT_EQ(run("1\rn\r 123456789 2G" + pager + "G" + pager + "M"), 0);
+  EXPECT_EQ(screen.row(5, 13), "  9: Add an Elder Magic Item to list");
+  EXPECT_EQ(screen.row(5, 23), "  Space: back to the first page of keys");
+  const std::string again = script_text(), out = output();
+  EXPECT_EQ(again.substr(again.size() - fixed.size() - 15),
+            fixed + "END-OF-SECTION\n");
+  EXPECT_EQ(again.find("MANUAL-GENERATION\n< L1_"),
+            again.size() - fixed.size() - 46);
+  const std::string heading = "Manual Treasure Generation :";
+  EXPECT_NE(out.find(heading, out.find(heading) + 1), std::string::npos);
+  // The note after each report, until the next key.
+  int noted = 0;
+  for (int n = 0; n < static_cast<int>(screen.snaps.size()); ++n)
+    noted += screen.row(n, 24, 1) ==
+             "G: roll this list again   1-7, Space, Backspace: change it   "
+             "M: menu";
+  EXPECT_EQ(noted, 2);
+  const int last = static_cast<int>(screen.snaps.size()) - 1;
+  EXPECT_EQ(screen.row(last, 23),
+            "  Space: more kinds of treasure (second page)");
+  EXPECT_EQ(screen.row(last, 16),
+            "   1 random, gem, jewel, jewelry, clothing, "
+            "weapon, magic weapon, large jewel,");
 }
