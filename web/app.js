@@ -21,6 +21,18 @@
 
   function ranged(id, range) { $(id).min = range[0]; $(id).max = range[1]; }
 
+  // The field's description: what the number does, in the engine's words;
+  // the caller puts it after the field.
+  function described(input) {
+    const e = info.explanations[input.id];
+    const note = $(input.id + '-does') || document.createElement('small');
+    note.id = input.id + '-does';
+    note.textContent = e.line.replace(/^[^:]*: /, '');
+    note.title = input.title = e.paragraph;
+    input.setAttribute('aria-describedby', note.id);
+    return note;
+  }
+
   // The form from the loaded files and the settings of setup.hxi.
   function fill() {
     info = engine.info();
@@ -31,7 +43,7 @@
     $('lair').value = s.lair;
     ranged('cdf', r.cdf); ranged('groupCdf', r.cdf); ranged('jewelerEl', r.jewelerEl);
     ranged('day', r.day); ranged('month', r.month); ranged('year', r.year);
-    for (const k of ['cdf', 'groupCdf', 'jewelerEl']) $(k).value = s[k];
+    for (const k of ['cdf', 'groupCdf', 'jewelerEl']) $(k).value = s[k], $(k).after(described($(k)));
     [$('day').value, $('month').value, $('year').value] = s.gameDate.split('/');
     for (const id of ['position', 'comment']) $(id).maxLength = r.text[1];
     $('output').value = s.output;
@@ -52,7 +64,7 @@
       const label = document.createElement('label'), input = document.createElement('input');
       label.textContent = text; label.htmlFor = input.id = id;
       Object.assign(input, { type: 'number', min: range[0], max: range[1], value: value });
-      nodes.push(label, input);
+      nodes.push(label, input, described(input));
     };
     const asked = new Set();
     for (const f of info.flags) {

@@ -17,6 +17,7 @@
 #include "info_check.h"
 #include "info_explain.h"
 #include "info_files.h"
+#include "number_explanations.h"
 #include "report_json.h"
 #include "setting_choice.h"
 #include "writers.h"
@@ -290,6 +291,16 @@ const char *hx_info() {
          range("station", STATION_RANGE) + range("mel", MEL_CEL_RANGE) +
          range("day", GAME_DAY_RANGE) + range("month", GAME_MONTH_RANGE) +
          range("year", GAME_YEAR_RANGE) + "}";
+  // What each number does, by the options' names, for the fields.
+  const char *keys[] = {"cdf",     "groupCdf", "jewelerEl",
+                        "station", "mel",      "cel"};
+  out += ",\"explanations\":{";
+  for (const number_explanation &e : NUMBER_EXPLANATIONS)
+    out += std::string(&e == NUMBER_EXPLANATIONS ? "\"" : ",\"") +
+           keys[static_cast<int>(e.id)] +
+           "\":{\"line\":" + json_string(e.line) +
+           ",\"paragraph\":" + json_string(e.paragraph) + "}";
+  out += "}";
   out += ",\"settings\":{\"output\":" + json_string(c.output_name) +
          ",\"monster\":" + std::to_string(c.monster_index + 1) +
          ",\"lair\":" + std::to_string(c.lair_index + 1) +

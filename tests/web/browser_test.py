@@ -140,6 +140,11 @@ for n, (handler, painted) in enumerate(clicks, 1):
 report = js("document.getElementById('report').textContent")
 check(report == expected_one, "the page's report equals hoardex roll's bytes")
 check(js("document.getElementById('message').textContent") == "", "no message after Generate")
+# Each number field says what it does, in the words of the options' help.
+helps = " ".join(cli("roll", "--help")[0].split())
+for field in ("cdf", "groupCdf", "jewelerEl"):
+    does = js(f"document.getElementById('{field}-does').textContent")
+    check(does and "): " + does in helps, f"the {field} field says what it does: {does}")
 
 # Through the module.
 check(js(f"createHoardex().then(e => e.roll({options}))") == expected_two,
