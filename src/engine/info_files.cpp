@@ -423,11 +423,10 @@ int read_entries(reader &r, int limit, ReadEntry read_entry,
     char scratch[1];
     reader spare_reader = r;
     spare_reader.err = scratch, spare_reader.n = sizeof scratch;
-    for (int cut = 0;
-         left_out < INT32_MAX &&
-         (cut = read_spare(spare_reader, count + 1 + left_out)) >= 0;) {
-      ++left_out;
-      if (cut) break;
+    // The file's size bounds the count.
+    for (int cut = 0; cut == 0; ++left_out) {
+      cut = read_spare(spare_reader, count + 1 + left_out);
+      if (cut < 0) break;
     }
   }
   read_trailing(r, noted);

@@ -1,7 +1,7 @@
 // Each explanation of a number is true at the bounds of the number: the
-// coin kinds and counts the CDFs give, the worth the jeweler's EL adds and
-// the treasures Station, MEL and CEL bring, as the tables and the script
-// writer make them.
+// coin kinds and counts the CDFs and the Station give, the worth the
+// jeweler's EL adds and the treasures Station, MEL and CEL bring, as the
+// tables and the script writer make them.
 #include <gtest/gtest.h>
 
 #include <map>
@@ -16,102 +16,33 @@
 
 namespace {
 
-std::string said(number_id id) {
-  const number_explanation &e = explanation_of(id);
-  EXPECT_LE(std::string(e.line).size(), std::size_t(EXPLANATION_LINE_MAX));
-  return std::string(e.line) + "\n" + e.paragraph;
-}
+using kinds = std::map<std::string, int>;
+const kinds ALL_GOLD{{"Gold Coins", 10}};
 
 // The kinds a coin item takes over every d10 of its kind roll.
-std::map<std::string, int> kinds(int cdf, int station = NO_STATION) {
-  std::map<std::string, int> out;
+kinds kinds_at(int cdf, int station = NO_STATION) {
+  kinds out;
   dice_record d{};
   item_result r;
-  for (d.coins.d10_kind = 1; d.coins.d10_kind <= 10; ++d.coins.d10_kind) {
-    coins_main(r, cdf, 1, station, &d);
-    ++out[coin_kind_name(r.coins.kind)];
-  }
+  for (d.coins.d10_kind = 1; d.coins.d10_kind <= 10; ++d.coins.d10_kind)
+    coins_main(r, cdf, 1, station, &d), ++out[coin_kind_name(r.coins.kind)];
   return out;
 }
 
-// The fewest and most coins an item can hold for the group's CDF, and on
-// how many d100 rolls it holds at least 200 whatever the other dice.
-struct coin_span {
-  int least = 1 << 30, most = 0, sure_200 = 0;
-};
-coin_span coins_at(int group_cdf) {
-  coin_span s;
+// "least to most", and on how many d100 rolls an item holds at least 200
+// coins whatever the other dice, for the group's CDF.
+std::string coins_at(int group_cdf) {
   dice_record lo{}, hi{};
-  lo.coins = {0, 1, 1, 2, 1, 2};
-  hi.coins = {0, 10, 10, 20, 100, 12};
+  lo.coins = {0, 1, 1, 2, 1, 2}, hi.coins = {0, 10, 10, 20, 100, 12};
+  int least = 1 << 30, most = 0, sure = 0;
   for (int a = 1; a <= 100; ++a) {
     lo.coins.d100_amount = hi.coins.d100_amount = a;
     int low = coins_number(&lo, group_cdf);
-    s.least = std::min(s.least, low);
-    s.most = std::max(s.most, coins_number(&hi, group_cdf));
-    s.sure_200 += low >= 200;
+    least = std::min(least, low), sure += low >= 200;
+    most = std::max(most, coins_number(&hi, group_cdf));
   }
-  return s;
-}
-
-TEST(NumberExplanations, CoinsFollowTheCdfsAsSaid) {
-  const std::string cdf = said(number_id::cdf);
-  const std::map<std::string, int> lowest{{"Brass Bits", 3},
-                                          {"Copper Coins", 4},
-                                          {"Silver Coins", 2},
-                                          {"Gold Coins", 1}};
-  EXPECT_EQ(kinds(1), lowest);
-  EXPECT_EQ(kinds(4), lowest);
-  EXPECT_NE(kinds(5), lowest);
-  for (const auto &[name, times] : lowest)
-    EXPECT_NE(cdf.find(name + " " +
-                       (times == 3 ? "3 times in 10" : std::to_string(times))),
-              std::string::npos)
-        << name;
-  EXPECT_NE(kinds(44), (std::map<std::string, int>{{"Gold Coins", 10}}));
-  for (int c : {45, 99})
-    EXPECT_EQ(kinds(c), (std::map<std::string, int>{{"Gold Coins", 10}}));
-  EXPECT_NE(cdf.find("from CDF 45 to 99 every coin item is Gold Coins"),
-            std::string::npos);
-
-  const std::string group = said(number_id::group_cdf);
-  coin_span one = coins_at(1), top = coins_at(99);
-  EXPECT_EQ(std::to_string(one.least) + " to " + std::to_string(one.most),
-            "1 to 300");
-  EXPECT_EQ(std::to_string(top.least) + " to " + std::to_string(top.most),
-            "2 to 4000");
-  EXPECT_EQ(top.sure_200, 74);
-  for (const char *words : {"At 1 an item holds 1 to 300 coins",
-                            "at 99 it holds 2 to 4000", "on 74 rolls"})
-    EXPECT_NE(group.find(words), std::string::npos) << words;
-}
-
-TEST(NumberExplanations, StationKindAndJewelerTensAsSaid) {
-  EXPECT_EQ(kinds(99, 0), (std::map<std::string, int>{{"Brass Bits", 10}}));
-  EXPECT_EQ(kinds(1, 1), (std::map<std::string, int>{{"Brass Bits", 10}}));
-  EXPECT_EQ(kinds(99, 2), (std::map<std::string, int>{{"Copper Coins", 10}}));
-  EXPECT_EQ(kinds(1, 4), (std::map<std::string, int>{{"Silver Coins", 10}}));
-  EXPECT_EQ(kinds(1, 5), (std::map<std::string, int>{{"Gold Coins", 10}}));
-  EXPECT_NE(said(number_id::station)
-                .find("(0 or 1 Brass Bits, 2 Copper Coins, 3 or 4 Silver "
-                      "Coins, 5 and up Gold Coins)"),
-            std::string::npos);
-
-  item_result r;
-  auto jewel = [&](int kind, int el) { return gemjj_size(r, kind, el, 1); };
-  metal_dice m{};
-  m.d10_type = 1;
-  m.d6_val1 = 1;
-  for (int kind : {2, 3}) {
-    EXPECT_EQ(jewel(kind, 9) - jewel(kind, 0), 0);
-    EXPECT_EQ(jewel(kind, 10) - jewel(kind, 0), 1);
-    EXPECT_EQ(jewel(kind, 80) - jewel(kind, 0), 8);
-  }
-  EXPECT_EQ(jewel(1, 80), jewel(1, 0));
-  EXPECT_EQ(metal_form(r, m, 80) - metal_form(r, m, 9), 8);
-  EXPECT_NE(said(number_id::jeweler_el)
-                .find("loose gems get nothing. 0 to 9 add nothing, 80 adds 8"),
-            std::string::npos);
+  return std::to_string(least) + " to " + std::to_string(most) + ", " +
+         std::to_string(sure);
 }
 
 // Items of the automatic script's portable and lair sections.
@@ -132,32 +63,78 @@ std::pair<int, int> items(uint32_t code, int station, int mel, int cel) {
   return {portable, in_lair};
 }
 
-TEST(NumberExplanations, ScoresBringTheTreasuresSaid) {
-  // 0x4: Station + 1 lair treasures; carried Station + MEL + CEL with 0x2.
+TEST(NumberExplanations, TrueAtTheBoundsOfEachNumber) {
+  const kinds lowest{{"Brass Bits", 3},
+                     {"Copper Coins", 4},
+                     {"Silver Coins", 2},
+                     {"Gold Coins", 1}};
+  EXPECT_EQ(kinds_at(1), lowest);
+  EXPECT_EQ(kinds_at(4), lowest);
+  EXPECT_NE(kinds_at(5), lowest);
+  EXPECT_NE(kinds_at(44), ALL_GOLD);
+  EXPECT_EQ(kinds_at(45), ALL_GOLD);
+  EXPECT_EQ(kinds_at(99), ALL_GOLD);
+  EXPECT_EQ(coins_at(1), "1 to 300, 0");
+  EXPECT_EQ(coins_at(99), "2 to 4000, 74");
+  // The Station's kind whatever the CDF.
+  EXPECT_EQ(kinds_at(99, 0), (kinds{{"Brass Bits", 10}}));
+  EXPECT_EQ(kinds_at(1, 1), (kinds{{"Brass Bits", 10}}));
+  EXPECT_EQ(kinds_at(99, 2), (kinds{{"Copper Coins", 10}}));
+  EXPECT_EQ(kinds_at(1, 4), (kinds{{"Silver Coins", 10}}));
+  EXPECT_EQ(kinds_at(1, 5), ALL_GOLD);
+  // The EL's tens to jewels and jewelry and to fine metal, not to gems.
+  item_result r;
+  auto size = [&](int kind, int el) { return gemjj_size(r, kind, el, 1); };
+  for (int kind : {2, 3})
+    EXPECT_EQ(std::to_string(size(kind, 9) - size(kind, 0)) +
+                  std::to_string(size(kind, 10) - size(kind, 0)) +
+                  std::to_string(size(kind, 80) - size(kind, 0)),
+              "018");
+  EXPECT_EQ(size(1, 80), size(1, 0));
+  metal_dice m{};
+  m.d10_type = 1, m.d6_val1 = 1;
+  EXPECT_EQ(metal_form(r, m, 80) - metal_form(r, m, 9), 8);
+  // 0x4: Station + 1 lair treasures, Station + MEL + CEL carried with 0x2;
+  // 0x8 alone: MEL lair treasures, twice the carried rolls.
   EXPECT_EQ(items(0x6, 0, 0, 0), std::make_pair(0, 3));
   EXPECT_EQ(items(0x6, 10, 50, 50), std::make_pair(110, 13));
   EXPECT_EQ(items(0x4, 10, 50, 50), std::make_pair(0, 13));
-  // 0x8 alone: MEL lair treasures, twice the carried rolls.
   EXPECT_EQ(items(0xA, 0, 0, 0), std::make_pair(0, 2));
   EXPECT_EQ(items(0xA, 10, 50, 50), std::make_pair(220, 52));
   EXPECT_EQ(items(0xE, 10, 50, 50).second, 13);
-  // 0x20 with 0x2: none at Station 0, every time at 10.
-  for (int i = 0; i < 20; ++i) {
-    EXPECT_EQ(items(0x22, 0, 0, 0).first, 0);
-    EXPECT_GE(items(0x22, 10, 0, 0).first, 1);
+  for (int i = 0; i < 20; ++i)  // 0x20 with 0x2: never at 0, always at 10
+    EXPECT_EQ(std::make_pair(items(0x22, 0, 0, 0).first,
+                             items(0x22, 10, 0, 0).first > 0),
+              std::make_pair(0, true));
+
+  // What the explanations say of these bounds.
+  const std::pair<number_id, const char *> said[] = {
+      {number_id::cdf,
+       "Brass Bits 3 times in 10, Copper Coins 4, Silver "
+       "Coins 2 and Gold Coins 1"},
+      {number_id::cdf, "from CDF 45 to 99 every coin item is Gold Coins"},
+      {number_id::group_cdf,
+       "At 1 an item holds 1 to 300 coins, at 99 it "
+       "holds 2 to 4000, and 200 or more for sure on "
+       "74 rolls"},
+      {number_id::station,
+       "(0 or 1 Brass Bits, 2 Copper Coins, 3 or 4 "
+       "Silver Coins, 5 and up Gold Coins) and adds "
+       "Station + 1 lair treasures"},
+      {number_id::station, "(twice that many with 0x8)"},
+      {number_id::station, "none at 0, every time at 10"},
+      {number_id::jeweler_el,
+       "loose gems get nothing. 0 to 9 add nothing, "
+       "80 adds 8"},
+      {number_id::mel, "adds MEL lair treasures (none at 0, 50 at 50)"},
+      {number_id::mel, "With 0x4 and no portable treasure it changes nothing"},
+      {number_id::cel, "without portable treasure it changes nothing"},
+  };
+  for (const auto &[id, words] : said) {
+    const number_explanation &e = explanation_of(id);
+    EXPECT_NE(std::string(e.paragraph).find(words), std::string::npos) << words;
+    EXPECT_LE(std::string(e.line).size(), std::size_t(EXPLANATION_LINE_MAX));
   }
-  for (const char *words :
-       {"adds Station + 1 lair treasures", "twice that many with 0x8",
-        "none at 0, every time at 10"})
-    EXPECT_NE(said(number_id::station).find(words), std::string::npos) << words;
-  EXPECT_NE(said(number_id::mel)
-                .find("adds MEL lair treasures (none at 0, "
-                      "50 at 50)"),
-            std::string::npos);
-  EXPECT_NE(said(number_id::cel)
-                .find("without portable treasure it changes "
-                      "nothing"),
-            std::string::npos);
 }
 
 }  // namespace
