@@ -84,16 +84,16 @@ void report_recorder::literal(std::string_view t, int lines, bool closed) {
   // A text before any section heading still belongs to the report.
   if (sections.empty())
     sections.push_back({section_kind::manual_generation, "", {}});
-  sections.back().entries.push_back({false, 0, {}, std::string(t), {}});
+  sections.back().entries.push_back({false, 0, {}, std::string(t), {}, {}});
   text.literal(t, lines, closed);
 }
 
 void report_recorder::item(const report_item &it) {
   if (sections.empty())
     sections.push_back({section_kind::manual_generation, "", {}});
-  sections.back().entries.push_back({true, it.category,
-                                     std::string(it.keywords),
-                                     std::string(it.text), it.coins});
+  sections.back().entries.push_back(
+      {true, it.category, std::string(it.keywords), std::string(it.text),
+       it.coins, it.values});
   text.item(it);
 }
 

@@ -32,7 +32,8 @@ struct recorded_entry {
   int category;          // items only
   std::string keywords;  // items only, blank-separated
   std::string text;
-  coin_count coins;  // items only: a coin item's coins, kind none otherwise
+  coin_count coins;    // items only: a coin item's coins, kind none otherwise
+  item_values values;  // items only: the values its text states
 };
 
 struct recorded_section {

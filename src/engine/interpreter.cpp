@@ -233,7 +233,8 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
       if (code == 0)
         st.sink.warning(line, "an item without a category word gives nothing");
       int lines = evaluate_item(code, numbers, st.dice, st.result);
-      st.sink.item({code, st.text, st.result.text(), lines, st.result.coins});
+      st.sink.item({code, st.text, st.result.text(), lines, st.result.coins,
+                    st.result.values});
     } else if (tok[0] == '[') {
       if (!read_literal(st)) return false;
     } else if (tok[0] == 'P' && std::strcmp(tok, "PORTABLE") == 0) {

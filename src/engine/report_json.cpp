@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "headless.h"
+#include "ledger.h"
 
 namespace {
 
@@ -210,7 +211,8 @@ void json_report_writer::item(const report_item &it) {
   entry("{\"kind\":\"item\",\"category\":" +
         json_string(category_name(it.category)) +
         ",\"keywords\":" + split_json(it.keywords, ' ') +
-        ",\"lines\":" + split_json(it.text, '\n') + coins_json(it.coins) + "}");
+        ",\"lines\":" + split_json(it.text, '\n') + coins_json(it.coins) +
+        item_values_json(it.values) + "}");
 }
 
 void json_report_writer::end(const report_end &e) {

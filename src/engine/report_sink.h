@@ -48,6 +48,7 @@ struct report_item {
   std::string_view text;      // its text in the report
   int lines;                  // the screen lines the category routine counts
   coin_count coins;           // a coin item's coins; kind none otherwise
+  item_values values;         // the values its text states, in text order
 };
 
 struct report_end {

@@ -56,30 +56,39 @@ void put_int(text_out &out, int v) {
   out.put(p, static_cast<std::size_t>(end - p));
 }
 
-// %.Nf as the C library makes it: the exact binary value rounded to N
-// decimals, half to even. Made here for N up to 2 and values of which 100
-// times the magnitude is below 2^63; the C library makes the rest.
-void put_fixed(text_out &out, double v, int decimals) {
+// |v| * 10^decimals rounded as %.Nf rounds it: the exact binary value, half
+// to even. False (and nothing made) for N above 2, for a value not finite or
+// of which 100 times the magnitude is not below 2^63.
+bool scaled_whole(double v, int decimals, uint64_t &whole) {
   constexpr uint64_t SCALE[] = {1, 10, 100};
   int exponent = 0;
   double fraction = std::isfinite(v) ? std::frexp(std::fabs(v), &exponent) : 0;
   // |v| = mantissa * 2^shift exactly, mantissa below 2^53.
   auto mantissa = static_cast<uint64_t>(std::ldexp(fraction, 53));
   int shift = exponent - 53;
-  if (!std::isfinite(v) || decimals < 0 || decimals > 2 || shift > 0) {
-    char tmp[400];
-    int n = std::snprintf(tmp, sizeof tmp, "%.*f", decimals, v);
-    if (n > 0) out.put(tmp, static_cast<std::size_t>(n));
-    return;
-  }
+  if (!std::isfinite(v) || decimals < 0 || decimals > 2 || shift > 0)
+    return false;
   uint64_t scaled = mantissa * SCALE[decimals];  // below 2^60
-  uint64_t whole = 0;                            // |v| * 10^N, rounded
+  whole = 0;
   if (shift > -64) {
     int k = -shift;
     whole = k == 0 ? scaled : scaled >> k;
     uint64_t rest = k == 0 ? 0 : scaled & ((uint64_t{1} << k) - 1);
     uint64_t half = k == 0 ? 1 : uint64_t{1} << (k - 1);
     if (k > 0 && (rest > half || (rest == half && (whole & 1)))) ++whole;
+  }
+  return true;
+}
+
+// %.Nf as the C library makes it, made here where scaled_whole can round
+// the value; the C library makes the rest.
+void put_fixed(text_out &out, double v, int decimals) {
+  uint64_t whole = 0;  // |v| * 10^N, rounded
+  if (!scaled_whole(v, decimals, whole)) {
+    char tmp[400];
+    int n = std::snprintf(tmp, sizeof tmp, "%.*f", decimals, v);
+    if (n > 0) out.put(tmp, static_cast<std::size_t>(n));
+    return;
   }
   char tmp[32];
   char *end = tmp + sizeof tmp;
@@ -95,6 +104,14 @@ void put_fixed(text_out &out, double v, int decimals) {
 }
 
 }  // namespace
+
+long long tenths_as_printed(double v, int decimals) {
+  uint64_t whole = 0;
+  if (decimals < 0 || decimals > 1 || !scaled_whole(v, decimals, whole))
+    return std::llround(v * 10.0);
+  auto tenths = static_cast<long long>(decimals == 0 ? whole * 10 : whole);
+  return std::signbit(v) ? -tenths : tenths;
+}
 
 int format_text(char *buf, std::size_t size, const char *fmt, va_list args) {
   if (size == 0 || !made_here(fmt)) return std::vsnprintf(buf, size, fmt, args);

@@ -12,3 +12,9 @@
 // made here; a format with any other conversion goes to std::vsnprintf.
 int format_text(char *buf, std::size_t size, const char *fmt, va_list args)
     __attribute__((format(printf, 3, 0)));
+
+// The tenths of v as "%.0f" (decimals 0) or "%.1f" (decimals 1) prints it:
+// "51.0" gives 510, "17" gives 170, 0.25 printed with one decimal ("0.2")
+// gives 2. A value stated in an item's text is counted from this, so the
+// amount counted is always the amount shown.
+long long tenths_as_printed(double v, int decimals);

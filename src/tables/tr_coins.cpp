@@ -62,14 +62,21 @@ static_assert(bounds_ascend(kind_by_station_rows));
 constexpr const char *kind_names[] = {
   "", "Brass Bits", "Copper Coins", "Silver Coins", "Gold Coins",
 };
+// The units of values, by coin_kind.
+constexpr const char *unit_texts[] = {"", "BB", "CC", "SC", "GC"};
 // clang-format on
 static_assert(std::size(kind_names) ==
               static_cast<std::size_t>(coin_kind::gold_coins) + 1);
+static_assert(std::size(unit_texts) == std::size(kind_names));
 
 }  // namespace
 
 const char *coin_kind_name(coin_kind kind) {
   return kind_names[static_cast<int>(kind)];
+}
+
+const char *coin_unit_text(coin_kind unit) {
+  return unit_texts[static_cast<int>(unit)];
 }
 
 int coins_number(dice_record *dice, int max_cdf) {

@@ -164,7 +164,7 @@ void gemjj_value(item_result &out, int factor, int roll) {
   float per_point = table_row(value_rows, factor)
                         .per_point[table_row(column_rows, roll).number];
   float value = static_cast<float>(factor) * per_point;
-  out.appendf(", %.1f SC", value);
+  append_value(out, ", ", value_kind::worth, value, 1, SC);
 }
 
 int gemjj_main(item_result &out, int jeweler_el, dice_record *dice) {

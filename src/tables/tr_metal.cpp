@@ -2,8 +2,6 @@
 // in the coin unit of the metal.
 #include "tr_metal.h"
 
-#include <cstdio>
-
 #include "trtext.h"
 
 namespace {
@@ -11,24 +9,24 @@ namespace {
 struct metal_row {
   int hi;
   const char *name;
-  const char *unit;
+  coin_kind unit;
   int mult;
 };
 
 // clang-format off
 constexpr metal_row metal_rows[] = {
-    {  1, "White Gold ",  "GC",  1},
-    { 15, "Brass ",       "CC",  2},
-    { 25, "Iron ",        "BB",  3},
-    { 40, "Gold ",        "SC",  4},
-    { 45, "Orichalum ",   "SC",  6},
-    { 55, "Nickel ",      "BB",  8},
-    { 70, "Copper ",      "CC",  1},
-    { 75, "Platinum ",    "SC", 15},
-    { 80, "Tin ",         "BB",  2},
-    { 95, "Silver ",      "SC",  2},
-    { 99, "Lead ",        "BB",  1},
-    {100, "Other Metal ", "",    0},  // no value is given
+    {  1, "White Gold ",  GC,       1},
+    { 15, "Brass ",       CC,       2},
+    { 25, "Iron ",        BB,       3},
+    { 40, "Gold ",        SC,       4},
+    { 45, "Orichalum ",   SC,       6},
+    { 55, "Nickel ",      BB,       8},
+    { 70, "Copper ",      CC,       1},
+    { 75, "Platinum ",    SC,      15},
+    { 80, "Tin ",         BB,       2},
+    { 95, "Silver ",      SC,       2},
+    { 99, "Lead ",        BB,       1},
+    {100, "Other Metal ", NO_UNIT,  0},  // no value is given
 };
 static_assert(bounds_ascend(metal_rows));
 
@@ -56,10 +54,10 @@ static_assert(bounds_ascend(form_rows));
 
 }  // namespace
 
-int metal_name(item_result &out, int roll, char *unit) {
+int metal_name(item_result &out, int roll, coin_kind &unit) {
   const metal_row &row = table_row(metal_rows, roll);
   out.append(row.name);
-  std::snprintf(unit, METAL_UNIT_SIZE, "%s", row.unit);
+  unit = row.unit;
   return row.mult;
 }
 
@@ -77,12 +75,13 @@ int metal_form(item_result &out, const metal_dice &dice, int jeweler_el) {
 
 int metal_main(item_result &out, int jeweler_el, dice_record *dice) {
   const metal_dice &d = dice->metal;
-  char unit[METAL_UNIT_SIZE];
+  coin_kind unit = NO_UNIT;
   out.clear();
   int mult = metal_name(out, d.d100_metal, unit);
   int val = metal_form(out, d, jeweler_el);
   int factor = mult * val;
-  if (d.d100_metal <= 99) out.appendf(", %d %s", factor, unit);
+  if (unit != NO_UNIT)
+    append_value(out, ", ", value_kind::worth, factor, 0, unit);
   out.append("\n");
   return 1;
 }

@@ -203,7 +203,7 @@ void other_statue(item_result &out, int roll, uint32_t exc) {
   out.append("Statue");
   float value = table_row(statue_rows, roll).factor;
   value = other_exceptional(out, value, exc);
-  out.appendf(", size * %.1f CC", value);
+  append_value(out, ", size * ", value_kind::base, value, 1, CC);
 }
 
 void other_from_main_table(item_result &out, int roll, dice_record *dice,

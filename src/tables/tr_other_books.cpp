@@ -16,7 +16,7 @@ struct book_row {
   int hi;
   const char *text;
   float base;
-  const char *unit;
+  coin_kind unit;
   book_contents contents;
 };
 
@@ -31,7 +31,7 @@ struct scroll_row {
   int spells;  // the number of spells a spell scroll holds
   scroll_value rule;
   float factor;
-  const char *unit;
+  coin_kind unit;  // none: no value
 };
 
 enum class map_kind { treasure, plain, other_world, unlimited };
@@ -42,7 +42,7 @@ struct map_row {
   const char *text;
   float treasure;  // treasure factor of a treasure map
   float worth;     // the map's own value factor
-  const char *unit;
+  coin_kind unit;
   int accu;  // added to the accuracy roll; 0 adds the map roll itself
 };
 
@@ -57,65 +57,65 @@ static_assert(bounds_ascend(alignment_rows));
 
 // Rows above 100 are reached only with exceptional quality.
 constexpr book_row book_rows[] = {
-    { 20, "Common text",           3.0f, "CC", book_contents::none},
-    { 28, "Legal text",            2.0f, "CC", book_contents::none},
-    { 33, "Ribald literature",     7.0f, "CC", book_contents::none},
-    { 40, "Other literature",      1.0f, "SC", book_contents::none},
-    { 50, "Cultural text",         5.0f, "SC", book_contents::none},
-    { 65, "General history",       1.0f, "SC", book_contents::none},
-    { 75, "Specific history",      3.0f, "SC", book_contents::none},
-    { 77, "Biography",             2.0f, "SC", book_contents::none},
-    { 78, "Autobiography",         4.0f, "SC", book_contents::none},
-    { 85, "Philosophical journal", 2.0f, "GC", book_contents::none},
-    { 95, "Travel journal",        6.0f, "SC", book_contents::none},
-    { 99, "Magical journal",      15.0f, "SC", book_contents::none},
-    {108, "Minor spell book",      5.0f, "GC", book_contents::minor_spells},
-    {114, "Major spell book",     15.0f, "GC", book_contents::major_spells},
-    {115, "Tome",                 50.0f, "GC", book_contents::tome},  // 115 and above
+    { 20, "Common text",           3.0f, CC, book_contents::none},
+    { 28, "Legal text",            2.0f, CC, book_contents::none},
+    { 33, "Ribald literature",     7.0f, CC, book_contents::none},
+    { 40, "Other literature",      1.0f, SC, book_contents::none},
+    { 50, "Cultural text",         5.0f, SC, book_contents::none},
+    { 65, "General history",       1.0f, SC, book_contents::none},
+    { 75, "Specific history",      3.0f, SC, book_contents::none},
+    { 77, "Biography",             2.0f, SC, book_contents::none},
+    { 78, "Autobiography",         4.0f, SC, book_contents::none},
+    { 85, "Philosophical journal", 2.0f, GC, book_contents::none},
+    { 95, "Travel journal",        6.0f, SC, book_contents::none},
+    { 99, "Magical journal",      15.0f, SC, book_contents::none},
+    {108, "Minor spell book",      5.0f, GC, book_contents::minor_spells},
+    {114, "Major spell book",     15.0f, GC, book_contents::major_spells},
+    {115, "Tome",                 50.0f, GC, book_contents::tome},  // 115 and above
 };
 static_assert(bounds_ascend(book_rows));
 
 // Row 100 is reached only through the coded scroll's own roll.
 constexpr scroll_row scroll_rows[] = {
-    { 10, "Old Message",               scroll_details::none,       0, scroll_value::worthless,           0.0f, ""},
-    { 15, "Valuable Message",          scroll_details::none,       0, scroll_value::times,               1.0f, "CC"},
-    { 25, "Inventory",                 scroll_details::none,       0, scroll_value::times,               3.0f, "BB"},
-    { 35, "Old Letter",                scroll_details::none,       0, scroll_value::worthless,           0.0f, ""},
-    { 40, "Valuable Letter",           scroll_details::none,       0, scroll_value::times,               1.0f, "SC"},
-    { 50, "Formula",                   scroll_details::none,       0, scroll_value::times,               3.0f, "SC"},
-    { 57, "Medicinal Text",            scroll_details::medicinal,  0, scroll_value::times,               7.0f, "SC"},
-    { 65, "Old Proclamation",          scroll_details::none,       0, scroll_value::times,               3.0f, "CC"},
-    { 70, "Valuable Proclamation",     scroll_details::none,       0, scroll_value::times,              10.0f, "SC"},
-    { 80, "Magical Formula",           scroll_details::magical_el, 0, scroll_value::times,               3.0f, "GC"},
-    { 88, "Spell Scroll",              scroll_details::spells,     1, scroll_value::times,               2.0f, "GC"},
-    { 92, "Spell Scroll",              scroll_details::spells,     2, scroll_value::times,               3.0f, "GC"},
-    { 95, "Spell Scroll",              scroll_details::spells,     4, scroll_value::times,              10.0f, "GC"},
-    { 99, "Treasure scroll",           scroll_details::none,       0, scroll_value::treasure,            0.0f, "GC"},
-    {100, "Treasure and Spell Scroll", scroll_details::spells,     1, scroll_value::treasure_and_spell,  0.0f, "GC"},
+    { 10, "Old Message",               scroll_details::none,       0, scroll_value::worthless,           0.0f, NO_UNIT},
+    { 15, "Valuable Message",          scroll_details::none,       0, scroll_value::times,               1.0f, CC},
+    { 25, "Inventory",                 scroll_details::none,       0, scroll_value::times,               3.0f, BB},
+    { 35, "Old Letter",                scroll_details::none,       0, scroll_value::worthless,           0.0f, NO_UNIT},
+    { 40, "Valuable Letter",           scroll_details::none,       0, scroll_value::times,               1.0f, SC},
+    { 50, "Formula",                   scroll_details::none,       0, scroll_value::times,               3.0f, SC},
+    { 57, "Medicinal Text",            scroll_details::medicinal,  0, scroll_value::times,               7.0f, SC},
+    { 65, "Old Proclamation",          scroll_details::none,       0, scroll_value::times,               3.0f, CC},
+    { 70, "Valuable Proclamation",     scroll_details::none,       0, scroll_value::times,              10.0f, SC},
+    { 80, "Magical Formula",           scroll_details::magical_el, 0, scroll_value::times,               3.0f, GC},
+    { 88, "Spell Scroll",              scroll_details::spells,     1, scroll_value::times,               2.0f, GC},
+    { 92, "Spell Scroll",              scroll_details::spells,     2, scroll_value::times,               3.0f, GC},
+    { 95, "Spell Scroll",              scroll_details::spells,     4, scroll_value::times,              10.0f, GC},
+    { 99, "Treasure scroll",           scroll_details::none,       0, scroll_value::treasure,            0.0f, GC},
+    {100, "Treasure and Spell Scroll", scroll_details::spells,     1, scroll_value::treasure_and_spell,  0.0f, GC},
 };
 static_assert(bounds_ascend(scroll_rows));
 
 // The first row takes every map roll below 2, the last every roll from 20 up.
 constexpr map_row map_rows[] = {
-    { 2, map_kind::treasure,    "Treasure Map",             10.0f,  7.0f, "CC",  0},
-    { 3, map_kind::treasure,    "Treasure Map",             20.0f,  2.0f, "SC",  0},
-    { 4, map_kind::treasure,    "Treasure Map",             40.0f,  3.0f, "SC",  0},
-    { 5, map_kind::treasure,    "Treasure Map",             80.0f,  5.0f, "SC",  0},
-    { 6, map_kind::treasure,    "Treasure Map",            160.0f,  2.0f, "GC",  0},
-    { 7, map_kind::plain,       "City Map",                  0.0f,  3.0f, "BB",  0},
-    { 8, map_kind::plain,       "Province Map",              0.0f,  7.0f, "BB",  0},
-    { 9, map_kind::plain,       "National Map",              0.0f,  3.0f, "CC",  0},
-    {10, map_kind::plain,       "Area Map",                  0.0f,  7.0f, "CC",  0},
-    {11, map_kind::plain,       "Continental Map",           0.0f,  3.0f, "SC",  0},
-    {12, map_kind::plain,       "World Map",                 0.0f,  2.0f, "GC",  0},
-    {13, map_kind::other_world, "Other World Map",           0.0f, 10.0f, "GC", 30},
-    {14, map_kind::plain,       "Metaphysical Map",          0.0f, 50.0f, "GC", 50},
-    {15, map_kind::treasure,    "Treasure Map",            320.0f,  3.0f, "GC",  0},
-    {16, map_kind::treasure,    "Treasure Map",            500.0f,  7.0f, "GC",  0},
-    {17, map_kind::treasure,    "Treasure Map",            750.0f, 10.0f, "GC",  0},
-    {18, map_kind::treasure,    "Treasure Map",           1000.0f, 15.0f, "GC",  0},
-    {19, map_kind::treasure,    "Treasure Map",           1500.0f, 50.0f, "GC",  0},
-    {20, map_kind::unlimited,   "Unlimited Treasure Map",    0.0f,  0.0f, "",    0},
+    { 2, map_kind::treasure,    "Treasure Map",             10.0f,  7.0f, CC,      0},
+    { 3, map_kind::treasure,    "Treasure Map",             20.0f,  2.0f, SC,      0},
+    { 4, map_kind::treasure,    "Treasure Map",             40.0f,  3.0f, SC,      0},
+    { 5, map_kind::treasure,    "Treasure Map",             80.0f,  5.0f, SC,      0},
+    { 6, map_kind::treasure,    "Treasure Map",            160.0f,  2.0f, GC,      0},
+    { 7, map_kind::plain,       "City Map",                  0.0f,  3.0f, BB,      0},
+    { 8, map_kind::plain,       "Province Map",              0.0f,  7.0f, BB,      0},
+    { 9, map_kind::plain,       "National Map",              0.0f,  3.0f, CC,      0},
+    {10, map_kind::plain,       "Area Map",                  0.0f,  7.0f, CC,      0},
+    {11, map_kind::plain,       "Continental Map",           0.0f,  3.0f, SC,      0},
+    {12, map_kind::plain,       "World Map",                 0.0f,  2.0f, GC,      0},
+    {13, map_kind::other_world, "Other World Map",           0.0f, 10.0f, GC,     30},
+    {14, map_kind::plain,       "Metaphysical Map",          0.0f, 50.0f, GC,     50},
+    {15, map_kind::treasure,    "Treasure Map",            320.0f,  3.0f, GC,      0},
+    {16, map_kind::treasure,    "Treasure Map",            500.0f,  7.0f, GC,      0},
+    {17, map_kind::treasure,    "Treasure Map",            750.0f, 10.0f, GC,      0},
+    {18, map_kind::treasure,    "Treasure Map",           1000.0f, 15.0f, GC,      0},
+    {19, map_kind::treasure,    "Treasure Map",           1500.0f, 50.0f, GC,      0},
+    {20, map_kind::unlimited,   "Unlimited Treasure Map",    0.0f,  0.0f, NO_UNIT, 0},
 };
 static_assert(bounds_ascend(map_rows));
 
@@ -183,7 +183,7 @@ void other_book(item_result &out, dice_record *dice, uint32_t exc) {
     append_quality_text(out, exc);
   }
   value = other_exceptional(out, value, exc & ~EXC_QUALITY);
-  out.appendf(", %.1f %s", value, row.unit);
+  append_value(out, ", ", value_kind::worth, value, 1, row.unit);
 }
 
 void other_scroll(item_result &out, dice_record *dice, uint32_t exc) {
@@ -235,7 +235,7 @@ void other_scroll(item_result &out, dice_record *dice, uint32_t exc) {
   }
   if (exc & EXC_QUALITY) append_quality_text(out, exc);
   value = other_exceptional(out, value, exc & ~EXC_QUALITY);
-  out.appendf(", value %.1f %s", value, row.unit);
+  append_value(out, ", value ", value_kind::worth, value, 1, row.unit);
   // A treasure scroll carries an ordinary, accurate treasure map.
   if (row_roll > 95) {
     out.append(", ");
@@ -259,14 +259,17 @@ void other_map(item_result &out, dice_record *dice, uint32_t exc) {
   float worth = value * row.worth;
   switch (row.kind) {
     case map_kind::treasure:
-      out.appendf("%.0f GC %s, %.1f %s", value * row.treasure, row.text, worth,
-                  row.unit);
+      append_value(out, "", value_kind::promised, value * row.treasure, 0, GC);
+      out.appendf(" %s", row.text);
+      append_value(out, ", ", value_kind::worth, worth, 1, row.unit);
       break;
     case map_kind::plain:
-      out.appendf("%s, %.1f %s", row.text, worth, row.unit);
+      out.append(row.text);
+      append_value(out, ", ", value_kind::worth, worth, 1, row.unit);
       break;
     case map_kind::other_world:
-      out.appendf("%s, %.1f %s", row.text, worth, row.unit);
+      out.append(row.text);
+      append_value(out, ", ", value_kind::worth, worth, 1, row.unit);
       out.append(table_row(area_rows, d.d10_map_area).text);
       break;
     case map_kind::unlimited:

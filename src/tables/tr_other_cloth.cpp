@@ -8,21 +8,21 @@ namespace {
 struct cloth_row {
   int hi;
   float factor;  // price per yard
-  const char *unit;
+  coin_kind unit;
 };
 
 // clang-format off
 constexpr cloth_row cloth_rows[] = {
-    { 25, 1.0f, "CC"},
-    { 45, 2.0f, "CC"},
-    { 60, 3.0f, "CC"},
-    { 70, 4.0f, "CC"},
-    { 80, 5.0f, "CC"},
-    { 88, 6.0f, "CC"},
-    { 94, 8.0f, "CC"},
-    { 98, 1.0f, "SC"},
-    { 99, 2.0f, "SC"},
-    {100, 3.0f, "SC"},
+    { 25, 1.0f, CC},
+    { 45, 2.0f, CC},
+    { 60, 3.0f, CC},
+    { 70, 4.0f, CC},
+    { 80, 5.0f, CC},
+    { 88, 6.0f, CC},
+    { 94, 8.0f, CC},
+    { 98, 1.0f, SC},
+    { 99, 2.0f, SC},
+    {100, 3.0f, SC},
 };
 static_assert(bounds_ascend(cloth_rows));
 // clang-format on
@@ -77,5 +77,5 @@ void other_cloth(item_result &out, int kind, int length, uint32_t exc) {
   out.append(p.size_text);
   const cloth_row &row = table_row(cloth_rows, kind);
   value = value * row.factor;
-  out.appendf(", %.1f %s", value, row.unit);
+  append_value(out, ", ", value_kind::worth, value, 1, row.unit);
 }

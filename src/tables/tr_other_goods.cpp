@@ -16,13 +16,13 @@ bool is_exceptional(uint32_t exc) {
 
 // Furniture, by other.d10_furniture: value factor, the decimals of the value
 // and its coin unit.
-struct furniture_row { int hi; float factor; int decimals; const char *unit; };
+struct furniture_row { int hi; float factor; int decimals; coin_kind unit; };
 constexpr furniture_row furniture_rows[] = {
-    { 1, 2.0f, 0, "BB"},
-    { 3, 5.0f, 0, "BB"},
-    { 6, 2.0f, 1, "CC"},
-    { 9, 2.0f, 1, "SC"},
-    {10, 1.0f, 1, "GC"},
+    { 1, 2.0f, 0, BB},
+    { 3, 5.0f, 0, BB},
+    { 6, 2.0f, 1, CC},
+    { 9, 2.0f, 1, SC},
+    {10, 1.0f, 1, GC},
 };
 static_assert(bounds_ascend(furniture_rows));
 
@@ -42,11 +42,11 @@ static_assert(bounds_ascend(fur_rows));
 
 // Glass and crystal, by other.d10_glass_size: size word, value factor and
 // coin unit.
-struct glass_row { int hi; const char *word; float factor; const char *unit; };
+struct glass_row { int hi; const char *word; float factor; coin_kind unit; };
 constexpr glass_row glass_rows[] = {
-    { 5, "Small ",  1.0f, "CC"},
-    { 8, "Medium ", 1.0f, "SC"},
-    {10, "Large ",  5.0f, "SC"},
+    { 5, "Small ",  1.0f, CC},
+    { 8, "Medium ", 1.0f, SC},
+    {10, "Large ",  5.0f, SC},
 };
 static_assert(bounds_ascend(glass_rows));
 
@@ -171,19 +171,19 @@ void other_eating_utensils(item_result &out, int count, int value_roll,
                            uint32_t exc) {
   out.appendf("%d Eating utensil(s)", count);
   float val_mod = other_exceptional(out, static_cast<float>(value_roll), exc);
-  out.appendf(", mod. * %.1f BB", val_mod);
+  append_value(out, ", mod. * ", value_kind::base, val_mod, 1, BB);
 }
 
 void other_plate(item_result &out, int value_roll, uint32_t exc) {
   out.append("Plate");
   float val_mod = other_exceptional(out, static_cast<float>(value_roll), exc);
-  out.appendf(", mod. * %.1f BB", val_mod);
+  append_value(out, ", mod. * ", value_kind::base, val_mod, 1, BB);
 }
 
 void other_vessel(item_result &out, int value_roll, uint32_t exc) {
   out.append("Drinking Vessel");
   float val_mod = other_exceptional(out, static_cast<float>(value_roll), exc);
-  out.appendf(", mod. * %.1f BB", val_mod);
+  append_value(out, ", mod. * ", value_kind::base, val_mod, 1, BB);
 }
 
 void other_tools(item_result &out, uint32_t exc) {
@@ -197,7 +197,7 @@ void other_furniture(item_result &out, int value_roll, uint32_t exc) {
   float val_mod = other_exceptional(out, 1.0f, exc);
   const furniture_row &row = table_row(furniture_rows, value_roll);
   val_mod = val_mod * row.factor;
-  out.appendf(", %.*f %s", row.decimals, val_mod, row.unit);
+  append_value(out, ", ", value_kind::worth, val_mod, row.decimals, row.unit);
 }
 
 // Exceptional quality of a fur changes its coin unit, not its value.
@@ -209,7 +209,8 @@ void other_fur(item_result &out, int roll, int kind_roll, uint32_t exc) {
   const fur_row &garment = table_row(fur_rows, kind_roll);
   out.append(garment.word);
   val_mod = val_mod * garment.factor;
-  out.appendf(", %.0f %s", val_mod, (exc & EXC_QUALITY) ? "SC" : "CC");
+  append_value(out, ", ", value_kind::worth, val_mod, 0,
+               (exc & EXC_QUALITY) ? SC : CC);
 }
 
 // The value is per square foot; an exceptional size scales both sides.
@@ -225,7 +226,8 @@ void other_fine_covering(item_result &out, int width, int length,
   float length_ft = static_cast<float>(length) * size_mod;
   val_mod = val_mod * width_ft;
   val_mod = val_mod * length_ft;
-  out.appendf(", %.0f' x %.0f', %.1f CC", width_ft, length_ft, val_mod);
+  out.appendf(", %.0f' x %.0f'", width_ft, length_ft);
+  append_value(out, ", ", value_kind::worth, val_mod, 1, CC);
 }
 
 void other_glass(item_result &out, int glass_roll, int size_roll,
@@ -241,7 +243,7 @@ void other_glass(item_result &out, int glass_roll, int size_roll,
     out.append("Glass Item");
   }
   val_mod = other_exceptional(out, val_mod, exc);
-  out.appendf(", %.1f %s", val_mod, size.unit);
+  append_value(out, ", ", value_kind::worth, val_mod, 1, size.unit);
 }
 
 // Exceptional quality sets the value factor to 2.0 in GC (in place of 5.0 in
@@ -257,7 +259,8 @@ void other_art(item_result &out, int val, int magic_roll, uint32_t exc) {
   }
   factor = factor * mults.size_value;
   float val_mod = static_cast<float>(val) * factor;
-  out.appendf(", %.1f %s", val_mod, (exc & EXC_QUALITY) ? "GC" : "SC");
+  append_value(out, ", ", value_kind::worth, val_mod, 1,
+               (exc & EXC_QUALITY) ? GC : SC);
   if (magical) out.append(". Magical item, roll manually!");
 }
 
@@ -274,7 +277,8 @@ void other_container(item_result &out, dice_record *dice, uint32_t exc) {
   val_mod = val_mod * mults.size_value;
   val_in_mod = val_in_mod * mults.size_value;
   size_mod = size_mod * mults.size;
-  out.appendf(", mod * %.1f %s", val_mod, (exc & EXC_QUALITY) ? "SC" : "BB");
+  append_value(out, ", mod * ", value_kind::base, val_mod, 1,
+               (exc & EXC_QUALITY) ? SC : BB);
   append_contents(out, dice, size_mod,
                   table_row(capacity_rows, o.d100_keg_size).container,
                   val_in_mod, exc);

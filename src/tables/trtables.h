@@ -169,6 +169,32 @@ struct coin_count {
 // The report's name of a coin kind ("Brass Bits" ... "Gold Coins"; "" for
 // none).
 const char *coin_kind_name(coin_kind kind);
+// A coin kind is also the unit of every value the tables state: the unit's
+// text in the report ("BB", "CC", "SC", "GC"; "" for none).
+const char *coin_unit_text(coin_kind unit);
+
+// What an amount of money stated in an item's text stands for: the item's
+// worth as it is, a base value the game master modifies ("mod. * 3.0 BB",
+// "size * 0.7 CC"), or treasure found elsewhere (a treasure map's "500 GC").
+enum class value_kind { worth, base, promised };
+// An amount in tenths of its unit, exactly the amount the text shows.
+struct item_value {
+  value_kind kind;
+  coin_kind unit;
+  long long tenths;
+};
+// The most values one item states: a treasure scroll's own value, and the
+// treasure and the worth of the map it carries.
+constexpr int MAX_ITEM_VALUES = 3;
+struct item_values {
+  int count = 0;
+  item_value at[MAX_ITEM_VALUES] = {};
+  void add(value_kind kind, coin_kind unit, long long tenths) {
+    if (count < MAX_ITEM_VALUES) at[count++] = {kind, unit, tenths};
+  }
+  const item_value *begin() const { return at; }
+  const item_value *end() const { return at + count; }
+};
 
 // The one text formatter of the program: appends the formatted text at
 // buf[len] (buf holds `size` bytes), cut at size - 1 bytes, and returns the
@@ -217,15 +243,17 @@ class fixed_text {
 
 // What a category routine gives back: its text, in a buffer of the caller's
 // that holds far more than the longest text the tables can build (so no text
-// is ever cut), and for a coin item its coins.
+// is ever cut), for a coin item its coins, and the values its text states.
 constexpr int RESULT_TEXT_SIZE = 1024;
 struct item_result : fixed_text<RESULT_TEXT_SIZE> {
-  // Empties the text and forgets the coins.
+  // Empties the text and forgets the coins and the values.
   void clear() {
     clear_text();
     coins = {};
+    values = {};
   }
   coin_count coins;
+  item_values values;
 };
 
 // Category routines: each writes its whole text into `out` (emptied first)

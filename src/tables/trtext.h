@@ -4,7 +4,26 @@
 
 #include <cstddef>
 
+#include "text_format.h"
 #include "trtables.h"
+
+// The units of the tables' value columns.
+constexpr coin_kind NO_UNIT = coin_kind::none;
+constexpr coin_kind BB = coin_kind::brass_bits;
+constexpr coin_kind CC = coin_kind::copper_coins;
+constexpr coin_kind SC = coin_kind::silver_coins;
+constexpr coin_kind GC = coin_kind::gold_coins;
+
+// Appends `lead`, then "<amount> <unit>" as "%.*f %s" makes it, and records
+// the value; with no unit (a worthless scroll's "value 0.0 ") the text is
+// the same and no value is recorded.
+inline void append_value(item_result &out, const char *lead, value_kind kind,
+                         double amount, int decimals, coin_kind unit) {
+  out.append(lead);
+  out.appendf("%.*f %s", decimals, amount, coin_unit_text(unit));
+  if (unit != NO_UNIT)
+    out.values.add(kind, unit, tenths_as_printed(amount, decimals));
+}
 
 // Row shapes shared by the tables. Every row starts with the upper bound `hi`
 // of the values that select it; tables of another shape define their row next

@@ -57,7 +57,8 @@ TEST_F(Json, EveryFieldOfAReport) {
       {"kind":"item","category":"coins","keywords":["L1_COINS"],
        "coins":{"kind":"Silver Coins","count":620}},
       {"kind":"item","category":"gems and jewelry",
-       "keywords":["L2_GEM","LARGE"]},
+       "keywords":["L2_GEM","LARGE"],
+       "value":{"amount":4.0,"unit":"SC","kind":"worth"}},
       {"kind":"text","text":"note\n"}]})"));
 }
 

@@ -14,6 +14,7 @@
 //     --gtest_filter='Golden*'    (then: git diff --stat tests/golden)
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
@@ -80,7 +81,53 @@ struct table_form {
   std::string pins = "";  // "draw=face ...": faces the contexts keep
 };
 
-std::string sweep_tables(const table_form &form) {
+// An item's values as the values golden file lists them: "worth 51.0 CC".
+std::string values_line(const item_values &values) {
+  std::string s;
+  for (const item_value &v : values)
+    s += std::string(s.empty() ? "" : "; ") +
+         (v.kind == value_kind::worth  ? "worth "
+          : v.kind == value_kind::base ? "base "
+                                       : "promised ") +
+         std::to_string(v.tenths / 10) + "." + std::to_string(v.tenths % 10) +
+         " " + coin_unit_text(v.unit);
+  return s;
+}
+
+// Each value's amount and unit, as the text shows it ("51.0 CC", "17 CC"),
+// in the text's order, and no unit in the text without its value.
+std::string values_unlike_text(const report_item &it) {
+  std::string text(it.text);  // on one line: a break may split "30.0 GC"
+  for (std::size_t at; (at = text.find("\n     ")) != std::string::npos;)
+    text.replace(at, 6, " ");
+  std::string rest = text;
+  int units = 0;
+  for (const char *u : {"BB", "CC", "SC", "GC"})
+    for (std::size_t at = 0; (at = text.find(u, at)) != std::string::npos; ++at)
+      units += at > 1 && text[at - 1] == ' ' &&
+               std::isdigit(static_cast<unsigned char>(text[at - 2])) &&
+               !std::isalpha(static_cast<unsigned char>(text[at + 2]));
+  if (units != it.values.count)
+    return text + " states " + std::to_string(units);
+  for (const item_value &v : it.values) {
+    std::string whole =
+        std::to_string(v.tenths / 10) + " " + coin_unit_text(v.unit);
+    std::string tenth = std::to_string(v.tenths / 10) + "." +
+                        std::to_string(v.tenths % 10) + " " +
+                        coin_unit_text(v.unit);
+    std::size_t at = rest.find(tenth);
+    if (at == std::string::npos && v.tenths % 10 == 0) at = rest.find(whole);
+    if (at == std::string::npos ||
+        (at > 0 && std::isdigit(static_cast<unsigned char>(rest[at - 1]))))
+      return text + " lacks " + values_line({1, {v}});
+    rest = rest.substr(at + 1);
+  }
+  return "";
+}
+
+// The sweep's texts, and in `values` those of its items that state a value.
+std::string sweep_tables(const table_form &form, std::string &values,
+                         std::string &unlike) {
   static const std::vector<int> faces = record_faces();
   info_tables tables{};
   std::string out;
@@ -105,14 +152,18 @@ std::string sweep_tables(const table_form &form) {
     for (std::size_t i = 0; i < g.targets.size(); ++i)
       script += std::string("< ") + form.keywords + " >\n";
     script += "END-OF-SECTION\n";
-    // Each item's text after the screen lines its routine counts.
+    // Each item's text after the screen lines its routine counts, and its
+    // values.
     struct : report_sink {
-      std::vector<std::string> items;
+      std::vector<std::string> items, values;
+      std::string unlike;
       void header(const report_header &) override {}
       void section(section_kind, std::string_view, int) override {}
       void literal(std::string_view, int, bool) override {}
       void item(const report_item &it) override {
         items.push_back(std::to_string(it.lines) + "| " + std::string(it.text));
+        values.push_back(values_line(it.values));
+        if (unlike.empty()) unlike = values_unlike_text(it);
       }
       void end(const report_end &) override {}
     } r;
@@ -121,11 +172,18 @@ std::string sweep_tables(const table_form &form) {
     set_random_source(nullptr);
     auto &items = r.items;
     if (items.size() != g.targets.size()) return out + "items lost\n";
+    if (unlike.empty()) unlike = r.unlike;
     out += "@ context " + std::to_string(c) + "\n" + items[0];
-    for (std::size_t i = 1; i < items.size(); ++i)
-      if (items[i] != items[g.faces[i] == 1 ? 0 : i - 1])
-        out += "@ " + std::to_string(g.targets[i]) + " = " +
-               std::to_string(g.faces[i]) + "\n" + items[i];
+    for (std::size_t i = 0; i < items.size(); ++i) {
+      std::string at = i == 0 ? "@ context " + std::to_string(c) + "\n"
+                              : "@ " + std::to_string(g.targets[i]) + " = " +
+                                    std::to_string(g.faces[i]) + "\n";
+      if (i > 0 && items[i] != items[g.faces[i] == 1 ? 0 : i - 1])
+        out += at + items[i];
+      if (!r.values[i].empty() &&
+          (i == 0 || r.values[i] != r.values[g.faces[i] == 1 ? 0 : i - 1]))
+        values += at + r.values[i] + " | " + items[i];
+    }
   }
   return out;
 }
@@ -212,14 +270,19 @@ TEST(Golden, EveryTableRowOnBothSidesOfItsBounds) {
   for (int row : {25, 35, 44, 49, 50, 55, 66, 75, 90, 96, 99, 100})
     forms.push_back(
         {"L1_MAGIC", {1, 1, 0, -1}, 3, "75=" + std::to_string(row)});
-  std::string all;
+  std::string all, values, unlike;
   for (auto &form : forms) {
     char title[120];
     std::snprintf(title, sizeof title, "== %s %d %d %d %d %s\n", form.keywords,
                   form.numbers[0], form.numbers[1], form.numbers[2],
                   form.numbers[3], form.pins.c_str());
-    all += title + sweep_tables(form);
+    std::string form_values;
+    all += title + sweep_tables(form, form_values, unlike);
+    if (!form_values.empty()) values += title + form_values;
   }
+  // Every value an item states is counted as its text shows it.
+  EXPECT_EQ(unlike, "");
+  expect_golden("values", values);
   expect_golden("tables", all);
 }
 
