@@ -4,21 +4,83 @@
   'use strict';
   const $ = (id) => document.getElementById(id);
   const HISTORY_KEY = 'hoardex.history';
+  const LAST_ID_KEY = 'hoardex.lastId';  // the number the last report was given
   const FILES_KEY = 'hoardex.files';
+  const FORM_KEY = 'hoardex.form';  // the form's last settings
   const TEXT_CHARS = /[^A-Za-z0-9 {}_]/g;  // what the text fields accept
-  let engine, info, files = {}, picks = [];
+  const SEED_MAX = 4294967295;  // seeds are 32-bit, as the command line's
+  // The option of `roll` behind each setting of the engine, as the links
+  // name them and the messages of the module start.
+  const OPTIONS = {
+    monster: 'monster', lair: 'lair', cdf: 'cdf', groupCdf: 'group-cdf', jewelerEl: 'jeweler-el',
+    station: 'station', mel: 'mel', cel: 'cel', yes: 'yes', gameDate: 'game-date',
+    position: 'position', comment: 'comment', seed: 'seed', count: 'count',
+  };
+  const LABELS = {
+    monster: 'Monster', lair: 'Lair', cdf: 'CDF', 'group-cdf': "Group's highest CDF",
+    'jeweler-el': "Jeweler's EL", station: 'Station', mel: 'MEL', cel: 'CEL', yes: 'Answers',
+    'game-date': 'Game date', position: 'Position', comment: 'Comments', seed: 'Seed',
+    count: 'Count', n: 'Generations',
+  };
+  let engine, info, files = {}, picks = [], last = null, worker = null;
+  const setAside = [];  // stored keys that could not be read, and where they went
 
   function say(text) { $('message').textContent = text || ''; }
 
+  // ---------------------------------------------------------- storage
   // Keeps a value of the browser's storage; a full or refused storage only
   // loses what it could not keep.
   function store(key, value) {
     try { localStorage.setItem(key, JSON.stringify(value)); } catch (e) { say('The browser would not keep this: ' + e.message); }
   }
-  function stored(key, fallback) {
-    try { return JSON.parse(localStorage.getItem(key)) || fallback; } catch (e) { return fallback; }
+
+  // A stored value that `valid` accepts, or `fallback`. Anything else
+  // stored under the key is moved to a key of its own, so nothing is lost
+  // and the page starts.
+  function stored(key, valid, fallback) {
+    let raw = null, value;
+    try { raw = localStorage.getItem(key); } catch (e) { return fallback; }
+    if (raw === null) return fallback;
+    try { value = JSON.parse(raw); } catch (e) { value = undefined; }
+    if (value !== undefined && valid(value)) return value;
+    let aside = key + '.set-aside';
+    for (let n = 2; localStorage.getItem(aside) !== null; ++n) aside = key + '.set-aside-' + n;
+    try {
+      localStorage.setItem(aside, raw);
+      localStorage.removeItem(key);
+    } catch (e) { /* kept where it was; read as the fallback */ }
+    setAside.push(key + ' (now ' + aside + ')');
+    say('The page could not read what the browser kept as ' + setAside.join(', ') + ' and began anew.');
+    return fallback;
   }
 
+  const isText = (v) => typeof v === 'string';
+  const validEntry = (h) => h !== null && typeof h === 'object' && isText(h.text) && isText(h.time) &&
+    isText(h.output) && (h.id === undefined || Number.isSafeInteger(h.id));
+  const validFiles = (f) => f !== null && typeof f === 'object' && !Array.isArray(f) &&
+    Object.entries(f).every(([k, v]) => ['monster', 'area', 'setup'].includes(k) && (isText(v) || v === null));
+  const validForm = (f) => f !== null && typeof f === 'object' && !Array.isArray(f) &&
+    Object.values(f).every((v) => isText(v) || (Array.isArray(v) && v.every(isText)));
+
+  // The reports kept, oldest first, each with its number: reports kept
+  // before they had one are numbered in their order.
+  function kept() {
+    const all = stored(HISTORY_KEY, (v) => Array.isArray(v) && v.every(validEntry), []);
+    let id = lastId();
+    if (all.some((h) => h.id === undefined)) {
+      all.forEach((h) => { if (h.id === undefined) h.id = ++id; });
+      store(LAST_ID_KEY, id);
+      store(HISTORY_KEY, all);
+    }
+    return all;
+  }
+  function lastId() {
+    const all = stored(HISTORY_KEY, () => true, []);
+    const most = Array.isArray(all) ? Math.max(0, ...all.map((h) => (h && Number.isSafeInteger(h.id) ? h.id : 0))) : 0;
+    return Math.max(most, stored(LAST_ID_KEY, Number.isSafeInteger, 0));
+  }
+
+  // ---------------------------------------------------------- form
   function ranged(id, range) { $(id).min = range[0]; $(id).max = range[1]; }
 
   // The field's description: what the number does, in the engine's words;
@@ -47,23 +109,53 @@
     [$('day').value, $('month').value, $('year').value] = s.gameDate.split('/');
     for (const id of ['position', 'comment']) $(id).maxLength = r.text[1];
     $('output').value = s.output;
-    questions(s);
+    questions({ station: s.station, mel: s.mel, cel: s.cel,
+      yes: info.flags.filter((f) => s.answers & f.bit).map((f) => f.name) });
   }
 
-  function monsterIndex() {
-    const m = /^(\d+):/.exec($('monster').value);
-    return m ? Number(m[1]) - 1 : -1;
+  // The engine's message in the page's words: the fields by their labels,
+  // no command to type.
+  function forPage(message) {
+    const names = (list) => list.trim().split('\n').map((l) => l.trim()).join('; ');
+    let m;
+    if ((m = /^--(monster|lair): no match for '(.*)'; 'hoardex list' shows them all$/s.exec(message)))
+      return 'No ' + m[1] + "'s name holds '" + m[2] + "'.";
+    if ((m = /^--(monster|lair): no match for '(.*)'; close matches:\n(.*)$/s.exec(message)))
+      return 'No ' + m[1] + "'s name holds '" + m[2] + "'. Close: " + names(m[3]) + '.';
+    if ((m = /^--(monster|lair): '(.*)' fits several:\n(.*)$/s.exec(message)))
+      return 'Several ' + m[1] + "s' names hold '" + m[2] + "': " + names(m[3]) + '. Pick one from the list.';
+    if ((m = /^--?([a-z-]+): (.*)$/s.exec(message)) && LABELS[m[1]]) return LABELS[m[1]] + ': ' + m[2];
+    return message;
   }
 
-  // Only the questions the current monster asks; answers already given stay.
-  function questions(s) {
-    const old = current(true), list = $('question-list');
-    const code = monsterIndex() >= 0 ? info.monsters[monsterIndex()].code : 0;
-    const nodes = [], r = info.ranges;
+  // The monster the next report will use: its index, or a message saying
+  // why the field names none. A number and the name the list shows are read
+  // here; anything else is resolved by the engine, as Generate resolves it.
+  function chosenMonster() {
+    const text = $('monster').value, m = /^(\d+): (.*)$/.exec(text);
+    if (m && info.monsters[m[1] - 1] && info.monsters[m[1] - 1].label === m[2]) return { index: m[1] - 1 };
+    if (!text.trim()) return { index: -1, message: 'Type a name or a number, or pick from the list.' };
+    try {
+      const label = engine.rollJson({ monster: text, seed: 0 })[0].monster;
+      return { index: info.monsters.findIndex((x) => x.label === label) };
+    } catch (e) {
+      return { index: -1, message: forPage(e.message) };
+    }
+  }
+
+  // Only the questions the monster the next report will use asks, with the
+  // answers in `values` ({station, mel, cel, yes}); what the field names no
+  // monster is said beside it.
+  function questions(values) {
+    const chosen = chosenMonster(), list = $('question-list'), r = info.ranges;
+    values = values || current(true);
+    $('monster-note').textContent = chosen.message || '';
+    const code = chosen.index >= 0 ? info.monsters[chosen.index].code : 0;
+    const nodes = [];
     const number = (id, text, range, value) => {
       const label = document.createElement('label'), input = document.createElement('input');
       label.textContent = text; label.htmlFor = input.id = id;
-      Object.assign(input, { type: 'number', min: range[0], max: range[1], value: value });
+      Object.assign(input, { type: 'number', min: range[0], max: range[1], value: value || 0 });
       nodes.push(label, input, described(input));
     };
     const asked = new Set();
@@ -71,24 +163,25 @@
       if (!(code & f.bit)) continue;
       if ((f.use === 'scores' || f.use === 'station') && !asked.has('station')) {
         asked.add('station');
-        number('station', 'Station (0-10)', r.station, s ? s.station : old.station || 0);
+        number('station', 'Station (0-10)', r.station, values.station);
       }
       if (f.use === 'scores' && !asked.has('mel')) {
         asked.add('mel');
-        number('mel', 'MEL (0-50)', r.mel, s ? s.mel : old.mel || 0);
-        number('cel', 'CEL (0-50)', r.mel, s ? s.cel : old.cel || 0);
+        number('mel', 'MEL (0-50)', r.mel, values.mel);
+        number('cel', 'CEL (0-50)', r.mel, values.cel);
       }
       if (f.use === 'answer') {
         const label = document.createElement('label'), box = document.createElement('input');
         box.type = 'checkbox'; box.dataset.answer = f.name;
-        box.checked = s ? (s.answers & f.bit) !== 0 : (old.yes || []).includes(f.name);
+        box.checked = (values.yes || []).includes(f.name);
         label.className = 'check';
         label.append(box, ' ' + f.question.replace(/ ?\(y\/n\) : $/, '?'));
         nodes.push(document.createElement('div'));
         nodes[nodes.length - 1].append(label);
       }
     }
-    if (!nodes.length) nodes.push(Object.assign(document.createElement('p'), { textContent: 'This monster asks nothing.' }));
+    const none = chosen.index >= 0 ? 'This monster asks nothing.' : 'The questions follow the monster once the field names one.';
+    if (!nodes.length) nodes.push(Object.assign(document.createElement('p'), { textContent: none }));
     list.replaceChildren(...nodes);
   }
 
@@ -96,8 +189,9 @@
   // whatever is there without checking.
   function current(loose) {
     const o = {}, num = (id) => ($(id) && $(id).value !== '' ? Number($(id).value) : undefined);
-    const index = monsterIndex();
-    o.monster = index >= 0 ? String(index + 1) : $('monster').value;
+    const chosen = loose ? { index: -1 } : chosenMonster();
+    if (!loose && chosen.message) throw new Error(chosen.message);
+    o.monster = chosen.index >= 0 ? String(chosen.index + 1) : $('monster').value;
     o.lair = $('lair').value;
     for (const k of ['cdf', 'groupCdf', 'jewelerEl', 'station', 'mel', 'cel']) o[k] = num(k);
     o.yes = [...document.querySelectorAll('[data-answer]')].filter((b) => b.checked).map((b) => b.dataset.answer);
@@ -108,33 +202,135 @@
     if (!loose) {
       const bad = [...document.querySelectorAll('#settings input')].find((i) => !i.checkValidity());
       if (bad) throw new Error(document.querySelector('label[for="' + bad.id + '"]').textContent + ': ' + bad.validationMessage);
+      if (o.seed !== undefined && Number(o.seed) > SEED_MAX) throw new Error('Seed: at most ' + SEED_MAX + '.');
     }
     return o;
   }
 
+  // The form's fields as they are, kept across reloads, and put back.
+  function keepForm() {
+    const form = {};
+    document.querySelectorAll('#settings input:not([type=checkbox]), #settings select').forEach((e) => { form[e.id] = e.value; });
+    form.yes = [...document.querySelectorAll('[data-answer]')].filter((b) => b.checked).map((b) => b.dataset.answer);
+    store(FORM_KEY, form);
+  }
+  function restoreForm() {
+    const form = stored(FORM_KEY, validForm, null);
+    if (!form) return;
+    for (const [id, value] of Object.entries(form))
+      if ($(id) && id !== 'station' && id !== 'mel' && id !== 'cel') $(id).value = value;
+    questions(form);
+  }
+
   // ---------------------------------------------------------- reports
+  function pickedSeed() {
+    return String(crypto.getRandomValues(new Uint32Array(1))[0]);
+  }
+
+  // A short digest of the own information files in use (FNV-1a, 64 bits,
+  // over their UTF-8 bytes), or '' when both are the samples.
+  function filesDigest() {
+    if (files.monster === undefined && files.area === undefined) return '';
+    const bytes = new TextEncoder().encode(
+      (files.monster ?? HOARDEX_SAMPLES.monster) + '\0' + (files.area ?? HOARDEX_SAMPLES.area));
+    let h = 0xcbf29ce484222325n;
+    for (const b of bytes) h = BigInt.asUintN(64, (h ^ BigInt(b)) * 0x100000001b3n);
+    return h.toString(16).padStart(16, '0').slice(0, 12);
+  }
+
+  // The address that rebuilds the report made with `options`.
+  function linkTo(options) {
+    const parts = [];
+    for (const [key, name] of Object.entries(OPTIONS)) {
+      let v = options[key];
+      if (key === 'yes') v = v && v.length ? v.join(',') : 'none';
+      if (v !== undefined && v !== null && v !== '') parts.push(name + '=' + encodeURIComponent(v));
+    }
+    const digest = filesDigest();
+    if (digest) parts.push('files=' + digest);
+    return location.href.replace(/#.*$/, '') + '#roll?' + parts.join('&');
+  }
+
   // The report at once; the history is written after the frame is drawn,
   // as the browser's first write to its storage can take a while.
-  function show(text) {
+  function show(text, options) {
     $('report').textContent = text;
-    const entry = { time: new Date().toLocaleString(), output: $('output').value || 'default', text: text };
+    last = { text: text, options: options, output: $('output').value || 'default' };
+    $('report-tools').hidden = false;
+    $('report-link').hidden = true;
+    $('report-seed').textContent = 'Seed ' + options.seed + (options.picked ? ', picked by the page.' : '.');
     setTimeout(() => {
-      store(HISTORY_KEY, stored(HISTORY_KEY, []).concat([entry]));
+      const all = kept(), id = lastId() + 1;
+      all.push({ id: id, time: new Date().toLocaleString(), output: last.output, seed: options.seed, text: text });
+      store(LAST_ID_KEY, id);
+      store(HISTORY_KEY, all);
       drawHistory();
     });
   }
 
   function attempt(action) {
-    try { say(''); action(); } catch (e) { say(e.message); }
+    try { say(''); action(); } catch (e) { say(forPage(e.message)); }
   }
 
-  function generate() { attempt(() => show(engine.roll(current()))); }
+  // The form's settings with the seed the report is made with.
+  function seeded() {
+    const o = current();
+    if (o.seed === undefined) Object.assign(o, { seed: pickedSeed(), picked: true });
+    return o;
+  }
+
+  function generate() {
+    attempt(() => {
+      const o = seeded();
+      show(engine.roll(o), o);
+      keepForm();
+    });
+  }
 
   function manualGenerate() {
     attempt(() => {
-      show(engine.manual(current(), picks));
+      const o = seeded();
+      show(engine.manual(o, picks), Object.assign(o, { manual: true }));
       picks = [];
       drawPicks();
+    });
+  }
+
+  // Rebuilds the report of a link (#roll?monster=3&...&seed=42): the form
+  // shows its settings; a link made with other information files than
+  // those loaded shows nothing.
+  function openLink() {
+    const m = /^#roll\?(.*)$/.exec(location.hash);
+    if (!m) return;
+    attempt(() => {
+      const params = new URLSearchParams(m[1]), o = {}, byName = {};
+      for (const [key, name] of Object.entries(OPTIONS)) byName[name] = key;
+      for (const [name, value] of params) {
+        if (name === 'files') continue;
+        if (!byName[name]) throw new Error("This link holds '" + name + "', which is no setting of a report; nothing is shown.");
+        o[byName[name]] = value;
+      }
+      if ((params.get('files') || '') !== filesDigest()) {
+        $('report').textContent = '';
+        $('report-tools').hidden = true;
+        throw new Error(params.get('files')
+          ? 'This link was made with other information files than the ones loaded here; nothing is shown. Load the files it was made with and open it again.'
+          : 'This link was made with the sample files, and your own are loaded; nothing is shown. Go back to the samples and open it again.');
+      }
+      if (o.seed === undefined) throw new Error('This link holds no seed; nothing is shown.');
+      const text = engine.roll(o);
+      const index = Number(o.monster) - 1;
+      $('monster').value = info.monsters[index] ? (index + 1) + ': ' + info.monsters[index].label : o.monster || '';
+      if (o.lair) $('lair').value = o.lair;
+      for (const k of ['cdf', 'groupCdf', 'jewelerEl']) if (o[k] !== undefined) $(k).value = o[k];
+      if (o.gameDate) [$('day').value, $('month').value, $('year').value] = o.gameDate.split('/');
+      $('position').value = o.position || '';
+      $('comment').value = o.comment || '';
+      $('seed').value = o.seed;
+      questions({ station: o.station, mel: o.mel, cel: o.cel, yes: (o.yes || '').split(',') });
+      o.yes = o.yes === 'none' ? [] : (o.yes || '').split(',').filter((y) => y);
+      show(text, o);
+      keepForm();
     });
   }
 
@@ -148,31 +344,73 @@
     setTimeout(() => URL.revokeObjectURL(a.href), 1000);
   }
 
+  function copy(text) {
+    const done = () => say('Copied the report.');
+    const fallback = () => {
+      const area = Object.assign(document.createElement('textarea'), { value: text });
+      document.body.append(area);
+      area.select();
+      const ok = document.execCommand('copy');
+      area.remove();
+      if (ok) done(); else say('The browser would not copy; select the report and copy it by hand.');
+    };
+    if (navigator.clipboard && navigator.clipboard.writeText) navigator.clipboard.writeText(text).then(done, fallback);
+    else fallback();
+  }
+
+  // The numbers, monster, lair, game date and seed of each kept report.
+  function summary(h) {
+    const field = (name) => { const m = new RegExp('^' + name + ' *: (.*)$', 'm').exec(h.text); return m ? m[1] : ''; };
+    return ['#' + h.id, h.time, field('Monster') || 'report', field('Area'), 'game date ' + field('Game date'),
+      h.seed !== undefined ? 'seed ' + h.seed : 'no seed kept'].filter((x) => x).join(' \u00b7 ');
+  }
+
+  // Takes the report with the number `id` out of the kept reports as they
+  // are now (another tab may have changed them), offering to put it back.
+  function remove(id) {
+    const all = kept(), at = all.findIndex((h) => h.id === id);
+    if (at < 0) {
+      $('history-note').textContent = 'Report #' + id + ' was already removed.';
+      return drawHistory();
+    }
+    const [gone] = all.splice(at, 1);
+    store(HISTORY_KEY, all);
+    const undo = Object.assign(document.createElement('button'), { type: 'button', textContent: 'Undo' });
+    undo.addEventListener('click', () => {
+      const now = kept();
+      if (!now.some((h) => h.id === gone.id)) {
+        now.push(gone);
+        now.sort((a, b) => a.id - b.id);
+        store(HISTORY_KEY, now);
+      }
+      $('history-note').textContent = 'Report #' + gone.id + ' is back.';
+      drawHistory();
+    });
+    $('history-note').replaceChildren('Report #' + id + ' removed. ', undo);
+    drawHistory();
+  }
+
   function drawHistory() {
     const want = $('history-search').value.toLowerCase();
-    const history = stored(HISTORY_KEY, []);
-    const items = [];
-    history.forEach((h, i) => {
-      if (want && !h.text.toLowerCase().includes(want)) return;
+    const all = kept(), items = [];
+    for (const h of all) {
+      if (want && !h.text.toLowerCase().includes(want)) continue;
       const li = document.createElement('li'), details = document.createElement('details');
-      const summary = document.createElement('summary'), pre = document.createElement('pre');
-      const monster = /^Monster +: (.*)$/m.exec(h.text);
-      summary.textContent = h.time + ' - ' + (monster ? monster[1] : 'report');
+      const head = document.createElement('summary'), pre = document.createElement('pre');
+      li.dataset.id = h.id;
+      head.textContent = summary(h);
       pre.textContent = h.text;
       const save = Object.assign(document.createElement('button'), { type: 'button', textContent: 'Download as .hxo' });
       save.addEventListener('click', () => download(h.output + '.hxo', h.text));
-      const remove = Object.assign(document.createElement('button'), { type: 'button', textContent: 'Remove' });
-      remove.addEventListener('click', () => {
-        const all = stored(HISTORY_KEY, []);
-        all.splice(i, 1);
-        store(HISTORY_KEY, all);
-        drawHistory();
-      });
-      details.append(summary, pre);
-      li.append(details, save, ' ', remove);
+      const drop = Object.assign(document.createElement('button'), { type: 'button', textContent: 'Remove' });
+      drop.addEventListener('click', () => remove(h.id));
+      details.append(head, pre);
+      li.append(details, save, ' ', drop);
       items.unshift(li);
-    });
+    }
     $('history').replaceChildren(...items);
+    if (want && !items.length) $('history').append(Object.assign(document.createElement('li'),
+      { className: 'note', textContent: all.length ? "No report holds '" + $('history-search').value + "'." : 'No reports are kept yet.' }));
   }
 
   function drawPicks() {
@@ -203,11 +441,76 @@
     return svg;
   }
 
+  // What runs in the statistics' worker: the engine of its own, the files
+  // of the page, then for each request a short run that times the work (so
+  // the page can show how far it has come) and the statistics themselves.
+  function statsWorker() {
+    let loaded = null;
+    const ready = createHoardex();
+    self.onmessage = (event) => ready.then((engine) => {
+      const { files, options, n } = event.data;
+      try {
+        const key = JSON.stringify(files);
+        if (key !== loaded) { engine.load(files); loaded = key; }
+        if (n > 2000) {
+          const t0 = performance.now();
+          engine.stats(Object.assign({}, options, { seed: undefined }), 200);
+          postMessage({ estimate: (performance.now() - t0) * n / 200 });
+        }
+        postMessage({ result: engine.stats(options, n) });
+      } catch (e) { postMessage({ error: e.message }); }
+    });
+  }
+
+  function statsDone(words) {
+    clearInterval(worker && worker.timer);
+    $('stats-progress').hidden = $('stats-cancel').hidden = true;
+    $('stats-run').disabled = false;
+    $('stats-words').textContent = words;
+  }
+
+  function cancelStats() {
+    if (!worker) return;
+    worker.terminate();
+    worker = null;
+    statsDone('Counting cancelled.');
+  }
+
+  // The statistics counted in a worker, so the page stays usable; the page
+  // shows the time gone and the share done by the worker's estimate.
   function stats() {
     attempt(() => {
-      const s = engine.stats(current(), Number($('stats-n').value) || 1000);
-      $('stats-text').textContent = s.text;
-      $('stats-charts').replaceChildren(chart('Portable', s.portable), chart('Lair', s.lair));
+      const n = $('stats-n');
+      if (!n.checkValidity()) throw new Error('Generations: ' + n.validationMessage);
+      const options = current(), total = Number(n.value), t0 = performance.now();
+      if (!worker) {
+        worker = new Worker(URL.createObjectURL(new Blob(
+          ['(' + hoardexEngineScript + ')();(' + statsWorker + ')();'], { type: 'text/javascript' })));
+        worker.onerror = (e) => { say('The statistics could not run: ' + e.message); cancelStats(); };
+      }
+      let estimate = 0;
+      $('stats-text').textContent = '';
+      $('stats-charts').replaceChildren();
+      $('stats-run').disabled = true;
+      $('stats-progress').hidden = $('stats-cancel').hidden = false;
+      $('stats-progress').removeAttribute('value');
+      const tick = () => {
+        const gone = (performance.now() - t0) / 1000;
+        const share = estimate ? Math.min(99, Math.floor((performance.now() - t0) * 100 / estimate)) : null;
+        if (share !== null) $('stats-progress').value = share;
+        $('stats-words').textContent = 'Counting ' + total + ' generations: ' + gone.toFixed(0) + ' s' +
+          (share !== null ? ', about ' + share + '% done' : '') + '.';
+      };
+      tick();
+      worker.timer = setInterval(tick, 250);
+      worker.onmessage = (e) => {
+        if (e.data.estimate) { estimate = e.data.estimate; return tick(); }
+        if (e.data.error) { say(forPage(e.data.error)); return statsDone(''); }
+        statsDone('');
+        $('stats-text').textContent = e.data.result.text;
+        $('stats-charts').replaceChildren(chart('Portable', e.data.result.portable), chart('Lair', e.data.result.lair));
+      };
+      worker.postMessage({ files: files, options: options, n: total });
     });
   }
 
@@ -239,12 +542,14 @@
 
   function start(created) {
     engine = created;
-    try { loadFiles(stored(FILES_KEY, {})); } catch (e) {
+    try { loadFiles(stored(FILES_KEY, validFiles, {})); } catch (e) {
       say(e.message);
       loadFiles({});
     }
+    restoreForm();
     drawHistory();
-    $('monster').addEventListener('change', () => questions());
+    $('monster').addEventListener('input', () => questions());
+    $('settings').addEventListener('change', keepForm);
     for (const id of ['position', 'comment'])
       $(id).addEventListener('input', (e) => { e.target.value = e.target.value.replace(TEXT_CHARS, ''); });
     $('generate').addEventListener('click', generate);
@@ -265,7 +570,17 @@
     $('manual-generate').addEventListener('click', manualGenerate);
     $('manual-clear').addEventListener('click', () => { picks = []; drawPicks(); });
     $('history-search').addEventListener('input', drawHistory);
+    window.addEventListener('storage', (e) => { if (e.key === HISTORY_KEY || e.key === null) drawHistory(); });
+    $('copy').addEventListener('click', () => copy(last.text));
+    $('report-save').addEventListener('click', () => download(last.output + '.hxo', last.text));
+    $('link').addEventListener('click', () => {
+      if (last.options.manual) return say('A manual list has no link; its report can be downloaded.');
+      const href = linkTo(last.options);
+      history.replaceState(null, '', href);
+      Object.assign($('report-link'), { href: href, textContent: href, hidden: false });
+    });
     $('stats-run').addEventListener('click', stats);
+    $('stats-cancel').addEventListener('click', cancelStats);
     for (const kind of ['monster', 'area', 'setup'])
       $('file-' + kind).addEventListener('change', (e) => readFile(kind, e.target));
     document.querySelectorAll('[data-save]').forEach((b) => b.addEventListener('click', () => attempt(() => {
@@ -282,6 +597,8 @@
       if (e.key === '7') { e.preventDefault(); generate(); }
       if (e.key === '8') { e.preventDefault(); $('manual-open').click(); }
     });
+    window.addEventListener('hashchange', openLink);
+    openLink();
     document.body.dataset.ready = 'yes';
   }
 

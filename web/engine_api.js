@@ -21,6 +21,19 @@
     return e;
   }
 
+  // The most reports one roll() gives: more would hold the page for seconds
+  // and its text many megabytes (the command line streams them instead).
+  const COUNT_MAX = 10000;
+
+  // The count's text, refused outside 1 to COUNT_MAX in the command line's
+  // words; any other text is the engine's to read (and refuse).
+  function countText(o) {
+    const text = numberText(o, 'count'), digits = text.trim();
+    if (/^\d+$/.test(digits) && (BigInt(digits) < 1n || BigInt(digits) > BigInt(COUNT_MAX)))
+      throw usageError('--count: Value ' + digits + ' not in range 1 to ' + COUNT_MAX);
+    return text;
+  }
+
   function settingArgs(o) {
     o = o || {};
     const texts = TEXTS.map((k) => {
@@ -66,14 +79,14 @@
   Engine.prototype.roll = function (o) {
     o = o || {};
     return this.call('hx_roll', SETTING_TYPES.concat(['string', 'number', 'number', 'number']),
-      settingArgs(o).concat([numberText(o, 'count')], seedArgs(o), [0]));
+      settingArgs(o).concat([countText(o)], seedArgs(o), [0]));
   };
 
   // The same reports as objects, as `hoardex roll --format json` prints them.
   Engine.prototype.rollJson = function (o) {
     o = o || {};
     const lines = this.call('hx_roll', SETTING_TYPES.concat(['string', 'number', 'number', 'number']),
-      settingArgs(o).concat([numberText(o, 'count')], seedArgs(o), [1]));
+      settingArgs(o).concat([countText(o)], seedArgs(o), [1]));
     return lines.split('\n').filter((l) => l).map((l) => JSON.parse(l));
   };
 
@@ -130,6 +143,7 @@
     });
   }
 
+  createHoardex.COUNT_MAX = COUNT_MAX;
   root.createHoardex = createHoardex;
   if (typeof module === 'object' && module.exports) module.exports = { createHoardex };
 })(typeof globalThis !== 'undefined' ? globalThis : this);

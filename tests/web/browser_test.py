@@ -1,16 +1,18 @@
 #!/usr/bin/env python3
 """The browser version in headless chromium, driven over the DevTools
 protocol through a pipe: the page loads without a console error, a seeded
-roll through the page and through the module gives hoardex roll's bytes, the
-values hoardex refuses are refused in its words, a bad monster file shows the
-loader's message, the history survives a reload and its download holds the
-report's bytes. Writes screenshots to the build.
-Usage: browser_test.py HOARDEX_BIN DATA_DIR BUILD_WEB_DIR"""
-import base64, json, os, re, signal, subprocess, sys, tempfile, time
+roll through the page, through the module and through a link gives hoardex
+roll's bytes, the values hoardex refuses are refused in its words, a bad
+monster file shows the loader's message, the history (numbered, kept across
+reloads, removed by number) and the form survive a reload, what is stored
+unreadable is set aside, the statistics run in a worker that can be
+cancelled, and printing shows the report alone. Writes screenshots to SHOTS.
+Usage: browser_test.py HOARDEX_BIN DATA_DIR BUILD_WEB_DIR ENGINE_BUILD SHOTS"""
+import base64, json, os, re, signal, subprocess, sys, tempfile, time, urllib.parse
 
 signal.alarm(300)  # a browser that stops answering fails the test
 
-hoardex, data, web = sys.argv[1:4]
+hoardex, data, web, engine_build, shots = sys.argv[1:6]
 work = tempfile.mkdtemp()
 for name in ("monster", "area", "setup"):
     with open(f"{data}/{name}.hxi", "rb") as f, open(f"{work}/{name}.hxi", "wb") as g:
@@ -31,12 +33,14 @@ def cli(*args):
 
 # The dice of the browser build come from the engine's own generator: the C
 # library's rand() of emscripten draws other values than the program's.
-objects = [os.path.join(d, f) for d, _, names in os.walk(f"{web}/wasm/CMakeFiles")
+objects = [os.path.join(d, f) for d, _, names in os.walk(f"{engine_build}/CMakeFiles")
            for f in names if f.endswith(".o")]
 symbols = subprocess.run(["emnm", *objects], capture_output=True, text=True,
                          env={"NODE_PATH": "/usr/share/nodejs", **os.environ}).stdout
 check(objects and not re.search(r" U s?rand$", symbols, re.M),
       "the browser build calls no rand() or srand() of the C library")
+hosted = ["app.js", "hoardex-engine.js", "index.html", "style.css"]
+check(sorted(os.listdir(web)) == hosted, f"build-web holds only the files to host: {os.listdir(web)}")
 
 # The browser reads commands on descriptor 3 and answers on 4.
 to_browser, from_browser = os.pipe(), os.pipe()
@@ -109,9 +113,20 @@ def wait_for(expression, seconds=20):
     return False
 
 
-def open_page():
-    send("Page.navigate", page, url=f"file://{os.path.abspath(web)}/index.html")
+def open_page(fragment=""):
+    send("Page.navigate", page, url="about:blank")
+    send("Page.navigate", page, url=f"file://{os.path.abspath(web)}/index.html{fragment}")
     check(wait_for("document.body && document.body.dataset.ready === 'yes'"), "the page starts")
+
+
+def text(element_id):
+    return js(f"document.getElementById('{element_id}').textContent")
+
+
+def set_field(element_id, value, click=None):
+    js(f"""(() => {{ const e = document.getElementById('{element_id}'); e.value = {json.dumps(value)};
+      for (const k of ['input', 'change']) e.dispatchEvent(new Event(k, {{bubbles: true}}));
+      if ({json.dumps(click)}) document.getElementById({json.dumps(click)}).click(); }})()""")
 
 
 open_page()
@@ -124,13 +139,23 @@ options = json.dumps({"monster": 3, "lair": "2", "cdf": 30, "yes": ["intelligent
                       "gameDate": "3/4/1021", "position": "By the ford",
                       "comment": "Second visit", "seed": 42, "count": 2})
 
+# The panel follows the monster the next report will use; what names none is
+# said beside the field, in the page's words (the module keeps the command's).
+set_field("monster", "hag")
+check(js("!!document.querySelector('[data-answer=intelligent]')") and text("monster-note") == "",
+      "a partly typed monster's questions are shown")
+for typed in ("99: x", "fire drake"):
+    set_field("monster", typed, click="generate")
+    check(text("monster-note") == text("message") == f"No monster's name holds '{typed}'.",
+          f"'{typed}' is said to be no monster: {text('message')}")
+
 # Through the page: the form filled as a user would, then a click on Generate.
 js("""(() => { const set = (id, v) => { const e = document.getElementById(id); e.value = v;
-  e.dispatchEvent(new Event('change', {bubbles: true})); };
+  for (const k of ['input', 'change']) e.dispatchEvent(new Event(k, {bubbles: true})); };
   set('monster', '3: ' + document.querySelector('#monster-list option:nth-child(3)').value.split(': ')[1]);
   set('lair', '2'); set('cdf', '30'); set('day', '3'); set('month', '4'); set('year', '1021');
   set('position', 'By the ford'); set('comment', 'Second visit'); set('seed', '42');
-  document.querySelector('[data-answer=intelligent]').checked = true; })()""")
+  document.querySelector('[data-answer=intelligent]').click(); })()""")
 clicks = js("""Promise.all([0, 1].map(i => new Promise(done => setTimeout(() => {
   const t0 = performance.now(); document.getElementById('generate').click();
   const t1 = performance.now(); requestAnimationFrame(() => requestAnimationFrame(() =>
@@ -139,12 +164,14 @@ for n, (handler, painted) in enumerate(clicks, 1):
     print(f"Generate, click {n}: report in {handler:.1f} ms, painted frame after {painted:.1f} ms")
 report = js("document.getElementById('report').textContent")
 check(report == expected_one, "the page's report equals hoardex roll's bytes")
-check(js("document.getElementById('message').textContent") == "", "no message after Generate")
+check(text("message") == "", "no message after Generate")
 # Each number field says what it does, in the words of the options' help.
 helps = " ".join(cli("roll", "--help")[0].split())
 for field in ("cdf", "groupCdf", "jewelerEl"):
-    does = js(f"document.getElementById('{field}-does').textContent")
+    does = text(f"{field}-does")
     check(does and "): " + does in helps, f"the {field} field says what it does: {does}")
+link = ("#roll?monster=3&lair=2&cdf=30&yes=intelligent&game-date=3%2F4%2F1021"
+        "&position=By%20the%20ford&comment=Second%20visit&seed=42&count=1")
 
 # Through the module.
 check(js(f"createHoardex().then(e => e.roll({options}))") == expected_two,
@@ -153,11 +180,16 @@ check(js(f"createHoardex().then(e => e.rollJson({options}).map(o => JSON.stringi
       == expected_json, "the module's rollJson equals hoardex roll --format json")
 
 # Values the command line refuses, refused in its words and status.
+# The module's count stops at its own bound (a big count would hold the page).
+most = js("createHoardex.COUNT_MAX")
 for option, key, value in (("--cdf", "cdf", " 0x1f"), ("--station", "station", "11"),
-                           ("--count", "count", "0"), ("--game-date", "gameDate", "1/x/2")):
+                           ("--count", "count", "0"), ("--count", "count", str(most + 1)),
+                           ("--game-date", "gameDate", "1/x/2")):
     got = js(f"createHoardex().then(e => {{ try {{ e.roll({{{key}: {json.dumps(value)}}}); return ''; }}"
              " catch (x) { return 'hoardex: ' + x.message + '\\n' + x.status; } })")
-    check(got == cli("roll", option, value)[1] + "2", f"the module refuses {option} '{value}': {got}")
+    want = cli("roll", option, "0" if value == str(most + 1) else value)[1]
+    want = want.replace("0 not in range 1 to 1000000", f"{value} not in range 1 to {most}")
+    check(got == want + "2", f"the module refuses {option} '{value}': {got}")
 
 # A bad monster file: the loader's message, as the program's start gives it.
 bad = f"{work}/bad/monster.hxi"
@@ -178,6 +210,16 @@ check(js("document.getElementById('monster-list').options.length") > 2, "the sam
 open_page()
 check(js("document.querySelector('#history pre').textContent") == report,
       "the history keeps the report across a reload")
+form = js("""['monster', 'cdf', 'day', 'position', 'seed'].map(id => document.getElementById(id).value)
+  .concat([document.querySelector('[data-answer=intelligent]').checked])""")
+check(form == ["3: Mirewight, Mire Hag", "30", "3", "By the ford", "42", True],
+      f"a reload keeps the form's last settings: {form}")
+heads = js("[...document.querySelectorAll('#history summary')].map(s => s.textContent)")
+check(len(heads) == 2 and re.fullmatch(r"#2 · .+ · Mirewight, Mire Hag · Cave · game date 3/4/1021 · seed 42",
+                                       heads[0]), f"entries show number, monster, lair, date, seed: {heads}")
+set_field("history-search", "no such text")
+check(text("history") == "No report holds 'no such text'.", "a search with no match says so")
+set_field("history-search", "")
 downloads = f"{work}/downloads"
 os.makedirs(downloads)
 send("Browser.setDownloadBehavior", behavior="allow", downloadPath=downloads)
@@ -188,12 +230,74 @@ while time.time() < end and not os.path.exists(f"{downloads}/default.hxo"):
 saved = open(f"{downloads}/default.hxo", "rb").read() if os.path.exists(f"{downloads}/default.hxo") else b""
 check(saved == report.encode(), "the download holds the report's bytes")
 
+# Another tab removed #1; this one, still showing it, removes #2: #2 goes,
+# by its number, and Undo brings it back.
+js("localStorage.setItem('hoardex.history', JSON.stringify(JSON.parse(localStorage.getItem('hoardex.history')).slice(1)))")
+js("document.querySelector('#history li[data-id=\"2\"] button:last-child').click()")
+ids = "JSON.parse(localStorage.getItem('hoardex.history')).map(h => h.id)"
+check(js(ids) == [] and text("history-note").startswith("Report #2 removed."), f"Remove takes #2: {js(ids)}")
+js("document.querySelector('#history-note button').click()")
+check(js(ids) == [2], f"Undo puts #2 back: {js(ids)}")
+
+# The page picks a seed when none is typed and keeps it; the link rebuilds
+# the report, as hoardex roll does with the link's options.
+set_field("seed", "", click="generate")
+set_field("seed", "42")
+js("document.getElementById('link').click()")
+made, picked = js("location.hash"), text("report")
+params = dict(urllib.parse.parse_qsl(made[len("#roll?"):]))
+check(cli("roll", *[f"--{k}={v}" for k, v in params.items()])[0] == picked and
+      js("document.querySelector('#history summary').textContent").endswith("seed " + params["seed"]),
+      f"the link's options give the report: {made}")
+for fragment, want in ((made, picked), (link + "&files=0123456789ab", ""), (link, expected_one)):
+    open_page(fragment)
+    check(text("report") == want and (text("message") == "") == bool(want), f"{fragment} shows {want[:40]}")
+
+# Printing gives the report alone, its lines whole on A4 and on Letter.
+send("Emulation.setEmulatedMedia", page, media="print")
+for paper, width in (("A4", 688), ("Letter", 710)):
+    send("Emulation.setDeviceMetricsOverride", page, width=width, height=900, deviceScaleFactor=1, mobile=False)
+    shown = js("""['settings', 'report', 'copy', 'stats-run'].map(id =>
+      document.getElementById(id).getClientRects().length > 0).concat([
+      document.getElementById('report').scrollWidth <= document.getElementById('report').clientWidth])""")
+    check(shown == [False, True, False, False, True], f"the {paper} print shows the report alone: {shown}")
+    with open(f"{shots}/print-{paper}.png", "wb") as f:
+        f.write(base64.b64decode(send("Page.captureScreenshot", page)["data"]))
+send("Emulation.setEmulatedMedia", page, media="")
+js("navigator.clipboard.writeText = t => Promise.resolve(window.copied = t)")
+js("document.getElementById('copy').click()")
+check(wait_for("window.copied") and js("window.copied") == expected_one, "Copy gives the report's text")
+
+# The statistics: refused outside 1 to 100000; counted in a worker, as
+# hoardex stats counts them; a long count cancelled while the page answers.
+for n in ("0", "100001"):
+    set_field("stats-n", n, click="stats-run")
+    check(text("message").startswith("Generations: ") and not js("document.getElementById('stats-text').textContent"),
+          f"{n} generations are refused")
+set_field("stats-n", "3000", click="stats-run")
+check(wait_for("document.getElementById('stats-text').textContent", 60) and
+      cli("stats", "-n", "3000", "--seed", "42", *settings[:8])[0].endswith(text("stats-text")),
+      "the worker's statistics are hoardex stats'")
+set_field("stats-n", "100000", click="stats-run")
+check(wait_for("/about \\d+% done/.test(document.getElementById('stats-words').textContent)", 60),
+      f"a long count shows its progress: {text('stats-words')}")
+js("document.getElementById('stats-cancel').click()")
+check(text("stats-words") == "Counting cancelled." and not text("stats-text"), "Cancel stops the count")
+
+# Stored data that does not read as expected is set aside; the page starts.
+for raw in ('{"a":1}', '"abc"', "[null]"):
+    js(f"localStorage.setItem('hoardex.history', {json.dumps(raw)})")
+    open_page()
+    aside = js("localStorage.getItem('hoardex.history.set-aside')")
+    js("localStorage.removeItem('hoardex.history.set-aside')")
+    check(aside == raw and "hoardex.history.set-aside" in text("message"), f"{raw} is set aside: {aside}")
+
 js("document.getElementById('generate').click()")
 for width, height in ((1280, 800), (390, 844)):
     send("Emulation.setDeviceMetricsOverride", page, width=width, height=height,
          deviceScaleFactor=1, mobile=width < 500)
     shot = send("Page.captureScreenshot", page)["data"]
-    with open(f"{web}/screenshot-{width}x{height}.png", "wb") as f:
+    with open(f"{shots}/screenshot-{width}x{height}.png", "wb") as f:
         f.write(base64.b64decode(shot))
     check(js("document.documentElement.scrollWidth") <= width, f"nothing wider than {width} px")
 
