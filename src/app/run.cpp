@@ -2,10 +2,6 @@
 // script that stops making sense still prints what could be read; the line
 // where reading stopped goes to the standard error stream. The report is
 // written as it is read, so a script of any size runs in bounded memory.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <cerrno>
 #include <cstring>
 #include <string>
@@ -13,6 +9,7 @@
 
 #include "commands.h"
 #include "dice.h"
+#include "info_files.h"
 #include "interpreter.h"
 
 namespace {
@@ -67,19 +64,14 @@ class streamed_report : public report_sink {
   json_report_writer json_text_{nullptr};
 };
 
-// The script opened for reading, or null after a message saying why not.
+// The script opened for reading (a FIFO or a device refused before any
+// read could wait on it), or null after a message saying why not.
 FILE *open_script(const std::string &path) {
-  int fd = open(path.c_str(), O_RDONLY | O_CLOEXEC);
-  std::string why = fd < 0 ? std::strerror(errno) : "";
-  struct stat st {};
-  if (fd >= 0 && (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)))
-    why = "not a regular file";
-  FILE *f = why.empty() ? fdopen(fd, "r") : nullptr;
-  if (!f) {
-    if (fd >= 0) close(fd);
+  std::string why;
+  FILE *f = open_regular_file(path.c_str(), why);
+  if (!f)
     complain("cannot read the script " + path + "\n" + path + ": " +
-             (why.empty() ? std::strerror(errno) : why));
-  }
+             (why.empty() ? std::strerror(ENOENT) : why));
   return f;
 }
 

@@ -626,7 +626,8 @@ const char SETUP_MSG[] = "No saved settings yet: starting with the defaults.";
 
 }  // namespace
 
-FILE *open_info_file(const char *name, std::string &refusal) {
+FILE *open_regular_file(const char *name, std::string &refusal,
+                        long long *size) {
   refusal.clear();
   int fd = open(name, O_RDONLY | O_CLOEXEC | O_NONBLOCK);
   if (fd < 0) {
@@ -635,14 +636,29 @@ FILE *open_info_file(const char *name, std::string &refusal) {
   }
   errno = 0;  // opened: a refusal below is of the file, not of the opening
   struct stat st {};
-  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode))
+  if (fstat(fd, &st) != 0 || !S_ISREG(st.st_mode)) {
     refusal = "not a regular file";
-  else if (st.st_size > INFO_FILE_MAX_BYTES)
+  } else if (int flags = fcntl(fd, F_GETFL);
+             flags < 0 || fcntl(fd, F_SETFL, flags & ~O_NONBLOCK) != 0) {
+    refusal = std::strerror(errno);
+  }
+  if (size) *size = st.st_size;
+  FILE *f = refusal.empty() ? fdopen(fd, "r") : nullptr;
+  if (!f) close(fd);
+  return f;
+}
+
+FILE *open_info_file(const char *name, std::string &refusal) {
+  long long size = 0;
+  FILE *f = open_regular_file(name, refusal, &size);
+  if (f && size > INFO_FILE_MAX_BYTES) {
+    std::fclose(f);
+    errno = 0;
     refusal = message_text()
                   .appendf("larger than %ld MiB", INFO_FILE_MAX_BYTES >> 20)
                   .text();
-  FILE *f = refusal.empty() ? fdopen(fd, "r") : nullptr;
-  if (!f) close(fd);
+    return nullptr;
+  }
   return f;
 }
 

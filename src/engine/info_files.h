@@ -54,6 +54,15 @@ void load_settings(FILE *f, const info_tables &t, settings &s,
 // written completely. Returns 0, or 1 when anything failed.
 int save_settings(const char *path, const settings &s);
 
+// Opens a file for reading without waiting on it: the file is opened
+// non-blocking and refused unless it is a regular file, so a FIFO is
+// refused at once instead of waiting for a writer, and a device is never
+// read. Returns null with `refusal` empty when there is no such file, with
+// the system's reason (errno left set) when it cannot be opened, or with
+// "not a regular file" (errno 0). `size` gets the file's size.
+FILE *open_regular_file(const char *name, std::string &refusal,
+                        long long *size = nullptr);
+
 // Opens an information file for reading. Returns null with `refusal` empty
 // when there is no such file to open, and null with the reason in `refusal`
 // ("not a regular file", "larger than 4 MiB") when it is no regular file of

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The command line where the real process matters: past `ulimit -f` the
 # signal must not cut a report; a closed standard output is an error; run
-# keeps its memory bounded whatever the size of the script.
+# refuses a FIFO without waiting and keeps its memory bounded whatever the
+# size of the script.
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup
@@ -19,6 +20,10 @@ for command in "roll" "run hand.hxs" "check" "stats -n 3" "init"; do
   [ $? = 1 ] && grep -qF "cannot write the standard output" err ||
     e2e_fail "$command with standard output closed: $(cat err)"
 done
+
+# A FIFO is refused at once, not after a writer comes.
+mkfifo fifo.hxs && timeout 10 "$HOARDEX_BIN" run fifo.hxs 2>err
+[ $? = 1 ] && grep -qxF "fifo.hxs: not a regular file" err || e2e_fail "run FIFO: $(cat err)"
 
 # The largest resident size of `run` over scripts of 5,000 and 60,000
 # items differs by less than 3 MB: nothing grows with the script.
