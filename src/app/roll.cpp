@@ -24,8 +24,14 @@ std::string script_out_refusal(const std::string &path,
                                const std::string &output_file) {
   namespace fs = std::filesystem;
   if (path == "-") return "";
-  std::error_code ec;
-  const fs::path target = fs::weakly_canonical(path, ec);
+  // Each spelling of a file, absent ones too, resolved to one absolute
+  // path: links and "." and ".." taken out as far as the path exists.
+  auto resolved = [](const std::string &p) {
+    std::error_code ec;
+    fs::path whole = fs::weakly_canonical(fs::absolute(p, ec), ec);
+    return ec ? fs::path() : whole;
+  };
+  const fs::path target = resolved(path);
   struct stat at {};
   const bool exists = stat(path.c_str(), &at) == 0;
   for (const std::string &own :
@@ -33,7 +39,7 @@ std::string script_out_refusal(const std::string &path,
         std::string("setup.hxi"), output_file}) {
     struct stat of {};
     if ((exists && stat(own.c_str(), &of) == 0 && same_file(at, of)) ||
-        (!ec && fs::weakly_canonical(own, ec) == target && !ec))
+        (!target.empty() && resolved(own) == target))
       return "--script-out: " + path + " is the program's " + own +
              "; the script may not replace it";
   }

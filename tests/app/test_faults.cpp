@@ -95,6 +95,14 @@ TEST_F(Faults, ScriptOutRefusesTheProgramsFiles) {
     EXPECT_TRUE(holds(r.err, std::string("--script-out: ") + path)) << r.err;
   }
   EXPECT_TRUE(slurp("setup.hxi") == setup && !fs::exists("default.hxo"));
+  fs::remove("setup.hxi");  // absent files are refused by any spelling too
+  const std::string here = "../" + fs::current_path().filename().string();
+  for (const std::string &path :
+       {std::string("./setup.hxi"), here + "/setup.hxi",
+        std::string("folder/../default.hxo")}) {
+    EXPECT_EQ(cli({"roll", "--script-out", path}).status, 2) << path;
+    EXPECT_FALSE(fs::exists("setup.hxi") || fs::exists("default.hxo"));
+  }
   ran dash = cli({"roll", "--count", "3", "--seed", "8", "--script-out", "-"});
   spit("kept.hxs", "an older script, longer than nothing\n");
   ran file =
