@@ -62,8 +62,10 @@ bench: build
 # make coverage: line and branch coverage of src/ from the unit tests and the
 # end-to-end tests (which drive the program built here), in a build of its
 # own without optimisation; the format check and the package are left out.
-# A run past a file-size limit cannot write its counters; the counters'
-# complaint would land on the screen the test reads, so it goes nowhere.
+# A run past a file-size limit cannot write its counters (the end-to-end
+# tests send those elsewhere); the counters' complaint would land on the
+# screen the test reads, so it goes nowhere. A file of src/ of which no line
+# ran means counters were lost: scripts/coverage_check names it and fails.
 coverage: deps
 	@[ -f $(COV)/CMakeCache.txt ] || \
 	  $(call quietly,cmake -S . -B $(COV) $(WERROR) -DCMAKE_BUILD_TYPE=Debug \
@@ -77,7 +79,9 @@ coverage: deps
 	@metric=--branches; \
 	  gcovr --help | grep -q -- --txt-metric && metric=--txt-metric=branch; \
 	  gcovr --root . --filter src/ --exclude-throw-branches \
-	    --exclude-unreachable-branches $$metric --print-summary $(COV)
+	    --exclude-unreachable-branches $$metric --print-summary --txt \
+	    --json-summary $(COV)/coverage-summary.json $(COV)
+	@scripts/coverage_check $(COV)/coverage-summary.json
 
 # make fuzz: every libFuzzer target in fuzz/ for FUZZ_SECONDS seconds each,
 # built with clang and the address and undefined-behaviour sanitizers.

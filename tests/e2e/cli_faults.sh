@@ -8,7 +8,7 @@
 e2e_setup
 cd "$WORK" || exit 1
 
-(ulimit -f 8 && exec "$HOARDEX_BIN" roll --count 100 --seed 4 --append >/dev/null 2>err)
+(ulimit -f 8 && GCOV_PREFIX="$E2E_COUNTERS" exec "$HOARDEX_BIN" roll --count 100 --seed 4 --append >/dev/null 2>err)
 [ $? = 1 ] && grep -qF "cannot write default.hxo" err || e2e_fail "append past the limit: $(cat err)"
 "$HOARDEX_BIN" roll --count 100 --seed 4 | head -c "$(stat -c %s default.hxo)" | cmp -s - default.hxo &&
   [ "$(tail -c 8 default.hxo | tr '\n' '|')" = '|-----||' ] || e2e_fail "a report cut at the limit"

@@ -20,7 +20,7 @@ rm "$WORK/setup.hxi"
 head -c 4000 /dev/zero | tr '\0' x >"$WORK/default.hxo"
 cp "$WORK/default.hxo" "$WORK/earlier"
 e2e_tmux new-session -d -s t -x 80 -y 26 "cd '$WORK' && clear && ulimit -f 4 &&\
- TERM=screen '$HOARDEX_BIN'; echo status=\$?; sleep 600"
+ TERM=screen GCOV_PREFIX='$E2E_COUNTERS' '$HOARDEX_BIN'; echo status=\$?; sleep 600"
 e2e_wait "Enter your choice :"
 # Without setup.hxi the menu says so once, below the keys, and only there.
 [ "$(e2e_screen | sed -n 25p)" = " No saved settings yet: starting with the defaults." ] ||

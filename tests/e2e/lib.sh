@@ -6,7 +6,7 @@ set -u
 : "${HOARDEX_DATA:?HOARDEX_DATA must name the sample folder}"
 
 E2E_SOCK="hx$$-$RANDOM"
-WORK="" STAGE=""
+WORK="" STAGE="" E2E_COUNTERS=""
 
 e2e_tmux() { tmux -L "$E2E_SOCK" -f /dev/null "$@"; }
 
@@ -16,8 +16,13 @@ e2e_cleanup() {
 }
 trap e2e_cleanup EXIT
 
+# A run past a file-size limit cannot write a coverage build's counters
+# whole, and a torn counter file stops every later run from adding to it:
+# such a run is given GCOV_PREFIX=$E2E_COUNTERS, so it writes them in its
+# own folder (a build without counters ignores the variable).
 e2e_setup() {
   WORK=$(mktemp -d)
+  E2E_COUNTERS="$WORK/.counters"
   cp "$HOARDEX_DATA"/monster.hxi "$HOARDEX_DATA"/area.hxi "$HOARDEX_DATA"/setup.hxi "$WORK"/
 }
 
