@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The built package holds the game, sample files, manual page, bash completion
-# and Debian's documents, depends on its libraries, passes lintian without an
-# error or a warning, and unpacked (not installed) names its sample folder.
+# and Debian's documents (the copyright file giving the code's licence),
+# depends on its libraries, passes lintian without an error or a warning, and
+# unpacked (not installed) names its sample folder.
 set -u
 
 : "${HOARDEX_BUILD:?HOARDEX_BUILD must name the build folder}"
@@ -35,6 +36,8 @@ STAGE=$(mktemp -d)
 dpkg-deb -x "$deb" "$STAGE" || e2e_fail "dpkg-deb -x failed"
 gzip -dc "$STAGE/usr/share/man/man6/hoardex.6.gz" | grep -qx '\.I /usr/share/hoardex/' ||
   e2e_fail "the manual page does not name /usr/share/hoardex/"
+grep -qx 'License: MIT' "$STAGE/usr/share/doc/hoardex/copyright" ||
+  e2e_fail "the copyright file does not give the code's licence"
 
 WORK=$(mktemp -d)
 (cd "$WORK" && "$STAGE/usr/games/hoardex" >/dev/null 2>err </dev/null)
