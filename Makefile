@@ -104,7 +104,7 @@ check-builds: deps
 	@JOBS=$(JOBS) scripts/check_builds $(CHECK)
 
 web: deps
-	@JOBS=$(JOBS) scripts/web_build $(WEB)
+	@JOBS=$(JOBS) scripts/web_build $(WEB) $(BUILD)/web-engine
 
 install: build
 	@cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
