@@ -13,6 +13,7 @@
 #include "commands.h"
 #include "data_folder.h"
 #include "dialogs.h"
+#include "escaped_text.h"
 #include "option_values.h"
 
 #ifndef HOARDEX_VERSION
@@ -20,7 +21,8 @@
 #endif
 
 void complain(const std::string &message) {
-  std::fprintf(stderr, "hoardex: %s\n", message.c_str());
+  // Whatever a message quotes, no control byte reaches the terminal.
+  std::fprintf(stderr, "hoardex: %s\n", escaped_text(message, true).c_str());
 }
 
 std::string missing_file_hint() {

@@ -3,7 +3,9 @@
 
 #include <unistd.h>
 
+#include <csignal>
 #include <cstdio>
+#include <iterator>
 
 namespace {
 
@@ -11,6 +13,25 @@ namespace {
 // redrawn at most this often.
 constexpr std::chrono::milliseconds FIRST_DRAW{700};
 constexpr std::chrono::milliseconds REDRAW{250};
+
+constexpr char ERASE_LINE[] = "\r\033[K";
+constexpr int ENDING_SIGNALS[] = {SIGINT, SIGTERM};
+
+// Whether a progress line stands on the terminal, for the signal handler,
+// and the handlers in place before the line's, put back after it.
+volatile std::sig_atomic_t g_line_drawn = 0;
+void (*g_before[std::size(ENDING_SIGNALS)])(int) = {};
+
+// A signal that ends the program first erases the progress line, then
+// ends the program as it would have without the handler.
+extern "C" void erase_then_end(int sig) {
+  if (g_line_drawn) {
+    ssize_t written = write(STDERR_FILENO, ERASE_LINE, sizeof ERASE_LINE - 1);
+    (void)written;  // nothing more can be done about it here
+  }
+  std::signal(sig, SIG_DFL);
+  std::raise(sig);
+}
 
 }  // namespace
 
@@ -34,13 +55,24 @@ progress_line::progress_line(long total, bool shown)
     : total_(total),
       shown_(shown),
       start_(clock::now()),
-      next_(start_ + FIRST_DRAW) {}
+      next_(start_ + FIRST_DRAW) {
+  // A signal the caller ignores stays ignored.
+  if (!shown_) return;
+  for (std::size_t k = 0; k < std::size(ENDING_SIGNALS); ++k) {
+    g_before[k] = std::signal(ENDING_SIGNALS[k], erase_then_end);
+    if (g_before[k] == SIG_IGN) std::signal(ENDING_SIGNALS[k], SIG_IGN);
+  }
+}
 
 progress_line::progress_line(long total)
     : progress_line(total, isatty(STDERR_FILENO) == 1) {}
 
 progress_line::~progress_line() {
-  if (drawn_) std::fputs("\r\033[K", stderr);
+  if (drawn_) std::fputs(ERASE_LINE, stderr);
+  g_line_drawn = 0;
+  if (shown_)
+    for (std::size_t k = 0; k < std::size(ENDING_SIGNALS); ++k)
+      if (g_before[k] != SIG_ERR) std::signal(ENDING_SIGNALS[k], g_before[k]);
 }
 
 void progress_line::step() {
@@ -55,4 +87,5 @@ void progress_line::step() {
                progress_text(done_, total_, so_far.count()).c_str());
   std::fflush(stderr);
   drawn_ = true;
+  g_line_drawn = 1;
 }

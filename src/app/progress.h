@@ -1,7 +1,8 @@
 // A progress line for long work on the standard error stream: done, total
 // and the time left, redrawn in place a few times a second. It is drawn only
 // when that stream is a terminal and the work has already taken a while, so
-// a short run or a run whose messages go to a file shows nothing.
+// a short run or a run whose messages go to a file shows nothing. SIGINT
+// and SIGTERM erase a line drawn before they end the program.
 #pragma once
 
 #include <chrono>

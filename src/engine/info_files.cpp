@@ -17,6 +17,7 @@
 #include <cstring>
 
 #include "atomic_file.h"
+#include "escaped_text.h"
 #include "trtables.h"
 #include "writers.h"
 
@@ -144,14 +145,13 @@ bool parse_hex(const char *s, uint32_t *value) {
   return true;
 }
 
-// A token for a message: cut short, unprintable bytes as '?'.
+// A token for a message: cut short after whole characters, control bytes
+// escaped, UTF-8 as it is.
 std::string shown(const char *tok) {
-  std::string out;
-  for (std::size_t i = 0; tok[i] != '\0' && i < 24; ++i) {
-    unsigned char u = static_cast<unsigned char>(tok[i]);
-    out += (u < 32 || u >= 127) ? '?' : tok[i];
-  }
-  return out;
+  constexpr std::size_t SHOWN_BYTES = 24;
+  const std::size_t n = strnlen(tok, SHOWN_BYTES + 1);
+  return escaped_text(std::string_view(
+      tok, n > SHOWN_BYTES ? whole_characters(tok, SHOWN_BYTES) : n));
 }
 
 // Room for one problem's description.
@@ -188,9 +188,7 @@ struct reader {
     }
     std::string name = std::string(what) + " " + std::to_string(entry);
     if (!label.empty()) name += " (" + label + ")";
-    for (char &c : name)  // a label holding a control byte is shown safely
-      if (is_control_byte(static_cast<unsigned char>(c))) c = '?';
-    notes->push_back({file, in.token_line, name, text});
+    notes->push_back({file, in.token_line, escaped_text(name), text});
     return 0;
   }
   // The file ends (or fails) before `field` of an entry: both stop here.

@@ -10,6 +10,7 @@
 #include <string>
 
 #include "dice.h"
+#include "escaped_text.h"
 #include "keywords.h"
 
 namespace {
@@ -256,12 +257,12 @@ bool read_body(run_state &st, const item_numbers &numbers, char *tok,
       // A word that chose a category is known; only the others are looked
       // up again.
       if (code == before && !is_keyword(tok))
-        st.sink.warning(line, "unknown word '" + std::string(tok) +
+        st.sink.warning(line, "unknown word '" + escaped_text(tok) +
                                   "' in an item is ignored");
       if (!st.text.empty()) st.text += ' ';
       st.text += tok;
     } else if (std::strcmp(tok, SEPARATOR) != 0) {
-      st.sink.warning(line, "unknown word '" + std::string(tok) +
+      st.sink.warning(line, "unknown word '" + escaped_text(tok) +
                                 "' outside an item is ignored");
     }
   }

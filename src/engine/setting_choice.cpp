@@ -8,6 +8,7 @@
 #include <tuple>
 #include <vector>
 
+#include "escaped_text.h"
 #include "name_match.h"
 
 std::string range_text(value_range r) {
@@ -105,11 +106,12 @@ int find_record(const char *option, const std::string &given,
                                                       : close;
   error = std::string(option) + ": ";
   if (!exact.empty() || !holding.empty())
-    error += "'" + given + "' fits several:";
+    error += "'" + escaped_text(given) + "' fits several:";
   else if (!close.empty())
-    error += "no match for '" + given + "'; close matches:";
+    error += "no match for '" + escaped_text(given) + "'; close matches:";
   else
-    error += "no match for '" + given + "'; 'hoardex list' shows them all";
+    error += "no match for '" + escaped_text(given) +
+             "'; 'hoardex list' shows them all";
   for (int i : listed)
     error += "\n  " + std::to_string(i + 1) + ": " + names[i][0];
   return -1;
@@ -148,7 +150,7 @@ std::string parse_answers(const std::string &list, uint32_t &answers) {
     if (!found)
       return "--yes: " +
              (word.empty() ? std::string("an empty answer name")
-                           : "no answer named '" + word + "'") +
+                           : "no answer named '" + escaped_text(word) + "'") +
              "; the answers are " + answer_names() + ", or " + NO_ANSWERS +
              " alone";
     answers |= found->bit;
@@ -178,7 +180,7 @@ std::string parse_game_date(const std::string &text, settings &s) {
              range_text(GAME_YEAR_RANGE);
     if (*v < ranges[k].lo || *v > ranges[k].hi)
       return std::string("--game-date: the ") + names[k] + " " +
-             (*v > 999999999 ? text.substr(start, slash - start)
+             (*v > 999999999 ? escaped_text(text.substr(start, slash - start))
                              : std::to_string(*v)) +
              " is not in range " + range_text(ranges[k]);
     parts[k] = *v;

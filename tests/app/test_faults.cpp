@@ -170,7 +170,21 @@ TEST_F(Faults, MessagesOfFilesThatCannotBeUsed) {
             "hoardex: cut.hxs:11: warning: unknown word '\xE9' in an item is "
             "ignored\nhoardex: cut.hxs: reading stopped at line 12\n");
   EXPECT_TRUE(cut.status == 1 && holds(cut.out, "caf\xE9\n"));
+  spit("cut.hxs", HAND + "< L1_COINS \x1B]0;PWNED\a\x1B[2J >\n");
+  EXPECT_TRUE(holds(cli({"run", "cut.hxs"}).err,
+                    "unknown word '\\x1B]0;PWNED\\x07\\x1B[2J' in an item"));
+  EXPECT_TRUE(holds(cli({"roll", "--monster",
+                         "\x9B"
+                         "2J"})
+                        .err,
+                    "'\\x9B2J'"));
 
+  replace_line("monster.hxi", 3,
+               "\xC3\x89sprit\xC3\xA9\xC3\xA9\xC3\xA9"
+               "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9 Mirewight 3 0x1");
+  EXPECT_TRUE(holds(cli({"check"}).out,
+                    "the name '\xC3\x89sprit\xC3\xA9"
+                    "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9' is longer"));
   replace_line("monster.hxi", 3, "Bog_Lurker Mirewight 3 0x2 0xFFFFFFFF _");
   ran r = cli({"check", "--explain"});
   EXPECT_EQ(r.status, 1);

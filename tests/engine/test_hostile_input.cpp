@@ -6,6 +6,7 @@
 
 #include "dice.h"
 #include "engine_env.h"
+#include "escaped_text.h"
 #include "headless.h"
 
 namespace {
@@ -23,6 +24,24 @@ struct Hostile : EngineEnv {
 const std::string SCRIPT_HEAD = "1 2 2024\n1 1 1\n[POS: \n[COM: \n----------\n";
 
 }  // namespace
+
+// Quoted text in messages: every control byte escaped, both sides of each
+// range kept as it is; UTF-8 untouched, a C1 control escaped in any form.
+TEST(Escaped, ControlBytesAndNothingElse) {
+  const std::pair<std::string, std::string> cases[] = {
+      {"\x1B]0;T\a", "\\x1B]0;T\\x07"},
+      {"\x1F \x7E", "\\x1F \x7E"},
+      {"\x7F", "\\x7F"},
+      {"\x80\x9F", "\\x80\\x9F"},
+      {"\xA0\xE9", "\xA0\xE9"},
+      {"\xC2\x9B", "\\xC2\\x9B"},
+      {"\xC2\xA0", "\xC2\xA0"},
+      {"\xC3\x89\xE2\x82", "\xC3\x89\xE2\\x82"},
+      {"a\nb", "a\\x0Ab"},
+      {std::string("\0", 1), "\\x00"}};
+  for (const auto &[text, shown] : cases) EXPECT_EQ(escaped_text(text), shown);
+  EXPECT_EQ(escaped_text("a\nb\r", true), "a\nb\\x0D");
+}
 
 // A FIFO as the settings file is refused at once (the other information
 // files: InfoRules); a FIFO as the output file fails, a device is written.
