@@ -11,6 +11,7 @@
 #include <fstream>
 #include <iterator>
 
+#include "dice.h"
 #include "generation.h"
 #include "info_files.h"
 
@@ -47,6 +48,7 @@ class EngineEnv : public ::testing::Test {
     char tmpl[] = "/tmp/hxengine.XXXXXX";
     ASSERT_NE(mkdtemp(tmpl), nullptr);
     std::filesystem::current_path(dir_ = tmpl);
+    seed_dice(1);  // the dice as a new program has them, whatever ran before
     default_settings(config);  // output "default", date 1/1/1
     tables.monsters[0] = {"Grunt", "Orc", nullptr, 0, 0, 0};
     tables.monsters[1] = {"Wyvern", " ", nullptr, 0, 0, 0};

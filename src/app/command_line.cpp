@@ -125,6 +125,7 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
   roll_cmd->add_flag("--verbose", roll.verbose,
                      "say the monster, lair and settings used, on standard "
                      "error");
+  add_ledger_options(*roll_cmd, roll.ledger, true);
 
   run_options &run = out.run;
   CLI::App *run_cmd =
@@ -139,6 +140,7 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
   run_cmd->add_flag("--strict", run.strict,
                     "end with status 1 when anything of the script was "
                     "ignored");
+  add_ledger_options(*run_cmd, run.ledger, false);
 
   CLI::App *check_cmd = app.add_subcommand(
       "check", "check the information files and list every problem");

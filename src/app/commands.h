@@ -11,8 +11,13 @@
 
 #include "generation.h"
 #include "headless.h"
+#include "ledger.h"
 #include "report_json.h"
 #include "setting_choice.h"
+
+namespace CLI {
+class App;
+}
 
 // 0: done; 1: a file is missing, unreadable or invalid, or the output could
 // not be written; 2: a bad command line.
@@ -53,6 +58,23 @@ int resolve_session(const setting_options &o, session &s);
 
 enum class output_format { text, json, csv };
 
+// The hoard's ledger beside the reports (roll and run): its text block on
+// the standard output, the rates, a total in one unit, a split, and for
+// roll the pile of all reports and the rank.
+struct ledger_options {
+  bool text = false;  // --ledger
+  std::string rates;  // --rates
+  std::string in;     // --in
+  int split = 0;      // --split; 0 for none
+  bool pile = false;  // --pile
+  bool rank = false;  // --rank
+};
+void add_ledger_options(CLI::App &command, ledger_options &o, bool roll);
+// The engine's request for the options; false after a message.
+bool ledger_request_of(const ledger_options &o, ledger_request &r);
+// Whether the text format shows a ledger after each report.
+bool ledger_per_report(const ledger_options &o);
+
 struct roll_options {
   setting_options settings;
   int count = 1;
@@ -61,6 +83,7 @@ struct roll_options {
   bool append = false;
   std::string script_out;  // "-": standard output, after the reports
   bool verbose = false;    // the settings used, on the standard error stream
+  ledger_options ledger;
 };
 int roll_command(const roll_options &o);
 // Why `path` may not take the script (an information file, the output file,
@@ -73,6 +96,7 @@ struct run_options {
   std::optional<unsigned> seed;
   output_format format = output_format::text;
   bool strict = false;  // a warning about the script gives status 1
+  ledger_options ledger;
 };
 int run_command(const run_options &o);
 

@@ -69,14 +69,27 @@ int roll_command(const roll_options &o) {
       return EXIT_BAD_USAGE;
     }
   }
+  ledger_request asked;
+  if (!ledger_request_of(o.ledger, asked)) return EXIT_BAD_USAGE;
   seed_dice_or_clock(o.seed);
   if (o.verbose) std::fputs(settings_in_use(s).lines().c_str(), stderr);
   text_report text;
   json_report_writer json(&s.config);
-  both_sinks text_and_json(text, json);
+  ledger_sink ledger;
+  both_sinks text_and_ledger(text, ledger);
+  both_sinks all_three(text_and_ledger, json);
   report_sink &sink = o.format == output_format::json
-                          ? static_cast<report_sink &>(text_and_json)
-                          : text;
+                          ? static_cast<report_sink &>(all_three)
+                          : text_and_ledger;
+  // The reference hoards, run once before the first report with dice of
+  // their own.
+  const std::vector<unit_tenths> *reference =
+      asked.rank ? &reference_totals(s.generation()) : nullptr;
+  const std::string reference_words =
+      asked.rank ? reference_name(s.generation()) : "";
+  json.ledger_asked = asked;
+  json.reference = reference;
+  hoard_ledger pile;
   std::string script;
   // Reports on the terminal would scroll the progress line away.
   progress_line progress(o.count,
@@ -94,8 +107,29 @@ int roll_command(const roll_options &o) {
                "; the report was not appended, the file is as it was");
       return EXIT_BAD_FILE;
     }
-    const std::string &shown =
+    std::string shown =
         o.format == output_format::json ? json.out : text.text();
+    if (o.format == output_format::text && ledger_per_report(o.ledger)) {
+      ledger_rank rank;
+      if (reference) rank = rank_ledger(ledger.ledger, *reference, asked.rates);
+      shown +=
+          "\n" + ledger_text(ledger.ledger, asked, reference ? &rank : nullptr,
+                             reference_words, "Ledger");
+    }
+    std::fwrite(shown.data(), 1, shown.size(), stdout);
+    pile.add(ledger.ledger);
+  }
+  if (o.ledger.pile && !std::ferror(stdout)) {
+    // The rank is a single hoard's: the pile has none.
+    ledger_request of_pile = asked;
+    of_pile.rank = false;
+    const std::string shown =
+        o.format == output_format::json
+            ? "{\"pile\":true,\"reports\":" + std::to_string(pile.reports) +
+                  ",\"ledger\":" + ledger_json(pile, of_pile, nullptr) + "}\n"
+            : "\n" + ledger_text(pile, of_pile, nullptr, "",
+                                 "Ledger of the pile of " +
+                                     std::to_string(pile.reports) + " reports");
     std::fwrite(shown.data(), 1, shown.size(), stdout);
   }
   if (o.script_out == "-") {

@@ -21,6 +21,7 @@ class streamed_report : public report_sink {
   explicit streamed_report(output_format format)
       : json_(format == output_format::json) {}
   void header(const report_header &h) override {
+    ledger.header(h);
     json_ ? json_text_.header(h) : text_.header(h);
     drain();
   }
@@ -34,6 +35,7 @@ class streamed_report : public report_sink {
     drain();
   }
   void item(const report_item &it) override {
+    ledger.item(it);
     json_ ? json_text_.item(it) : text_.item(it);
     drain();
   }
@@ -50,6 +52,8 @@ class streamed_report : public report_sink {
 
   long stopped_line = 0;
   std::vector<std::string> warnings;
+  ledger_sink ledger;
+  json_report_writer json_text_{nullptr};
 
  private:
   void drain() {
@@ -61,7 +65,6 @@ class streamed_report : public report_sink {
 
   bool json_;
   text_report text_;
-  json_report_writer json_text_{nullptr};
 };
 
 // The script opened for reading (a FIFO or a device refused before any
@@ -82,11 +85,22 @@ int run_command(const run_options &o) {
   if (int status = load_command_tables(s.tables)) return status;
   FILE *script = open_script(o.script);
   if (!script) return EXIT_BAD_FILE;
+  ledger_request asked;
+  if (!ledger_request_of(o.ledger, asked)) {
+    std::fclose(script);
+    return EXIT_BAD_USAGE;
+  }
   seed_dice_or_clock(o.seed);
   streamed_report report(o.format);
+  report.json_text_.ledger_asked = asked;
   dice_record dice{};
   bool complete = interpret_script(script, s.tables, dice, report);
   std::fclose(script);
+  if (o.format == output_format::text && ledger_per_report(o.ledger))
+    std::fputs(
+        ("\n" + ledger_text(report.ledger.ledger, asked, nullptr, "", "Ledger"))
+            .c_str(),
+        stdout);
   std::fflush(stdout);  // the report before the messages about it
   for (const std::string &w : report.warnings) complain(o.script + ":" + w);
   if (!complete) {

@@ -239,6 +239,14 @@ const std::vector<unit_tenths> &reference_totals(const generation_input &in) {
   return cached;
 }
 
+std::string reference_name(const generation_input &in) {
+  char label[NAME_SIZE + GROUP_SIZE + 8];
+  monster_label(monster_at(in.tables, in.config.monster_index), label,
+                sizeof label);
+  return "2,000 hoards of " + std::string(label) + " in " +
+         area_at(in.tables, in.config.lair_index).name;
+}
+
 ledger_rank rank_ledger(const hoard_ledger &l,
                         const std::vector<unit_tenths> &reference,
                         const exchange_rates &r) {
@@ -265,7 +273,7 @@ namespace {
 
 std::string line(const char *label, const std::string &text) {
   char head[32];
-  std::snprintf(head, sizeof head, "  %-16s", label);
+  std::snprintf(head, sizeof head, "  %-18s", label);
   return head + text + "\n";
 }
 

@@ -118,6 +118,9 @@ struct ledger_rank {
 // last input (its files and settings); asked again for the same, the
 // ledgers are not run again.
 const std::vector<unit_tenths> &reference_totals(const generation_input &in);
+// What the reference hoards are, for the rank's words: "2,000 hoards of
+// Orc, Grunt in Cave".
+std::string reference_name(const generation_input &in);
 ledger_rank rank_ledger(const hoard_ledger &l,
                         const std::vector<unit_tenths> &reference,
                         const exchange_rates &rates);

@@ -145,6 +145,7 @@ std::string json_string(std::string_view text) {
 }
 
 void json_report_writer::header(const report_header &p) {
+  ledger_.header(p);
   const bool whole = p.read == header_part::complete;
   std::string head = "{";
   member(head, "real_date",
@@ -208,6 +209,7 @@ std::string json_report_writer::coins_json(const coin_count &coins) {
 }
 
 void json_report_writer::item(const report_item &it) {
+  ledger_.item(it);
   entry("{\"kind\":\"item\",\"category\":" +
         json_string(category_name(it.category)) +
         ",\"keywords\":" + split_json(it.keywords, ' ') +
@@ -223,6 +225,12 @@ void json_report_writer::end(const report_end &e) {
   for (const auto &[kind, count] : coins_)
     member(coins, kind.c_str(), std::to_string(count));
   coins_.clear();
-  out += "],\"coins\":" + coins +
-         "},\"complete\":" + (e.complete ? "true" : "false") + "}\n";
+  ledger_rank rank;
+  if (reference)
+    rank = rank_ledger(ledger_.ledger, *reference, ledger_asked.rates);
+  out +=
+      "],\"coins\":" + coins +
+      "},\"complete\":" + (e.complete ? "true" : "false") + ",\"ledger\":" +
+      ledger_json(ledger_.ledger, ledger_asked, reference ? &rank : nullptr) +
+      "}\n";
 }

@@ -7,6 +7,7 @@
 #include <string>
 #include <string_view>
 
+#include "ledger.h"
 #include "model.h"
 #include "report_sink.h"
 
@@ -23,6 +24,8 @@ std::string json_string(std::string_view text);
 // group_cdf, jeweler_el, station, mel, cel, answers), sections (name,
 // entries) and complete. `used` gives the settings of a generation (null for
 // a script read from a file: MEL, CEL and the answers are unknown, null).
+// Each report ends with its "ledger" (ledger_json), with the rates, split
+// and rank `ledger_asked` asks for.
 class json_report_writer : public report_sink {
  public:
   explicit json_report_writer(const settings *used) : used_(used) {}
@@ -33,6 +36,12 @@ class json_report_writer : public report_sink {
   void end(const report_end &e) override;
 
   std::string out;
+  // What the ledger of each report gives besides its totals, and the
+  // reference hoards its rank is taken against (null: no rank).
+  ledger_request ledger_asked;
+  const std::vector<unit_tenths> *reference = nullptr;
+  // The last report's ledger.
+  const hoard_ledger &ledger() const { return ledger_.ledger; }
 
  private:
   void open_section(std::string_view name);
@@ -42,4 +51,5 @@ class json_report_writer : public report_sink {
   const settings *used_;
   bool in_section_ = false, first_section_ = true, first_entry_ = true;
   std::map<std::string, long> coins_;  // the report's coins by kind
+  ledger_sink ledger_;
 };

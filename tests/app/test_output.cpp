@@ -52,7 +52,9 @@ TEST_F(Json, EveryFieldOfAReport) {
       "sections":[{"name":"","entries":[{"kind":"text",
         "text":"before any section\n"}]},
         {"name":"Portable treasure","entries":[]}],
-      "coins":{"Silver Coins":620},"complete":true})"));
+      "coins":{"Silver Coins":620},"complete":true,"ledger":{"coins":{"SC":620.0},
+      "worth":{"SC":4.0},"total":{"SC":624.0},"base":[],"promised":[],
+      "unvalued":{}}})"));
   EXPECT_EQ(lair, json::parse(R"({"name":"Treasure in lair","entries":[
       {"kind":"item","category":"coins","keywords":["L1_COINS"],
        "coins":{"kind":"Silver Coins","count":620}},

@@ -1,0 +1,54 @@
+// The ledger's options of roll and run, read into the engine's request.
+#include "commands.h"
+#include "option_values.h"
+
+void add_ledger_options(CLI::App &command, ledger_options &o, bool roll) {
+  command.add_flag("--ledger", o.text,
+                   "after each report, its ledger (coins, stated worth, "
+                   "totals by unit) on standard output, never in the file");
+  command
+      .add_option("--rates", o.rates,
+                  "exchange rates BB-per-CC,CC-per-SC,SC-per-GC (e.g. "
+                  "10,10,10); the rules convert nothing without them")
+      ->check(non_empty_value());
+  command
+      .add_option("--in", o.in,
+                  "also the total in this unit (BB, CC, SC, GC), exact "
+                  "to the tenth of a BB; needs --rates")
+      ->check(non_empty_value());
+  command
+      .add_option("--split", o.split,
+                  "split each ledger between N players: each share and "
+                  "what is left over")
+      ->transform(decimal_value())
+      ->check(CLI::Range(1, MAX_PLAYERS));
+  if (!roll) return;
+  command.add_flag("--pile", o.pile,
+                   "one ledger over all the reports, after them");
+  command.add_flag("--rank", o.rank,
+                   "where each hoard stands among 2,000 hoards of the same "
+                   "monster, lair and settings");
+}
+
+bool ledger_request_of(const ledger_options &o, ledger_request &r) {
+  std::string error;
+  if (!o.rates.empty() && !read_rates(o.rates, r.rates, error)) {
+    complain("--rates: " + error);
+    return false;
+  }
+  if (!o.in.empty() && !read_unit(o.in, r.in)) {
+    complain("--in: " + o.in + " is no unit; the units are BB, CC, SC, GC");
+    return false;
+  }
+  if (!o.in.empty() && o.rates.empty()) {
+    complain("--in needs --rates: the rules convert nothing between units");
+    return false;
+  }
+  r.split = o.split;
+  r.rank = o.rank;
+  return true;
+}
+
+bool ledger_per_report(const ledger_options &o) {
+  return o.text || (!o.pile && (o.split > 0 || !o.rates.empty() || o.rank));
+}

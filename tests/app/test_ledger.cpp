@@ -1,0 +1,184 @@
+// The hoard's ledger: its totals against the reports' own coins and values,
+// the rates, the total in one unit, the split, the pile and the rank, on
+// both sides of their bounds.
+#include <cmath>
+#include <nlohmann/json.hpp>
+#include <sstream>
+
+#include "app_env.h"
+
+namespace {
+
+using json = nlohmann::json;
+using Ledger = AppEnv;
+
+long long tenths(const json &amount) {
+  return std::llround(amount.get<double>() * 10);
+}
+
+// Per unit: the report's coins plus the worth of its items, in tenths.
+std::map<std::string, long long> coins_and_worth(const json &report) {
+  const std::map<std::string, std::string> unit = {{"Brass Bits", "BB"},
+                                                   {"Copper Coins", "CC"},
+                                                   {"Silver Coins", "SC"},
+                                                   {"Gold Coins", "GC"}};
+  std::map<std::string, long long> sum;
+  for (const auto &[kind, count] : report["coins"].items())
+    sum[unit.at(kind)] += 10 * count.get<long long>();
+  for (const json &section : report["sections"])
+    for (const json &e : section["entries"]) {
+      json values = e.contains("values") ? e["values"] : json::array();
+      if (e.contains("value") && values.empty()) values.push_back(e["value"]);
+      for (const json &v : values)
+        if (v["kind"] == "worth") sum[v["unit"]] += tenths(v["amount"]);
+    }
+  return sum;
+}
+
+std::map<std::string, long long> as_tenths(const json &by_unit) {
+  std::map<std::string, long long> out;
+  for (const auto &[unit, amount] : by_unit.items()) out[unit] = tenths(amount);
+  return out;
+}
+
+std::vector<json> reports(const std::string &out) {
+  std::vector<json> all;
+  std::istringstream lines(out);
+  for (std::string line; std::getline(lines, line);)
+    all.push_back(json::parse(line));
+  return all;
+}
+
+}  // namespace
+
+// 200 seeded hoards of every sample monster, each in its own lair: the
+// ledger's total is the report's coins plus its items' worth, per unit.
+TEST_F(Ledger, TotalIsCoinsPlusWorthForEveryMonster) {
+  info_tables t{};
+  ASSERT_EQ(load_command_tables(t), 0);
+  long valued = 0;
+  for (int m = 1; m <= t.monster_count; ++m) {
+    ran r = cli({"roll", "--monster", std::to_string(m), "--lair",
+                 std::to_string(1 + m % t.area_count), "--count", "200",
+                 "--seed", std::to_string(m), "--format", "json"});
+    ASSERT_EQ(r.status, 0) << r.err;
+    std::vector<json> all = reports(r.out);
+    ASSERT_EQ(all.size(), 200u);
+    for (const json &report : all) {
+      EXPECT_EQ(as_tenths(report["ledger"]["total"]), coins_and_worth(report))
+          << report.dump();
+      valued += !report["ledger"]["worth"].empty();
+    }
+  }
+  EXPECT_GT(valued, 1000);  // the sample monsters' hoards do hold worth
+}
+
+// Rates: three whole numbers from 1 to MAX_RATE; the total in one unit
+// exact to the tenth of a BB; the split of 0 players refused, of 1 whole,
+// of 3 with a remainder.
+TEST(LedgerRules, RatesTotalsAndSplits) {
+  exchange_rates r;
+  std::string error;
+  for (const char *bad : {"10,10", "10,10,10,10", "0,10,10", "10,,10", "",
+                          "1001,1,1", "10,10,x", "-1,10,10"})
+    EXPECT_FALSE(read_rates(bad, r, error)) << bad;
+  EXPECT_FALSE(r.given());
+  ASSERT_TRUE(read_rates("1000,1,1", r, error) &&
+              read_rates("10,12,20", r, error));
+  coin_kind unit = coin_kind::none;
+  EXPECT_FALSE(read_unit("gc", unit) || read_unit("", unit));
+  EXPECT_TRUE(read_unit("SC", unit) && unit == coin_kind::silver_coins);
+
+  hoard_ledger l;
+  l.coins[coin_kind::gold_coins] = 20;      // 2 GC
+  l.worth[coin_kind::copper_coins] = 1005;  // 100.5 CC
+  l.worth[coin_kind::brass_bits] = 3;       // 0.3 BB
+  // 2 GC = 2 * 20 * 12 * 10 BB; 100.5 CC = 1005 BB: 5805.3 BB in all.
+  EXPECT_EQ(in_smallest(l.total(), r), 58053);
+  EXPECT_EQ(units_text(in_units(58053, coin_kind::gold_coins, r)),
+            "2 GC, 8 SC, 4 CC, 5.3 BB");
+  EXPECT_EQ(units_text(in_units(58053, coin_kind::brass_bits, r)), "5805.3 BB");
+  unit_tenths huge;
+  huge[coin_kind::gold_coins] = 1LL << 60;
+  EXPECT_EQ(in_smallest(huge, r), -1);
+
+  ledger_split s;
+  EXPECT_FALSE(split_ledger(l, 0, r, s) ||
+               split_ledger(l, MAX_PLAYERS + 1, r, s));
+  hoard_ledger coins;  // shared in whole coins, fractions left over
+  coins.coins[coin_kind::gold_coins] = 70;
+  ASSERT_TRUE(split_ledger(coins, 1, {}, s));
+  EXPECT_EQ(units_text(s.share) + "|" + units_text(s.left), "7 GC|none");
+  EXPECT_FALSE(s.converted);
+  ASSERT_TRUE(split_ledger(l, 3, r, s));
+  EXPECT_EQ(units_text(s.share), "33 CC");
+  EXPECT_EQ(units_text(s.left), "2 GC, 1.5 CC, 0.3 BB");
+  EXPECT_EQ(s.share_smallest * 3 + s.left_smallest, 58053);
+  EXPECT_EQ(s.share_smallest, 19350);
+}
+
+// The rank against the reference hoards: 0% for an empty hoard, 100% past
+// the largest; the reference run leaves the reports' dice as they were.
+TEST_F(Ledger, RankBoundsAndTheDiceKept) {
+  ran plain = cli({"roll", "--monster", "20", "--count", "3", "--seed", "9",
+                   "--format", "json"});
+  ran ranked = cli({"roll", "--monster", "20", "--count", "3", "--seed", "9",
+                    "--format", "json", "--rank", "--rates", "10,10,10"});
+  std::vector<json> a = reports(plain.out), b = reports(ranked.out);
+  ASSERT_EQ(a.size(), 3u);
+  ASSERT_EQ(b.size(), 3u);
+  for (int i = 0; i < 3; ++i) {
+    EXPECT_TRUE(b[i]["ledger"]["rank"].contains("total"));
+    b[i]["ledger"].erase("rank");
+    EXPECT_EQ(a[i], b[i]);
+  }
+  info_tables t{};
+  ASSERT_EQ(load_command_tables(t), 0);
+  settings chosen{};
+  chosen.monster_index = 19;
+  generation_input in{t, chosen, "", "", {1, 1, 2000}};
+  const std::vector<unit_tenths> &ref = reference_totals(in);
+  ASSERT_EQ(ref.size(), std::size_t(REFERENCE_HOARDS));
+  hoard_ledger none, most;
+  for (coin_kind u : UNITS) most.coins[u] = 1LL << 40;
+  exchange_rates rates{{10, 10, 10}};
+  ledger_rank low = rank_ledger(none, ref, rates),
+              high = rank_ledger(most, ref, rates);
+  for (coin_kind u : UNITS) {
+    EXPECT_EQ(low.below[int(u)], 0);
+    EXPECT_EQ(high.below[int(u)], 100);
+  }
+  EXPECT_TRUE(low.total_below == 0 && high.total_below == 100);
+  EXPECT_EQ(&reference_totals(in), &ref);  // kept, not run again
+}
+
+// The ledger goes to standard output only; --pile adds one ledger of all
+// the reports; the options refuse what they cannot use.
+TEST_F(Ledger, CommandLine) {
+  ran r = cli({"roll", "--monster", "34", "--count", "4", "--seed", "2",
+               "--append", "--ledger", "--split", "2"});
+  ASSERT_EQ(r.status, 0) << r.err;
+  const std::string file = slurp("Default.hxo");
+  EXPECT_FALSE(holds(file, "Ledger"));
+  EXPECT_TRUE(holds(r.out, "Ledger:\n  coins:") &&
+              holds(r.out, "split 2 ways"));
+  ran pile = cli({"roll", "--monster", "34", "--count", "4", "--seed", "2",
+                  "--pile", "--format", "json"});
+  std::vector<json> all = reports(pile.out);
+  ASSERT_EQ(all.size(), 5u);
+  std::map<std::string, long long> sum;
+  for (int i = 0; i < 4; ++i)
+    for (const auto &[u, v] : as_tenths(all[i]["ledger"]["total"])) sum[u] += v;
+  EXPECT_EQ(all[4]["pile"], true);
+  EXPECT_EQ(all[4]["reports"], 4);
+  EXPECT_EQ(as_tenths(all[4]["ledger"]["total"]), sum);
+  for (const arg_list &bad :
+       {arg_list{"--split", "0"}, arg_list{"--rates", "10,10"},
+        arg_list{"--in", "GC"}, arg_list{"--in", "XP", "--rates", "1,1,1"}}) {
+    arg_list args = {"roll"};
+    args.insert(args.end(), bad.begin(), bad.end());
+    ran refused = cli(args);
+    EXPECT_EQ(refused.status, EXIT_BAD_USAGE) << bad[1];
+    EXPECT_EQ(refused.out, "");
+  }
+}
