@@ -28,6 +28,15 @@ std::string one_line(std::string_view text) {
   return out;
 }
 
+// Adds to a list while it has room; counts what it leaves out.
+template <typename T>
+void listed_in(std::vector<T> &list, const T &entry, long &unlisted) {
+  if (list.size() < MAX_LISTED)
+    list.push_back(entry);
+  else
+    ++unlisted;
+}
+
 bool times(long long a, long long b, long long &out) {
   return !__builtin_mul_overflow(a, b, &out);
 }
@@ -49,32 +58,34 @@ unit_tenths hoard_ledger::total() const {
 void hoard_ledger::add(const hoard_ledger &o) {
   reports += o.reports;
   for (coin_kind u : UNITS) coins[u] += o.coins[u], worth[u] += o.worth[u];
-  base.insert(base.end(), o.base.begin(), o.base.end());
-  promised.insert(promised.end(), o.promised.begin(), o.promised.end());
+  unlisted += o.unlisted;
+  for (const listed_value &v : o.base) listed_in(base, v, unlisted);
+  for (const listed_value &v : o.promised) listed_in(promised, v, unlisted);
   for (int c = 0; c < CATEGORY_CODES; ++c) unvalued[c] += o.unvalued[c];
-  to_hand_out.insert(to_hand_out.end(), o.to_hand_out.begin(),
-                     o.to_hand_out.end());
+  for (const std::string &t : o.to_hand_out)
+    listed_in(to_hand_out, t, unlisted);
 }
 
 void ledger_sink::item(const report_item &it) {
   int category = it.category & (CATEGORY_CODES - 1);
   if (category == CATEGORY_NONE || category == 7) return;  // no text
+  hoard_ledger &l = ledger;
   if (it.coins.kind != coin_kind::none) {
-    ledger.coins[it.coins.kind] += 10LL * it.coins.count;
+    l.coins[it.coins.kind] += 10LL * it.coins.count;
     return;
   }
   bool has_worth = false;
   for (const item_value &v : it.values) {
     if (v.kind == value_kind::worth) {
-      ledger.worth[v.unit] += v.tenths;
+      l.worth[v.unit] += v.tenths;
       has_worth = true;
     } else {
-      (v.kind == value_kind::base ? ledger.base : ledger.promised)
-          .push_back({one_line(it.text), v});
+      listed_in(v.kind == value_kind::base ? l.base : l.promised,
+                {one_line(it.text), v}, l.unlisted);
     }
   }
-  if (it.values.count == 0) ++ledger.unvalued[category];
-  if (!has_worth) ledger.to_hand_out.push_back(one_line(it.text));
+  if (it.values.count == 0) ++l.unvalued[category];
+  if (!has_worth) listed_in(l.to_hand_out, one_line(it.text), l.unlisted);
 }
 
 long long exchange_rates::smallest_in(coin_kind unit) const {
@@ -350,6 +361,8 @@ std::string ledger_text(const hoard_ledger &l, const ledger_request &r,
       unvalued += (unvalued.empty() ? "" : ", ") +
                   std::to_string(l.unvalued[c]) + " " + category_name(c);
   s += line("no value stated:", unvalued.empty() ? "none" : unvalued);
+  if (l.unlisted > 0)
+    s += line("not listed:", std::to_string(l.unlisted) + " more items");
   ledger_split split;
   if (r.split > 0 && split_ledger(l, r.split, r.rates, split)) {
     s += "  split " + std::to_string(split.players) + " ways:\n";
@@ -396,6 +409,7 @@ std::string ledger_json(const hoard_ledger &l, const ledger_request &r,
       first = false;
     }
   s += "}";
+  if (l.unlisted > 0) s += ",\"unlisted\":" + std::to_string(l.unlisted);
   if (r.rates.given() && r.in != coin_kind::none) {
     long long all = in_smallest(total, r.rates);
     if (all >= 0)

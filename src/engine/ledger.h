@@ -31,6 +31,10 @@ struct listed_value {
   item_value value;
 };
 
+// The most items each list of a ledger keeps, so a script of any size is
+// counted in bounded memory; the items past it are counted in `unlisted`.
+constexpr std::size_t MAX_LISTED = 1000;
+
 struct hoard_ledger {
   long reports = 0;
   unit_tenths coins;  // coins by unit, a coin ten tenths
@@ -40,6 +44,7 @@ struct hoard_ledger {
   // The items a split cannot share out: every item but coins that states no
   // worth (the game master hands them out).
   std::vector<std::string> to_hand_out;
+  long unlisted = 0;  // items left out of the lists above
 
   // Coins plus stated worth, by unit.
   unit_tenths total() const;
