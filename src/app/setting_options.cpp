@@ -86,6 +86,8 @@ int resolve_session(const setting_options &o, session &s) {
   std::string refusal = apply_setting_choices(o, s);
   if (refusal.empty()) {
     warn_unused_options(o, s);
+    if (std::string note = group_cdf_note(s.config); !note.empty())
+      complain("warning: " + note);
     return EXIT_DONE;
   }
   complain(refusal);

@@ -15,6 +15,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <cstring>
+#include <memory>
 
 #include "atomic_file.h"
 #include "escaped_text.h"
@@ -408,7 +409,8 @@ int read_area(reader &r, int entry, area_record &a) {
 // and -1 when none began.
 template <class ReadEntry, class ReadSpare>
 int read_entries(reader &r, int limit, ReadEntry read_entry,
-                 ReadSpare read_spare, int32_t &left_out) {
+                 ReadSpare read_spare, int32_t &left_out,
+                 std::vector<std::string> *left_out_names) {
   std::size_t noted = r.checking() ? r.notes->size() : 0;
   left_out = 0;
   int count = read_count(r, limit);
@@ -425,6 +427,7 @@ int read_entries(reader &r, int limit, ReadEntry read_entry,
     for (int cut = 0; cut == 0; ++left_out) {
       cut = read_spare(spare_reader, count + 1 + left_out);
       if (cut < 0) break;
+      if (left_out_names) left_out_names->push_back(spare_reader.label);
     }
   }
   read_trailing(r, noted);
@@ -448,7 +451,8 @@ void free_monsters(info_tables &t) {
 }
 
 int load_monsters(FILE *f, const char *file_name, info_tables &t, char *err,
-                  std::size_t n, std::vector<info_problem> *notes) {
+                  std::size_t n, std::vector<info_problem> *notes,
+                  std::vector<std::string> *left_out) {
   free_monsters(t);
   reader r{{f}, file_name, "monster", 0, err, n, notes, {}};
   auto spare = [](reader &entry, int number) {
@@ -462,7 +466,7 @@ int load_monsters(FILE *f, const char *file_name, info_tables &t, char *err,
       [&t](reader &entry, int i) {
         return read_monster(entry, i + 1, t.monsters[i]);
       },
-      spare, t.monsters_left_out);
+      spare, t.monsters_left_out, left_out);
   if (count < 0) {
     free_monsters(t);
     return 1;
@@ -472,7 +476,8 @@ int load_monsters(FILE *f, const char *file_name, info_tables &t, char *err,
 }
 
 int load_areas(FILE *f, const char *file_name, info_tables &t, char *err,
-               std::size_t n, std::vector<info_problem> *notes) {
+               std::size_t n, std::vector<info_problem> *notes,
+               std::vector<std::string> *left_out) {
   std::memset(t.areas, 0, sizeof t.areas);
   t.area_count = 0;
   reader r{{f}, file_name, "area", 0, err, n, notes, {}};
@@ -486,7 +491,7 @@ int load_areas(FILE *f, const char *file_name, info_tables &t, char *err,
       [&t](reader &entry, int i) {
         return read_area(entry, i + 1, t.areas[i]);
       },
-      spare, t.areas_left_out);
+      spare, t.areas_left_out, left_out);
   if (count < 0) {
     std::memset(t.areas, 0, sizeof t.areas);
     return 1;
@@ -707,11 +712,32 @@ int load_tables(info_tables &t, std::string &err) {
   return 0;
 }
 
+std::vector<std::string> names_left_out(bool monsters) {
+  const char *name = monsters ? "monster.hxi" : "area.hxi";
+  std::vector<std::string> names;
+  std::string refusal;
+  FILE *f = open_info_file(name, refusal);
+  if (!f) return names;
+  auto scratch = std::make_unique<info_tables>();
+  char err[1];
+  if (monsters) {
+    load_monsters(f, name, *scratch, err, sizeof err, nullptr, &names);
+    free_monsters(*scratch);
+  } else {
+    load_areas(f, name, *scratch, err, sizeof err, nullptr, &names);
+  }
+  std::fclose(f);
+  return names;
+}
+
 std::string left_out_sentence(const info_tables &t) {
+  return left_out_sentence(t.monsters_left_out, t.areas_left_out);
+}
+
+std::string left_out_sentence(int monsters, int lairs) {
   auto counted = [](int n, const char *what) {
     return std::to_string(n) + " " + what + (n == 1 ? "" : "s");
   };
-  const int monsters = t.monsters_left_out, lairs = t.areas_left_out;
   constexpr char WHERE[] = "; hoardex check shows where.";
   if (monsters > 0 && lairs > 0)
     return "Left out after the counts: " + counted(monsters, "monster") + ", " +

@@ -28,11 +28,19 @@ struct info_problem {
 // what makes the loader refuse a file, a word cut to its field and entries
 // after the promised count count as problems. 1 is returned when any
 // problem was found.
+// Loading puts the names of the entries after the count in `left_out`, when
+// given.
 int load_monsters(FILE *f, const char *file_name, info_tables &t, char *err,
-                  std::size_t n, std::vector<info_problem> *notes = nullptr);
+                  std::size_t n, std::vector<info_problem> *notes = nullptr,
+                  std::vector<std::string> *left_out = nullptr);
 // Fills the areas of `t` from an open area file; same contract.
 int load_areas(FILE *f, const char *file_name, info_tables &t, char *err,
-               std::size_t n, std::vector<info_problem> *notes = nullptr);
+               std::size_t n, std::vector<info_problem> *notes = nullptr,
+               std::vector<std::string> *left_out = nullptr);
+// The names of the monsters (or lairs) after the count at the top of
+// monster.hxi (or area.hxi) in the current folder, as loading reads them;
+// empty when there are none or the file cannot be loaded.
+std::vector<std::string> names_left_out(bool monsters);
 // Releases every portable text and empties the monster table.
 void free_monsters(info_tables &t);
 
@@ -82,6 +90,8 @@ int load_tables(info_tables &t, std::string &err);
 // area.hxi were left out by loading, naming how many and the command that
 // shows where; empty when none were.
 std::string left_out_sentence(const info_tables &t);
+// The same for these counts of left-out monsters and lairs.
+std::string left_out_sentence(int monsters, int lairs);
 // Loads setup.hxi from the current folder. Without the file the settings
 // take their defaults and 1 is returned with a line saying so in err (no
 // fault: nothing was saved yet); a file that

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "escaped_text.h"
+#include "info_files.h"
 #include "name_match.h"
 
 std::string range_text(value_range r) {
@@ -74,10 +75,13 @@ std::size_t distance(const std::string &a, const std::string &b) {
 // a name equal to it, else the one name holding it. `names[i]` holds the
 // names record i answers to, the first one shown. Returns -1 with the message
 // in `error`, the candidates one a line below it, when there is no such
-// record or several.
+// record or several. A name that matches none but holds among `left_out`,
+// the names after the count of the file, gets the sentence saying that
+// `left_out_sentence` gives.
 int find_record(const char *option, const std::string &given,
                 const std::vector<std::vector<std::string>> &names,
-                std::string &error) {
+                const std::vector<std::string> &left_out,
+                const std::string &left_out_sentence, std::string &error) {
   const int count = static_cast<int>(names.size());
   if (std::optional<long> n = decimal_digits(given)) {
     if (*n >= 1 && *n <= count) return static_cast<int>(*n - 1);
@@ -114,6 +118,12 @@ int find_record(const char *option, const std::string &given,
              "'; 'hoardex list' shows them all";
   for (int i : listed)
     error += "\n  " + std::to_string(i + 1) + ": " + names[i][0];
+  if (exact.empty() && holding.empty())
+    for (const std::string &name : left_out)
+      if (folded_name(name).find(want) != std::string::npos) {
+        error += "\n" + left_out_sentence;
+        break;
+      }
   return -1;
 }
 
@@ -222,6 +232,13 @@ std::string answer_names() {
   return names;
 }
 
+std::string group_cdf_note(const settings &c) {
+  if (c.group_cdf >= c.cdf) return "";
+  return "the group's highest CDF (" + std::to_string(c.group_cdf) +
+         ") is below the creature's CDF (" + std::to_string(c.cdf) +
+         "): kept as given";
+}
+
 std::string apply_setting_choices(const setting_choices &o, session &s) {
   settings &c = s.config;
   std::string error;
@@ -233,14 +250,22 @@ std::string apply_setting_choices(const setting_choices &o, session &s) {
       monster_label(m, label, sizeof label);
       names.push_back({label, trimmed_name(m.name)});
     }
-    c.monster_index = find_record("--monster", o.monster, names, error);
+    const int left = s.tables.monsters_left_out;
+    c.monster_index = find_record(
+        "--monster", o.monster, names,
+        left > 0 ? names_left_out(true) : std::vector<std::string>(),
+        left_out_sentence(left, 0), error);
     if (c.monster_index < 0) return error;
   }
   if (!o.lair.empty()) {
     std::vector<std::vector<std::string>> names;
     for (int i = 0; i < s.tables.area_count; ++i)
       names.push_back({trimmed_name(s.tables.areas[i].name)});
-    c.lair_index = find_record("--lair", o.lair, names, error);
+    const int left = s.tables.areas_left_out;
+    c.lair_index = find_record(
+        "--lair", o.lair, names,
+        left > 0 ? names_left_out(false) : std::vector<std::string>(),
+        left_out_sentence(0, left), error);
     if (c.lair_index < 0) return error;
   }
   for (const auto &[option, value, range, field] :

@@ -48,5 +48,11 @@ std::string answer_names();
 // one line naming the option that refuses a choice ("--cdf: Value 0 not in
 // range 1 to 99", "--monster: no match for 'x'; close matches: ..."); the
 // session may then hold some of the choices. An empty text is a choice not
-// made (the command line refuses empty values before this).
+// made (the command line refuses empty values before this). A name that
+// matches no entry but one after the count at the top of its file adds the
+// line saying such entries were left out.
 std::string apply_setting_choices(const setting_choices &o, session &s);
+
+// "the group's highest CDF (1) is below the creature's CDF (25): kept as
+// given" when it is, else "": the values are kept, and this says so.
+std::string group_cdf_note(const settings &c);

@@ -10,6 +10,7 @@
 #include "reader_screens.h"
 #include "screen.h"
 #include "screen_text.h"
+#include "setting_choice.h"
 
 namespace {
 
@@ -153,13 +154,9 @@ void draw_note(const settings &config, std::string &start_notes) {
     std::size_t end = start_notes.find('\n');
     show_note(start_notes.substr(0, end).c_str());
     start_notes.erase(0, end == std::string::npos ? end : end + 1);
-  } else if (config.group_cdf < config.cdf) {
-    char line[2 * SCREEN_COLS];
-    std::snprintf(line, sizeof line,
-                  "The group's highest CDF (%d) is below the creature's CDF "
-                  "(%d): kept as given.",
-                  config.group_cdf, config.cdf);
-    show_note(line);
+  } else if (std::string note = group_cdf_note(config); !note.empty()) {
+    note[0] = 'T';  // a sentence of its own on the note row
+    show_note((note + ".").c_str());
   }
 }
 

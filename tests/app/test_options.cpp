@@ -159,4 +159,25 @@ TEST_F(Settings, OptionsGiveTheSettingsOrARefusal) {
   EXPECT_EQ(s.config.answers, 0u);
 }
 
+// A name found only after the count at the top of its file says so; a
+// group's CDF below the creature's is kept with a warning, an equal one not.
+TEST_F(Settings, WhatTheCommandsSayOfTheirSettings) {
+  spit("monster.hxi", slurp("monster.hxi") + "Grell_Thing _ 0 0x0\n");
+  spit("area.hxi", slurp("area.hxi") + "Grell_Pit 1 2 3 4 5\n");
+  const std::string grell = cli({"roll", "--monster", "grell"}).err;
+  EXPECT_TRUE(holds(grell,
+                    "\n1 monster after the count was left out; "
+                    "hoardex check shows where.\n"))
+      << grell;
+  EXPECT_TRUE(holds(cli({"stats", "--lair", "grell"}).err,
+                    "\n1 lair after the count was left out"));
+  EXPECT_FALSE(holds(cli({"roll", "--monster", "xyzzy"}).err, "left out"));
+  const std::string warning =
+      "hoardex: warning: the group's highest CDF (24) is below the "
+      "creature's CDF (25): kept as given\n";
+  EXPECT_EQ(cli({"roll", "--cdf", "25", "--group-cdf", "24"}).err, warning);
+  EXPECT_EQ(cli({"stats", "-n", "1", "--cdf", "25", "--group-cdf", "25"}).err,
+            "");
+}
+
 }  // namespace
