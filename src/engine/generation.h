@@ -4,6 +4,7 @@
 #pragma once
 
 #include "model.h"
+#include "output_file.h"
 #include "report_sink.h"
 #include "script_writer.h"
 

@@ -129,32 +129,3 @@ class both_sinks : public report_sink {
   report_sink &first_;
   report_sink &second_;
 };
-
-// Opens the output file at path for appending without waiting for a reader;
-// -1 when it cannot be, or when it is neither a regular file nor a device
-// (a FIFO, a folder).
-int open_output_path(const char *path);
-
-// Appends a finished report to the output file in one write under an
-// exclusive lock; on a failed write the file is cut back to its earlier
-// length, so no part of the report stays. fd was opened on path (by
-// open_output_path), maybe long before: when path names another file once
-// the lock is held, because a removal replaced the file meanwhile, path is
-// opened again and the report goes there, never into the file that was
-// replaced. Closes fd. Returns true when the whole report is in the file.
-bool append_report(int fd, const char *path, const std::string &report);
-
-enum class removal {
-  done,
-  changed,  // the file no longer holds those bytes there: nothing was done
-  failed,   // the file is as it was; error says why
-};
-
-// Takes the report at byte offset begin out of the output file at path,
-// when the bytes there are still `expected`: under the lock appends take,
-// the file is read again and the rest of it written to a new file of the same
-// folder, synced, and renamed over path before the lock is let go. A report
-// appended meanwhile goes to the new file (see append_report). A link (of
-// either kind) is refused, as the rename would part it from its other name.
-removal remove_report(const char *path, long long begin,
-                      std::string_view expected, std::string &error);

@@ -40,7 +40,7 @@ constexpr help_page HELP_PAGES[] = {
    "               Backspace: undo   Space: page 2   G after a report: again\n"
    " Report        any key turns a page of the report being made\n"
    " Earlier       Up/Down: a line   PgUp/PgDn: a page   n/p: next/previous\n"
-   "  reports (R)  report   /: search   q or Escape: back (all keys: page 3)\n"},
+   "  reports (R)  report   / ?: search   q or Escape: back (all keys: page 3)\n"},
   {"HELP: SETTINGS, COINS AND FILES",
    " Monster       its lair treasures, what it carries, its special scores\n"
    " Lair          the area table giving the kind of each lair treasure\n"
@@ -71,8 +71,9 @@ constexpr help_page HELP_PAGES[] = {
    " Home          the first line of the newest report\n"
    " End           the last page of the oldest report\n"
    " n/p           the next (older) or previous (newer) report\n"
-   " /             search below for a text, capitals or not; Enter alone\n"
-   "               searches again for the last text\n"
+   " / or ?        search down (/) or up (?) for a text, capitals or not;\n"
+   "               past the end it goes on from the other end and says so\n"
+   " Enter         the same search again, the same way\n"
    " d or Delete   remove the report at the top from the file: y removes it,\n"
    "               any other key keeps it. The rest of the file stays byte\n"
    "               for byte, and a report another copy of the program\n"

@@ -1,190 +1,18 @@
-// The streaming reader behind the report viewer: block-wise searches
-// forwards and backwards, from which report starts, lines and text searches
-// follow.
+// The viewer's display of an output file: lines as the screen shows them,
+// and the view's place, newest report first.
 #include "report_file.h"
 
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
-
 #include <algorithm>
-#include <cerrno>
-#include <functional>
 
 #include "screen_text.h"
 
-namespace {
-
-// Bytes read at a time: a search starts with a small block, as a line end
-// is mostly near, and grows it up to the largest. It keeps the last few bytes
-// of a block with the next one so a match across the seam is found.
-constexpr long long FIRST_BLOCK = 256;
-constexpr long long LARGEST_BLOCK = 64 * 1024;
-// Report starts are counted a mebibyte at a time, and one count is kept
-// for each mebibyte of the file.
-constexpr long long COUNT_BLOCK = 1024 * 1024;
-
-char ascii_lower(char c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
-
-// A report start s > 0 is the byte after the line end of this pattern.
-const std::string &report_rule_pattern() {
-  static const std::string pattern =
-      "\n" + std::string(REPORT_RULE_WIDTH, '-') + "\n\n";
-  return pattern;
-}
-
-}  // namespace
-
-report_file::report_file(const std::string &path) {
-  // Opened without waiting: a FIFO in the file's place would otherwise hold
-  // the open until something writes to it.
-  fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NONBLOCK);
-  if (fd_ < 0) {
-    state_ = errno == ENOENT ? file_state::missing : file_state::unreadable;
-    return;
-  }
-  struct stat st {};
-  if (::fstat(fd_, &st) != 0) {
-    state_ = file_state::unreadable;
-    return;
-  }
-  if (!S_ISREG(st.st_mode)) {
-    state_ = file_state::not_regular;
-    return;
-  }
-  size_ = st.st_size;
-  state_ = size_ == 0 ? file_state::empty : file_state::ready;
-  long long starts = 0;
-  for (long long at = 0; at < size_; at += COUNT_BLOCK) {
-    starts_before_.push_back(starts);
-    starts += starts_between(at, std::min(size_, at + COUNT_BLOCK));
-  }
-  report_count_ = size_ == 0 ? 0 : starts + 1;
-}
-
-report_file::~report_file() {
-  if (fd_ >= 0) ::close(fd_);
-}
-
-const std::string &report_file::read(long long begin, long long end,
-                                     bool fold) const {
-  end = std::min(end, size_);
-  block_.resize(static_cast<std::size_t>(std::max(0LL, end - begin)));
-  std::size_t got = 0;
-  while (got < block_.size()) {
-    ssize_t n = ::pread(fd_, block_.data() + got, block_.size() - got,
-                        static_cast<off_t>(begin + got));
-    if (n < 0 && errno == EINTR) continue;
-    if (n <= 0) break;  // the file shrank or failed: what was read stands
-    got += static_cast<std::size_t>(n);
-  }
-  block_.resize(got);
-  if (fold)
-    for (char &c : block_) c = ascii_lower(c);
-  return block_;
-}
-
-long long report_file::starts_between(long long lo, long long hi) const {
-  // A start s is the byte after a rule found at s - 1.
-  const std::string &rule = report_rule_pattern();
-  const long long len = static_cast<long long>(rule.size());
-  const long long first = std::max(0LL, lo - 1), last = hi - 1;
-  const long long limit = std::min(size_, last + len - 1);
-  long long count = 0;
-  for (long long pos = first; pos + len <= limit;) {
-    long long end = std::min(limit, pos + COUNT_BLOCK);
-    const std::string &block = read(pos, end);
-    // The rule's length lets the search skip most bytes unread.
-    const std::boyer_moore_horspool_searcher search(rule.begin(), rule.end());
-    for (auto at = search(block.begin(), block.end()).first;
-         at != block.end() && pos + (at - block.begin()) < last;
-         at = search(at + 1, block.end()).first)
-      ++count;
-    if (end == limit || static_cast<long long>(block.size()) < end - pos) break;
-    pos = end - len + 1;
-  }
-  return count;
-}
-
-long long report_file::report_number(long long begin) const {
-  if (starts_before_.empty()) return 0;
-  long long chunk = std::min(begin / COUNT_BLOCK,
-                             static_cast<long long>(starts_before_.size()) - 1);
-  return 1 + starts_before_[chunk] +
-         starts_between(chunk * COUNT_BLOCK, begin + 1);
-}
-
-std::string report_file::bytes(long long begin, long long end) const {
-  std::string text;
-  for (long long at = begin; at < end; at += LARGEST_BLOCK) {
-    const std::string &block = read(at, std::min(end, at + LARGEST_BLOCK));
-    text += block;
-    if (block.empty()) break;
-  }
-  return text;
-}
-
-long long report_file::find_forward(const std::string &text, long long from,
-                                    long long limit, bool fold) const {
-  const long long len = static_cast<long long>(text.size());
-  limit = std::min(limit, size_);
-  long long block_size = FIRST_BLOCK;
-  for (long long pos = std::max(0LL, from); pos + len <= limit;) {
-    long long end = std::min(limit, pos + block_size);
-    block_size = std::min(block_size * 4, LARGEST_BLOCK);
-    const std::string &block = read(pos, end, fold);
-    std::size_t at = block.find(text);
-    if (at != std::string::npos) return pos + static_cast<long long>(at);
-    if (end == limit || static_cast<long long>(block.size()) < end - pos) break;
-    pos = end - len + 1;
-  }
-  return -1;
-}
-
-long long report_file::find_backward(const std::string &text, long long floor,
-                                     long long limit, bool fold) const {
-  const long long len = static_cast<long long>(text.size());
-  floor = std::max(0LL, floor);
-  long long block_size = FIRST_BLOCK;
-  for (long long end = std::min(limit, size_); end - floor >= len;) {
-    long long begin = std::max(floor, end - block_size);
-    block_size = std::min(block_size * 4, LARGEST_BLOCK);
-    const std::string &block = read(begin, end, fold);
-    std::size_t at = block.rfind(text);
-    if (at != std::string::npos) return begin + static_cast<long long>(at);
-    if (begin == floor) break;
-    end = begin + len - 1;
-  }
-  return -1;
-}
-
-long long report_file::report_start_before(long long offset) const {
-  // A match wholly before offset + len - 1 puts its start before offset.
-  const std::string &rule = report_rule_pattern();
-  long long limit = offset + static_cast<long long>(rule.size()) - 2;
-  long long at = find_backward(rule, 0, limit);
-  return at < 0 ? 0 : at + 1;
-}
-
-long long report_file::report_start_after(long long offset) const {
-  long long at = find_forward(report_rule_pattern(), offset, size_);
-  return at < 0 ? size_ : at + 1;
-}
-
-long long report_file::line_start(long long offset) const {
-  long long at = find_backward("\n", 0, offset);
-  return at < 0 ? 0 : at + 1;
-}
-
-long long report_file::next_line(long long offset) const {
-  long long at = find_forward("\n", offset, size_);
-  return at < 0 ? size_ : at + 1;
-}
-
-std::string report_file::shown_line(long long offset, int width) const {
+std::string shown_line(const output_file &file, long long offset, int width,
+                       long long stop) {
   // A cell takes at most four bytes of a UTF-8 character (or one byte that
   // is not UTF-8); the rest of the room is for marks of no width.
-  const std::string &raw = read(offset, offset + 8LL * width);
+  long long end = offset + 8LL * width;
+  const std::string raw =
+      file.bytes(offset, stop >= 0 ? std::min(stop, end) : end);
   const bool utf8 = screen_utf8();
   std::string shown;
   int cells = 0;
@@ -192,9 +20,9 @@ std::string report_file::shown_line(long long offset, int width) const {
     unsigned char u = static_cast<unsigned char>(raw[i]);
     if (u == '\n' || cells >= width) break;
     if (u == '\t') {
-      int stop = std::min(width, (cells / 8 + 1) * 8);
-      shown.append(stop - cells, ' ');
-      cells = stop;
+      int tab_end = std::min(width, (cells / 8 + 1) * 8);
+      shown.append(tab_end - cells, ' ');
+      cells = tab_end;
       ++i;
       continue;
     }
@@ -212,7 +40,7 @@ std::string report_file::shown_line(long long offset, int width) const {
   return shown;
 }
 
-report_cursor::report_cursor(const report_file &file) : file_(file) { home(); }
+report_cursor::report_cursor(const output_file &file) : file_(file) { home(); }
 
 void report_cursor::home() {
   long long end = file_.size();
@@ -291,23 +119,40 @@ std::vector<long long> report_cursor::page(int rows) const {
   return lines;
 }
 
-bool report_cursor::search(const std::string &text) {
-  if (text.empty() || text.find('\n') != std::string::npos) return false;
-  std::string folded = text;
-  for (char &c : folded) c = ascii_lower(c);
-  // Below top in this report, else the newest older report holding it: the
-  // last match before this report, found from the end backwards.
-  long long at =
-      file_.find_forward(folded, file_.next_line(top_), report_end_, true);
-  if (at >= 0) {
-    top_ = file_.line_start(at);
-    return true;
-  }
-  long long last = file_.find_backward(folded, 0, report_begin_, true);
-  if (last < 0) return false;
-  long long begin = file_.report_start_before(last + 1);
-  long long end = file_.report_start_after(begin);
-  at = file_.find_forward(folded, begin, end, true);
-  enter_report(begin, end, file_.line_start(at));
-  return true;
+long long report_cursor::find(const std::string &text, long long from,
+                              bool forward, bool &wrapped) const {
+  wrapped = false;
+  const long long size = file_.size();
+  const long long len = static_cast<long long>(text.size());
+  if (text.empty() || text.find('\n') != std::string::npos) return -1;
+  // A match never crosses a report's start, which follows a line end. The
+  // report holding from, then the reports past it in the view's order.
+  const long long begin = file_.report_start_before(from + 1);
+  const long long end = file_.report_start_after(begin);
+  // The first (forward) or last match of the report holding the byte at.
+  auto in_report_of = [&](long long at) {
+    if (at < 0) return -1LL;
+    long long b = file_.report_start_before(at + 1);
+    long long e = file_.report_start_after(b);
+    return forward ? file_.find_forward(text, b, e, true)
+                   : file_.find_backward(text, b, e, true);
+  };
+  long long at = forward
+                     ? file_.find_forward(text, from, end, true)
+                     : file_.find_backward(text, begin,
+                                           std::min(end, from - 1 + len), true);
+  if (at >= 0) return at;
+  // Older reports lie before this one in the file, newer ones after it.
+  at = in_report_of(forward ? file_.find_backward(text, 0, begin, true)
+                            : file_.find_forward(text, end, size, true));
+  if (at >= 0) return at;
+  wrapped = true;
+  return in_report_of(forward ? file_.find_backward(text, 0, size, true)
+                              : file_.find_forward(text, 0, size, true));
+}
+
+void report_cursor::show_line_of(long long offset, int above) {
+  show_report_at(offset);
+  top_ = file_.line_start(offset);
+  for (int i = 0; i < above && top_ > report_begin_; ++i) up();
 }

@@ -1,83 +1,20 @@
-// Read-only, streaming access to a treasure output file for the report
-// viewer: report starts, lines and text searches are found by reading
-// blocks around the place asked for, so a file of any size opens at once and
-// is never held in memory. The file is never written here; a report is
-// taken out of it by remove_report (engine/report_sink.h).
+// The report viewer's display of an output file (engine/output_file.h
+// reads it and finds its reports): a line as the screen shows it, and the
+// place in the file the view stands at.
 #pragma once
 
 #include <string>
 #include <vector>
 
-// A report begins with a line of this many '-' followed by an empty line.
-constexpr int REPORT_RULE_WIDTH = 75;
+#include "output_file.h"
 
-class report_file {
- public:
-  // not_regular: a FIFO, a device or a folder, refused without waiting.
-  enum class file_state { missing, unreadable, not_regular, empty, ready };
-
-  explicit report_file(const std::string &path);
-  ~report_file();
-  report_file(const report_file &) = delete;
-  report_file &operator=(const report_file &) = delete;
-
-  file_state state() const { return state_; }
-  // The size when the file was opened: what is appended later is not seen,
-  // so a growing file shows the reports it held then.
-  long long size() const { return size_; }
-
-  // The reports in the file; the text before the first rule is one.
-  long long report_count() const { return report_count_; }
-  // The number of the report starting at begin, counted from the oldest
-  // (1) to the newest (report_count()).
-  long long report_number(long long begin) const;
-  // The bytes from begin to end (a report's, say).
-  std::string bytes(long long begin, long long end) const;
-
-  // The last report start before offset; 0 when there is none (text before
-  // the first rule counts as a report of its own).
-  long long report_start_before(long long offset) const;
-  // The first report start after offset, or size().
-  long long report_start_after(long long offset) const;
-  // The start of the line holding the byte at offset.
-  long long line_start(long long offset) const;
-  // The start of the line after the one beginning at offset, or size().
-  long long next_line(long long offset) const;
-  // The line beginning at offset, without its line end, as shown on an
-  // 80-column screen: tabs expanded, other control bytes shown as '?',
-  // cut after width cells. Under a UTF-8 locale its characters stay and a
-  // byte that is not UTF-8 is the replacement mark; under any other, bytes
-  // outside ASCII are '?'.
-  std::string shown_line(long long offset, int width) const;
-
-  // The first place at or after from where text lies wholly before limit,
-  // or -1. With fold, ASCII letters match in either case (text is then
-  // given in lower case).
-  long long find_forward(const std::string &text, long long from,
-                         long long limit, bool fold = false) const;
-  // The last place at or after floor where text lies wholly before limit,
-  // or -1.
-  long long find_backward(const std::string &text, long long floor,
-                          long long limit, bool fold = false) const;
-
- private:
-  // Reads the bytes from begin to end (cut to the size) into block_,
-  // ASCII letters in lower case with fold.
-  const std::string &read(long long begin, long long end,
-                          bool fold = false) const;
-  // Report starts after the first (the byte after a rule's line end) in
-  // [lo, hi), counted a large block at a time.
-  long long starts_between(long long lo, long long hi) const;
-
-  int fd_ = -1;
-  long long size_ = 0;
-  file_state state_ = file_state::missing;
-  long long report_count_ = 0;
-  // Report starts before each mebibyte of the file, counted once at the
-  // open: report_number reads no more than a mebibyte from one of them.
-  std::vector<long long> starts_before_;
-  mutable std::string block_;
-};
+// The line beginning at offset, without its line end, as shown on an
+// 80-column screen: tabs expanded, other control bytes shown as '?', cut
+// after width cells. Under a UTF-8 locale its characters stay and a byte
+// that is not UTF-8 is the replacement mark; under any other, bytes outside
+// ASCII are '?'. With stop, only the bytes before it are shown.
+std::string shown_line(const output_file &file, long long offset, int width,
+                       long long stop = -1);
 
 // A place in the file as the viewer shows it: reports newest first, the
 // lines of each report in their own order. top is the first line shown;
@@ -85,7 +22,7 @@ class report_file {
 class report_cursor {
  public:
   // Starts at the first line of the newest report.
-  explicit report_cursor(const report_file &file);
+  explicit report_cursor(const output_file &file);
 
   long long top() const { return top_; }
   // The report holding top: its bytes from report_begin() to report_end(),
@@ -108,15 +45,21 @@ class report_cursor {
   bool newer_report();
   // The line starts of a page of rows lines from top; fewer at the end.
   std::vector<long long> page(int rows) const;
-  // Moves top to the next line below it holding text, in any case of its
-  // ASCII letters, looking down to the oldest report; false (top unchanged)
-  // when there is none.
-  bool search(const std::string &text);
+  // The next match of text in the view's order from the place `from`:
+  // going forward (down the view) the first at or after it, else the last
+  // before it. Past the view's end the search goes on from its other end,
+  // and wrapped is set. ASCII letters match in either case (text is given
+  // in lower case and holds no line end). -1: none in the whole file.
+  long long find(const std::string &text, long long from, bool forward,
+                 bool &wrapped) const;
+  // To the line holding the byte at offset, with up to `above` lines of its
+  // report above it, so the report's head is near.
+  void show_line_of(long long offset, int above);
 
  private:
   void enter_report(long long begin, long long end, long long line);
 
-  const report_file &file_;
+  const output_file &file_;
   long long report_begin_ = 0;
   long long report_end_ = 0;
   long long top_ = 0;

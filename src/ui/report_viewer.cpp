@@ -2,6 +2,7 @@
 // newest report first, scrolled by line, page or report, with a search.
 #include <algorithm>
 #include <cstdio>
+#include <functional>
 #include <optional>
 #include <string>
 
@@ -9,7 +10,6 @@
 #include "prompt_row.h"
 #include "reader_screens.h"
 #include "report_file.h"
-#include "report_sink.h"
 #include "screen.h"
 #include "screen_text.h"
 
@@ -25,16 +25,23 @@ constexpr int PLACE_END = 77;  // where the maker's notice above ends
 constexpr int FIRST_ROW = 5;
 constexpr int ROWS_BELOW = 3;
 constexpr int SEARCH_MAX = 40;  // longest search text
+// A match is shown this many lines below the top, within its report.
+constexpr int MATCH_ROWS_ABOVE = 3;
 constexpr char KEYS_HINT[] =
-    "Up/Down PgUp/PgDn Home/End  n/p: report  /: search  d: remove  q: back";
+    "Up/Down PgUp/PgDn Home/End  n/p: report  / ? Enter: search  d: remove  "
+    "q: back";
 
 int body_rows() { return scr().rows() - FIRST_ROW - ROWS_BELOW; }
 int message_row() { return scr().rows() - 2; }
 
-// The grid follows the window while the viewer is open.
+// The grid follows the window while the viewer is open; no match stays
+// highlighted after it.
 struct whole_window {
   whole_window() { scr().follow_window(true); }
-  ~whole_window() { scr().follow_window(false); }
+  ~whole_window() {
+    scr().highlight({});
+    scr().follow_window(false);
+  }
   whole_window(const whole_window &) = delete;
   whole_window &operator=(const whole_window &) = delete;
 };
@@ -44,12 +51,20 @@ void draw_viewer_heading(const std::string &path) {
   draw_heading(title.c_str());
 }
 
-void draw_lines(const report_file &file, const report_cursor &cursor) {
+// The page from the cursor's top; the match of `length` bytes at `match`
+// highlighted when it is on it.
+void draw_lines(const output_file &file, const report_cursor &cursor,
+                long long match, int length) {
   text_screen &screen = scr();
   const int width = screen.cols();
   int row = FIRST_ROW;
+  screen.highlight({});
   for (long long line : cursor.page(body_rows())) {
-    std::string text = file.shown_line(line, width);
+    std::string text = shown_line(file, line, width);
+    if (match >= line && match < file.next_line(line)) {
+      int col = text_cells(shown_line(file, line, width, match));
+      screen.highlight({row, col, std::min(length, width - col)});
+    }
     screen.move(row++, 0);
     screen.write(text.c_str());
     if (text_cells(text) < width) screen.clear_eol();
@@ -68,7 +83,7 @@ void show_on(int row, const std::string &text) {
   screen.write(text.c_str());
 }
 
-void draw_place(const report_file &file, const report_cursor &cursor) {
+void draw_place(const output_file &file, const report_cursor &cursor) {
   std::string place = "Report " + std::to_string(cursor.report_place()) +
                       " of " + std::to_string(file.report_count());
   scr().move(PLACE_ROW, PLACE_END - static_cast<int>(place.size()));
@@ -88,15 +103,16 @@ int read_notice_key(const std::string &path, const std::string &notice) {
 
 // Reads the search text on the prompt line: printable characters, the
 // erase keys, Enter to search, Escape to give up (no text at all).
-std::optional<std::string> ask_search_text() {
+std::optional<std::string> ask_search_text(bool forward) {
   text_screen &screen = scr();
-  show_prompt("Search for : ", prompt_blank::row);
+  const char *prompt = forward ? "Search for : " : "Search back for : ";
+  show_prompt(prompt, prompt_blank::row);
   int col = screen.col();
   std::string text;
   for (;;) {
     int key = screen.read_key();
     if (key == KEY_PAD_RESIZE) {  // the prompt row moved to the last row
-      show_prompt("Search for : ", prompt_blank::row);
+      show_prompt(prompt, prompt_blank::row);
       col = screen.col();
     }
     if (key == KEY_CR || key == KEY_PAD_ENTER) return text;
@@ -116,23 +132,30 @@ std::optional<std::string> ask_search_text() {
 }
 
 // Asks before the report under the cursor is taken out of the file; y
-// removes it, any other key keeps it. Returns the message to show.
-std::string ask_remove(const std::string &path, const report_file &file,
-                       const report_cursor &cursor, bool &removed) {
+// removes it, any other key keeps it, a resize redraws the view and asks
+// again. Returns the message to show.
+std::string ask_remove(const std::string &path, const output_file &file,
+                       const report_cursor &cursor,
+                       const std::function<void()> &redraw, bool &removed) {
   std::string question = "Remove this report from " + path + "? (y/n) ";
-  show_prompt(question.c_str(), prompt_blank::row);
-  int key = scr().read_key();
+  int key = KEY_PAD_RESIZE;
+  while (key == KEY_PAD_RESIZE) {
+    redraw();
+    show_prompt(question.c_str(), prompt_blank::row);
+    key = scr().read_key();
+  }
   if (key != 'y' && key != 'Y') return "Nothing removed.";
   std::string error;
-  switch (remove_report(path.c_str(), cursor.report_begin(),
-                        file.bytes(cursor.report_begin(), cursor.report_end()),
-                        error)) {
+  switch (remove_report(path.c_str(), file, cursor.report_begin(), error)) {
     case removal::done:
       removed = true;
       return "Report removed.";
     case removal::changed:
       removed = true;  // read the file again as it is now
       return path + " has changed since it was opened; nothing removed.";
+    case removal::uncertain:
+      return "Cannot tell for certain where this report ends in " + path +
+             "; nothing removed.";
     case removal::failed:
       break;
   }
@@ -149,14 +172,14 @@ void view_reports(const std::string &path) {
   // end of the file read again, the newest report.
   long long reopen_at = -1;
   for (;;) {
-    report_file file(path);
-    if (file.state() != report_file::file_state::ready) {
+    output_file file(path);
+    if (file.state() != output_file::file_state::ready) {
       std::string notice =
-          file.state() == report_file::file_state::empty
+          file.state() == output_file::file_state::empty
               ? "No reports yet in " + path + "."
-          : file.state() == report_file::file_state::missing
+          : file.state() == output_file::file_state::missing
               ? "No reports yet: " + path + " does not exist."
-          : file.state() == report_file::file_state::not_regular
+          : file.state() == output_file::file_state::not_regular
               ? "Cannot read " + path + ": not a regular file."
               : "Cannot read " + path + ".";
       if (!message.empty()) notice = message + " " + notice;
@@ -166,16 +189,25 @@ void view_reports(const std::string &path) {
     report_cursor cursor(file);
     if (reopen_at >= 0 && reopen_at < file.size())
       cursor.show_report_at(reopen_at);
+    // The last search: its text (in lower case), its way, and its match,
+    // which the next search goes on from until the view moves.
     std::string last_search;
-    for (bool reopen = false; !reopen;) {
+    bool forward = true;
+    long long match = -1;
+    auto redraw = [&] {
       draw_viewer_heading(path);
       draw_place(file, cursor);
-      draw_lines(file, cursor);
+      draw_lines(file, cursor, match, static_cast<int>(last_search.size()));
       show_on(message_row(), message);
+    };
+    for (bool reopen = false; !reopen;) {
+      redraw();
       show_prompt(KEYS_HINT, prompt_blank::row);
       message.clear();
       int key = screen.read_key();
       bool moved = true;
+      const long long matched = match;
+      match = -1;
       switch (key) {
         case KEY_PAD_DOWN:
           moved = cursor.down();
@@ -206,21 +238,46 @@ void view_reports(const std::string &path) {
         case 'P':
           moved = cursor.newer_report();
           break;
-        case '/': {
-          // Enter on an empty text searches for the last text again.
-          std::optional<std::string> text = ask_search_text();
-          if (!text) break;
-          if (text->empty()) text = last_search;
-          last_search = *text;
-          if (!text->empty() && !cursor.search(*text))
-            message = "Not found below: " + *text;
+        case '/':
+        case '?':
+        case KEY_CR:
+        case KEY_PAD_ENTER: {
+          // Enter, and an empty text, search for the last text again.
+          if (key == '/' || key == '?') {
+            match = matched;
+            std::optional<std::string> text = ask_search_text(key == '/');
+            if (!text) break;
+            forward = key == '/';
+            if (!text->empty()) {
+              last_search = *text;
+              for (char &c : last_search)
+                if (c >= 'A' && c <= 'Z') c = static_cast<char>(c - 'A' + 'a');
+            }
+          }
+          if (last_search.empty()) {
+            message = "Type / to search down the reports, ? to search up.";
+            break;
+          }
+          // From the last match while the view stays, else from the top.
+          long long from = matched >= 0 ? matched + forward : cursor.top();
+          bool wrapped = false;
+          match = cursor.find(last_search, from, forward, wrapped);
+          if (match < 0) {
+            message = "Not found: " + last_search;
+            break;
+          }
+          cursor.show_line_of(match, MATCH_ROWS_ABOVE);
+          if (wrapped)
+            message = forward ? "search went on from the top"
+                              : "search went on from the bottom";
           break;
         }
         case 'd':
         case 'D':
         case KEY_PAD_DELETE:
           // The older report takes the place of a removed one in the view.
-          message = ask_remove(path, file, cursor, reopen);
+          match = matched;
+          message = ask_remove(path, file, cursor, redraw, reopen);
           reopen_at = std::max(0LL, cursor.report_begin() - 1);
           break;
         case 'q':

@@ -77,6 +77,14 @@ class text_screen {
   virtual int window_rows() const { return SCREEN_ROWS; }
   virtual int window_cols() const { return SCREEN_COLS; }
 
+  // Cells shown highlighted over the grid (a search's match): `cells` of
+  // them from (row, col); none while cells is 0.
+  struct span {
+    int row = 0, col = 0, cells = 0;
+  };
+  void highlight(span cells) { highlight_ = cells; }
+  const span &highlighted() const { return highlight_; }
+
   // Brings the display up to date with the grid.
   virtual void refresh() = 0;
   // Waits for the next key.
@@ -117,6 +125,7 @@ class text_screen {
   int cur_row_ = 0;
   int cur_col_ = 0;
   bool blank_ = false;
+  span highlight_;
 
  protected:
   text_screen();

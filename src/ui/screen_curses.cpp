@@ -103,6 +103,9 @@ class curses_screen : public text_screen {
       mvwaddnstr(stdscr, r, 0, text.c_str(), static_cast<int>(text.size()));
       if (cols() < COLS) wclrtoeol(stdscr);
     }
+    const span &lit = highlighted();
+    if (lit.cells > 0 && lit.row < shown_rows)
+      mvwchgat(stdscr, lit.row, lit.col, lit.cells, A_REVERSE, 0, nullptr);
     if (shown_rows < LINES) {
       wmove(stdscr, shown_rows, 0);
       wclrtobot(stdscr);

@@ -63,8 +63,9 @@ void show_monster_page(const info_tables &t, int page) {
   for (int r = 0; r < rows; ++r) {
     int li = first + r;
     monster_label(t.monsters[li], label, sizeof label);
-    // The left label is cut to its column so the right one stays in place.
-    std::string left = pad_cells(label, MONSTER_CELLS);
+    // The left label is cut to its column, a blank kept before the right
+    // one's number, so the right one stays in place.
+    std::string left = pad_cells(label, MONSTER_CELLS - 1) + " ";
     if (r + rows < count) {
       int ri = li + rows;
       monster_label(t.monsters[ri], label, sizeof label);

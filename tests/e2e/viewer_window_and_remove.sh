@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # The viewer of earlier reports in a window larger than 80x26: the body and
-# the prompt follow the window and its resize; d then y removes the newest
-# report, and the file is then byte for byte what it was before that report.
+# the prompt follow the window and its resize; a search down and up goes on
+# from the other end; d then y removes the newest report, and the file is
+# then byte for byte what it was before that report.
 . "$(dirname "$0")/lib.sh"
 
 e2e_setup
@@ -11,7 +12,7 @@ row() { e2e_screen | sed -n "$(($1 + 1))p"; }
 row_has() { row "$1" | grep -qF -- "$2"; }
 wait_row() { e2e_poll 10 "row $1 has no '$2'" row_has "$1" "$2"; }
 generate() { e2e_keys 7; e2e_wait "Hit any key to"; e2e_keys x; e2e_wait "Enter your choice"; }
-hint="Up/Down PgUp/PgDn Home/End  n/p: report  /: search  d: remove  q: back"
+hint="Up/Down PgUp/PgDn Home/End  n/p: report  / ? Enter: search  d: remove  q: back"
 
 e2e_start 100 36
 e2e_wait "Enter your choice :"
@@ -23,6 +24,16 @@ wait_row 3 "Report 1 of 2"
 wait_row 35 "$hint"
 e2e_tmux resize-window -t t -x 120 -y 40
 wait_row 39 "$hint"
+e2e_keys / && e2e_type "deep cave" && e2e_keys Enter # in the newest report
+wait_row 3 "Report 1 of 2"
+e2e_keys Enter # again, down: the older report
+wait_row 3 "Report 2 of 2"
+e2e_keys Enter
+wait_row 38 "search went on from the top"
+wait_row 3 "Report 1 of 2"
+e2e_keys ? Enter # up, with the same text
+wait_row 38 "search went on from the bottom"
+wait_row 3 "Report 2 of 2"
 e2e_keys End # the last page: the oldest report's closing rule above the end
 e2e_poll 10 "End did not show the end" eval '[ "$(row 35)" = "-----" ]'
 e2e_keys Home d

@@ -126,7 +126,7 @@ TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
   EXPECT_EQ(screen.snaps.at(3), screen.snaps.at(1));
   EXPECT_EQ(screen.row(6, 24, 1), "This is the newest report.");
   EXPECT_EQ(screen.row(7, 7), "old report");
-  EXPECT_EQ(screen.row(13, 24, 1), "Not found below: zz");
+  EXPECT_EQ(screen.row(13, 24, 1), "Not found: zz");
   EXPECT_NE(screen.snaps.at(15), screen.snaps.at(16));
   EXPECT_EQ(screen.row(17, 3), "        HELP: EARLIER REPORTS (R)");
   for (int n : {18, 19, 20})
@@ -140,7 +140,8 @@ TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
 }
 
 // The viewer follows the window, counts the reports, repeats a search in
-// any case, goes Home and End, and removes a report only after y.
+// any case, goes Home and End, and removes a report only after y, asking
+// again after a resize.
 TEST_F(Menu, ViewerFillsTheWindowSearchesAndRemovesAReport) {
   const std::string oldest = REPORT_RULE + "a gold ring\n-----\n\n";
   const std::string middle = REPORT_RULE + "GOLD crown\n-----\n\n";
@@ -149,9 +150,11 @@ TEST_F(Menu, ViewerFillsTheWindowSearchesAndRemovesAReport) {
   spit("default.hxo", oldest + middle + newest);
   screen.push_resize(40, 120);
   screen.push_keys("/goLD\r/\r");
-  for (int key : {KEY_PAD_HOME, KEY_PAD_END, int('d'), int('n'), KEY_PAD_HOME,
-                  int('d'), int('y')})
+  for (int key :
+       {KEY_PAD_HOME, KEY_PAD_END, int('d'), int('n'), KEY_PAD_HOME, int('d')})
     screen.push_key(key);
+  screen.push_resize(36, 100);
+  screen.push_key('y');
   screen.push_resize(26, 80);
   screen.push_key('q');
   view_reports("default.hxo");
@@ -162,34 +165,69 @@ TEST_F(Menu, ViewerFillsTheWindowSearchesAndRemovesAReport) {
     return text.erase(text.find_last_not_of(' ') + 1);
   };
   const std::string hint =
-      " Up/Down PgUp/PgDn Home/End  n/p: report  /: search  d: remove  q: back";
+      " Up/Down PgUp/PgDn Home/End  n/p: report  / ? Enter: search  d: remove  "
+      "q: back";
   // 80x26: 18 rows of the newest report; 120x40: 32 rows, 120 columns.
   for (auto [n, last, shown, place] : {std::tuple(0, 25, "line 17", "1 of 3"),
                                        {1, 39, "line 31", "1 of 3"},
                                        {7, 39, "", "2 of 3"},
                                        {9, 39, "", "3 of 3"},
                                        {10, 39, "line 31", "1 of 3"},
-                                       {16, 39, "", "1 of 2"},
-                                       {17, 25, "", "1 of 2"}}) {
+                                       {17, 35, "", "1 of 2"},
+                                       {18, 25, "", "1 of 2"}}) {
     EXPECT_EQ(row(n, 3),
               "        EARLIER REPORTS IN default.hxo, NEWEST FIRST" +
                   std::string(12, ' ') + "Report " + place)
         << n;
     EXPECT_EQ(row(n, last), hint) << n;
     EXPECT_EQ(row(n, last - 3), shown) << n;
-    EXPECT_EQ(screen.snaps.at(n).size(),
-              (last + 1) * (last == 25 ? 81u : 121u));
+    EXPECT_EQ(screen.snaps.at(n).size(), (last + 1) * (last == 25   ? 81u
+                                                       : last == 35 ? 101u
+                                                                    : 121u));
   }
   EXPECT_EQ(row(1, 7), std::string(120, 'w'));
-  EXPECT_EQ(row(7, 5), "GOLD crown");
-  EXPECT_EQ(row(9, 5), "a gold ring");
+  EXPECT_EQ(row(7, 7), "GOLD crown");
+  EXPECT_EQ(row(9, 7), "a gold ring");
   EXPECT_EQ(row(11, 35), "-----");  // the end of the oldest report
   EXPECT_EQ(row(12, 39), " Remove this report from default.hxo? (y/n)");
   EXPECT_EQ(row(13, 38), " Nothing removed.");
-  EXPECT_EQ(row(16, 38), " Report removed.");
-  EXPECT_EQ(row(16, 7), "GOLD crown");  // the next older report
+  EXPECT_EQ(row(16, 35), " Remove this report from default.hxo? (y/n)");
+  EXPECT_EQ(row(17, 34), " Report removed.");
+  EXPECT_EQ(row(17, 7), "GOLD crown");  // the next older report
   EXPECT_EQ(output(), oldest + middle);
   EXPECT_EQ(screen.text_screen::rows() * 100 + screen.keys_left(), 2600u);
+}
+
+// The search down (/) and up (?), Enter again in the same way, match by
+// match, on from the other end with a note; the match highlighted three
+// lines below the top, or lower in its report's first lines.
+TEST_F(Menu, ViewerSearchesBothWaysAndWraps) {
+  std::string newest = REPORT_RULE;
+  for (int i = 1; i <= 30; ++i)
+    newest +=
+        i == 25 ? "x grell y GRELL\n" : "line " + std::to_string(i) + "\n";
+  spit("default.hxo", REPORT_RULE + "a Grell tooth\n-----\n\n" + REPORT_RULE +
+                          "nothing\n" + newest);
+  screen.push_keys("/grell\r\r\r\r?\r\r/zz\rq");
+  view_reports("default.hxo");
+  // At each picture: the match's row text, its highlighted cells, the note.
+  for (auto [n, row, col, text, note] :
+       {std::tuple(7, 8, 2, "x grell y GRELL", ""),
+        {8, 8, 10, "x grell y GRELL", ""},
+        {9, 7, 2, "a Grell tooth", ""},
+        {10, 8, 2, "x grell y GRELL", "search went on from the top"},
+        {12, 7, 2, "a Grell tooth", "search went on from the bottom"},
+        {13, 8, 10, "x grell y GRELL", ""},
+        {17, 0, 0, "", "Not found: zz"}}) {
+    const text_screen::span lit = screen.lits.at(n);
+    EXPECT_EQ(screen.row(n, row), text) << n;
+    EXPECT_EQ(lit.row * 1000 + lit.col * 10 + lit.cells,
+              row * 1000 + col * 10 + (col ? 5 : 0))
+        << n;
+    EXPECT_EQ(screen.row(n, 24, 1), note) << n;
+  }
+  EXPECT_EQ(screen.row(10, 5), "line 22");
+  EXPECT_EQ(screen.highlighted().cells, 0);  // none once the viewer is left
 }
 
 // The longest monster label with every combination of special scores: no
@@ -254,12 +292,12 @@ TEST_F(Menu, Utf8LabelsKeepTheirColumns) {
                               "chter"},
                              {"Fourteen_chars", "Abcdefghijklm\xE7\xAB\x9C"},
                              {" ", "Bad\xFF\xFEname"}};
-  for (int i = 0; i < 8; ++i) {
+  for (int i = 0; i < 20; ++i) {  // two-digit numbers in the right column
     monster_record &m = tables.monsters[i];
     std::snprintf(m.group, GROUP_SIZE, "%s", i < 4 ? labels[i][0] : " ");
     std::snprintf(m.name, NAME_SIZE, "%s", i < 4 ? labels[i][1] : "Grunt");
   }
-  tables.monster_count = 8;
+  tables.monster_count = 20;
   screen.push_key(KEY_ESC);
   select_monster(game);
   const std::string shown[] = {
@@ -271,11 +309,12 @@ TEST_F(Menu, Utf8LabelsKeepTheirColumns) {
       "chter",
       "Fourteen_chars, Abcdefghijklm ",
       "Bad\xEF\xBF\xBD\xEF\xBF\xBDname" + std::string(21, ' ')};
-  for (int r = 0; r < 4; ++r) {
+  for (int r = 0; r < 4; ++r) {  // a blank before the number, past 29 cells
+    std::string listed = shown[r].substr(0, shown[r].size() - 1) + " ";
     EXPECT_EQ(screen.row(-1, 5 + r), "  " + std::to_string(r + 1) + ": " +
-                                         shown[r] + " " +
-                                         std::to_string(r + 5) + ": Grunt");
-    EXPECT_EQ(screen.cell(5 + r, 36), std::to_string(r + 5));
+                                         listed + std::to_string(r + 11) +
+                                         ": Grunt");
+    EXPECT_EQ(screen.cell(5 + r, 34) + screen.cell(5 + r, 35), " 1");
   }
   for (int i : {0, 1, 2}) {
     config.monster_index = i;

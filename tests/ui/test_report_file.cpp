@@ -19,10 +19,10 @@ std::string report(const std::string &name, int lines) {
   return text + "-----\n\n";
 }
 
-std::vector<std::string> page_texts(const report_file &f,
+std::vector<std::string> page_texts(const output_file &f,
                                     const report_cursor &c, int rows) {
   std::vector<std::string> texts;
-  for (long long line : c.page(rows)) texts.push_back(f.shown_line(line, 80));
+  for (long long line : c.page(rows)) texts.push_back(shown_line(f, line, 80));
   return texts;
 }
 
@@ -39,7 +39,7 @@ TEST_F(Reports, LargeFileWalksAndSearchesAcrossBlockSeams) {
     if (i == 40 || i == 250) text += "a Gold piece\nGold piece again\n";
   }
   spit("r.hxo", text);
-  report_file file("r.hxo");
+  output_file file("r.hxo");
   // Every line start in the order shown: the last report first.
   std::vector<long long> reports{0}, expected;
   for (auto at = text.find("\n" + REPORT_RULE); at != std::string::npos;
@@ -80,18 +80,25 @@ TEST_F(Reports, LargeFileWalksAndSearchesAcrossBlockSeams) {
   c.down(), c.newer_report();
   EXPECT_EQ(c.top(), reports.back());
 
-  // The search takes the newer report first, goes line by line, and takes
-  // letters in either case.
-  for (const char *line : {"a Gold piece", "Gold piece again", "a Gold piece",
-                           "Gold piece again"}) {
-    EXPECT_TRUE(c.search("gOLD PIECE"));
-    EXPECT_EQ(file.shown_line(c.top(), 80), line);
+  // The search takes the newer report first, goes match by match, takes
+  // letters in either case and goes on from the other end of the view.
+  bool wrapped = false;
+  long long at = c.top();
+  for (int i = 0; i < 5; ++i) {
+    at = c.find("gold piece", at, true, wrapped);
+    ASSERT_GE(at, 0);
+    EXPECT_EQ(shown_line(file, file.line_start(at), 80),
+              i % 2 ? "Gold piece again" : "a Gold piece");
+    EXPECT_EQ(wrapped, i == 4) << i;
+    c.show_line_of(at++, 3);
   }
-  EXPECT_EQ(page_texts(file, c, 4)[3], "Monster    : Report39");
-  long long top = c.top();
-  EXPECT_FALSE(c.search("Gold piece"));
-  EXPECT_FALSE(c.search("Platinum"));
-  EXPECT_EQ(c.top(), top);
+  EXPECT_EQ(page_texts(file, c, 4)[3], "a Gold piece");  // 3 lines below
+  EXPECT_EQ(
+      c.find("gold piece", at - 1, false, wrapped),
+      static_cast<long long>(text.rfind("Gold piece again", reports[42])));
+  EXPECT_TRUE(wrapped);
+  EXPECT_EQ(c.find("platinum", at, true, wrapped), -1);
+  EXPECT_EQ(c.find("platinum", at, false, wrapped), -1);
 }
 
 // Reports are counted a mebibyte at a time: rules across the seams, a rule
@@ -117,7 +124,7 @@ TEST_F(Reports, ReportsCountedAcrossMebibytes) {
   add(report("Last", 1), text.size());
   checked.push_back(starts.size() - 1);
   spit("r.hxo", text);
-  report_file file("r.hxo");
+  output_file file("r.hxo");
   EXPECT_EQ(file.report_count(), static_cast<long long>(starts.size()));
   for (std::size_t i : checked)
     EXPECT_EQ(file.report_number(starts[i]), static_cast<long long>(i) + 1);
@@ -125,7 +132,7 @@ TEST_F(Reports, ReportsCountedAcrossMebibytes) {
 
 TEST_F(Reports, ShownLinesAndFilesWithNothingToShow) {
   spit("r.hxo", report("Grown", 1));
-  report_file file("r.hxo");
+  output_file file("r.hxo");
   // Appended after opening: not seen, the newest report stays "Grown".
   std::ofstream("r.hxo", std::ios::app)
       << report("Later", 1) << "a\tb\x01" << std::string(100, 'x');
@@ -134,13 +141,13 @@ TEST_F(Reports, ShownLinesAndFilesWithNothingToShow) {
   EXPECT_FALSE(c.older_report());
 
   // Tabs expanded, control bytes as '?', cut at 80 columns; no line end.
-  report_file grown("r.hxo");
+  output_file grown("r.hxo");
   EXPECT_EQ(page_texts(grown, report_cursor(grown), 7).back(),
             "a       b?" + std::string(70, 'x'));
 
-  EXPECT_EQ(report_file("none.hxo").state(), report_file::file_state::missing);
+  EXPECT_EQ(output_file("none.hxo").state(), output_file::file_state::missing);
   spit("r.hxo", "");
-  EXPECT_EQ(report_file("r.hxo").state(), report_file::file_state::empty);
+  EXPECT_EQ(output_file("r.hxo").state(), output_file::file_state::empty);
 }
 
 // UTF-8 lines keep their characters, measured in cells for the tabs and the
@@ -152,7 +159,7 @@ TEST_F(Reports, Utf8LinesShownInCells) {
   for (int i = 0; i < 41; ++i) wide += dragon;
   spit("r.hxo", "\xC3\x89sprit\tDrag\xC3\xB3n " + dragon + "\xFF|\n" + wide +
                     "\n" + std::string(79, 'x') + dragon + "\n");
-  report_file file("r.hxo");
+  output_file file("r.hxo");
   report_cursor c(file);
   {
     Utf8Locale utf8;
@@ -170,14 +177,14 @@ TEST_F(Reports, Utf8LinesShownInCells) {
 TEST_F(Reports, WhatIsNotARegularFileIsRefusedWithoutWaiting) {
   ASSERT_EQ(mkfifo("r.hxo", 0600), 0);
   auto opened = std::async(std::launch::async,
-                           [] { return report_file("r.hxo").state(); });
+                           [] { return output_file("r.hxo").state(); });
   bool in_time =
       opened.wait_for(std::chrono::seconds(10)) == std::future_status::ready;
   if (!in_time) ::close(::open("r.hxo", O_RDWR));  // lets a waiting open end
   EXPECT_TRUE(in_time) << "the open waited for a writer";
-  EXPECT_EQ(opened.get(), report_file::file_state::not_regular);
+  EXPECT_EQ(opened.get(), output_file::file_state::not_regular);
   std::filesystem::create_directory("d.hxo");
-  EXPECT_EQ(report_file("d.hxo").state(), report_file::file_state::not_regular);
-  EXPECT_EQ(report_file("/dev/null").state(),
-            report_file::file_state::not_regular);
+  EXPECT_EQ(output_file("d.hxo").state(), output_file::file_state::not_regular);
+  EXPECT_EQ(output_file("/dev/null").state(),
+            output_file::file_state::not_regular);
 }

@@ -10,6 +10,7 @@
 struct snap_screen : memory_screen {
   int read_key() override {
     snaps.push_back(dump());
+    lits.push_back(highlighted());
     return memory_screen::read_key();
   }
   // Row r from cell col, no trailing blanks, at the n-th key or now (n < 0).
@@ -30,6 +31,7 @@ struct snap_screen : memory_screen {
     return out;
   }
   std::vector<std::string> snaps;
+  std::vector<span> lits;  // the highlighted cells at each key
 };
 
 class UiEnv : public EngineEnv {
