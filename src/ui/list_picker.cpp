@@ -73,10 +73,27 @@ int choose_from_list(const list_choice &c) {
   s.move(prompt_row, start_col);
   for (;;) {
     int key = 0;
-    num_rules r{zero_rule::after_digit, 10, 1, count, false, false, 0, &key};
-    int got = num_field(r, start_col, &value);
-    if (got == FIELD_ESCAPE) return c.current;
-    if (got != FIELD_PASSED) return got - 1;
+    if (picking) {
+      // The keys are the mark's: a digit leaves it for the page view and
+      // begins a number there, so Enter picks what the screen shows.
+      key = s.read_key();
+      if (key == KEY_ESC) return c.current;
+      if (key >= '0' && key <= '9') {
+        picking = false;
+        c.show_page(false);
+        write_row(FILTER_ROW, "");
+        write_row(HINT_ROW, PAGE_HINT);
+        s.move(prompt_row, start_col);
+        value = key - '0';  // a leading 0 is no digit here, as in the field
+        if (value > 0) s.write(std::string(1, static_cast<char>(key)).c_str());
+        continue;
+      }
+    } else {
+      num_rules r{zero_rule::after_digit, 10, 1, count, false, false, 0, &key};
+      int got = num_field(r, start_col, &value);
+      if (got == FIELD_ESCAPE) return c.current;
+      if (got != FIELD_PASSED) return got - 1;
+    }
     const bool move_key = key == KEY_PAD_UP || key == KEY_PAD_DOWN ||
                           key == KEY_PAD_PGUP || key == KEY_PAD_PGDN;
     if (key == KEY_CR || key == KEY_PAD_ENTER) {
@@ -95,6 +112,9 @@ int choose_from_list(const list_choice &c) {
                  ? static_cast<int>(at - matches.begin())
                  : 0;
       picking = true;
+      value = 0;  // a number typed before is dropped with its digits
+      s.move(prompt_row, start_col);
+      s.clear_eol();
     } else if (move_key) {
       const int step = key == KEY_PAD_UP     ? -1
                        : key == KEY_PAD_DOWN ? 1

@@ -61,6 +61,7 @@ TEST_F(Screens, PickByLettersAndTheMark) {
       {{down, down, pgdn, '\r'}, 24},                // from the current one, 18 a page
       {{up, pgdn, pgdn, up, KEY_PAD_PGUP, '\r'}, 17},
       {{'m', 'o', 'n', '3', '7', '\r'}, 36},         // digits work as ever
+      {{'3', 'm', 'o', 'n', down, '\r'}, 1},         // the mark, not the 3
       {{'z', 'z', '\r', '\b', '\b', '\b', '\b', '_', '3', '7', '\b', '\b', '3', '\r'}, 2},
       {{'n', ',', '_', 'm', down, '\r'}, 3},         // "_" is a blank
       {{'x', KEY_ESC}, 5},
@@ -82,6 +83,15 @@ TEST_F(Screens, PickByLettersAndTheMark) {
   screen.push_keys("zz\033");
   select_monster(game);
   EXPECT_EQ(screen.rows(5, 6), "   No name holds 'zz'.\n\n");
+  // A digit while a name is marked: the page view, the digit typed in it.
+  screen.push_keys("mon");
+  screen.push_key(down);
+  screen.push_keys("5\033");
+  select_monster(game);
+  EXPECT_EQ(screen.rows(5, 5).substr(0, 24) + screen.rows(23, 25),
+            "  1: Clan, Monster 1    \n Or type letters of a name, or "
+            "Up/Down, to mark one; Enter picks it.\n Spacebar for next page "
+            "of monster list. Select a monster (1-37) : 5\n");
 }
 
 TEST_F(Screens, AreaListOfFiveAreas) {
