@@ -128,6 +128,9 @@ TEST_F(Menu, EarlierReportsNewestFirstThenHelpPagesAndBack) {
   EXPECT_EQ(screen.row(7, 7), "old report");
   EXPECT_EQ(screen.row(13, 24, 1), "Not found: zz");
   EXPECT_NE(screen.snaps.at(15), screen.snaps.at(16));
+  EXPECT_EQ(
+      screen.row(16, 20),
+      "                          (the position and comments are not kept)");
   EXPECT_EQ(screen.row(17, 3), "        HELP: EARLIER REPORTS (R)");
   for (int n : {18, 19, 20})
     EXPECT_EQ(screen.row(n, 3), "        HELP: WHAT THE NUMBERS DO");
