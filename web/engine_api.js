@@ -4,16 +4,6 @@
 // (createHoardex is then global) and as a CommonJS module.
 (function (root) {
   'use strict';
-  const TEXTS = ['monster', 'lair', 'yes', 'gameDate', 'position', 'comment'];
-  const NUMBERS = ['cdf', 'groupCdf', 'jewelerEl', 'station', 'mel', 'cel'];
-  // Numbers go to the engine as texts, so it reads them as the command line
-  // does: decimal digits alone, blanks around them dropped; '' leaves one out.
-  const SETTING_TYPES = TEXTS.concat(NUMBERS).map(() => 'string');
-
-  function numberText(o, name) {
-    const v = o[name];
-    return v === undefined || v === null ? '' : String(v);
-  }
 
   function usageError(message, status) {
     const e = new Error(message);
@@ -25,28 +15,25 @@
   // and its text many megabytes (the command line streams them instead).
   const COUNT_MAX = 10000;
 
-  // The count's text, refused outside 1 to COUNT_MAX in the command line's
+  // Refuses a count of digits outside 1 to COUNT_MAX in the command line's
   // words; any other text is the engine's to read (and refuse).
-  function countText(o) {
-    const text = numberText(o, 'count'), digits = text.trim();
+  function checkCount(o) {
+    const digits = String((o || {}).count === undefined || (o || {}).count === null ? '' : o.count).trim();
     if (/^\d+$/.test(digits) && (BigInt(digits) < 1n || BigInt(digits) > BigInt(COUNT_MAX)))
-      throw usageError('--count: Value ' + digits + ' not in range 1 to ' + COUNT_MAX);
-    return text;
+      throw usageError('--count: Value ' + digits.replace(/^0+(?=\d)/, '') + ' not in range 1 to ' + COUNT_MAX);
+    return o;
   }
 
-  function settingArgs(o) {
-    o = o || {};
-    const texts = TEXTS.map((k) => {
-      const v = o[k];
-      return v === undefined || v === null ? '' : Array.isArray(v) ? v.join(',') : String(v);
-    });
-    return texts.concat(NUMBERS.map((k) => numberText(o, k)));
-  }
-
-  function seedArgs(o) {
-    const seeded = o && o.seed !== undefined && o.seed !== null && o.seed !== '';
-    if (seeded && !/^\d+$/.test(String(o.seed))) throw usageError('--seed: ' + o.seed + ' is not a seed');
-    return [seeded ? 1 : 0, seeded ? Number(o.seed) >>> 0 : 0];
+  // The request of a command from the options: every value as the text the
+  // command line would receive (a list joined with commas); an option left
+  // out, null or '' is not given. The engine reads and checks each one.
+  function request(o, extra) {
+    const r = {};
+    for (const [k, v] of Object.entries(o || {})) {
+      if (v === undefined || v === null || v === '') continue;
+      r[k] = Array.isArray(v) ? v.join(',') : String(v);
+    }
+    return Object.assign(r, extra || {});
   }
 
   function Engine(module) {
@@ -54,84 +41,101 @@
     this.stoppedLine = 0;  // where the last run() stopped reading, or 0
   }
 
-  // Calls a C function of the module; its answer is a status digit and a
-  // text. A status other than 0 throws, unless `keep` says it is a result.
-  Engine.prototype.call = function (name, types, args, keep) {
-    const answer = this.module.ccall(name, 'string', types, args);
-    const status = Number(answer[0]);
-    const text = answer.slice(1);
-    if (status !== 0 && !keep) throw usageError(text.replace(/\n$/, ''), status);
-    return text;
+  // Passes a text to the module through its heap (a text of any size), and
+  // gives the address to free.
+  Engine.prototype.heapText = function (text) {
+    const m = this.module;
+    const size = m.lengthBytesUTF8(text) + 1;
+    const at = m._malloc(size);
+    if (!at) throw usageError('out of memory', 1);
+    m.stringToUTF8(text, at, size);
+    return at;
+  };
+
+  // One command of the engine with its request; gives the result
+  // {status, text, json, message, notes, used, stoppedLine}. A status other
+  // than 0 throws the message, unless `keep` says it is a result.
+  Engine.prototype.call = function (command, req, keep) {
+    const m = this.module;
+    const name = this.heapText(command);
+    const body = this.heapText(JSON.stringify(req || {}));
+    let result;
+    try {
+      result = JSON.parse(m.UTF8ToString(m._hx_call(name, body)));
+    } finally {
+      m._free(name);
+      m._free(body);
+    }
+    if (result.status !== 0 && !keep) throw usageError(result.message.replace(/\n$/, ''), result.status);
+    return result;
   };
 
   // Loads the information files from their texts ({monster, area, setup};
   // a text left out is the sample's, setup: null means no settings file),
   // with the checks and messages of the program's start. Returns the notice
-  // of the settings file, if any; throws the loader's message.
+  // of the settings file, if any; throws the loader's message, and the files
+  // loaded before stay loaded.
   Engine.prototype.load = function (files) {
     files = files || {};
     const text = (k) => (files[k] === undefined ? HOARDEX_SAMPLES[k] : files[k]);
-    return this.call('hx_load', ['string', 'string', 'string'],
-      [text('monster'), text('area'), text('setup')]);
+    return this.call('load', { monster: text('monster'), area: text('area'), setup: text('setup') }).message;
   };
 
   // The text reports of `count` presses of key 7 ({...settings, count, seed}).
   Engine.prototype.roll = function (o) {
-    o = o || {};
-    return this.call('hx_roll', SETTING_TYPES.concat(['string', 'number', 'number', 'number']),
-      settingArgs(o).concat([countText(o)], seedArgs(o), [0]));
+    return this.call('roll', request(checkCount(o))).text;
   };
 
   // The same reports as objects, as `hoardex roll --format json` prints them.
   Engine.prototype.rollJson = function (o) {
-    o = o || {};
-    const lines = this.call('hx_roll', SETTING_TYPES.concat(['string', 'number', 'number', 'number']),
-      settingArgs(o).concat([countText(o)], seedArgs(o), [1]));
+    const lines = this.call('roll', request(checkCount(o), { json: true })).json;
     return lines.split('\n').filter((l) => l).map((l) => JSON.parse(l));
   };
 
   // The report of a manual list (key 8): picks such as ['L1_COINS',
   // 'L1_MAGIC', 'AREA 3 1'] (3 rolls on the lair's table, adding 1).
   Engine.prototype.manual = function (o, picks) {
-    return this.call('hx_manual', SETTING_TYPES.concat(['string', 'number', 'number']),
-      settingArgs(o).concat([picks.join('\n')], seedArgs(o)));
+    return this.call('manual', request(o, { picks: (picks || []).map(String) })).text;
   };
 
   // The report of a treasure script; a script that stops making sense gives
   // what could be read, and stoppedLine names the line.
   Engine.prototype.run = function (script, o) {
-    const text = this.call('hx_run', ['string', 'number', 'number'], [script].concat(seedArgs(o)), true);
-    this.stoppedLine = this.module.ccall('hx_stopped_line', 'number', [], []);
-    return text;
+    const seed = request({ seed: (o || {}).seed });
+    const r = this.call('run', Object.assign(seed, { script: String(script) }), true);
+    if (r.status === 2) throw usageError(r.message, r.status);
+    this.stoppedLine = r.stoppedLine;
+    return r.text;
   };
 
   // Every problem of the loaded files, one a line (as `hoardex check`).
   Engine.prototype.check = function () {
-    return this.call('hx_check', [], [], true);
+    const r = this.call('check', {}, true);
+    return r.text || r.message;
   };
 
   // The monsters and lairs in words (as `hoardex check --explain` adds).
   Engine.prototype.explain = function () {
-    return this.call('hx_explain', [], []);
+    return this.call('explain', {}).text;
   };
 
   // `n` generations counted as `hoardex stats` does: {text, portable, lair},
   // the last two the number of generations with 0, 1, 2 ... items.
   Engine.prototype.stats = function (o, n) {
-    return JSON.parse(this.call('hx_stats', SETTING_TYPES.concat(['string', 'number', 'number']),
-      settingArgs(o).concat([n === undefined || n === null ? '' : String(n)], seedArgs(o))));
+    const r = this.call('stats', request(Object.assign({}, o, { n: n })));
+    const figures = JSON.parse(r.json);
+    return { text: r.text, portable: figures.portable.histogram, lair: figures.lair.histogram };
   };
 
   // setup.hxi for the settings, as the program saves it.
   Engine.prototype.setupText = function (o, outputName) {
-    return this.call('hx_setup_text', SETTING_TYPES.concat(['string']),
-      settingArgs(o).concat([outputName || 'default']));
+    return this.call('setupText', request(o, { outputName: outputName || 'default' })).text;
   };
 
   // The loaded monsters (label, special code), lairs, questions, ranges and
   // the settings of setup.hxi.
   Engine.prototype.info = function () {
-    return JSON.parse(this.call('hx_info', [], []));
+    return JSON.parse(this.call('info', {}).json);
   };
 
   // A promise of an engine with the sample files loaded.

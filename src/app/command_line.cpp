@@ -34,19 +34,20 @@ std::string missing_file_hint() {
 
 namespace {
 
-int screen_program(const std::optional<unsigned> &seed) {
+int screen_program(const std::string &seed) {
   // The hint names the sample folder only when there is one.
   const std::string hint = missing_file_hint();
-  if (run_program(seed, hint.empty() ? nullptr : hint.c_str()) != 0) return 1;
+  std::optional<unsigned> seeded;
+  if (!seed.empty()) seeded = static_cast<unsigned>(*read_decimal(seed));
+  if (run_program(seeded, hint.empty() ? nullptr : hint.c_str()) != 0) return 1;
   std::fputs("Thank you for using an Ombrel product.\n\n", stdout);
   return 0;
 }
 
-void add_seed(CLI::App &command, std::optional<unsigned> &seed) {
-  command
-      .add_option("--seed", seed,
-                  "seed the dice with N instead of the clock, to replay")
-      ->transform(decimal_value());
+void add_seed(CLI::App &command, std::string &seed) {
+  add_number_option(command, DICE_SEED, seed,
+                    "seed the dice with N instead of the clock, to replay",
+                    "UINT");
 }
 
 void add_format(CLI::App &command, output_format &format, bool csv) {
@@ -108,12 +109,12 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
   roll_options &roll = out.roll;
   CLI::App *roll_cmd = app.add_subcommand(
       "roll", "K treasure reports for the settings, to standard output");
-  add_setting_options(*roll_cmd, roll.settings);
-  roll_cmd->add_option("--count", roll.count, "number of reports")
-      ->transform(decimal_value())
-      ->check(CLI::Range(ROLL_COUNT_RANGE.lo, ROLL_COUNT_RANGE.hi));
-  add_seed(*roll_cmd, roll.seed);
-  add_format(*roll_cmd, roll.format, false);
+  add_setting_options(*roll_cmd, roll.request.settings);
+  add_number_option(*roll_cmd, ROLL_COUNT, roll.request.count,
+                    "number of reports", "INT");
+  add_seed(*roll_cmd, roll.request.seed);
+  output_format roll_format = output_format::text;
+  add_format(*roll_cmd, roll_format, false);
   roll_cmd->add_flag("--append", roll.append,
                      "also append the reports to the output file");
   roll_cmd
@@ -132,12 +133,13 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
       app.add_subcommand("run",
                          "interpret a treasure script and print its "
                          "report");
-  run_cmd->add_option("SCRIPT", run.script, "the treasure script")
+  run_cmd->add_option("SCRIPT", run.request.name, "the treasure script")
       ->required()
       ->check(non_empty_value());
-  add_seed(*run_cmd, run.seed);
-  add_format(*run_cmd, run.format, false);
-  run_cmd->add_flag("--strict", run.strict,
+  add_seed(*run_cmd, run.request.seed);
+  output_format run_format = output_format::text;
+  add_format(*run_cmd, run_format, false);
+  run_cmd->add_flag("--strict", run.request.strict,
                     "end with status 1 when anything of the script was "
                     "ignored");
   add_ledger_options(*run_cmd, run.ledger, false);
@@ -147,17 +149,16 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
   check_cmd->add_flag("--explain", out.explain,
                       "also describe every monster and lair in words");
 
-  stats_options &stats = out.stats;
+  stats_request &stats = out.stats;
   CLI::App *stats_cmd = app.add_subcommand(
       "stats", "what a monster in a lair tends to hold, over N generations");
   add_setting_options(*stats_cmd, stats.settings);
-  stats_cmd->add_option("-n", stats.generations, "number of generations")
-      ->transform(decimal_value())
-      ->check(CLI::Range(long{STATS_GENERATIONS_RANGE.lo},
-                         long{STATS_GENERATIONS_RANGE.hi}))
+  add_number_option(*stats_cmd, STATS_GENERATIONS, stats.generations,
+                    "number of generations", "INT")
       ->default_str("1000");
   add_seed(*stats_cmd, stats.seed);
-  add_format(*stats_cmd, stats.format, true);
+  output_format stats_format_chosen = output_format::text;
+  add_format(*stats_cmd, stats_format_chosen, true);
 
   CLI::App *list_cmd =
       app.add_subcommand("list", "the monsters and lairs with their numbers");
@@ -177,8 +178,14 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
   }
   // A seed given before the command seeds the command's dice too, unless
   // the command names its own.
-  for (std::optional<unsigned> *seed : {&roll.seed, &run.seed, &stats.seed})
-    if (!*seed) *seed = out.screen_seed;
+  for (std::string *seed : {&roll.request.seed, &run.request.seed, &stats.seed})
+    if (seed->empty()) *seed = out.screen_seed;
+  roll.request.json = roll_format == output_format::json;
+  run.request.json = run_format == output_format::json;
+  stats.format = stats_format_chosen == output_format::json ? stats_format::json
+                 : stats_format_chosen == output_format::csv
+                     ? stats_format::csv
+                     : stats_format::text;
   out.chosen = *roll_cmd    ? command::roll
                : *run_cmd   ? command::run
                : *check_cmd ? command::check

@@ -1,19 +1,14 @@
 // The commands of the command line, each in a file of its own, and what
-// they share: the exit statuses, the settings options and their resolution,
-// the checked standard output.
+// they share: the exit statuses, the requests of the engine's commands they
+// fill, the checked standard output.
 #pragma once
 
 #include <cstdio>
-#include <map>
 #include <optional>
 #include <string>
 #include <vector>
 
-#include "generation.h"
-#include "headless.h"
-#include "ledger.h"
-#include "report_json.h"
-#include "setting_choice.h"
+#include "command_core.h"
 
 namespace CLI {
 class App;
@@ -33,11 +28,6 @@ void complain(const std::string &message);
 // sample folder is found.
 std::string missing_file_hint();
 
-// The settings a command line may give; what is not given comes from
-// setup.hxi in the current folder, or the defaults.
-// Their reading and application are the engine's (setting_choice.h).
-using setting_options = setting_choices;
-
 // A session whose portable texts are released at its end.
 struct loaded_session : session {
   loaded_session() = default;
@@ -45,16 +35,13 @@ struct loaded_session : session {
   ~loaded_session();
 };
 
-// Writes the message of load_tables' status and text: the text on lines of
-// its own, followed for a missing file (status 1) by missing_file_hint().
-void write_load_failure(int status, std::string err);
-// Loads monster.hxi and area.hxi; on failure writes the program's message
-// (with missing_file_hint() for a missing file) and returns EXIT_BAD_FILE.
-int load_command_tables(info_tables &t);
-// Loads the tables, then setup.hxi (a refused one is refused here as at
-// start-up; a missing one gives the defaults), then applies the options.
-// Returns EXIT_DONE, or the exit status after a message.
-int resolve_session(const setting_options &o, session &s);
+// Says a result's notes and message on the standard error stream (the
+// message of a missing file followed by missing_file_hint()) and gives its
+// exit status.
+int report_result(const command_result &r);
+// Loads the files as load_files does; on failure says why and returns its
+// exit status.
+int load_command_session(session &s, bool with_settings = true);
 
 enum class output_format { text, json, csv };
 
@@ -65,24 +52,19 @@ struct ledger_options {
   bool text = false;  // --ledger
   std::string rates;  // --rates
   std::string in;     // --in
-  int split = 0;      // --split; 0 for none
+  std::string split;  // --split; "" for none
   bool pile = false;  // --pile
   bool rank = false;  // --rank
 };
 void add_ledger_options(CLI::App &command, ledger_options &o, bool roll);
 // The engine's request for the options; false after a message.
-bool ledger_request_of(const ledger_options &o, ledger_request &r);
-// Whether the text format shows a ledger after each report.
-bool ledger_per_report(const ledger_options &o);
+bool ledger_request_of(const ledger_options &o, ledger_choice &r);
 
 struct roll_options {
-  setting_options settings;
-  int count = 1;
-  std::optional<unsigned> seed;
-  output_format format = output_format::text;
+  roll_request request;
+  bool verbose = false;  // the settings used, on the standard error stream
   bool append = false;
   std::string script_out;  // "-": standard output, after the reports
-  bool verbose = false;    // the settings used, on the standard error stream
   ledger_options ledger;
 };
 int roll_command(const roll_options &o);
@@ -92,23 +74,14 @@ std::string script_out_refusal(const std::string &path,
                                const std::string &output_file);
 
 struct run_options {
-  std::string script;
-  std::optional<unsigned> seed;
-  output_format format = output_format::text;
-  bool strict = false;  // a warning about the script gives status 1
+  run_request request;  // its name is the script's path
   ledger_options ledger;
 };
 int run_command(const run_options &o);
 
 int check_command(bool explain);
 
-struct stats_options {
-  setting_options settings;
-  long generations = 1000;
-  std::optional<unsigned> seed;
-  output_format format = output_format::text;
-};
-int stats_command(const stats_options &o);
+int stats_command(const stats_request &o);
 
 // Copies the sample files of `from` into the current folder through
 // temporary files; a non-empty regular file already there is kept, anything
@@ -119,32 +92,16 @@ int init_command();
 // The monsters and lairs with their numbers, as text or JSON.
 int list_command(output_format format);
 
-// One warning on the standard error stream for each of Station, MEL, CEL and
-// the --yes answers given that the chosen monster does not ask for.
-void warn_unused_options(const setting_options &o, const session &s);
-
-// The monster and lair (numbered as the lists show them) and the numbers of
-// the settings the monster uses, in words.
-struct used_settings {
-  std::string monster;  // "3 Mirewight, Mire Hag"
-  std::string lair;     // "5 Ruined Keep"
-  std::string numbers;  // "CDF 30, group CDF 40, jeweler's EL 12, ..."
-  std::vector<std::string> answers;  // the answers it asks, given yes
-  // "Monster: ...\nLair: ...\nSettings: ...\n"
-  std::string lines() const;
-};
-used_settings settings_in_use(const session &s);
-
 enum class command { screen, roll, run, check, stats, init, list };
 
 // Everything the command line says.
 struct command_line {
   command chosen = command::screen;
-  std::optional<unsigned> screen_seed;
+  std::string screen_seed;
   roll_options roll;
   run_options run;
   bool explain = false;
-  stats_options stats;
+  stats_request stats;
   output_format list_format = output_format::text;
 };
 

@@ -2,6 +2,13 @@
 #include "commands.h"
 #include "option_values.h"
 
+namespace {
+
+// How many players a ledger may be split between.
+constexpr number_option SPLIT_PLAYERS{"--split", 1, MAX_PLAYERS};
+
+}  // namespace
+
 void add_ledger_options(CLI::App &command, ledger_options &o, bool roll) {
   command.add_flag("--ledger", o.text,
                    "after each report, its ledger (coins, stated worth, "
@@ -16,12 +23,10 @@ void add_ledger_options(CLI::App &command, ledger_options &o, bool roll) {
                   "also the total in this unit (BB, CC, SC, GC), exact "
                   "to the tenth of a BB; needs --rates")
       ->check(non_empty_value());
-  command
-      .add_option("--split", o.split,
-                  "split each ledger between N players: each share and "
-                  "what is left over")
-      ->transform(decimal_value())
-      ->check(CLI::Range(1, MAX_PLAYERS));
+  add_number_option(command, SPLIT_PLAYERS, o.split,
+                    "split each ledger between N players: each share and "
+                    "what is left over",
+                    "INT");
   if (!roll) return;
   command.add_flag("--pile", o.pile,
                    "one ledger over all the reports, after them");
@@ -30,7 +35,8 @@ void add_ledger_options(CLI::App &command, ledger_options &o, bool roll) {
                    "monster, lair and settings");
 }
 
-bool ledger_request_of(const ledger_options &o, ledger_request &r) {
+bool ledger_request_of(const ledger_options &o, ledger_choice &choice) {
+  ledger_request &r = choice.asked;
   std::string error;
   if (!o.rates.empty() && !read_rates(o.rates, r.rates, error)) {
     complain("--rates: " + error);
@@ -44,11 +50,11 @@ bool ledger_request_of(const ledger_options &o, ledger_request &r) {
     complain("--in needs --rates: the rules convert nothing between units");
     return false;
   }
-  r.split = o.split;
+  r.split = static_cast<int>(read_decimal(o.split).value_or(0));
   r.rank = o.rank;
+  // A ledger after each text report, unless only the pile's is asked for.
+  choice.each =
+      o.text || (!o.pile && (r.split > 0 || !o.rates.empty() || o.rank));
+  choice.pile = o.pile;
   return true;
-}
-
-bool ledger_per_report(const ledger_options &o) {
-  return o.text || (!o.pile && (o.split > 0 || !o.rates.empty() || o.rank));
 }

@@ -6,6 +6,7 @@
 #include <unistd.h>
 
 #include <filesystem>
+#include <optional>
 
 #include "atomic_file.h"
 #include "commands.h"
@@ -60,77 +61,55 @@ std::string script_out_refusal(const std::string &path,
 
 int roll_command(const roll_options &o) {
   loaded_session s;
-  if (int status = resolve_session(o.settings, s)) return status;
+  if (int status = load_command_session(s)) return status;
   const std::string output_file = std::string(s.config.output_name) + ".hxo";
-  if (!o.script_out.empty()) {
-    if (std::string refusal = script_out_refusal(o.script_out, output_file);
-        !refusal.empty()) {
-      complain(refusal);
-      return EXIT_BAD_USAGE;
-    }
-  }
-  ledger_request asked;
-  if (!ledger_request_of(o.ledger, asked)) return EXIT_BAD_USAGE;
-  seed_dice_or_clock(o.seed);
-  if (o.verbose) std::fputs(settings_in_use(s).lines().c_str(), stderr);
-  text_report text;
-  json_report_writer json(&s.config);
-  ledger_sink ledger;
-  both_sinks text_and_ledger(text, ledger);
-  both_sinks all_three(text_and_ledger, json);
-  report_sink &sink = o.format == output_format::json
-                          ? static_cast<report_sink &>(all_three)
-                          : text_and_ledger;
-  // The reference hoards, run once before the first report with dice of
-  // their own.
-  const std::vector<unit_tenths> *reference =
-      asked.rank ? &reference_totals(s.generation()) : nullptr;
-  const std::string reference_words =
-      asked.rank ? reference_name(s.generation()) : "";
-  json.ledger_asked = asked;
-  json.reference = reference;
-  hoard_ledger pile;
+  const std::string path = output_path(s.config.output_name);
+  roll_request request = o.request;
+  if (!ledger_request_of(o.ledger, request.ledger)) return EXIT_BAD_USAGE;
   std::string script;
-  // Reports on the terminal would scroll the progress line away.
-  progress_line progress(o.count,
-                         isatty(STDERR_FILENO) && !isatty(STDOUT_FILENO));
-  for (int i = 0; i < o.count && !std::ferror(stdout); ++i, progress.step()) {
-    script = automatic_script_text(s.generation());
-    text.clear();
-    json.out.clear();
-    interpret_text(script, s.tables, sink);
+  std::optional<progress_line> progress;
+  bool appended = true, said = false;
+  command_hooks hooks;
+  hooks.begin = [&](const command_result &r) {
+    report_result(r);
+    said = true;
+    if (!o.script_out.empty()) {
+      if (std::string refusal = script_out_refusal(o.script_out, output_file);
+          !refusal.empty()) {
+        complain(refusal);
+        return command_status::bad_usage;
+      }
+    }
+    if (o.request.seed.empty()) seed_dice_or_clock(std::nullopt);
+    if (o.verbose) std::fputs(r.used.c_str(), stderr);
+    // Reports on the terminal would scroll the progress line away.
+    progress.emplace(read_decimal(o.request.count).value_or(1),
+                     isatty(STDERR_FILENO) && !isatty(STDOUT_FILENO));
+    return command_status::done;
+  };
+  hooks.piece = [&](std::string_view shown, std::string_view text,
+                    std::string_view last_script) {
+    if (!last_script.empty()) script = last_script;
     // As key 7: the whole report in one locked write, or nothing of it.
-    const std::string path = output_path(s.config.output_name);
-    if (o.append && !append_report(open_output_path(path.c_str()), path.c_str(),
-                                   text.text())) {
-      complain("cannot write " + output_file +
-               "; the report was not appended, the file is as it was");
-      return EXIT_BAD_FILE;
-    }
-    std::string shown =
-        o.format == output_format::json ? json.out : text.text();
-    if (o.format == output_format::text && ledger_per_report(o.ledger)) {
-      ledger_rank rank;
-      if (reference) rank = rank_ledger(ledger.ledger, *reference, asked.rates);
-      shown +=
-          "\n" + ledger_text(ledger.ledger, asked, reference ? &rank : nullptr,
-                             reference_words, "Ledger");
+    if (o.append && !text.empty() &&
+        !append_report(open_output_path(path.c_str()), path.c_str(),
+                       std::string(text))) {
+      appended = false;
+      return false;
     }
     std::fwrite(shown.data(), 1, shown.size(), stdout);
-    pile.add(ledger.ledger);
+    return !std::ferror(stdout);
+  };
+  hooks.step = [&] { progress->step(); };
+  const command_result r = roll_reports(request, s, hooks);
+  if (r.status != command_status::done) {
+    // The notes are said already when the reports began.
+    return said ? static_cast<int>(r.status) : report_result(r);
   }
-  if (o.ledger.pile && !std::ferror(stdout)) {
-    // The rank is a single hoard's: the pile has none.
-    ledger_request of_pile = asked;
-    of_pile.rank = false;
-    const std::string shown =
-        o.format == output_format::json
-            ? "{\"pile\":true,\"reports\":" + std::to_string(pile.reports) +
-                  ",\"ledger\":" + ledger_json(pile, of_pile, nullptr) + "}\n"
-            : "\n" + ledger_text(pile, of_pile, nullptr, "",
-                                 "Ledger of the pile of " +
-                                     std::to_string(pile.reports) + " reports");
-    std::fwrite(shown.data(), 1, shown.size(), stdout);
+  if (!appended) {
+    complain("cannot write " + output_file +
+             "; the report was not appended, the file is as it was");
+    return EXIT_BAD_FILE;
   }
   if (o.script_out == "-") {
     std::fwrite(script.data(), 1, script.size(), stdout);

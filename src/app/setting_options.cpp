@@ -1,95 +1,74 @@
-// The settings options of roll and stats: their ranges and help, and their
-// resolution over the settings of setup.hxi (or the defaults) through the
-// engine's setting choices.
+// What every command shares: the files loaded, and a result's notes and
+// message said on the standard error stream; check, list and stats, which
+// print what the engine gives.
 #include <cstdio>
+#include <optional>
 
 #include "commands.h"
+#include "dice.h"
 #include "info_files.h"
-#include "name_match.h"
-#include "number_explanations.h"
-#include "option_values.h"
+#include "progress.h"
+
+loaded_session::~loaded_session() { free_monsters(tables); }
 
 namespace {
 
-// A number option checked against its range, so nothing is clamped; its
-// help line ends with what the number does, the explanation's one line
-// after its name.
-void add_ranged(CLI::App &command, const char *name, std::optional<int> &value,
-                value_range range, const char *what, number_id id) {
-  std::string does = explanation_of(id).line;
-  does.erase(0, does.find(": "));
-  command
-      .add_option(name, value,
-                  std::string(what) + " (" + range_text(range) + ")" + does)
-      ->transform(decimal_value())
-      ->check(CLI::Range(range.lo, range.hi));
+// The loader's message on lines of its own, followed for a missing file by
+// missing_file_hint().
+int write_load_failure(const command_result &r) {
+  std::string err = r.message;
+  if (!err.empty() && err.back() != '\n') err += '\n';
+  const std::string hint = missing_file_hint();
+  if (r.file_missing && !hint.empty()) err += hint + "\n";
+  std::fputs(err.c_str(), stderr);
+  return static_cast<int>(r.status);
 }
 
 }  // namespace
 
-loaded_session::~loaded_session() { free_monsters(tables); }
-
-void add_setting_options(CLI::App &command, setting_options &o) {
-  command
-      .add_option("--monster", o.monster,
-                  "the monster: its number in the list, its name or "
-                  "\"group, name\"")
-      ->transform(non_empty_value());
-  command.add_option("--lair", o.lair, "the lair: its number or its name")
-      ->transform(non_empty_value());
-  add_ranged(command, "--cdf", o.cdf, CDF_RANGE, "the creature's CDF",
-             number_id::cdf);
-  add_ranged(command, "--group-cdf", o.group_cdf, CDF_RANGE,
-             "the highest CDF in the creature's group", number_id::group_cdf);
-  add_ranged(command, "--jeweler-el", o.jeweler_el, JEWELER_EL_RANGE,
-             "the jeweler's EL, 0 if unknown", number_id::jeweler_el);
-  add_ranged(command, "--station", o.station, STATION_RANGE, "the Station",
-             number_id::station);
-  add_ranged(command, "--mel", o.mel, MEL_CEL_RANGE, "the MEL", number_id::mel);
-  add_ranged(command, "--cel", o.cel, MEL_CEL_RANGE, "the CEL", number_id::cel);
-  command
-      .add_option(
-          "--yes", o.yes,
-          "the questions answered yes, comma-separated: " + answer_names() +
-              "; " + NO_ANSWERS + ": every one answered no")
-      ->transform(non_empty_value());
-  command.add_option("--game-date", o.game_date, "the game date, D/M/Y")
-      ->transform(non_empty_value());
-  command.add_option("--position", o.position, "the position text")
-      ->transform(non_empty_value());
-  command.add_option("--comment", o.comment, "the comment text")
-      ->transform(non_empty_value());
+int load_command_session(session &s, bool with_settings) {
+  const command_result r = load_files(s, with_settings);
+  return r.status == command_status::done ? EXIT_DONE : write_load_failure(r);
 }
 
-void write_load_failure(int status, std::string err) {
-  if (!err.empty() && err.back() != '\n') err += '\n';
-  const std::string hint = missing_file_hint();
-  if (status == 1 && !hint.empty()) err += hint + "\n";
-  std::fputs(err.c_str(), stderr);
+int report_result(const command_result &r) {
+  for (const std::string &note : r.notes) complain(note);
+  if (!r.message.empty()) complain(r.message);
+  return static_cast<int>(r.status);
 }
 
-int load_command_tables(info_tables &t) {
-  std::string err;
-  int loaded = load_tables(t, err);
-  if (loaded == 0) return EXIT_DONE;
-  write_load_failure(loaded, err);
-  return EXIT_BAD_FILE;
+int check_command(bool explain) {
+  const command_result r = check_report(explain);
+  if (!r.message.empty()) return write_load_failure(r);
+  std::fputs(r.text.c_str(), stdout);
+  return static_cast<int>(r.status);
 }
 
-int resolve_session(const setting_options &o, session &s) {
-  if (int status = load_command_tables(s.tables)) return status;
-  std::string err;
-  if (load_settings_file(s.tables, s.config, err) == 2) {
-    std::fputs(err.c_str(), stderr);
-    return EXIT_BAD_FILE;
-  }
-  std::string refusal = apply_setting_choices(o, s);
-  if (refusal.empty()) {
-    warn_unused_options(o, s);
-    if (std::string note = group_cdf_note(s.config); !note.empty())
-      complain("warning: " + note);
-    return EXIT_DONE;
-  }
-  complain(refusal);
-  return EXIT_BAD_USAGE;
+int list_command(output_format format) {
+  loaded_session s;
+  if (int status = load_command_session(s, false)) return status;
+  const command_result r = list_report(s.tables);
+  const std::string &shown = format == output_format::json ? r.json : r.text;
+  std::fwrite(shown.data(), 1, shown.size(), stdout);
+  return std::fflush(stdout) == 0 ? EXIT_DONE : EXIT_BAD_FILE;
+}
+
+int stats_command(const stats_request &o) {
+  loaded_session s;
+  if (int status = load_command_session(s)) return status;
+  std::optional<progress_line> progress;
+  command_hooks hooks;
+  hooks.begin = [&](const command_result &r) {
+    report_result(r);
+    if (o.seed.empty()) seed_dice_or_clock(std::nullopt);
+    progress.emplace(read_decimal(o.generations).value_or(1000));
+    return command_status::done;
+  };
+  hooks.step = [&] { progress->step(); };
+  command_result r = stats_report(o, s, hooks);
+  progress.reset();  // the line wiped before the figures
+  if (r.status != command_status::done) return report_result(r);
+  const std::string &shown = o.format == stats_format::json ? r.json : r.text;
+  std::fwrite(shown.data(), 1, shown.size(), stdout);
+  return EXIT_DONE;
 }

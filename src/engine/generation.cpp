@@ -85,15 +85,14 @@ generation_status begin_writing(script_file &script, const char *path,
   return status;
 }
 
-// The start of a manual script: its header and its one section word.
+}  // namespace
+
 void write_manual_start(script_writer &w, const generation_input &in) {
   // The seventh number, a monster's portable code in an automatic script,
   // means nothing here.
   write_header(w, in, MANUAL_MONSTER, NO_STATION, 0);
   w.line("MANUAL-GENERATION\n");
 }
-
-}  // namespace
 
 generation_status write_automatic_script_file(script_file &script,
                                               const char *path,

@@ -45,6 +45,10 @@ enum class generation_status {
 void write_header(script_writer &w, const generation_input &in, int monster,
                   int station, long portable_code);
 
+// The start of a manual script: its header (the manual monster slot, no
+// Station) and its one section word.
+void write_manual_start(script_writer &w, const generation_input &in);
+
 // Writes the automatic script for the current monster and lair: the
 // portable section and the lair section with the monster's lair items and
 // the extra ones its special code gives.

@@ -5,8 +5,10 @@
 #include <algorithm>
 #include <cstdarg>
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 #include "headless.h"
+#include "trtables.h"
 
 const char *const SECTION_NAMES[2] = {"portable", "lair"};
 
@@ -145,4 +147,68 @@ std::string stats_text(const section_tally *sections) {
     add(out, "  hoards with a magic item: %.1f%%\n", 100.0 * s.magic_share);
   }
   return out;
+}
+
+namespace {
+using json = nlohmann::ordered_json;
+}  // namespace
+
+std::string stats_csv(const section_tally *sections) {
+  std::string out = "section,measure,key,value\n";
+  using line = fixed_text<256>;
+  for (int k = 0; k < 2; ++k) {
+    const section_tally &t = sections[k];
+    const char *name = SECTION_NAMES[k];
+    const section_summary s = summarize(t);
+    out += line()
+               .appendf(
+                   "%s,items,mean,%.4f\n%s,items,p10,%d\n%s,items,p50,%d\n"
+                   "%s,items,p90,%d\n%s,items,max,%d\n",
+                   name, s.mean, name, s.p10, name, s.p50, name, s.p90, name,
+                   s.max)
+               .text();
+    for (int c = 0; c <= s.max; ++c)
+      out += line()
+                 .appendf("%s,histogram,%d,%ld\n", name, c, t.histogram[c])
+                 .text();
+    for (const auto &[category, share] : s.category_share)
+      out += line()
+                 .appendf("%s,category_share,%s,%.4f\n", name, category, share)
+                 .text();
+    for (const auto &[kind, coins] : s.coins_per_hoard)
+      out += line()
+                 .appendf("%s,coins_per_hoard,%s,%.4f\n", name, kind.c_str(),
+                          coins)
+                 .text();
+    out += line().appendf("%s,magic_share,,%.4f\n", name, s.magic_share).text();
+  }
+  return out;
+}
+
+std::string stats_json(const section_tally *sections) {
+  json out;
+  out["generations"] = summarize(sections[0]).hoards;
+  for (int k = 0; k < 2; ++k) {
+    const section_tally &t = sections[k];
+    const section_summary s = summarize(t);
+    json section;
+    section["items"] = {{"mean", s.mean},
+                        {"p10", s.p10},
+                        {"p50", s.p50},
+                        {"p90", s.p90},
+                        {"max", s.max}};
+    section["histogram"] =
+        std::vector<long>(t.histogram.begin(), t.histogram.begin() + s.max + 1);
+    json shares = json::object();
+    for (const auto &[category, share] : s.category_share)
+      shares[category] = share;
+    section["category_share"] = shares;
+    json coins = json::object();
+    for (const auto &[kind, per_hoard] : s.coins_per_hoard)
+      coins[kind] = per_hoard;
+    section["coins_per_hoard"] = coins;
+    section["magic_share"] = s.magic_share;
+    out[SECTION_NAMES[k]] = section;
+  }
+  return out.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
 }

@@ -60,3 +60,7 @@ extern const char *const SECTION_NAMES[2];  // "portable", "lair"
 // The statistics as text: per section the items, their histogram, the
 // category shares, the coins per hoard and the share of magic hoards.
 std::string stats_text(const section_tally *sections);
+// The same figures as CSV rows (section,measure,key,value) and as one line of
+// JSON.
+std::string stats_csv(const section_tally *sections);
+std::string stats_json(const section_tally *sections);

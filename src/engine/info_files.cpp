@@ -19,7 +19,9 @@
 
 #include "atomic_file.h"
 #include "escaped_text.h"
+#include "setting_choice.h"
 #include "trtables.h"
+#include "utf8.h"
 #include "writers.h"
 
 namespace {
@@ -48,30 +50,6 @@ std::size_t whole_characters(const char *s, std::size_t kept) {
                        : lead >= 0xC0 ? 2
                                       : 1;
   return kept - (start - 1) < length ? start - 1 : kept;
-}
-
-// Whether the text is well-formed UTF-8: no stray continuation byte, no
-// overlong form, no surrogate, nothing past U+10FFFF.
-bool valid_utf8(const char *s) {
-  const unsigned char *p = reinterpret_cast<const unsigned char *>(s);
-  while (*p) {
-    unsigned c = *p++;
-    int more = c < 0x80                 ? 0
-               : c >= 0xC2 && c <= 0xDF ? 1
-               : c >= 0xE0 && c <= 0xEF ? 2
-               : c >= 0xF0 && c <= 0xF4 ? 3
-                                        : -1;
-    if (more < 0) return false;
-    uint32_t code = more == 0 ? c : c & (0x3F >> more);
-    for (int k = 0; k < more; ++k, ++p) {
-      if ((*p & 0xC0) != 0x80) return false;
-      code = code << 6 | (*p & 0x3F);
-    }
-    if ((more == 2 && (code < 0x800 || (code >= 0xD800 && code <= 0xDFFF))) ||
-        (more == 3 && (code < 0x10000 || code > 0x10FFFF)))
-      return false;
-  }
-  return true;
 }
 
 // The tokens of one file, with the line of each kept for the checker.
@@ -268,7 +246,7 @@ int read_text(reader &r, int entry, const char *field, char *out,
                                  "would be cut",
                                  field, shown(out).c_str(), size - 1)
                         .text());
-  if (r.checking() && !valid_utf8(out)) {
+  if (r.checking() && !is_utf8(out)) {
     r.entry_problem(
         entry,
         message_text().appendf("the %s is not valid UTF-8", field).text());
@@ -536,25 +514,24 @@ void load_settings(FILE *f, const info_tables &t, settings &s,
   int32_t answers = 0;  // written as a signed decimal
   // The numbers in the order of the file, each with the range it is brought
   // into; an index outside the loaded tables becomes 0 instead.
-  const struct {
+  struct number_field {
     const char *name;
     int32_t *value;
     value_range range;
     bool index;
-  } fields[] = {
-      {"monster number", &s.monster_index, {0, t.monster_count - 1}, true},
-      {"lair number", &s.lair_index, {0, t.area_count - 1}, true},
-      {"CDF", &s.cdf, CDF_RANGE, false},
-      {"group CDF", &s.group_cdf, CDF_RANGE, false},
-      {"jeweler's EL", &s.jeweler_el, JEWELER_EL_RANGE, false},
-      {"Station", &s.station, STATION_RANGE, false},
-      {"MEL", &s.mel, MEL_CEL_RANGE, false},
-      {"CEL", &s.cel, MEL_CEL_RANGE, false},
-      {"answers", &answers, {INT32_MIN, INT32_MAX}, false},
-      {"game day", &s.game_day, GAME_DAY_RANGE, false},
-      {"game month", &s.game_month, GAME_MONTH_RANGE, false},
-      {"game year", &s.game_year, GAME_YEAR_RANGE, false},
   };
+  std::vector<number_field> fields = {
+      {"monster number", &s.monster_index, {0, t.monster_count - 1}, true},
+      {"lair number", &s.lair_index, {0, t.area_count - 1}, true}};
+  // The ranged settings in the order of the table, which is the file's.
+  for (const setting_row &row : SETTING_ROWS)
+    if (row.kind == setting_kind::number)
+      fields.push_back({row.name, &(s.*row.field), row.range, false});
+  fields.insert(fields.end(),
+                {{"answers", &answers, {INT32_MIN, INT32_MAX}, false},
+                 {"game day", &s.game_day, GAME_DAY_RANGE, false},
+                 {"game month", &s.game_month, GAME_MONTH_RANGE, false},
+                 {"game year", &s.game_year, GAME_YEAR_RANGE, false}});
   // Like a sequence of "%d" conversions, reading stops at the first token
   // that is not a number; what was not read stays 0.
   bool reading = len != NO_TOKEN;
@@ -605,16 +582,21 @@ void load_settings(FILE *f, const info_tables &t, settings &s,
   s.answers = static_cast<uint32_t>(answers);
 }
 
-int save_settings(const char *path, const settings &s) {
+std::string settings_text(const settings &s) {
   char text[256];
   int len = std::snprintf(
       text, sizeof text, "%s\n%d %d %d %d %d\n%d %d %d %d\n%d %d %d\n",
       s.output_name, s.monster_index, s.lair_index, s.cdf, s.group_cdf,
       s.jeweler_el, s.station, s.mel, s.cel, static_cast<int32_t>(s.answers),
       s.game_day, s.game_month, s.game_year);
-  if (len < 0 || len >= static_cast<int>(sizeof text)) return 1;
+  if (len < 0 || len >= static_cast<int>(sizeof text)) return "";
+  return std::string(text, len);
+}
+
+int save_settings(const char *path, const settings &s) {
+  const std::string text = settings_text(s);
   std::string error;
-  return replace_file(path, std::string_view(text, len), error) ? 0 : 1;
+  return !text.empty() && replace_file(path, text, error) ? 0 : 1;
 }
 
 namespace {

@@ -61,6 +61,9 @@ void load_settings(FILE *f, const info_tables &t, settings &s,
 // renames it over `path`, so the old file stays whole unless the new one was
 // written completely. Returns 0, or 1 when anything failed.
 int save_settings(const char *path, const settings &s);
+// The text save_settings writes: the four lines of the settings file, or ""
+// when they do not fit its bounds.
+std::string settings_text(const settings &s);
 
 // Opens a file for reading without waiting on it: the file is opened
 // non-blocking and refused unless it is a regular file, so a FIFO is

@@ -34,22 +34,22 @@ struct keyword_row {
 
 // clang-format off
 constexpr keyword_row keyword_rows[] = {
-  {"L1_OTHER",       CATEGORY_OTHER, {},                     {}},
-  {"L1_COINS",       CATEGORY_COINS, {},                     {}},
-  {"L1_GEMJJ",       CATEGORY_GEMJJ, {},                     {}},
-  {"L1_MILIT",       CATEGORY_MILIT, {},                     {}},
-  {"L1_MAGIC",       CATEGORY_MAGIC, {},                     {}},
-  {"L1_METAL",       CATEGORY_METAL, {},                     {}},
-  {"L2_CLOTHING",    CATEGORY_OTHER, {other_maintype,  85},  {}},
-  {"L2_JEWEL",       CATEGORY_GEMJJ, {gem_kind,        2},   {}},
-  {"L2_JEWELRY",     CATEGORY_GEMJJ, {gem_kind,        3},   {}},
-  {"L2_GEM",         CATEGORY_GEMJJ, {gem_kind,        1},   {}},
-  {"L2_WEAPON",      CATEGORY_MILIT, {milit_maintype,  1},   {}},
-  {"ELDER",          KEEP,           {magic_alignment, 6},   {}},
-  {"LARGE",          KEEP,           {gem_size,        10},  {}},
-  {"GOLD",           KEEP,           {metal_kind,      30},  {}},
-  {"ONE_ONLY",       KEEP,           {milit_number,    1},   {}},
-  {"L3_MAGICWEAPON", CATEGORY_MAGIC, {magic_maintype,  80},  {milit_maintype, 1}},
+  {script_word::L1_OTHER,       CATEGORY_OTHER, {},                     {}},
+  {script_word::L1_COINS,       CATEGORY_COINS, {},                     {}},
+  {script_word::L1_GEMJJ,       CATEGORY_GEMJJ, {},                     {}},
+  {script_word::L1_MILIT,       CATEGORY_MILIT, {},                     {}},
+  {script_word::L1_MAGIC,       CATEGORY_MAGIC, {},                     {}},
+  {script_word::L1_METAL,       CATEGORY_METAL, {},                     {}},
+  {script_word::L2_CLOTHING,    CATEGORY_OTHER, {other_maintype,  85},  {}},
+  {script_word::L2_JEWEL,       CATEGORY_GEMJJ, {gem_kind,        2},   {}},
+  {script_word::L2_JEWELRY,     CATEGORY_GEMJJ, {gem_kind,        3},   {}},
+  {script_word::L2_GEM,         CATEGORY_GEMJJ, {gem_kind,        1},   {}},
+  {script_word::L2_WEAPON,      CATEGORY_MILIT, {milit_maintype,  1},   {}},
+  {script_word::ELDER,          KEEP,           {magic_alignment, 6},   {}},
+  {script_word::LARGE,          KEEP,           {gem_size,        10},  {}},
+  {script_word::GOLD,           KEEP,           {metal_kind,      30},  {}},
+  {script_word::ONE_ONLY,       KEEP,           {milit_number,    1},   {}},
+  {script_word::L3_MAGICWEAPON, CATEGORY_MAGIC, {magic_maintype,  80},  {milit_maintype, 1}},
 };
 // clang-format on
 

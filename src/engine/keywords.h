@@ -17,6 +17,27 @@ enum category_code : int {
 };
 constexpr int CATEGORY_CODES = 8;
 
+// The keywords of the treasure script's items, each spelled once: the
+// interpreter's table and the manual screen's keys both use these.
+namespace script_word {
+inline constexpr char L1_OTHER[] = "L1_OTHER";
+inline constexpr char L1_COINS[] = "L1_COINS";
+inline constexpr char L1_GEMJJ[] = "L1_GEMJJ";
+inline constexpr char L1_MILIT[] = "L1_MILIT";
+inline constexpr char L1_MAGIC[] = "L1_MAGIC";
+inline constexpr char L1_METAL[] = "L1_METAL";
+inline constexpr char L2_CLOTHING[] = "L2_CLOTHING";
+inline constexpr char L2_JEWEL[] = "L2_JEWEL";
+inline constexpr char L2_JEWELRY[] = "L2_JEWELRY";
+inline constexpr char L2_GEM[] = "L2_GEM";
+inline constexpr char L2_WEAPON[] = "L2_WEAPON";
+inline constexpr char ELDER[] = "ELDER";
+inline constexpr char LARGE[] = "LARGE";
+inline constexpr char GOLD[] = "GOLD";
+inline constexpr char ONE_ONLY[] = "ONE_ONLY";
+inline constexpr char L3_MAGICWEAPON[] = "L3_MAGICWEAPON";
+}  // namespace script_word
+
 // The category a keyword chooses, or `category` unchanged for a keyword
 // that does not choose one or a token that is no keyword.
 int keyword_category(const char *token, int category);

@@ -2,47 +2,15 @@
 #include "report_json.h"
 
 #include <cstdio>
+#include <nlohmann/json.hpp>
 
 #include "headless.h"
 #include "ledger.h"
+#include "utf8.h"
 
 namespace {
 
 constexpr char JSON_NULL[] = "null";
-constexpr char REPLACEMENT[] = "\xEF\xBF\xBD";  // U+FFFD
-
-// The length of the UTF-8 sequence at `at`, or 0 when it is not one. The
-// second byte's range rules out overlong forms, surrogates and code points
-// past U+10FFFF; a sequence is refused at its first wrong byte.
-std::size_t utf8_length(std::string_view s, std::size_t at, std::size_t &bad) {
-  const auto byte = [&](std::size_t k) {
-    return static_cast<unsigned char>(s[k]);
-  };
-  const unsigned char lead = byte(at);
-  std::size_t length = 0;
-  unsigned char lo = 0x80, hi = 0xBF;  // the second byte's range
-  if (lead < 0x80) return 1;
-  if (lead >= 0xC2 && lead <= 0xDF)
-    length = 2;
-  else if (lead >= 0xE0 && lead <= 0xEF)
-    length = 3;
-  else if (lead >= 0xF0 && lead <= 0xF4)
-    length = 4;
-  if (lead == 0xE0) lo = 0xA0;
-  if (lead == 0xED) hi = 0x9F;
-  if (lead == 0xF0) lo = 0x90;
-  if (lead == 0xF4) hi = 0x8F;
-  bad = 1;  // a byte that starts nothing is passed over alone
-  if (length == 0) return 0;
-  for (std::size_t k = 1; k < length; ++k) {
-    // A wrong byte is read again: it may start the next character.
-    bad = k;
-    if (at + k >= s.size()) return 0;
-    const unsigned char c = byte(at + k);
-    if (c < (k == 1 ? lo : 0x80) || c > (k == 1 ? hi : 0xBF)) return 0;
-  }
-  return length;
-}
 
 std::string date_json(const int *date) {
   return json_string(std::to_string(date[0]) + "/" + std::to_string(date[1]) +
@@ -93,55 +61,7 @@ std::string number_or_null(bool known, int value) {
 }  // namespace
 
 std::string json_string(std::string_view text) {
-  std::string out = "\"";
-  for (std::size_t at = 0; at < text.size();) {
-    std::size_t bad = 0;
-    const std::size_t length = utf8_length(text, at, bad);
-    if (length == 0) {
-      out += REPLACEMENT;
-      at += bad;
-      continue;
-    }
-    if (length > 1) {
-      out.append(text.substr(at, length));
-      at += length;
-      continue;
-    }
-    const char c = text[at++];
-    switch (c) {
-      case '"':
-        out += "\\\"";
-        break;
-      case '\\':
-        out += "\\\\";
-        break;
-      case '\b':
-        out += "\\b";
-        break;
-      case '\f':
-        out += "\\f";
-        break;
-      case '\n':
-        out += "\\n";
-        break;
-      case '\r':
-        out += "\\r";
-        break;
-      case '\t':
-        out += "\\t";
-        break;
-      default:
-        if (static_cast<unsigned char>(c) < 0x20) {
-          char code[8];
-          std::snprintf(code, sizeof code, "\\u%04x",
-                        static_cast<unsigned char>(c));
-          out += code;
-        } else {
-          out += c;
-        }
-    }
-  }
-  return out + "\"";
+  return nlohmann::json(utf8_replaced(text)).dump();
 }
 
 void json_report_writer::header(const report_header &p) {

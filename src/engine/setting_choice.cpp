@@ -5,7 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <cstdio>
-#include <tuple>
+#include <limits>
 #include <vector>
 
 #include "escaped_text.h"
@@ -23,26 +23,50 @@ std::string trim_blanks(std::string_view text) {
   return std::string(text);
 }
 
-std::optional<long> decimal_digits(std::string_view text) {
+std::optional<int64_t> read_decimal(std::string_view text) {
   if (text.empty()) return std::nullopt;
-  long value = 0;
+  constexpr int64_t most = std::numeric_limits<int64_t>::max();
+  int64_t value = 0;
   for (char c : text) {
     if (c < '0' || c > '9') return std::nullopt;
-    value = std::min(value * 10 + (c - '0'), 1000000000L);
+    const int digit = c - '0';
+    value = value > (most - digit) / 10 ? most : value * 10 + digit;
   }
   return value;
 }
 
-std::string range_refusal(const char *option, long value, value_range range) {
-  if (value >= range.lo && value <= range.hi) return "";
-  return std::string(option) + ": Value " + std::to_string(value) +
-         " not in range " + range_text(range);
+std::string number_refusal(std::string_view text, int64_t lo, int64_t hi,
+                           int64_t &out) {
+  const std::string value = trim_blanks(text);
+  const std::optional<int64_t> read = read_decimal(value);
+  if (!read) return "'" + value + "' is not a decimal number";
+  if (*read < lo || *read > hi) {
+    const std::size_t zeros =
+        std::min(value.find_first_not_of('0'), value.size() - 1);
+    return "Value " + value.substr(zeros) + " not in range " +
+           std::to_string(lo) + " to " + std::to_string(hi);
+  }
+  out = *read;
+  return "";
 }
 
-std::string decimal_refusal(std::string_view trimmed) {
-  if (decimal_digits(trimmed)) return "";
-  std::string refusal = "'";
-  return refusal.append(trimmed).append("' is not a decimal number");
+const setting_row &setting_row_of(std::string_view option) {
+  for (const setting_row &row : SETTING_ROWS)
+    if (option == row.option) return row;
+  return SETTING_ROWS[0];
+}
+
+std::string setting_help(const setting_row &row) {
+  std::string help = row.help;
+  if (row.kind == setting_kind::number) {
+    // Then what the number does: the explanation's line after its name.
+    std::string does = explanation_of(row.explained).line;
+    help += " (" + range_text(row.range) + ")" + does.erase(0, does.find(": "));
+  }
+  if (row.kind == setting_kind::answers)
+    help +=
+        ": " + answer_names() + "; " + NO_ANSWERS + ": every one answered no";
+  return help;
 }
 
 namespace {
@@ -83,7 +107,7 @@ int find_record(const char *option, const std::string &given,
                 const std::vector<std::string> &left_out,
                 const std::string &left_out_sentence, std::string &error) {
   const int count = static_cast<int>(names.size());
-  if (std::optional<long> n = decimal_digits(given)) {
+  if (std::optional<int64_t> n = read_decimal(given)) {
     if (*n >= 1 && *n <= count) return static_cast<int>(*n - 1);
     error = std::string(option) + ": the number must be 1 to " +
             std::to_string(count);
@@ -175,14 +199,14 @@ std::string parse_game_date(const std::string &text, settings &s) {
   const value_range ranges[3] = {GAME_DAY_RANGE, GAME_MONTH_RANGE,
                                  GAME_YEAR_RANGE};
   int *fields[3] = {&s.game_day, &s.game_month, &s.game_year};
-  long parts[3];
+  int64_t parts[3];
   std::size_t start = 0;
   for (int k = 0; k < 3; ++k) {
     std::size_t slash = k < 2 ? text.find('/', start) : text.size();
-    std::optional<long> v =
+    std::optional<int64_t> v =
         slash == std::string::npos
             ? std::nullopt
-            : decimal_digits(trim_blanks(text.substr(start, slash - start)));
+            : read_decimal(trim_blanks(text.substr(start, slash - start)));
     if (!v || (k == 2 && text.find('/', start) != std::string::npos))
       return "--game-date: D/M/Y in decimal, with day " +
              range_text(GAME_DAY_RANGE) + ", month " +
@@ -214,15 +238,6 @@ std::string copy_text(const char *option, const std::string &text, char *out) {
   return "";
 }
 
-// A number given for a ranged setting: taken when within the range.
-std::string take_ranged(const char *option, const std::optional<int> &value,
-                        value_range range, int32_t &out) {
-  if (!value) return "";
-  std::string refusal = range_refusal(option, *value, range);
-  if (refusal.empty()) out = *value;
-  return refusal;
-}
-
 }  // namespace
 
 std::string answer_names() {
@@ -242,45 +257,60 @@ std::string group_cdf_note(const settings &c) {
 std::string apply_setting_choices(const setting_choices &o, session &s) {
   settings &c = s.config;
   std::string error;
-  if (!o.monster.empty()) {
-    std::vector<std::vector<std::string>> names;
-    for (int i = 0; i < s.tables.monster_count; ++i) {
-      const monster_record &m = s.tables.monsters[i];
-      char label[LABEL_SIZE];
-      monster_label(m, label, sizeof label);
-      names.push_back({label, trimmed_name(m.name)});
+  for (const setting_row &row : SETTING_ROWS) {
+    const std::string given = trim_blanks(o.*row.choice);
+    if (!error.empty() || (o.*row.choice).empty()) continue;
+    if (row.kind != setting_kind::number && given.empty()) {
+      error = std::string(row.option) + ": an empty value is not allowed";
+      continue;
     }
-    const int left = s.tables.monsters_left_out;
-    c.monster_index = find_record(
-        "--monster", o.monster, names,
-        left > 0 ? names_left_out(true) : std::vector<std::string>(),
-        left_out_sentence(left, 0), error);
-    if (c.monster_index < 0) return error;
+    switch (row.kind) {
+      case setting_kind::record:
+        if (row.choice == &setting_choices::monster) {
+          std::vector<std::vector<std::string>> names;
+          for (int i = 0; i < s.tables.monster_count; ++i) {
+            const monster_record &m = s.tables.monsters[i];
+            char label[LABEL_SIZE];
+            monster_label(m, label, sizeof label);
+            names.push_back({label, trimmed_name(m.name)});
+          }
+          const int left = s.tables.monsters_left_out;
+          c.monster_index = find_record(
+              row.option, given, names,
+              left > 0 ? names_left_out(true) : std::vector<std::string>(),
+              left_out_sentence(left, 0), error);
+        } else {
+          std::vector<std::vector<std::string>> names;
+          for (int i = 0; i < s.tables.area_count; ++i)
+            names.push_back({trimmed_name(s.tables.areas[i].name)});
+          const int left = s.tables.areas_left_out;
+          c.lair_index = find_record(
+              row.option, given, names,
+              left > 0 ? names_left_out(false) : std::vector<std::string>(),
+              left_out_sentence(0, left), error);
+        }
+        break;
+      case setting_kind::number: {
+        int64_t value = 0;
+        error = number_refusal(given, row.range.lo, row.range.hi, value);
+        if (error.empty())
+          c.*row.field = static_cast<int32_t>(value);
+        else
+          error = std::string(row.option) + ": " + error;
+        break;
+      }
+      case setting_kind::answers:
+        error = parse_answers(given, c.answers);
+        break;
+      case setting_kind::date:
+        error = parse_game_date(given, c);
+        break;
+      case setting_kind::text:
+        error = copy_text(
+            row.option, given,
+            row.choice == &setting_choices::position ? s.position : s.comment);
+        break;
+    }
   }
-  if (!o.lair.empty()) {
-    std::vector<std::vector<std::string>> names;
-    for (int i = 0; i < s.tables.area_count; ++i)
-      names.push_back({trimmed_name(s.tables.areas[i].name)});
-    const int left = s.tables.areas_left_out;
-    c.lair_index = find_record(
-        "--lair", o.lair, names,
-        left > 0 ? names_left_out(false) : std::vector<std::string>(),
-        left_out_sentence(0, left), error);
-    if (c.lair_index < 0) return error;
-  }
-  for (const auto &[option, value, range, field] :
-       {std::tuple{"--cdf", &o.cdf, CDF_RANGE, &c.cdf},
-        std::tuple{"--group-cdf", &o.group_cdf, CDF_RANGE, &c.group_cdf},
-        std::tuple{"--jeweler-el", &o.jeweler_el, JEWELER_EL_RANGE,
-                   &c.jeweler_el},
-        std::tuple{"--station", &o.station, STATION_RANGE, &c.station},
-        std::tuple{"--mel", &o.mel, MEL_CEL_RANGE, &c.mel},
-        std::tuple{"--cel", &o.cel, MEL_CEL_RANGE, &c.cel}})
-    if (error.empty()) error = take_ranged(option, *value, range, *field);
-  if (error.empty() && !o.yes.empty()) error = parse_answers(o.yes, c.answers);
-  if (error.empty() && !o.game_date.empty())
-    error = parse_game_date(o.game_date, c);
-  if (error.empty()) error = copy_text("--position", o.position, s.position);
-  if (error.empty()) error = copy_text("--comment", o.comment, s.comment);
   return error;
 }

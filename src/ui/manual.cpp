@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "dialogs.h"
+#include "keywords.h"
 #include "pager.h"
 #include "prompt_row.h"
 #include "screen.h"
@@ -30,25 +31,25 @@ struct pick_row {
 
 // clang-format off
 constexpr pick_row first_page_rows[] = {
-  {'2', "L1_COINS", nullptr, "coins",    nullptr},
-  {'3', "L1_GEMJJ", nullptr, "gems",     nullptr},
-  {'4', "L1_METAL", nullptr, "metal",    nullptr},
-  {'5', "L1_MILIT", nullptr, "military", nullptr},
-  {'6', "L1_MAGIC", nullptr, "magic",    nullptr},
-  {'7', "L1_OTHER", nullptr, "other",    nullptr},
+  {'2', script_word::L1_COINS, nullptr, "coins",    nullptr},
+  {'3', script_word::L1_GEMJJ, nullptr, "gems",     nullptr},
+  {'4', script_word::L1_METAL, nullptr, "metal",    nullptr},
+  {'5', script_word::L1_MILIT, nullptr, "military", nullptr},
+  {'6', script_word::L1_MAGIC, nullptr, "magic",    nullptr},
+  {'7', script_word::L1_OTHER, nullptr, "other",    nullptr},
 };
 // Every other category word of the script, and the modifier words with the
 // categories they act on.
 constexpr pick_row second_page_rows[] = {
-  {'1', "L2_GEM",         nullptr,    "gem",          "a Gem"},
-  {'2', "L2_JEWEL",       nullptr,    "jewel",        "a Jewel"},
-  {'3', "L2_JEWELRY",     nullptr,    "jewelry",      "a piece of Jewelry"},
-  {'4', "L2_CLOTHING",    nullptr,    "clothing",     "Clothing"},
-  {'5', "L2_WEAPON",      nullptr,    "weapon",       "a Weapon"},
-  {'6', "L3_MAGICWEAPON", nullptr,    "magic weapon", "a Magical Weapon"},
-  {'7', "L2_JEWEL",       "LARGE",    "large jewel",  "a Large Jewel"},
-  {'8', "L1_METAL",       "GOLD",     "gold",         "a Gold Metal Item"},
-  {'9', "L1_MAGIC",       "ELDER",    "elder magic",  "an Elder Magic Item"},
+  {'1', script_word::L2_GEM,         nullptr,            "gem",          "a Gem"},
+  {'2', script_word::L2_JEWEL,       nullptr,            "jewel",        "a Jewel"},
+  {'3', script_word::L2_JEWELRY,     nullptr,            "jewelry",      "a piece of Jewelry"},
+  {'4', script_word::L2_CLOTHING,    nullptr,            "clothing",     "Clothing"},
+  {'5', script_word::L2_WEAPON,      nullptr,            "weapon",       "a Weapon"},
+  {'6', script_word::L3_MAGICWEAPON, nullptr,            "magic weapon", "a Magical Weapon"},
+  {'7', script_word::L2_JEWEL,       script_word::LARGE, "large jewel",  "a Large Jewel"},
+  {'8', script_word::L1_METAL,       script_word::GOLD,  "gold",         "a Gold Metal Item"},
+  {'9', script_word::L1_MAGIC,       script_word::ELDER, "elder magic",  "an Elder Magic Item"},
 };
 // clang-format on
 

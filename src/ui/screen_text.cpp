@@ -1,4 +1,5 @@
-// Display cells of text: one UTF-8 decoder and the locale's character widths.
+// Display cells of text: the engine's UTF-8 decoder and the locale's
+// character widths.
 #include "screen_text.h"
 
 #include <langinfo.h>
@@ -7,27 +8,11 @@
 #include <cstring>
 #include <cwchar>
 
+#include "utf8.h"
+
 namespace {
 
 bool continuation(unsigned char u) { return (u & 0xC0) == 0x80; }
-
-// The code point of a well-formed UTF-8 sequence at text, or -1: no overlong
-// forms, no surrogates, nothing past U+10FFFF. *len gets its length.
-long decode(const unsigned char *text, std::size_t n, int *len) {
-  unsigned char u = text[0];
-  int need = u >= 0xF0 ? 3 : u >= 0xE0 ? 2 : u >= 0xC2 ? 1 : -1;
-  if (need < 0 || u > 0xF4 || static_cast<std::size_t>(need) >= n) return -1;
-  long cp = u & (0x3F >> need);
-  for (int k = 1; k <= need; ++k) {
-    if (!continuation(text[k])) return -1;
-    cp = (cp << 6) | (text[k] & 0x3F);
-  }
-  const long least[] = {0, 0x80, 0x800, 0x10000};
-  if (cp < least[need] || cp > 0x10FFFF || (cp >= 0xD800 && cp <= 0xDFFF))
-    return -1;
-  *len = need + 1;
-  return cp;
-}
 
 }  // namespace
 
@@ -38,9 +23,10 @@ bool screen_utf8() {
 screen_char next_screen_char(const char *text, std::size_t n, bool utf8) {
   const auto *u = reinterpret_cast<const unsigned char *>(text);
   if (!utf8 || u[0] < 0x80) return {1, 1, true};
-  int len = 1;
-  long cp = decode(u, n, &len);
-  if (cp < 0) return {1, 1, false};
+  const utf8_char c = utf8_at(std::string_view(text, n), 0);
+  if (c.length == 0) return {1, 1, false};
+  const int len = static_cast<int>(c.length);
+  const long cp = c.code_point;
   int width = wcwidth(static_cast<wchar_t>(cp));
   if (width < 0) return {len, 1, false};  // a control or unassigned
   return {len, width > 2 ? 2 : width, true};

@@ -11,9 +11,11 @@
 #include <string>
 #include <string_view>
 
+#include "utf8.h"
+
 // U+FFFD, shown in place of a byte that is not UTF-8 and of a character
 // the terminal cannot show.
-inline constexpr char REPLACEMENT_MARK[] = "\xEF\xBF\xBD";
+inline constexpr auto &REPLACEMENT_MARK = UTF8_REPLACEMENT;
 
 // Whether the screen reads text as UTF-8: the character set of the locale.
 bool screen_utf8();

@@ -12,6 +12,7 @@
 #include "prompt_row.h"
 #include "screen.h"
 #include "screen_text.h"
+#include "setting_choice.h"
 
 namespace {
 
@@ -123,9 +124,9 @@ int ask_cdf(int current, cdf_kind kind) {
   show_note(explanation_of(kind == cdf_kind::creature ? number_id::cdf
                                                       : number_id::group_cdf)
                 .line);
-  show_prompt(kind == cdf_kind::creature
-                  ? "Enter the monster CDF : "
-                  : "Enter the maximum CDF for the group of monsters : ");
+  show_prompt(
+      setting_row_of(kind == cdf_kind::creature ? "--cdf" : "--group-cdf")
+          .prompt);
   num_rules r{zero_rule::after_digit, 10, CDF_MIN, CDF_MAX, false, false, 0};
   long long value = 0;
   int got = num_field(r, wherex(), &value);
@@ -134,7 +135,7 @@ int ask_cdf(int current, cdf_kind kind) {
 
 int ask_jeweler_el(int current) {
   show_note(explanation_of(number_id::jeweler_el).line);
-  show_prompt("Enter the EL of the jeweler or 0 if unknown (0-80) : ");
+  show_prompt(setting_row_of("--jeweler-el").prompt);
   num_rules r{zero_rule::always, 10, 0, JEWELER_EL_MAX, false, false, 0};
   long long value = 0;
   int got = num_field(r, wherex(), &value);
@@ -201,9 +202,9 @@ int enter_comments(session &game) {
   char comm[POSITION_COMMENT_SIZE];
   std::snprintf(pos, sizeof pos, "%s", game.position);
   std::snprintf(comm, sizeof comm, "%s", game.comment);
-  show_prompt("Position   : ", prompt_blank::question);
+  show_prompt(setting_row_of("--position").prompt, prompt_blank::question);
   if (enter_txt(pos) == FIELD_ESCAPE) return 0;
-  show_prompt("Comments   : ", prompt_blank::text_field);
+  show_prompt(setting_row_of("--comment").prompt, prompt_blank::text_field);
   if (enter_txt(comm) == FIELD_ESCAPE) return 0;
 
   config.game_day = values[0];

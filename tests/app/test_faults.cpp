@@ -34,6 +34,7 @@ TEST_F(Faults, BytesThatAreNotUtf8) {
   for (const arg_list &a :
        {arg_list{"roll", "--monster", "2", "--format", "json", "--append"},
         arg_list{"run", "latin.hxs", "--format", "json"},
+        arg_list{"list", "--format", "json"},
         arg_list{"stats", "--monster", "2", "-n", "9", "--format", "json"}}) {
     ran r = cli(a);
     EXPECT_TRUE(r.status == 0 && nlohmann::json::accept(r.out)) << a[0];

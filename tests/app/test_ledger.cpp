@@ -54,8 +54,9 @@ std::vector<json> reports(const std::string &out) {
 // 200 seeded hoards of every sample monster, each in its own lair: the
 // ledger's total is the report's coins plus its items' worth, per unit.
 TEST_F(Ledger, TotalIsCoinsPlusWorthForEveryMonster) {
-  info_tables t{};
-  ASSERT_EQ(load_command_tables(t), 0);
+  loaded_session s;
+  ASSERT_EQ(load_command_session(s, false), 0);
+  const info_tables &t = s.tables;
   long valued = 0;
   for (int m = 1; m <= t.monster_count; ++m) {
     ran r = cli({"roll", "--monster", std::to_string(m), "--lair",
@@ -132,8 +133,9 @@ TEST_F(Ledger, RankBoundsAndTheDiceKept) {
     b[i]["ledger"].erase("rank");
     EXPECT_EQ(a[i], b[i]);
   }
-  info_tables t{};
-  ASSERT_EQ(load_command_tables(t), 0);
+  loaded_session s;
+  ASSERT_EQ(load_command_session(s, false), 0);
+  const info_tables &t = s.tables;
   settings chosen{};
   chosen.monster_index = 19;
   generation_input in{t, chosen, "", "", {1, 1, 2000}};

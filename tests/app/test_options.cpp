@@ -22,29 +22,33 @@ int parse(std::vector<std::string> args, command_line &out) {
 
 // Every number option by its name.
 std::map<std::string, long> numbers(const command_line &c) {
-  const setting_options &o =
-      c.chosen == command::stats ? c.stats.settings : c.roll.settings;
-  return {{"--cdf", o.cdf.value_or(-1)},
-          {"--group-cdf", o.group_cdf.value_or(-1)},
-          {"--jeweler-el", o.jeweler_el.value_or(-1)},
-          {"--station", o.station.value_or(-1)},
-          {"--mel", o.mel.value_or(-1)},
-          {"--cel", o.cel.value_or(-1)},
-          {"--count", c.roll.count},
-          {"-n", c.stats.generations},
-          {"--seed", static_cast<long>(c.roll.seed.value_or(0))}};
+  const setting_choices &o =
+      c.chosen == command::stats ? c.stats.settings : c.roll.request.settings;
+  auto n = [](const std::string &text, long none) {
+    return text.empty() ? none : static_cast<long>(read_decimal(text).value());
+  };
+  return {{"--cdf", n(o.cdf, -1)},
+          {"--group-cdf", n(o.group_cdf, -1)},
+          {"--jeweler-el", n(o.jeweler_el, -1)},
+          {"--station", n(o.station, -1)},
+          {"--mel", n(o.mel, -1)},
+          {"--cel", n(o.cel, -1)},
+          {"--count", n(c.roll.request.count, 1)},
+          {"-n", n(c.stats.generations, 1000)},
+          {"--seed", n(c.roll.request.seed, 0)}};
 }
 
 TEST(Options, DefaultsAndBothSidesOfEveryRange) {
   command_line c;
   ASSERT_EQ(parse({"roll"}, c), -1);
-  EXPECT_EQ(c.roll.format, output_format::text);
-  EXPECT_FALSE(c.roll.append || c.roll.seed || !c.roll.script_out.empty());
+  EXPECT_FALSE(c.roll.request.json);
+  EXPECT_FALSE(c.roll.append || !c.roll.request.seed.empty() ||
+               !c.roll.script_out.empty());
   auto n = numbers(c);  // -1: not given
   EXPECT_EQ((std::vector<long>{n["--count"], n["-n"], n["--cdf"], n["--mel"]}),
             (std::vector<long>{1, 1000, -1, -1}));
   ASSERT_EQ(parse({"--seed", "5", "stats", "--seed", "6"}, c), -1);
-  EXPECT_EQ(c.stats.seed, 6u);  // a seed before the command unless its own
+  EXPECT_EQ(c.stats.seed, "6");  // a seed before the command unless its own
   const struct {
     const char *command, *option;
     long lo, hi;
@@ -79,7 +83,8 @@ TEST(Options, NumbersAreDecimalAndValuesNotEmpty) {
   ASSERT_EQ(parse({"roll", "--count", "0010", "--seed", "010"}, c), -1);
   EXPECT_EQ(numbers(c)["--count"], 10);
   EXPECT_EQ(numbers(c)["--seed"], 10);
-  for (const char *seed : {"", "0x8", "-1", "99999999999"})
+  ASSERT_EQ(parse({"roll", "--seed", "4294967295"}, c), -1);
+  for (const char *seed : {"", "0x8", "-1", "4294967296"})
     EXPECT_EQ(parse({"roll", "--seed", seed}, c), 2) << seed;
   for (const char *option : {"--monster", "--lair", "--yes", "--game-date",
                              "--position", "--comment", "--script-out"})
@@ -92,9 +97,9 @@ TEST(Options, NumbersAreDecimalAndValuesNotEmpty) {
         {"roll", "stats"}})
     EXPECT_EQ(parse(bad, c), 2) << bad[0];
   ASSERT_EQ(parse({"stats", "--format", "csv"}, c), -1);
-  EXPECT_EQ(c.stats.format, output_format::csv);
+  EXPECT_EQ(c.stats.format, stats_format::csv);
   ASSERT_EQ(parse({"run", "a", "--format", "json"}, c), -1);
-  EXPECT_EQ(c.run.format, output_format::json);
+  EXPECT_TRUE(c.run.request.json);
 }
 
 using Settings = AppEnv;
@@ -106,7 +111,7 @@ TEST_F(Settings, OptionsGiveTheSettingsOrARefusal) {
   std::string err;
   ASSERT_EQ(load_tables(s.tables, err), 0) << err;
   const std::string text(POSITION_COMMENT_SIZE - 1, 'a'), day = "the day ";
-  const std::pair<setting_options, std::string> cases[] = {
+  const std::pair<setting_choices, std::string> cases[] = {
       {{.monster = "46"}, ""},
       {{.monster = "0"}, "--monster: the number must be 1 to 46"},
       {{.monster = "47"}, "--monster: the number must be 1 to 46"},

@@ -3,8 +3,10 @@
 #include <nlohmann/json.hpp>
 
 #include "app_env.h"
+#include "headless.h"
+#include "hoard_stats.h"
 #include "progress.h"
-#include "stats.h"
+#include "report_json.h"
 
 namespace {
 
@@ -126,16 +128,7 @@ TEST(Stats, TextCsvAndJson) {
   t[1].category_items[1] = 325;
   t[1].coins["copper coins"] = 58;
   t[1].with_magic = 29;
-  std::string printed[2];
-  for (int k = 0; k < 2; ++k) {
-    char *buffer = nullptr;
-    std::size_t size = 0;
-    FILE *f = open_memstream(&buffer, &size);
-    (k ? print_stats_csv : print_stats_text)(f, t);
-    std::fclose(f);
-    printed[k].assign(buffer, size);
-    std::free(buffer);
-  }
+  const std::string printed[2] = {stats_text(t), stats_csv(t)};
   const std::string bar(50, '#');
   for (const std::string &line : std::vector<std::string>{
            "Portable treasure, 29 generations\n",
