@@ -201,6 +201,10 @@ bool read_literal(run_state &st) {
     if (c == '\0') continue;
     if (c == '\n') ++lines;
     st.text += static_cast<char>(c);
+    if (st.text.size() == LITERAL_PIECE && st.sink.takes_literal_pieces()) {
+      st.sink.literal_piece(st.text);
+      st.text.clear();
+    }
   }
   st.sink.literal(st.text, lines, closed);
   return closed;

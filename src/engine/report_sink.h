@@ -56,6 +56,9 @@ struct report_end {
   long stopped_line;  // 1-based script line where reading stopped, if not
 };
 
+// The size of the pieces of a long literal text for a sink that takes them.
+constexpr std::size_t LITERAL_PIECE = 64 * 1024;
+
 class report_sink {
  public:
   virtual ~report_sink() = default;
@@ -65,6 +68,12 @@ class report_sink {
   virtual void section(section_kind kind, std::string_view text, int lines) = 0;
   // A literal text; `closed` is false when the script ended inside it.
   virtual void literal(std::string_view text, int lines, bool closed) = 0;
+  // A sink that writes a long literal text as it comes says so: the text's
+  // start then comes in pieces of LITERAL_PIECE bytes, in order, and
+  // literal() brings the rest (and the whole text's lines). Others get the
+  // text whole.
+  virtual bool takes_literal_pieces() const { return false; }
+  virtual void literal_piece(std::string_view piece) { (void)piece; }
   virtual void item(const report_item &item) = 0;
   // Always last.
   virtual void end(const report_end &e) = 0;
@@ -83,6 +92,8 @@ class text_report : public report_sink {
   void header(const report_header &h) override;
   void section(section_kind kind, std::string_view text, int lines) override;
   void literal(std::string_view text, int lines, bool closed) override;
+  bool takes_literal_pieces() const override { return true; }
+  void literal_piece(std::string_view piece) override { text_ += piece; }
   void item(const report_item &item) override;
   void end(const report_end &e) override;
 
