@@ -323,9 +323,16 @@ std::string value_json(const item_value &v) {
 
 std::string listed_json(const std::vector<listed_value> &values) {
   std::string s = "[";
-  for (const listed_value &v : values)
-    s += (s.size() > 1 ? "," : "") + std::string("{\"item\":") +
-         json_string(v.item) + ",\"value\":" + value_json(v.value) + "}";
+  for (const listed_value &v : values) {
+    // Appended piece by piece: g++ 12 sees an overlap that is not there in
+    // a chain of concatenations that starts from a literal.
+    if (s.size() > 1) s += ',';
+    s += "{\"item\":";
+    s += json_string(v.item);
+    s += ",\"value\":";
+    s += value_json(v.value);
+    s += '}';
+  }
   return s + "]";
 }
 
@@ -427,8 +434,10 @@ std::string ledger_json(const hoard_ledger &l, const ledger_request &r,
            ",\"left_in_all\":" +
            units_json(in_units(split.left_smallest, top_unit(r), r.rates));
     s += ",\"to_hand_out\":[";
-    for (std::size_t i = 0; i < l.to_hand_out.size(); ++i)
-      s += (i ? "," : "") + json_string(l.to_hand_out[i]);
+    for (std::size_t i = 0; i < l.to_hand_out.size(); ++i) {
+      if (i) s += ',';
+      s += json_string(l.to_hand_out[i]);
+    }
     s += "]}";
   }
   if (rank) {
@@ -454,8 +463,10 @@ std::string item_values_json(const item_values &values) {
   std::string s = ",\"value\":" + value_json(values.at[0]);
   if (values.count > 1) {
     s += ",\"values\":[";
-    for (int i = 0; i < values.count; ++i)
-      s += (i ? "," : "") + value_json(values.at[i]);
+    for (int i = 0; i < values.count; ++i) {
+      if (i) s += ',';
+      s += value_json(values.at[i]);
+    }
     s += "]";
   }
   return s;

@@ -9,7 +9,6 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstring>
-#include <functional>
 #include <string_view>
 #include <utility>
 
@@ -269,13 +268,12 @@ long long output_file::starts_between(long long lo, long long hi) const {
   for (long long pos = std::max(0LL, lo - 1); pos < hi - 1;) {
     const long long end = std::min(hi - 1, pos + COUNT_BLOCK);
     std::string block = read(pos, end + len + RULE_END_MAX);
-    // The pattern's length lets the search skip most bytes unread.
-    const std::boyer_moore_horspool_searcher search(dashes.begin(),
-                                                    dashes.end());
-    for (auto at = search(block.begin(), block.end()).first;
-         at != block.end() && pos + (at - block.begin()) < end;
-         at = search(at + 1, block.end()).first)
-      count += rule_after(pos + (at - block.begin()) + len) == rule_kind::rule;
+    const std::string_view view(block);
+    for (std::size_t at = view.find(dashes);
+         at != std::string_view::npos && pos + static_cast<long long>(at) < end;
+         at = view.find(dashes, at + 1))
+      count +=
+          rule_after(pos + static_cast<long long>(at) + len) == rule_kind::rule;
     if (static_cast<long long>(block.size()) < end - pos) break;
     pos = end;
   }
