@@ -5,7 +5,7 @@
 namespace {
 
 // How many players a ledger may be split between.
-constexpr number_option SPLIT_PLAYERS{"--split", 1, MAX_PLAYERS};
+constexpr number_option SPLIT_PLAYERS{"--split", "split", 1, MAX_PLAYERS};
 
 }  // namespace
 

@@ -65,13 +65,14 @@ std::string setting_help(const setting_row &row);
 // The numbers of a command beside the settings, read by the same rule.
 struct number_option {
   const char *option;
+  const char *key;  // its name in a JSON request of the page's module
   int64_t lo, hi;
 };
 // How many reports one roll gives, how many generations stats counts, the
 // seed of the dice.
-constexpr number_option ROLL_COUNT{"--count", 1, 1000000};
-constexpr number_option STATS_GENERATIONS{"-n", 1, 10000000};
-constexpr number_option DICE_SEED{"--seed", 0, 4294967295};
+constexpr number_option ROLL_COUNT{"--count", "count", 1, 1000000};
+constexpr number_option STATS_GENERATIONS{"-n", "n", 1, 10000000};
+constexpr number_option DICE_SEED{"--seed", "seed", 0, 4294967295};
 
 // "1 to 99": a range as the messages name it.
 std::string range_text(value_range r);

@@ -57,11 +57,8 @@ std::string read_request(
     c.*row.choice = value;
   }
   for (const auto &[option, out] : numbers) {
-    const char *key = option == &ROLL_COUNT          ? "count"
-                      : option == &STATS_GENERATIONS ? "n"
-                                                     : "seed";
-    if (!in.contains(key)) continue;
-    const std::string value = text_of(in[key]);
+    if (!in.contains(option->key)) continue;
+    const std::string value = text_of(in[option->key]);
     if (std::string why = number_value_refusal(*option, value); !why.empty())
       return std::string(option->option) + ": " + why;
     *out = value;
