@@ -114,10 +114,6 @@ generation_status finish_manual_script_file(script_file &script) {
   return finish_script_file(script);
 }
 
-int open_output(const char *name) {
-  return open_output_path(output_path(name).c_str());
-}
-
 std::string output_path(const char *name) {
   char path[FILE_NAME_SIZE + 8];
   std::snprintf(path, sizeof path, "%.*s.hxo", FILE_NAME_SIZE - 1, name);

@@ -79,10 +79,6 @@ generation_status begin_manual_script_file(script_file &script,
                                            const generation_input &in);
 generation_status finish_manual_script_file(script_file &script);
 
-// Opens the output file `name`.hxo for appending without waiting for a
-// reader; -1 when it cannot be, or when it is neither a regular file nor a
-// device (a FIFO, a folder).
-int open_output(const char *name);
 // The path of the output file `name`.hxo.
 std::string output_path(const char *name);
 

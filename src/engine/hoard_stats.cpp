@@ -70,12 +70,6 @@ void tally_sink::end(const report_end &) {
   current_ = -1;
 }
 
-void tally_generations(const generation_input &in, long generations,
-                       tally_sink &tally) {
-  for (long i = 0; i < generations; ++i)
-    interpret_text(automatic_script_text(in), in.tables, tally);
-}
-
 section_summary summarize(const section_tally &t) {
   section_summary s;
   const std::vector<long> &h = t.histogram;

@@ -38,10 +38,6 @@ class tally_sink : public report_sink {
   bool magic_[2] = {};
 };
 
-// Runs `generations` automatic generations of the input into the tally.
-void tally_generations(const generation_input &in, long generations,
-                       tally_sink &tally);
-
 // The figures of a section over `hoards` generations. The percentiles are
 // the counts at rank round(q * (hoards - 1)) of the hoards in order.
 struct section_summary {

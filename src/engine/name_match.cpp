@@ -12,10 +12,6 @@ std::string folded_name(std::string_view text) {
   return out;
 }
 
-bool name_holds(std::string_view name, std::string_view part) {
-  return folded_name(name).find(folded_name(part)) != std::string::npos;
-}
-
 std::vector<int> names_holding(const std::vector<std::string> &names,
                                std::string_view part) {
   std::vector<int> found;

@@ -10,10 +10,6 @@
 // The text as names are compared: lower case, every "_" a blank.
 std::string folded_name(std::string_view text);
 
-// Whether `name` holds `part` (any case, "_" for a blank). Every name holds
-// an empty part.
-bool name_holds(std::string_view name, std::string_view part);
-
 // The indexes of `names` that hold `part`, in order.
 std::vector<int> names_holding(const std::vector<std::string> &names,
                                std::string_view part);

@@ -2,11 +2,21 @@
 // armor, shelter, supplies and animal gear sub-tables, and the items made by
 // non-human races. Every military item is one line: a count, a blank and the
 // item.
-#include "tr_milit.h"
-
+#include "trtables.h"
 #include "trtext.h"
 
 namespace {
+
+// The routines of each kind of item, below.
+void milit_count(item_result &out, int count_roll);
+// The race's word and the item of a non-human-made piece.
+void milit_non_human_made(item_result &out, dice_record *dice);
+void milit_armor(item_result &out, int type);
+void milit_flag(item_result &out);
+void milit_shelter(item_result &out, int type);
+void milit_misc(item_result &out, dice_record *dice);
+void milit_uniform(item_result &out);
+void milit_animal(item_result &out, int type);
 
 // The kinds of military item, in the column order of the race rows below.
 enum class item_kind {
@@ -260,19 +270,6 @@ void milit_from_main_table(item_result &out, dice_record *dice) {
   append_item(out, dice, row.item, 0);
 }
 
-void milit_count(item_result &out, int count_roll) {
-  out.appendf("%d ", table_row(count_rows, count_roll).number);
-}
-
-void milit_non_human_made(item_result &out, dice_record *dice) {
-  const milit_dice &m = dice->milit;
-  const race_row *race = table_row_in(race_rows, m.d10_race, 1, 10);
-  if (race == nullptr) return;
-  out.append(race->word);
-  append_item(out, dice, race_kind(*race, m.d100_race_item),
-              race->armor_adjust);
-}
-
 void milit_weapon(item_result &out, int type, int num6, int num10) {
   const weapon_row &row = table_row(weapon_rows, type);
   switch (row.pieces) {
@@ -286,6 +283,21 @@ void milit_weapon(item_result &out, int type, int num6, int num10) {
       out.appendf("%s (%d each)", row.text, num10);
       break;
   }
+}
+
+namespace {
+
+void milit_count(item_result &out, int count_roll) {
+  out.appendf("%d ", table_row(count_rows, count_roll).number);
+}
+
+void milit_non_human_made(item_result &out, dice_record *dice) {
+  const milit_dice &m = dice->milit;
+  const race_row *race = table_row_in(race_rows, m.d10_race, 1, 10);
+  if (race == nullptr) return;
+  out.append(race->word);
+  append_item(out, dice, race_kind(*race, m.d100_race_item),
+              race->armor_adjust);
 }
 
 void milit_armor(item_result &out, int type) {
@@ -329,3 +341,5 @@ void milit_uniform(item_result &out) { out.append("Uniform(s)"); }
 void milit_animal(item_result &out, int type) {
   out.append(table_row(animal_rows, type).text);
 }
+
+}  // namespace

@@ -21,7 +21,6 @@ text_screen &scr() {
 void set_screen(text_screen *screen) { g_screen = screen; }
 
 int wherex() { return g_screen ? g_screen->col() : -1; }
-int wherey() { return g_screen ? g_screen->row() : -1; }
 
 text_screen::text_screen() { set_size(SCREEN_ROWS, SCREEN_COLS); }
 

@@ -136,6 +136,5 @@ class text_screen {
 text_screen &scr();
 void set_screen(text_screen *screen);
 
-// Cursor column and row of the screen, or -1 when no screen is installed.
+// Cursor column of the screen, or -1 when no screen is installed.
 int wherex();
-int wherey();

@@ -17,7 +17,7 @@ using FileRights = EngineEnv;
 TEST_F(FileRights, AnAppendWaitsWhileAnotherHoldsEvenASharedLock) {
   int reader = open("default.hxo", O_RDONLY | O_CREAT, 0644);
   ASSERT_EQ(flock(reader, LOCK_SH), 0);
-  int fd = open_output("default");
+  int fd = open_output_path("default.hxo");
   ASSERT_GE(fd, 0);
   std::thread append(
       [fd] { EXPECT_TRUE(append_report(fd, "default.hxo", "REPORT\n")); });

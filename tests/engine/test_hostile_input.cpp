@@ -53,12 +53,12 @@ TEST_F(Hostile, SpecialFilesAreRefusedWithoutWaiting) {
   EXPECT_EQ(err, "setup.hxi: not a regular file\n");
 
   ASSERT_EQ(mkfifo("fifo.hxo", 0644), 0);
-  EXPECT_EQ(open_output("fifo"), -1);  // no reader
+  EXPECT_EQ(open_output_path("fifo.hxo"), -1);  // no reader
   int reader = open("fifo.hxo", O_RDONLY | O_NONBLOCK);
-  EXPECT_EQ(open_output("fifo"), -1);  // a reader
+  EXPECT_EQ(open_output_path("fifo.hxo"), -1);  // a reader
   close(reader);
   std::filesystem::create_symlink("/dev/null", "null.hxo");
-  int device = open_output("null");
+  int device = open_output_path("null.hxo");
   EXPECT_GE(device, 0);
   close(device);
   alarm(0);

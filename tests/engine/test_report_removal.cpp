@@ -176,7 +176,7 @@ TEST_F(Removal, WriteProtectionOwnerAndModeAreKept) {
 // none of the removed ones.
 TEST_F(Removal, AppendsDuringARemovalAreKept) {
   spit("default.hxo", report("old") + report("gone"));
-  int fd = open_output("default");
+  int fd = open_output_path("default.hxo");
   std::string error;
   ASSERT_EQ(remove_at(report("old").size(), error), removal::done);
   EXPECT_TRUE(append_report(fd, "default.hxo", report("late")));
@@ -191,7 +191,7 @@ TEST_F(Removal, AppendsDuringARemovalAreKept) {
   if (child == 0) {  // opens, gives the other process a moment, appends
     int failed = 0;
     for (int i = 0; i < APPENDS; ++i) {
-      int out = open_output("default");
+      int out = open_output_path("default.hxo");
       usleep(i % 3 * 500);
       failed += !append_report(out, "default.hxo",
                                report("child" + std::to_string(i)));
