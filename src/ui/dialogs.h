@@ -7,6 +7,12 @@
 
 #include "generation.h"
 
+// How a dialogue ended: `done`, what it asked for was taken or its work is
+// finished; `left`, the user left it (Escape, or an answer that ends it
+// without taking anything); `failed`, a file could not be read or written,
+// and the screen or a notice said so.
+enum class dialog_status { done, left, failed };
+
 // Field editors. -1 means Escape, -2 Enter on an empty field.
 int in_yn();
 int in_int(int min, int max);
@@ -22,8 +28,8 @@ const char *generation_failure_message(generation_status status);
 // Shows a failed generation's message on the prompt line, and as a notice
 // for the standard error stream, then waits for one key.
 void generation_failed(generation_status status);
-// Closes a script whose file failed and shows the failure; returns 1.
-int script_failed(script_file &script, generation_status status);
+// Closes a script whose file failed and shows the failure; returns failed.
+dialog_status script_failed(script_file &script, generation_status status);
 
 // The main menu until Q or Escape; `start_notes`, when given, are shown
 // below the menu one after the other (a line end between two), each until a
@@ -42,34 +48,36 @@ int ask_cdf(int current, cdf_kind kind);
 int ask_jeweler_el(int current);
 // The special-score questions of the current monster.
 void ask_special_scores(session &game);
-// Game date, position and comments; returns 1 when they were stored.
-int enter_comments(session &game);
-// The output file name; returns 0 when a name was stored.
-int ask_output_name(settings &config);
+// Game date, position and comments: done when they were stored, left on
+// Escape (nothing is stored).
+dialog_status enter_comments(session &game);
+// The output file name: done when a name was stored, left on Escape.
+dialog_status ask_output_name(settings &config);
 // Lines of the report on one page of the screen.
 constexpr int REPORT_PAGE_LINES = 18;
 // Interprets the open script into the output file while the pager shows the
 // report from the cursor; then waits for a key, or shows the failure.
 void show_generation(const session &game, FILE *script);
-// As above, for the script file at `script_path`.
-void show_generation(const session &game,
-                     const char *script_path = SCRIPT_PATH);
-// Automatic generation for the current settings (menu key "7").
-int generate_automatic(const session &game);
-// Manual treasure generation (menu key "8").
-int manual_generation(const session &game);
+// Automatic generation for the current settings (menu key "7"): done, or
+// failed after the failure was shown.
+dialog_status generate_automatic(const session &game);
+// Manual treasure generation (menu key "8"): done when the user leaves it,
+// failed when a script file failed.
+dialog_status manual_generation(const session &game);
 
 // Start-up from the current folder: the information files, then the
-// settings. Returns 1 when the monster or area file is missing or refused,
-// or the settings file is refused; the message goes to the standard error
-// stream as a notice, followed by `missing_file_hint`, when given, for a
-// missing file. Without a settings file the defaults are taken and the line
-// saying so goes to `start_note`, when given, after a line saying that
+// settings. Returns failed when the monster or area file is missing or
+// refused, or the settings file is refused, else done; the message goes to the
+// standard error stream as a notice, followed by `missing_file_hint`, when
+// given, for a missing file. Without a settings file the defaults are taken and
+// the line saying so goes to `start_note`, when given, after a line saying that
 // entries after a count were left out.
-int load_info_files(session &game, const char *missing_file_hint = nullptr,
-                    std::string *start_note = nullptr);
-// The save and exit questions; returns 1 when the program is to end.
-int ask_save_and_exit(const session &game);
+dialog_status load_info_files(session &game,
+                              const char *missing_file_hint = nullptr,
+                              std::string *start_note = nullptr);
+// The save and exit questions: done when the program is to end, left when
+// it goes on, failed when the settings could not be saved (it goes on).
+dialog_status ask_save_and_exit(const session &game);
 // The whole run from start-up to the last menu, the screen ended and the
 // held notices written; returns the exit status.
 // The dice are seeded with `seed`, or from the clock without one;

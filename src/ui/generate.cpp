@@ -53,20 +53,13 @@ void show_generation(const session &game, FILE *script) {
                                     game.tables, report, &pager));
 }
 
-void show_generation(const session &game, const char *script_path) {
-  report_pager pager(REPORT_PAGE_LINES);
-  text_report report;
-  show_status(interpret_file(script_path, game.config.output_name, game.tables,
-                             report, &pager));
-}
-
-int script_failed(script_file &script, generation_status status) {
+dialog_status script_failed(script_file &script, generation_status status) {
   close_script(script);
   generation_failed(status);
-  return 1;
+  return dialog_status::failed;
 }
 
-int generate_automatic(const session &game) {
+dialog_status generate_automatic(const session &game) {
   draw_heading("GENERATE TREASURE FOR CURRENT SETTINGS");
   script_file script;
   generation_status status =
@@ -74,5 +67,5 @@ int generate_automatic(const session &game) {
   if (status != generation_status::done) return script_failed(script, status);
   show_generation(game, script.stream);
   close_script(script);
-  return 0;
+  return dialog_status::done;
 }

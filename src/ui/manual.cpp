@@ -176,7 +176,7 @@ void write_pick(script_writer &w, const area_record &lair, const pick &p) {
 
 }  // namespace
 
-int manual_generation(const session &game) {
+dialog_status manual_generation(const session &game) {
   text_screen &screen = scr();
   const area_record &lair = area_at(game.tables, game.config.lair_index);
   std::vector<pick> picks;
@@ -292,7 +292,7 @@ int manual_generation(const session &game) {
     // keeps the last generation's script.
     if (!generate) {
       close_script(script);
-      return 0;
+      return dialog_status::done;
     }
     generation_status status = finish_manual_script_file(script);
     if (status != generation_status::done) return script_failed(script, status);

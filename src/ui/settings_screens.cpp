@@ -181,7 +181,7 @@ void ask_special_scores(session &game) {
   config.answers = answers;
 }
 
-int enter_comments(session &game) {
+dialog_status enter_comments(session &game) {
   settings &config = game.config;
   struct date_q {
     const char *text;
@@ -195,7 +195,7 @@ int enter_comments(session &game) {
   for (int i = 0; i < 3; ++i) {
     show_prompt(dates[i].text, prompt_blank::question);
     int got = in_int(1, dates[i].max);
-    if (got == FIELD_ESCAPE) return 0;
+    if (got == FIELD_ESCAPE) return dialog_status::left;
     values[i] = got == FIELD_EMPTY ? dates[i].current : got;
   }
   char pos[POSITION_COMMENT_SIZE];
@@ -203,19 +203,19 @@ int enter_comments(session &game) {
   std::snprintf(pos, sizeof pos, "%s", game.position);
   std::snprintf(comm, sizeof comm, "%s", game.comment);
   show_prompt(setting_row_of("--position").prompt, prompt_blank::question);
-  if (enter_txt(pos) == FIELD_ESCAPE) return 0;
+  if (enter_txt(pos) == FIELD_ESCAPE) return dialog_status::left;
   show_prompt(setting_row_of("--comment").prompt, prompt_blank::text_field);
-  if (enter_txt(comm) == FIELD_ESCAPE) return 0;
+  if (enter_txt(comm) == FIELD_ESCAPE) return dialog_status::left;
 
   config.game_day = values[0];
   config.game_month = values[1];
   config.game_year = values[2];
   std::snprintf(game.position, sizeof game.position, "%s", pos);
   std::snprintf(game.comment, sizeof game.comment, "%s", comm);
-  return 1;
+  return dialog_status::done;
 }
 
-int ask_output_name(settings &config) {
+dialog_status ask_output_name(settings &config) {
   show_prompt("Enter the output filename (no extension) : ");
   text_screen &screen = scr();
   const int row = screen.row(), col = screen.col();
@@ -225,6 +225,7 @@ int ask_output_name(settings &config) {
   screen.write(OUTPUT_NAME_HINT);
   screen.move(row, col);
   text_rules r{FILE_NAME_SIZE - 1, false, FILE_NAME_SIZE - 1, false};
-  return text_field(r, config.output_name, sizeof config.output_name) == 0 ? 0
-                                                                           : 1;
+  return text_field(r, config.output_name, sizeof config.output_name) == 0
+             ? dialog_status::done
+             : dialog_status::left;
 }

@@ -12,14 +12,14 @@
 #include "screen.h"
 #include "screen_curses.h"
 
-int load_info_files(session &game, const char *missing_file_hint,
-                    std::string *start_note) {
+dialog_status load_info_files(session &game, const char *missing_file_hint,
+                              std::string *start_note) {
   std::string err;
   int loaded = load_tables(game.tables, err);
   if (loaded != 0) {
     notice(err);
     if (loaded == 1 && missing_file_hint) notice(missing_file_hint);
-    return 1;
+    return dialog_status::failed;
   }
   std::snprintf(game.comment, sizeof game.comment, "%s", " ");
   std::snprintf(game.position, sizeof game.position, "%s", " ");
@@ -31,7 +31,7 @@ int load_info_files(session &game, const char *missing_file_hint,
       *start_note += (start_note->empty() ? "" : "\n") + err;
   }
   if (settings_read == 2) notice(err);
-  return settings_read == 2 ? 1 : 0;
+  return settings_read == 2 ? dialog_status::failed : dialog_status::done;
 }
 
 // What the save keeps: setup.hxi holds four lines, without the texts.
@@ -39,7 +39,7 @@ constexpr char SAVE_NOTE[] =
     "setup.hxi keeps the settings and the game date, not position and "
     "comments.";
 
-int ask_save_and_exit(const session &game) {
+dialog_status ask_save_and_exit(const session &game) {
   text_screen &screen = scr();
   show_note(SAVE_NOTE);
   show_prompt("Do you want to save the current settings? (y/n) : ");
@@ -51,16 +51,16 @@ int ask_save_and_exit(const session &game) {
         show_prompt("Cannot save current settings! Hit any key.",
                     prompt_blank::row);
         screen.read_key();
-        return 0;
+        return dialog_status::failed;
       }
       break;
     }
     if (key == 'n' || key == 'N') break;
-    if (key == KEY_ESC) return 0;
+    if (key == KEY_ESC) return dialog_status::left;
   }
   show_prompt("Do you want to exit the program? (y/n) : ", prompt_blank::row);
   int key = screen.read_key();
-  return (key == 'y' || key == 'Y') ? 1 : 0;
+  return (key == 'y' || key == 'Y') ? dialog_status::done : dialog_status::left;
 }
 
 int run_program(std::optional<unsigned> seed, const char *missing_file_hint) {
@@ -68,7 +68,8 @@ int run_program(std::optional<unsigned> seed, const char *missing_file_hint) {
   seed_dice_or_clock(seed);
   session game;
   std::string start_note;
-  if (load_info_files(game, missing_file_hint, &start_note) != 0) {
+  if (load_info_files(game, missing_file_hint, &start_note) !=
+      dialog_status::done) {
     free_monsters(game.tables);
     write_held_notices();
     return 1;
@@ -83,7 +84,7 @@ int run_program(std::optional<unsigned> seed, const char *missing_file_hint) {
   do {
     main_menu(game, note);
     note = nullptr;
-  } while (ask_save_and_exit(game) != 1);
+  } while (ask_save_and_exit(game) != dialog_status::done);
   curses_stop();  // the screen ends where it started
   free_monsters(game.tables);
   return 0;

@@ -13,14 +13,14 @@ using AutoGen = UiEnv;
 TEST_F(AutoGen, KeySevenForEverySampleMonsterGivesOneWholeReport) {
   for (std::string f : {"monster.hxi", "area.hxi", "setup.hxi"})
     std::filesystem::copy(HOARDEX_DATA_DIR "/" + f, f);
-  ASSERT_EQ(load_info_files(game), 0);
+  ASSERT_EQ(load_info_files(game), dialog_status::done);
   const std::string port_head = "\nPortable treasure :\n\n",
                     lair_head = "\n-----\n\nTreasure in lair  :\n\n";
   for (int i = 0; i < tables.monster_count; ++i) {
     seed_dice(i);
     config.monster_index = i, config.lair_index = i % tables.area_count;
     spit("default.hxo", "");
-    ASSERT_EQ(generate_automatic(game), 0);
+    ASSERT_EQ(generate_automatic(game), dialog_status::done);
     const std::string m = tables.monsters[i].name, g = tables.monsters[i].group,
                       r = output(), sc = script_text();
     const std::string label = g == " " ? m : g + ", " + m;

@@ -26,7 +26,7 @@ TEST_F(Safety, AnOutputThatCannotBeWrittenKeepsTheEarlierReports) {
     testing::internal::CaptureStderr();
     {
       SizeLimit room(earlier.size() + 200);
-      show_generation(game);
+      show_script();
     }
     EXPECT_EQ(testing::internal::GetCapturedStderr(), OUTPUT_MSG + "\n")
         << name;
@@ -34,7 +34,7 @@ TEST_F(Safety, AnOutputThatCannotBeWrittenKeepsTheEarlierReports) {
   }
   EXPECT_EQ(slurp("limit.hxo"), earlier);
   EXPECT_TRUE(std::filesystem::is_empty("default.hxo"));
-  show_generation(game);  // room again
+  show_script();  // room again
   const std::string now = slurp("limit.hxo");
   EXPECT_EQ(now.rfind(earlier + REPORT_RULE, 0), 0u);
   EXPECT_NE(now.find("\nnew end\n", earlier.size()), std::string::npos);
@@ -46,7 +46,7 @@ TEST_F(Safety, AFailedSettingsSaveLeavesTheOldFileWholeAndNoTemporaryFile) {
   screen.push_keys("yk");
   {
     SizeLimit room(20);  // a part of the new settings fits
-    EXPECT_EQ(ask_save_and_exit(game), 0);
+    EXPECT_EQ(ask_save_and_exit(game), dialog_status::failed);
   }
   EXPECT_EQ(screen.row(-1, 25), " Cannot save current settings! Hit any key.");
   EXPECT_EQ(slurp("setup.hxi"), old);

@@ -38,8 +38,8 @@ int text() {
 int file_name() {
   std::snprintf(g_config.output_name, sizeof g_config.output_name, "%s",
                 "default");
-  int r = ask_output_name(g_config);
-  return g_stored = g_config.output_name, r;
+  dialog_status r = ask_output_name(g_config);
+  return g_stored = g_config.output_name, r == dialog_status::done ? 0 : 1;
 }
 
 using Fields = UiEnv;

@@ -8,7 +8,7 @@
 class Manual : public UiEnv {
  protected:
   scripted::source dice_;
-  int run(const std::string &keys) {
+  dialog_status run(const std::string &keys) {
     screen.push_keys(keys);
     return manual_generation(game);
   }
@@ -26,7 +26,7 @@ TEST_F(Manual, PickedItemsGeneratedOrLeftAtOnce) {
       "\nGame date  : 1/1/1\nPosition   : \nArea       : Cave\n"
       "Monster    : Manual generation\n\nComments   : \n\n-----\n\n"
       "Manual Treasure Generation :\n\n";
-  EXPECT_EQ(run("2234567Gx"), 0);
+  EXPECT_EQ(run("2234567Gx"), dialog_status::done);
   EXPECT_EQ(script_text(),
             script("< L1_COINS >\n< L1_COINS >\n< L1_GEMJJ >\n< L1_METAL >\n"
                    "< L1_MILIT >\n< L1_MAGIC >\n< L1_OTHER >\n"));
@@ -40,7 +40,7 @@ TEST_F(Manual, PickedItemsGeneratedOrLeftAtOnce) {
   const std::string last = script_text();
   for (int i = 0; i < 3; ++i) scripted::dice("d10=5");
   const int k = static_cast<int>(screen.snaps.size());  // the first key's
-  EXPECT_EQ(run("G613\ry\r27\b\b\b\b\bG\033"), 0);
+  EXPECT_EQ(run("G613\ry\r27\b\b\b\b\bG\033"), dialog_status::done);
   const std::string empty =
       " The list is empty: add treasure with keys 1 to 7 before G.";
   EXPECT_EQ(screen.row(k + 1, 24) + "|" + screen.row(k + 2, 24), empty + "|");
@@ -53,7 +53,7 @@ TEST_F(Manual, PickedItemsGeneratedOrLeftAtOnce) {
   EXPECT_EQ(screen.row(k + 13, 15) + screen.row(k + 13, 16), "");
   EXPECT_EQ(screen.row(k + 15, 24), empty);
   for (const char *keys : {"2xM", "7m", "Q", "q", "\x1b"}) {
-    EXPECT_EQ(run(keys), 0) << keys;
+    EXPECT_EQ(run(keys), dialog_status::done) << keys;
     EXPECT_EQ(script_text(), last) << keys;
   }
   EXPECT_EQ(count(k + 17) + count(k + 18),
@@ -67,20 +67,22 @@ TEST_F(Manual, PickedItemsGeneratedOrLeftAtOnce) {
 
 TEST_F(Manual, RandomItemsFromTheAreaTable) {
   scripted::dice("d10=5");
-  EXPECT_EQ(run("1\rn\rGx"), 0);  // an empty number is one item
+  EXPECT_EQ(run("1\rn\rGx"),
+            dialog_status::done);  // an empty number is one item
   EXPECT_EQ(script_text(), script("< L1_GEMJJ >\n"));
   EXPECT_EQ(count(4), "1");
   std::string items;
   for (int i = 0; i < 10; ++i)  // 3 with 1 added: coins
     scripted::dice("d10=2"), items += "< L1_COINS >\n";
   const int k = static_cast<int>(screen.snaps.size());
-  EXPECT_EQ(run("110\ry\rGx"), 0);  // a report of one page
+  EXPECT_EQ(run("110\ry\rGx"), dialog_status::done);  // a report of one page
   EXPECT_EQ(script_text(), script(items));
   EXPECT_EQ(count(k + 6), "10");
   // Escape at the number or at the question adds nothing and rolls nothing.
   scripted::reset();
   const int e = static_cast<int>(screen.snaps.size());
-  EXPECT_EQ(run("1\03315\r\033Gx"), 0);  // G on an empty list: nothing
+  EXPECT_EQ(run("1\03315\r\033Gx"),
+            dialog_status::done);  // G on an empty list: nothing
   EXPECT_EQ(script_text(), script(items));
   EXPECT_EQ(count(e + 2) + count(e + 6), "00");
   EXPECT_EQ(screen.row(e + 2, 25), " Enter your choice :");
@@ -97,7 +99,8 @@ TEST_F(Manual, SecondPageWordsAndTheSameListRolledAgain) {
       "< L2_WEAPON >\n< L3_MAGICWEAPON >\n< L2_JEWEL LARGE >\n"
       "< L1_METAL GOLD >\n< L1_MAGIC ELDER >\n< L1_COINS >\n";
   const std::string pager(30, 'x');
-  EXPECT_EQ(run("1\rn\r 123456789 2G" + pager + "G" + pager + "M"), 0);
+  EXPECT_EQ(run("1\rn\r 123456789 2G" + pager + "G" + pager + "M"),
+            dialog_status::done);
   EXPECT_EQ(screen.row(5, 13), "  9: Add an Elder Magic Item to list");
   EXPECT_EQ(screen.row(5, 23), "  Space: back to the first page of keys");
   const std::string again = script_text(), out = output();

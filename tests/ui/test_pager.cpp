@@ -30,7 +30,7 @@ struct Interp : UiEnv {
   void run(const std::string &script, const std::string &keys = "x") {
     spit("temp.hxs", script);
     screen.push_keys(keys), screen.move(5, 0);
-    show_generation(game);
+    show_script();
   }
 };
 
@@ -83,7 +83,7 @@ TEST_F(Interp, ReportWaitsForTheLockOfAnotherWriter) {
   int other = open("default.hxo", O_WRONLY | O_APPEND | O_CREAT, 0644);
   ASSERT_EQ(flock(other, LOCK_EX), 0);
   screen.push_keys("x");
-  std::thread gen([this] { show_generation(game); });
+  std::thread gen([this] { show_script(); });
   usleep(300 * 1000);
   EXPECT_EQ(output(), "");  // still waiting for the lock
   ASSERT_EQ(write(other, "OTHER REPORT\n", 13), 13);

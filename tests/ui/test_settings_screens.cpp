@@ -151,21 +151,21 @@ TEST_F(Screens, CommentsScreenStoresAllOrNothing) {
   screen.move(25, 0);
   screen.write(std::string(80, 'x').c_str());
   screen.push_keys("5\r6\r2024\rAt the ford\rGreat battle\r");
-  EXPECT_EQ(enter_comments(game), 1);
+  EXPECT_EQ(enter_comments(game), dialog_status::done);
   // The comments question blanks columns up to 76.
   EXPECT_EQ(screen.line(25),
             "xComments   : Great battle" + std::string(51, ' ') + "xxx");
   screen.push_keys("\r\r\r\r\r");  // empty Enters keep every value
-  EXPECT_EQ(enter_comments(game), 1);
+  EXPECT_EQ(enter_comments(game), dialog_status::done);
   // Escape at the last question drops every answer.
   screen.push_keys("9\r9\r9\rElsewhere\r\x1b");
-  EXPECT_EQ(enter_comments(game), 0);
+  EXPECT_EQ(enter_comments(game), dialog_status::left);
   EXPECT_EQ(std::to_string(config.game_day) + "/" +
                 std::to_string(config.game_month) + "/" +
                 std::to_string(config.game_year) + game.position + game.comment,
             "5/6/2024At the fordGreat battle");
   screen.push_keys("99\r99\r9999\r\r\r");  // the largest date
-  EXPECT_EQ(enter_comments(game), 1);
+  EXPECT_EQ(enter_comments(game), dialog_status::done);
   EXPECT_EQ(config.game_day * 100 + config.game_month, 9999);
   EXPECT_EQ(config.game_year, 9999);
 }

@@ -31,12 +31,13 @@ TEST_F(InFolder, LoadsTheFilesOrSaysWhichIsMissingOrBad) {
     config.cdf = 50, std::strcpy(game.comment, "old");  // replaced at start-up
     testing::internal::CaptureStderr();
     std::string note;
-    int r = load_info_files(game, nullptr, &note);
+    dialog_status r = load_info_files(game, nullptr, &note);
     EXPECT_EQ(testing::internal::GetCapturedStderr(), c.err);
     EXPECT_EQ(note, c.saved && !c.setup ? "No saved settings yet: starting "
                                           "with the defaults."
                                         : "");
-    EXPECT_EQ(r, c.saved ? 0 : 1) << c.err;
+    EXPECT_EQ(r, c.saved ? dialog_status::done : dialog_status::failed)
+        << c.err;
     EXPECT_EQ(tables.monster_count,
               c.saved ? 2 : 0);  // nothing stays loaded on failure
     if (!c.saved) continue;
@@ -50,7 +51,7 @@ TEST_F(InFolder, EntriesAfterTheCountsAreCountedForTheFirstNote) {
   spit("monster.hxi", "1 A _ 1 0 B _ 1 0x2 0 _ C _ 2");
   spit("area.hxi", "1 Cave 1 2 3 4 5 Hut 1");
   std::string note;
-  ASSERT_EQ(load_info_files(game, nullptr, &note), 0);
+  ASSERT_EQ(load_info_files(game, nullptr, &note), dialog_status::done);
   EXPECT_EQ(tables.monster_count * 10 + tables.area_count, 11);
   EXPECT_EQ(note,
             "Left out after the counts: 2 monsters, 1 lair; hoardex check "
@@ -58,18 +59,18 @@ TEST_F(InFolder, EntriesAfterTheCountsAreCountedForTheFirstNote) {
   spit("area.hxi", "1 Cave 1 2 3 4 5");
   spit("monster.hxi", "1 A _ 1 0 B");
   spit("setup.hxi", DEFAULTS);
-  ASSERT_EQ(load_info_files(game, nullptr, &note), 0);
+  ASSERT_EQ(load_info_files(game, nullptr, &note), dialog_status::done);
   EXPECT_EQ(note,
             "1 monster after the count was left out; hoardex check "
             "shows where.");
   spit("monster.hxi", "1 A _ 1 0");
-  ASSERT_EQ(load_info_files(game, nullptr, &note), 0);
+  ASSERT_EQ(load_info_files(game, nullptr, &note), dialog_status::done);
   EXPECT_EQ(note, "");
 }
 
 TEST_F(InFolder, SaveAndExitQuestionsAndTheAtomicSave) {
   screen.push_keys("xYY");  // other keys are ignored at the save question
-  EXPECT_EQ(ask_save_and_exit(game), 1);
+  EXPECT_EQ(ask_save_and_exit(game), dialog_status::done);
   EXPECT_EQ(screen.line(24).substr(0, 76),
             " setup.hxi keeps the settings and the game date, not position "
             "and comments. ");
@@ -80,7 +81,8 @@ TEST_F(InFolder, SaveAndExitQuestionsAndTheAtomicSave) {
   spit("setup.hxi", "old\n");
   // "n" saves nothing and any key but "y" stays; Escape returns at once.
   screen.push_keys("nq\x1by");
-  EXPECT_EQ(ask_save_and_exit(game) + ask_save_and_exit(game), 0);
+  EXPECT_EQ(ask_save_and_exit(game), dialog_status::left);
+  EXPECT_EQ(ask_save_and_exit(game), dialog_status::left);
   EXPECT_EQ(screen.line(25).substr(0, 51),
             " Do you want to save the current settings? (y/n) : ");
 }

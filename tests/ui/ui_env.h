@@ -44,5 +44,12 @@ class UiEnv : public EngineEnv {
     set_screen(nullptr);
     EngineEnv::TearDown();
   }
+  // The pager over the script temp.hxs, as a generation shows it.
+  void show_script() {
+    FILE *script = std::fopen("temp.hxs", "r");
+    ASSERT_NE(script, nullptr);
+    show_generation(game, script);
+    std::fclose(script);
+  }
   snap_screen screen;
 };
