@@ -7,8 +7,7 @@
   const LAST_ID_KEY = 'hoardex.lastId';  // the number the last report was given
   const FILES_KEY = 'hoardex.files';
   const FORM_KEY = 'hoardex.form';  // the form's last settings
-  const TEXT_CHARS = /[^A-Za-z0-9 {}_]/g;  // what the text fields accept
-  const SEED_MAX = 4294967295;  // seeds are 32-bit, as the command line's
+  let textChars = null;  // what the text fields refuse, from the engine
   // The option of `roll` behind each setting of the engine, as the links
   // name them and the messages of the module start.
   const OPTIONS = {
@@ -81,7 +80,15 @@
   }
 
   // ---------------------------------------------------------- form
-  function ranged(id, range) { $(id).min = range[0]; $(id).max = range[1]; }
+  // The field takes the engine's range; `shown` adds it to the field's
+  // label ("(1-100)").
+  function ranged(id, range, shown) {
+    $(id).min = range[0]; $(id).max = range[1];
+    const label = document.querySelector('label[for="' + id + '"]');
+    if (!shown) return;
+    label.dataset.name = label.dataset.name || label.textContent;
+    label.textContent = label.dataset.name + ' (' + range[0] + '-' + range[1] + ')';
+  }
 
   // The field's description: what the number does, in the engine's words;
   // the caller puts it after the field.
@@ -107,7 +114,13 @@
     ranged('day', r.day); ranged('month', r.month); ranged('year', r.year);
     for (const k of ['cdf', 'groupCdf', 'jewelerEl']) $(k).value = s[k], $(k).after(described($(k)));
     [$('day').value, $('month').value, $('year').value] = s.gameDate.split('/');
+    ranged('area-count', r.lairRolls, true); ranged('stats-n', r.n, true);
     for (const id of ['position', 'comment']) $(id).maxLength = r.text[1];
+    const chars = info.nameChars.replace(/[\\\]\[{}()^|\/-]/g, '\\$&');
+    textChars = new RegExp('[^ ' + chars + ']', 'g');
+    $('output').pattern = '[' + chars + ']{' + r.output[0] + ',' + r.output[1] + '}';
+    $('output').maxLength = r.output[1];
+    $('seed').pattern = '[0-9]{1,' + String(r.seed[1]).length + '}';
     $('output').value = s.output;
     questions({ station: s.station, mel: s.mel, cel: s.cel,
       yes: info.flags.filter((f) => s.answers & f.bit).map((f) => f.name) });
@@ -163,12 +176,12 @@
       if (!(code & f.bit)) continue;
       if ((f.use === 'scores' || f.use === 'station') && !asked.has('station')) {
         asked.add('station');
-        number('station', 'Station (0-10)', r.station, values.station);
+        number('station', 'Station (' + r.station.join('-') + ')', r.station, values.station);
       }
       if (f.use === 'scores' && !asked.has('mel')) {
         asked.add('mel');
-        number('mel', 'MEL (0-50)', r.mel, values.mel);
-        number('cel', 'CEL (0-50)', r.mel, values.cel);
+        number('mel', 'MEL (' + r.mel.join('-') + ')', r.mel, values.mel);
+        number('cel', 'CEL (' + r.cel.join('-') + ')', r.cel, values.cel);
       }
       if (f.use === 'answer') {
         const label = document.createElement('label'), box = document.createElement('input');
@@ -202,7 +215,7 @@
     if (!loose) {
       const bad = [...document.querySelectorAll('#settings input')].find((i) => !i.checkValidity());
       if (bad) throw new Error(document.querySelector('label[for="' + bad.id + '"]').textContent + ': ' + bad.validationMessage);
-      if (o.seed !== undefined && Number(o.seed) > SEED_MAX) throw new Error('Seed: at most ' + SEED_MAX + '.');
+      if (o.seed !== undefined && Number(o.seed) > info.ranges.seed[1]) throw new Error('Seed: at most ' + info.ranges.seed[1] + '.');
     }
     return o;
   }
@@ -551,7 +564,7 @@
     $('monster').addEventListener('input', () => questions());
     $('settings').addEventListener('change', keepForm);
     for (const id of ['position', 'comment'])
-      $(id).addEventListener('input', (e) => { e.target.value = e.target.value.replace(TEXT_CHARS, ''); });
+      $(id).addEventListener('input', (e) => { e.target.value = e.target.value.replace(textChars, ''); });
     $('generate').addEventListener('click', generate);
     $('manual-open').addEventListener('click', () => {
       const open = $('manual').hidden;
@@ -563,7 +576,8 @@
       if (e.target.dataset.pick) { picks.push(e.target.dataset.pick); drawPicks(); }
     });
     $('area-pick').addEventListener('click', () => {
-      const n = Math.min(100, Math.max(1, Number($('area-count').value) || 1));
+      const [lo, hi] = info.ranges.lairRolls;
+      const n = Math.min(hi, Math.max(lo, Number($('area-count').value) || lo));
       picks.push('AREA ' + n + ' ' + ($('area-add').checked ? 1 : 0));
       drawPicks();
     });

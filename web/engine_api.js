@@ -11,19 +11,6 @@
     return e;
   }
 
-  // The most reports one roll() gives: more would hold the page for seconds
-  // and its text many megabytes (the command line streams them instead).
-  const COUNT_MAX = 10000;
-
-  // Refuses a count of digits outside 1 to COUNT_MAX in the command line's
-  // words; any other text is the engine's to read (and refuse).
-  function checkCount(o) {
-    const digits = String((o || {}).count === undefined || (o || {}).count === null ? '' : o.count).trim();
-    if (/^\d+$/.test(digits) && (BigInt(digits) < 1n || BigInt(digits) > BigInt(COUNT_MAX)))
-      throw usageError('--count: Value ' + digits.replace(/^0+(?=\d)/, '') + ' not in range 1 to ' + COUNT_MAX);
-    return o;
-  }
-
   // The request of a command from the options: every value as the text the
   // command line would receive (a list joined with commas); an option left
   // out, null or '' is not given. The engine reads and checks each one.
@@ -81,14 +68,15 @@
     return this.call('load', { monster: text('monster'), area: text('area'), setup: text('setup') }).message;
   };
 
-  // The text reports of `count` presses of key 7 ({...settings, count, seed}).
+  // The text reports of `count` presses of key 7 ({...settings, count, seed});
+  // the count within the engine's bound for a page (info().ranges.count).
   Engine.prototype.roll = function (o) {
-    return this.call('roll', request(checkCount(o))).text;
+    return this.call('roll', request(o, { bounded: true })).text;
   };
 
   // The same reports as objects, as `hoardex roll --format json` prints them.
   Engine.prototype.rollJson = function (o) {
-    const lines = this.call('roll', request(checkCount(o), { json: true })).json;
+    const lines = this.call('roll', request(o, { json: true, bounded: true })).json;
     return lines.split('\n').filter((l) => l).map((l) => JSON.parse(l));
   };
 
@@ -120,9 +108,10 @@
   };
 
   // `n` generations counted as `hoardex stats` does: {text, portable, lair},
-  // the last two the number of generations with 0, 1, 2 ... items.
+  // the last two the number of generations with 0, 1, 2 ... items; n within
+  // the engine's bound for a page (info().ranges.n).
   Engine.prototype.stats = function (o, n) {
-    const r = this.call('stats', request(Object.assign({}, o, { n: n })));
+    const r = this.call('stats', request(Object.assign({}, o, { n: n }), { bounded: true }));
     const figures = JSON.parse(r.json);
     return { text: r.text, portable: figures.portable.histogram, lair: figures.lair.histogram };
   };
@@ -132,8 +121,9 @@
     return this.call('setupText', request(o, { outputName: outputName || 'default' })).text;
   };
 
-  // The loaded monsters (label, special code), lairs, questions, ranges and
-  // the settings of setup.hxi.
+  // The loaded monsters (label, special code), lairs, questions, ranges (of
+  // the settings and of the page's requests), the characters of an output
+  // name and the settings of setup.hxi.
   Engine.prototype.info = function () {
     return JSON.parse(this.call('info', {}).json);
   };
@@ -147,7 +137,6 @@
     });
   }
 
-  createHoardex.COUNT_MAX = COUNT_MAX;
   root.createHoardex = createHoardex;
   if (typeof module === 'object' && module.exports) module.exports = { createHoardex };
 })(typeof globalThis !== 'undefined' ? globalThis : this);

@@ -129,7 +129,8 @@ void warn_unused(const setting_choices &o, const session &s,
   for (const special_flag &f : special_flag_rows)
     if (f.use == flag_use::answer && (s.config.answers & f.bit) &&
         !(m.special_code & f.bit))
-      warn(std::string("--yes ") + f.name);
+      warn(std::string(setting_row_of(&setting_choices::yes).option) + " " +
+           f.name);
 }
 
 // The base with the request's settings: done, or the refusal (status 2).
@@ -481,7 +482,9 @@ command_result manual_report(const manual_request &r, const session &base) {
       if (word == "AREA") {
         int n = 1, add = 0;
         in >> n >> add;
-        write_area_items(w, area, std::clamp(n, 1, 100), add ? 1 : 0);
+        write_area_items(
+            w, area, std::clamp(n, MANUAL_LAIR_ROLLS.lo, MANUAL_LAIR_ROLLS.hi),
+            add ? 1 : 0);
       } else if (!word.empty() &&
                  std::all_of(word.begin(), word.end(), [](char c) {
                    return c == '_' ||
@@ -507,7 +510,8 @@ command_result settings_text_report(const settings_text_request &r,
   session s;
   command_result result = choose(r.settings, base, s);
   if (result.status != command_status::done) return result;
-  const std::string name = r.output_name.empty() ? "default" : r.output_name;
+  const std::string name =
+      r.output_name.empty() ? s.config.output_name : r.output_name;
   if (name.size() >= FILE_NAME_SIZE ||
       !std::all_of(name.begin(), name.end(), [](char c) {
         return is_output_name_char(static_cast<unsigned char>(c));
@@ -543,6 +547,17 @@ command_result info_report(const session &base) {
   }
   json ranges;
   ranges["text"] = {0, POSITION_COMMENT_SIZE - 1};
+  ranges["output"] = {1, FILE_NAME_SIZE - 1};
+  // The page's requests: the seed, its bounds on a count, a manual pick.
+  for (const number_option &o :
+       {DICE_SEED, PAGE_ROLL_COUNT, PAGE_STATS_GENERATIONS})
+    ranges[o.key] = {o.lo, o.hi};
+  ranges["lairRolls"] = {MANUAL_LAIR_ROLLS.lo, MANUAL_LAIR_ROLLS.hi};
+  // What an output name takes; the text fields take these and the blank.
+  std::string name_chars;
+  for (int ch = 1; ch < 128; ++ch)
+    if (is_output_name_char(ch)) name_chars += static_cast<char>(ch);
+  out["nameChars"] = name_chars;
   // What each number does, by the keys of the page's request.
   json explanations;
   for (const setting_row &row : SETTING_ROWS) {

@@ -118,7 +118,7 @@ command_result manual_report(const manual_request &r, const session &base);
 // setup.hxi for the settings, as the program saves it.
 struct settings_text_request {
   setting_choices settings;
-  std::string output_name;  // "": default
+  std::string output_name;  // "": the loaded settings' name
 };
 command_result settings_text_report(const settings_text_request &r,
                                     const session &base);

@@ -50,9 +50,9 @@ std::string number_refusal(std::string_view text, int64_t lo, int64_t hi,
   return "";
 }
 
-const setting_row &setting_row_of(std::string_view option) {
+const setting_row &setting_row_of(std::string setting_choices::*choice) {
   for (const setting_row &row : SETTING_ROWS)
-    if (option == row.option) return row;
+    if (row.choice == choice) return row;
   return SETTING_ROWS[0];
 }
 
@@ -171,7 +171,8 @@ std::vector<const special_flag *> answer_rows() {
 
 // The answers of a comma-separated list of answer names, or "none"; "" or
 // the message refusing the list.
-std::string parse_answers(const std::string &list, uint32_t &answers) {
+std::string parse_answers(const char *option, const std::string &list,
+                          uint32_t &answers) {
   answers = 0;
   if (lower(list) == NO_ANSWERS) return "";
   std::size_t start = 0;
@@ -182,7 +183,7 @@ std::string parse_answers(const std::string &list, uint32_t &answers) {
     for (const special_flag *f : answer_rows())
       if (word == f->name) found = f;
     if (!found)
-      return "--yes: " +
+      return std::string(option) + ": " +
              (word.empty() ? std::string("an empty answer name")
                            : "no answer named '" + escaped_text(word) + "'") +
              "; the answers are " + answer_names() + ", or " + NO_ANSWERS +
@@ -194,7 +195,8 @@ std::string parse_answers(const std::string &list, uint32_t &answers) {
 }
 
 // "D/M/Y" within the game date's ranges; "" or the message refusing it.
-std::string parse_game_date(const std::string &text, settings &s) {
+std::string parse_game_date(const char *option, const std::string &text,
+                            settings &s) {
   const char *names[3] = {"day", "month", "year"};
   const value_range ranges[3] = {GAME_DAY_RANGE, GAME_MONTH_RANGE,
                                  GAME_YEAR_RANGE};
@@ -208,12 +210,12 @@ std::string parse_game_date(const std::string &text, settings &s) {
             ? std::nullopt
             : read_decimal(trim_blanks(text.substr(start, slash - start)));
     if (!v || (k == 2 && text.find('/', start) != std::string::npos))
-      return "--game-date: D/M/Y in decimal, with day " +
+      return std::string(option) + ": D/M/Y in decimal, with day " +
              range_text(GAME_DAY_RANGE) + ", month " +
              range_text(GAME_MONTH_RANGE) + ", year " +
              range_text(GAME_YEAR_RANGE);
     if (*v < ranges[k].lo || *v > ranges[k].hi)
-      return std::string("--game-date: the ") + names[k] + " " +
+      return std::string(option) + ": the " + names[k] + " " +
              (*v > 999999999 ? escaped_text(text.substr(start, slash - start))
                              : std::to_string(*v)) +
              " is not in range " + range_text(ranges[k]);
@@ -300,10 +302,10 @@ std::string apply_setting_choices(const setting_choices &o, session &s) {
         break;
       }
       case setting_kind::answers:
-        error = parse_answers(given, c.answers);
+        error = parse_answers(row.option, given, c.answers);
         break;
       case setting_kind::date:
-        error = parse_game_date(given, c);
+        error = parse_game_date(row.option, given, c);
         break;
       case setting_kind::text:
         error = copy_text(

@@ -55,8 +55,8 @@ inline constexpr setting_row SETTING_ROWS[] = {
 };
 // clang-format on
 
-// The row of an option ("--cdf"); every option named here has one.
-const setting_row &setting_row_of(std::string_view option);
+// The row of a setting (&setting_choices::cdf); every setting has one.
+const setting_row &setting_row_of(std::string setting_choices::*choice);
 
 // The help of a row as the command line shows it: its help, then its range
 // ("the creature's CDF (1 to 99)") or the names of the answers.
@@ -73,6 +73,15 @@ struct number_option {
 constexpr number_option ROLL_COUNT{"--count", "count", 1, 1000000};
 constexpr number_option STATS_GENERATIONS{"-n", "n", 1, 10000000};
 constexpr number_option DICE_SEED{"--seed", "seed", 0, 4294967295};
+// The most one request of a page's module gives: more reports or
+// generations would hold the page for seconds and its text many megabytes
+// (the command line streams them instead).
+constexpr number_option PAGE_ROLL_COUNT{ROLL_COUNT.option, ROLL_COUNT.key, 1,
+                                        10000};
+constexpr number_option PAGE_STATS_GENERATIONS{
+    STATS_GENERATIONS.option, STATS_GENERATIONS.key, 1, 100000};
+// The rolls on the lair's table one pick of a manual list makes.
+constexpr value_range MANUAL_LAIR_ROLLS{1, 100};
 
 // "1 to 99": a range as the messages name it.
 std::string range_text(value_range r);

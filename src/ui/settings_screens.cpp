@@ -124,9 +124,10 @@ int ask_cdf(int current, cdf_kind kind) {
   show_note(explanation_of(kind == cdf_kind::creature ? number_id::cdf
                                                       : number_id::group_cdf)
                 .line);
-  show_prompt(
-      setting_row_of(kind == cdf_kind::creature ? "--cdf" : "--group-cdf")
-          .prompt);
+  show_prompt(setting_row_of(kind == cdf_kind::creature
+                                 ? &setting_choices::cdf
+                                 : &setting_choices::group_cdf)
+                  .prompt);
   num_rules r{zero_rule::after_digit, 10, CDF_MIN, CDF_MAX, false, false, 0};
   long long value = 0;
   int got = num_field(r, wherex(), &value);
@@ -135,7 +136,7 @@ int ask_cdf(int current, cdf_kind kind) {
 
 int ask_jeweler_el(int current) {
   show_note(explanation_of(number_id::jeweler_el).line);
-  show_prompt(setting_row_of("--jeweler-el").prompt);
+  show_prompt(setting_row_of(&setting_choices::jeweler_el).prompt);
   num_rules r{zero_rule::always, 10, 0, JEWELER_EL_MAX, false, false, 0};
   long long value = 0;
   int got = num_field(r, wherex(), &value);
@@ -202,9 +203,11 @@ dialog_status enter_comments(session &game) {
   char comm[POSITION_COMMENT_SIZE];
   std::snprintf(pos, sizeof pos, "%s", game.position);
   std::snprintf(comm, sizeof comm, "%s", game.comment);
-  show_prompt(setting_row_of("--position").prompt, prompt_blank::question);
+  show_prompt(setting_row_of(&setting_choices::position).prompt,
+              prompt_blank::question);
   if (enter_txt(pos) == FIELD_ESCAPE) return dialog_status::left;
-  show_prompt(setting_row_of("--comment").prompt, prompt_blank::text_field);
+  show_prompt(setting_row_of(&setting_choices::comment).prompt,
+              prompt_blank::text_field);
   if (enter_txt(comm) == FIELD_ESCAPE) return dialog_status::left;
 
   config.game_day = values[0];

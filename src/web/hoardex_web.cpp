@@ -1,8 +1,8 @@
 // The engine for a web page: one C function, hx_call(command, request), over
 // the engine's commands. The request is a JSON object whose keys are the
 // settings table's keys and the commands' own (count, seed, n, json, picks,
-// script, name, outputName); it becomes the same request struct the command
-// line fills, and the engine's result comes back as one JSON object:
+// script, name, outputName, bounded); it becomes the same request struct the
+// command line fills, and the engine's result comes back as one JSON object:
 // {status, text, json, message, notes, used, stoppedLine}. Every text goes
 // in and out through the module's heap. The information files live in the
 // module's in-memory folder, so the loaders read them exactly as they read a
@@ -130,19 +130,23 @@ command_result call(const std::string &command, const json &in) {
   if (command == "info") return info_report(g_base);
   if (command == "list") return list_report(g_base.tables);
   std::string why;
+  // "bounded": the page's bounds on how many (info's ranges).
+  const bool bounded = flag(in, "bounded");
   if (command == "roll") {
     roll_request r;
     r.json = flag(in, "json");
     why = read_request(in, r.settings,
-                       {{&ROLL_COUNT, &r.count}, {&DICE_SEED, &r.seed}});
+                       {{bounded ? &PAGE_ROLL_COUNT : &ROLL_COUNT, &r.count},
+                        {&DICE_SEED, &r.seed}});
     return why.empty() ? roll_reports(r, g_base)
                        : refusal(command_status::bad_usage, why);
   }
   if (command == "stats") {
     stats_request r;
-    why = read_request(
-        in, r.settings,
-        {{&STATS_GENERATIONS, &r.generations}, {&DICE_SEED, &r.seed}});
+    why = read_request(in, r.settings,
+                       {{bounded ? &PAGE_STATS_GENERATIONS : &STATS_GENERATIONS,
+                         &r.generations},
+                        {&DICE_SEED, &r.seed}});
     const std::string format =
         in.contains("format") ? text_of(in["format"]) : "";
     r.format = format == "json"  ? stats_format::json

@@ -182,8 +182,8 @@ check(js(f"createHoardex().then(e => e.rollJson({options}))")
       "the module's rollJson equals hoardex roll --format json")
 
 # Values the command line refuses, refused in its words and status.
-# The module's count stops at its own bound (a big count would hold the page).
-most = js("createHoardex.COUNT_MAX")
+# The module's count stops at the engine's bound for a page.
+most = js("createHoardex().then(e => e.info().ranges.count[1])")
 for option, key, value in (("--cdf", "cdf", " 0x1f"), ("--station", "station", "11"),
                            ("--count", "count", "0"), ("--count", "count", str(most + 1)),
                            ("--game-date", "gameDate", "1/x/2")):
