@@ -64,7 +64,8 @@ _hoardex() {
   local command="" word
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
     case $word in
-    roll | run | check | stats | list | init) command=$word && break ;;
+    roll | run | check | stats | manual | save | list | init)
+      command=$word && break ;;
     esac
   done
   local settings="--monster --lair --cdf --group-cdf --jeweler-el --station
@@ -98,13 +99,14 @@ _hoardex() {
     compopt -o filenames 2>/dev/null
     mapfile -t COMPREPLY < <(compgen -f -- "$cur")
     return ;;
-  --seed | --count | -n | --cdf | --group-cdf | --jeweler-el | --station | \
+  --seed | --count | -n | --output | --cdf | --group-cdf | --jeweler-el | --station | \
     --mel | --cel | --game-date | --position | --comment)
     return ;;
   esac
   local words
   case $command in
-  "") words="roll run check stats list init --seed --help --version" ;;
+  "") words="roll run check stats manual save list init --seed --help
+    --version" ;;
   roll) words="$settings --count --seed --format --append --script-out
     --verbose --help" ;;
   run)
@@ -116,6 +118,8 @@ _hoardex() {
     fi ;;
   check) words="--explain --help" ;;
   stats) words="$settings -n --seed --format --help" ;;
+  manual) words="$settings --seed --help" ;;
+  save) words="$settings --output --help" ;;
   list) words="--format --help" ;;
   init) words="--help" ;;
   esac

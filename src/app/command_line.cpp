@@ -160,6 +160,27 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
   output_format stats_format_chosen = output_format::text;
   add_format(*stats_cmd, stats_format_chosen, true);
 
+  manual_request &manual = out.manual;
+  CLI::App *manual_cmd = app.add_subcommand(
+      "manual", "the report of a manual list (menu key 8), to standard output");
+  add_setting_options(*manual_cmd, manual.settings);
+  add_seed(*manual_cmd, manual.seed);
+  manual_cmd
+      ->add_option("PICK", manual.picks,
+                   "a treasure keyword (L1_COINS) or 'AREA n add': n rolls "
+                   "on the lair's table, adding add (0 or 1)")
+      ->required()
+      ->check(non_empty_value());
+
+  CLI::App *save_cmd = app.add_subcommand(
+      "save", "replace setup.hxi with the settings, as the screen saves them");
+  add_setting_options(*save_cmd, out.save.settings);
+  save_cmd
+      ->add_option("--output", out.save.output_name,
+                   "the output file's name, without .hxo (default: "
+                   "setup.hxi's)")
+      ->check(non_empty_value());
+
   CLI::App *list_cmd =
       app.add_subcommand("list", "the monsters and lairs with their numbers");
   add_format(*list_cmd, out.list_format, false);
@@ -178,7 +199,8 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
   }
   // A seed given before the command seeds the command's dice too, unless
   // the command names its own.
-  for (std::string *seed : {&roll.request.seed, &run.request.seed, &stats.seed})
+  for (std::string *seed :
+       {&roll.request.seed, &run.request.seed, &stats.seed, &manual.seed})
     if (seed->empty()) *seed = out.screen_seed;
   roll.request.json = roll_format == output_format::json;
   run.request.json = run_format == output_format::json;
@@ -186,13 +208,15 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
                  : stats_format_chosen == output_format::csv
                      ? stats_format::csv
                      : stats_format::text;
-  out.chosen = *roll_cmd    ? command::roll
-               : *run_cmd   ? command::run
-               : *check_cmd ? command::check
-               : *stats_cmd ? command::stats
-               : *init_cmd  ? command::init
-               : *list_cmd  ? command::list
-                            : command::screen;
+  out.chosen = *roll_cmd     ? command::roll
+               : *run_cmd    ? command::run
+               : *check_cmd  ? command::check
+               : *stats_cmd  ? command::stats
+               : *manual_cmd ? command::manual
+               : *save_cmd   ? command::save
+               : *init_cmd   ? command::init
+               : *list_cmd   ? command::list
+                             : command::screen;
   return -1;
 }
 
@@ -217,6 +241,12 @@ int run_command_line(int argc, const char *const *argv) {
         break;
       case command::stats:
         status = stats_command(line.stats);
+        break;
+      case command::manual:
+        status = manual_command(line.manual);
+        break;
+      case command::save:
+        status = save_command(line.save);
         break;
       case command::init:
         status = init_command();

@@ -35,10 +35,13 @@ struct loaded_session : session {
   ~loaded_session();
 };
 
-// Says a result's notes and message on the standard error stream (the
-// message of a missing file followed by missing_file_hint()) and gives its
-// exit status.
+// Says a result's notes and message on the standard error stream and gives
+// its exit status.
 int report_result(const command_result &r);
+// Says why the files could not be loaded, on lines of their own, the
+// message of a missing file followed by missing_file_hint(), and gives the
+// exit status.
+int report_load_failure(const command_result &r);
 // Loads the files as load_files does; on failure says why and returns its
 // exit status.
 int load_command_session(session &s, bool with_settings = true);
@@ -81,6 +84,12 @@ int run_command(const run_options &o);
 
 int check_command(bool explain);
 
+// The report of a manual list (picks as the engine's manual_request takes
+// them), to the standard output.
+int manual_command(const manual_request &o);
+// Replaces setup.hxi with the settings of the request.
+int save_command(const settings_text_request &o);
+
 int stats_command(const stats_request &o);
 
 // Copies the sample files of `from` into the current folder through
@@ -92,7 +101,17 @@ int init_command();
 // The monsters and lairs with their numbers, as text or JSON.
 int list_command(output_format format);
 
-enum class command { screen, roll, run, check, stats, init, list };
+enum class command {
+  screen,
+  roll,
+  run,
+  check,
+  stats,
+  manual,
+  save,
+  init,
+  list
+};
 
 // Everything the command line says.
 struct command_line {
@@ -102,6 +121,8 @@ struct command_line {
   run_options run;
   bool explain = false;
   stats_request stats;
+  manual_request manual;
+  settings_text_request save;
   output_format list_format = output_format::text;
 };
 

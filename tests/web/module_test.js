@@ -1,6 +1,7 @@
 // The engine module in node, against the command line: the same requests
-// (roll, rollJson, run, check, stats, manual, the settings text; valid and
-// invalid values) give the same text, JSON, message and status through both;
+// (roll, rollJson, run, check, stats, manual, the settings text against
+// hoardex save's setup.hxi; valid and invalid values) give the same text,
+// JSON, message and status through both;
 // texts of megabytes pass through the heap; a refused file leaves the files
 // before loaded.
 // Usage: node module_test.js HOARDEX_BIN DATA_DIR BUILD_WEB_DIR
@@ -100,28 +101,22 @@ function said(r) {
     const m = raw('check', { explain });
     same('check', m, cli(explain ? ['check', '--explain'] : ['check']), m.text);
   }
-  // A manual list and the settings text refuse what roll refuses; the
-  // settings text read back as setup.hxi gives the settings it was made of.
+  // A manual list against hoardex manual; the settings text against the
+  // setup.hxi that hoardex save writes (put back after each).
+  const setup = fs.readFileSync(`${data}/setup.hxi`, 'utf8');
   for (let i = 0; i < 50; i++) {
-    const req = Object.assign(settingsRequest(), { seed: pick(['42', '4294967295', '010']) });
-    const line = cli(['roll', ...settingsArgs(req), '--seed', req.seed]);
-    const manual = raw('manual', Object.assign({ picks: ['L1_COINS', 'AREA 2 1'] }, req));
-    const setup = raw('setupText', req);
-    for (const m of [manual, setup]) {
-      assert.strictEqual(m.status, line.status, 'manual and settings text status');
-      if (line.status !== 0) assert.strictEqual(said(m), line.err, 'manual and settings text message');
-    }
-    compared++;
-    if (line.status !== 0) continue;
-    assert.ok(manual.text.length > 0, 'a manual report');
-    assert.strictEqual(setup.text.split('\n').length, 5, 'the settings text holds four lines');
-    fs.writeFileSync(`${work}/setup.hxi`, setup.text);
-    const back = cli(['roll', '--seed', '9']);
-    fs.copyFileSync(`${data}/setup.hxi`, `${work}/setup.hxi`);
-    delete req.position;  // not kept in setup.hxi
-    assert.strictEqual(raw('roll', Object.assign(req, { seed: '9' })).text, back.out, 'setup read back');
+    const req = Object.assign(settingsRequest(), { seed: pick(SEEDS) });
+    const picks = [pick(['L1_COINS', 'AREA 2 1', 'AREA 500 0']), pick(['L1_MAGIC', 'AREA 0 1', 'junk', 'L2_GEMJJ'])];
+    const m = raw('manual', Object.assign({ picks }, req));
+    same('manual ' + JSON.stringify(req), m, cli(['manual', ...settingsArgs(req), '--seed', req.seed, ...picks]), m.text);
+    const outputName = pick(['hoard', 'x{1}_', 'bad.name', '123456789']);
+    const saved = raw('setupText', Object.assign({ outputName }, req));
+    const line = cli(['save', ...settingsArgs(req), '--output', outputName]);
+    line.out += fs.readFileSync(`${work}/setup.hxi`, 'utf8');
+    fs.writeFileSync(`${work}/setup.hxi`, setup);
+    same('save ' + outputName + JSON.stringify(req), saved, line, saved.status ? setup : saved.text);
   }
-  assert.ok(compared >= 180 && statuses.every((n) => n >= 10), `${compared} requests compared, ${statuses} by status`);
+  assert.ok(compared >= 200 && statuses.every((n) => n >= 10), `${compared} requests compared, ${statuses} by status`);
 
   // The settings text comes back whole through the documented interface.
   assert.strictEqual(engine.setupText({}, 'ok'), fs.readFileSync(`${data}/setup.hxi`, 'utf8').replace(/^\w+/, 'ok'));
