@@ -35,10 +35,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     args.push_back(arg);
   }
   // A command always: without one the screen program would start.
-  const char *commands[] = {"roll", "run", "check", "stats"};
-  if (args.size() < 2 || std::none_of(commands, commands + 4,
+  const char *commands[] = {"roll", "run", "check", "stats", "manual", "save"};
+  if (args.size() < 2 || std::none_of(std::begin(commands), std::end(commands),
                                       [&](auto c) { return args[1] == c; }))
-    args.insert(args.begin() + 1, commands[size % 4]);
+    args.insert(args.begin() + 1, commands[size % std::size(commands)]);
   if (args[1] == "stats" &&
       std::find(args.begin(), args.end(), "-n") == args.end())
     args.insert(args.end(), {"-n", "20"});  // not the thousand of the default
