@@ -14,6 +14,7 @@
 #include "pager.h"
 #include "prompt_row.h"
 #include "screen.h"
+#include "setting_choice.h"
 #include "writers.h"
 
 namespace {
@@ -241,9 +242,11 @@ dialog_status manual_generation(const session &game) {
         page = 1 - page;
         redraw();
       } else if (key == '1' && page == 0) {
-        show_prompt("Enter number of treasures (1-100) : ",
-                    prompt_blank::question);
-        int n = in_int(1, 100);
+        const std::string ask = "Enter number of treasures (" +
+                                std::to_string(MANUAL_LAIR_ROLLS.lo) + "-" +
+                                std::to_string(MANUAL_LAIR_ROLLS.hi) + ") : ";
+        show_prompt(ask.c_str(), prompt_blank::question);
+        int n = in_int(MANUAL_LAIR_ROLLS.lo, MANUAL_LAIR_ROLLS.hi);
         int yes = n == -1 ? -1 : 0;
         if (n != -1) {
           if (n < 1) n = 1;  // Enter on the empty field
