@@ -418,15 +418,16 @@ command_result stats_report(const stats_request &r, const session &base,
   const json head = {{"monster", used.monster},
                      {"lair", used.lair},
                      {"settings", used.numbers}};
-  result.json =
-      "{\"used\":" + dump(head) + "," + stats_json(tally.sections).substr(1);
+  result.json = "{\"used\":" + dump(head) + "," +
+                stats_json(tally.sections, tally.totals).substr(1);
   if (r.format == stats_format::csv)
-    result.text = stats_csv(tally.sections) + "used,monster,," +
+    result.text = stats_csv(tally.sections, tally.totals) + "used,monster,," +
                   csv_field(used.monster) + "\nused,lair,," +
                   csv_field(used.lair) + "\nused,settings,," +
                   csv_field(used.numbers) + "\n";
   else
-    result.text = used_lines(used) + "\n" + stats_text(tally.sections);
+    result.text =
+        used_lines(used) + "\n" + stats_text(tally.sections, tally.totals);
   return result;
 }
 

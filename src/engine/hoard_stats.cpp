@@ -39,6 +39,7 @@ __attribute__((format(printf, 2, 3))) void add(std::string &out,
 
 void tally_sink::header(const report_header &) {
   current_ = -1;
+  hoard_ = {};
   items_[0] = items_[1] = 0;
   magic_[0] = magic_[1] = false;
 }
@@ -48,6 +49,7 @@ void tally_sink::section(section_kind kind, std::string_view, int) {
 }
 
 void tally_sink::item(const report_item &it) {
+  add_amounts(it, hoard_, hoard_);
   if (current_ < 0) return;
   section_tally &t = sections[current_];
   ++items_[current_];
@@ -67,6 +69,9 @@ void tally_sink::end(const report_end &) {
     ++h[items_[k]];
     if (magic_[k]) ++sections[k].with_magic;
   }
+  ++totals.hoards;
+  for (coin_kind u : UNITS)
+    ++totals.hoards_with[static_cast<int>(u)][hoard_[u]];
   current_ = -1;
 }
 
@@ -106,7 +111,29 @@ section_summary summarize(const section_tally &t) {
   return s;
 }
 
-std::string stats_text(const section_tally *sections) {
+total_summary summarize_totals(const total_tally &t, coin_kind unit) {
+  total_summary s;
+  if (t.hoards == 0) return s;
+  const std::map<long long, long> &counts =
+      t.hoards_with[static_cast<int>(unit)];
+  const long ranks[3] = {static_cast<long>(0.1 * (t.hoards - 1) + 0.5),
+                         static_cast<long>(0.5 * (t.hoards - 1) + 0.5),
+                         static_cast<long>(0.9 * (t.hoards - 1) + 0.5)};
+  long long *at[3] = {&s.p10, &s.p50, &s.p90};
+  long below = 0;
+  double sum = 0;
+  for (const auto &[tenths, hoards] : counts) {
+    for (int q = 0; q < 3; ++q)
+      if (ranks[q] >= below && ranks[q] < below + hoards) *at[q] = tenths;
+    below += hoards;
+    sum += static_cast<double>(tenths) * static_cast<double>(hoards);
+  }
+  s.mean = sum / 10 / static_cast<double>(t.hoards);
+  return s;
+}
+
+std::string stats_text(const section_tally *sections,
+                       const total_tally &totals) {
   std::string out;
   for (int k = 0; k < 2; ++k) {
     const section_tally &t = sections[k];
@@ -140,6 +167,15 @@ std::string stats_text(const section_tally *sections) {
       add(out, "    %-20s %7.1f\n", kind.c_str(), coins);
     add(out, "  hoards with a magic item: %.1f%%\n", 100.0 * s.magic_share);
   }
+  add(out, "\nTotal of each hoard (coins plus stated worth), %ld generations\n",
+      totals.hoards);
+  for (int u = UNIT_COUNT; u >= 1; --u) {
+    const total_summary s = summarize_totals(totals, static_cast<coin_kind>(u));
+    add(out, "  %s: mean %.2f, 10%% %s, 50%% %s, 90%% %s\n",
+        coin_unit_text(static_cast<coin_kind>(u)), s.mean,
+        tenths_text(s.p10).c_str(), tenths_text(s.p50).c_str(),
+        tenths_text(s.p90).c_str());
+  }
   return out;
 }
 
@@ -147,7 +183,8 @@ namespace {
 using json = nlohmann::ordered_json;
 }  // namespace
 
-std::string stats_csv(const section_tally *sections) {
+std::string stats_csv(const section_tally *sections,
+                      const total_tally &totals) {
   std::string out = "section,measure,key,value\n";
   using line = fixed_text<256>;
   for (int k = 0; k < 2; ++k) {
@@ -176,10 +213,22 @@ std::string stats_csv(const section_tally *sections) {
                  .text();
     out += line().appendf("%s,magic_share,,%.4f\n", name, s.magic_share).text();
   }
+  for (int u = UNIT_COUNT; u >= 1; --u) {
+    const char *unit = coin_unit_text(static_cast<coin_kind>(u));
+    const total_summary s = summarize_totals(totals, static_cast<coin_kind>(u));
+    out += line()
+               .appendf(
+                   "hoard,total_%s,mean,%.4f\nhoard,total_%s,p10,%s\n"
+                   "hoard,total_%s,p50,%s\nhoard,total_%s,p90,%s\n",
+                   unit, s.mean, unit, tenths_text(s.p10).c_str(), unit,
+                   tenths_text(s.p50).c_str(), unit, tenths_text(s.p90).c_str())
+               .text();
+  }
   return out;
 }
 
-std::string stats_json(const section_tally *sections) {
+std::string stats_json(const section_tally *sections,
+                       const total_tally &totals) {
   json out;
   out["generations"] = summarize(sections[0]).hoards;
   for (int k = 0; k < 2; ++k) {
@@ -204,5 +253,15 @@ std::string stats_json(const section_tally *sections) {
     section["magic_share"] = s.magic_share;
     out[SECTION_NAMES[k]] = section;
   }
+  json by_unit = json::object();
+  for (int u = UNIT_COUNT; u >= 1; --u) {
+    const total_summary s = summarize_totals(totals, static_cast<coin_kind>(u));
+    by_unit[coin_unit_text(static_cast<coin_kind>(u))] = {
+        {"mean", s.mean},
+        {"p10", s.p10 / 10.0},
+        {"p50", s.p50 / 10.0},
+        {"p90", s.p90 / 10.0}};
+  }
+  out["hoard_totals"] = by_unit;
   return out.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
 }

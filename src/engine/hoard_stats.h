@@ -11,6 +11,7 @@
 
 #include "generation.h"
 #include "keywords.h"
+#include "ledger.h"
 #include "report_sink.h"
 
 // What one section (portable or lair) held over the generations.
@@ -21,10 +22,27 @@ struct section_tally {
   long with_magic = 0;                  // hoards holding a magic item
 };
 
+// Each hoard's total (coins plus stated worth) by unit, kept as how many
+// hoards had each amount: the memory grows with the different totals, not
+// with the generations.
+struct total_tally {
+  long hoards = 0;
+  std::map<long long, long> hoards_with[UNIT_COUNT + 1];  // by coin_kind
+};
+
+// The totals of one unit over the hoards, in tenths; the percentiles are
+// taken as for the items.
+struct total_summary {
+  double mean = 0;
+  long long p10 = 0, p50 = 0, p90 = 0;
+};
+total_summary summarize_totals(const total_tally &t, coin_kind unit);
+
 // Counts the events of each generation into the tallies.
 class tally_sink : public report_sink {
  public:
   section_tally sections[2];  // portable, lair
+  total_tally totals;
 
   void header(const report_header &) override;
   void section(section_kind kind, std::string_view, int) override;
@@ -36,6 +54,7 @@ class tally_sink : public report_sink {
   int current_ = -1;  // no section yet
   int items_[2] = {};
   bool magic_[2] = {};
+  unit_tenths hoard_;  // this hoard's total so far
 };
 
 // The figures of a section over `hoards` generations. The percentiles are
@@ -54,9 +73,12 @@ section_summary summarize(const section_tally &t);
 extern const char *const SECTION_NAMES[2];  // "portable", "lair"
 
 // The statistics as text: per section the items, their histogram, the
-// category shares, the coins per hoard and the share of magic hoards.
-std::string stats_text(const section_tally *sections);
+// category shares, the coins per hoard and the share of magic hoards; then
+// per unit the mean and percentiles of the hoards' totals.
+std::string stats_text(const section_tally *sections,
+                       const total_tally &totals);
 // The same figures as CSV rows (section,measure,key,value) and as one line of
 // JSON.
-std::string stats_csv(const section_tally *sections);
-std::string stats_json(const section_tally *sections);
+std::string stats_csv(const section_tally *sections, const total_tally &totals);
+std::string stats_json(const section_tally *sections,
+                       const total_tally &totals);

@@ -66,18 +66,30 @@ void hoard_ledger::add(const hoard_ledger &o) {
     listed_in(to_hand_out, t, unlisted);
 }
 
-void ledger_sink::item(const report_item &it) {
+int counted_category(const report_item &it) {
   int category = it.category & (CATEGORY_CODES - 1);
-  if (category == CATEGORY_NONE || category == 7) return;  // no text
+  return category == CATEGORY_NONE || category == 7 ? -1 : category;
+}
+
+void add_amounts(const report_item &it, unit_tenths &coins,
+                 unit_tenths &worth) {
+  if (counted_category(it) < 0) return;
+  if (it.coins.kind != coin_kind::none)
+    coins[it.coins.kind] += 10LL * it.coins.count;
+  else
+    for (const item_value &v : it.values)
+      if (v.kind == value_kind::worth) worth[v.unit] += v.tenths;
+}
+
+void ledger_sink::item(const report_item &it) {
+  const int category = counted_category(it);
+  if (category < 0) return;
   hoard_ledger &l = ledger;
-  if (it.coins.kind != coin_kind::none) {
-    l.coins[it.coins.kind] += 10LL * it.coins.count;
-    return;
-  }
+  add_amounts(it, l.coins, l.worth);
+  if (it.coins.kind != coin_kind::none) return;
   bool has_worth = false;
   for (const item_value &v : it.values) {
     if (v.kind == value_kind::worth) {
-      l.worth[v.unit] += v.tenths;
       has_worth = true;
     } else {
       listed_in(v.kind == value_kind::base ? l.base : l.promised,

@@ -52,6 +52,11 @@ struct hoard_ledger {
   void add(const hoard_ledger &other);
 };
 
+// The category an item is counted under, or -1 for an item without text.
+int counted_category(const report_item &it);
+// Adds an item's coins to `coins` and its stated worth to `worth`, by unit.
+void add_amounts(const report_item &it, unit_tenths &coins, unit_tenths &worth);
+
 // Counts the events of each report into `ledger`, which each header empties.
 class ledger_sink : public report_sink {
  public:

@@ -119,6 +119,27 @@ TEST(Stats, FiguresOfASection) {
   EXPECT_DOUBLE_EQ(s.magic_share, 4.0 / 11);
 }
 
+// One hoard's total is its coins plus its stated worth, never a base value;
+// over one generation every percentile is that total.
+TEST(Stats, TotalOfOneHoard) {
+  tally_sink sink;
+  report_item coins{}, gem{};
+  coins.category = CATEGORY_COINS, gem.category = CATEGORY_GEMJJ;
+  coins.coins = {coin_kind::gold_coins, 3};
+  gem.values.add(value_kind::worth, coin_kind::gold_coins, 25);
+  gem.values.add(value_kind::base, coin_kind::copper_coins, 40);
+  sink.header({});
+  sink.item(coins);
+  sink.item(gem);
+  sink.end({});
+  const total_summary gc = summarize_totals(sink.totals, coin_kind::gold_coins),
+                      cc = summarize_totals(sink.totals,
+                                            coin_kind::copper_coins);
+  EXPECT_EQ(std::vector<double>({gc.mean, double(gc.p10), double(gc.p50),
+                                 double(gc.p90), cc.mean, double(cc.p90)}),
+            std::vector<double>({5.5, 55, 55, 55, 0, 0}));
+}
+
 // The three formats print the same figures.
 TEST(Stats, TextCsvAndJson) {
   section_tally t[2];
@@ -128,7 +149,12 @@ TEST(Stats, TextCsvAndJson) {
   t[1].category_items[1] = 325;
   t[1].coins["copper coins"] = 58;
   t[1].with_magic = 29;
-  const std::string printed[2] = {stats_text(t), stats_csv(t)};
+  total_tally totals;  // GC: as the lair's items; BB: none in any hoard
+  totals.hoards = 29;
+  totals.hoards_with[4] = {{0, 4}};
+  totals.hoards_with[1] = {{0, 29}};
+  for (int gc = 1; gc <= 25; ++gc) totals.hoards_with[4][gc * 10] = 1;
+  const std::string printed[2] = {stats_text(t, totals), stats_csv(t, totals)};
   const std::string bar(50, '#');
   for (const std::string &line : std::vector<std::string>{
            "Portable treasure, 29 generations\n",
@@ -140,15 +166,21 @@ TEST(Stats, TextCsvAndJson) {
                "   6.9%\n",
            "    other                100.0%\n",
            "    copper coins             2.0\n",
-           "  hoards with a magic item: 100.0%\n"})
+           "  hoards with a magic item: 100.0%\n",
+           "\nTotal of each hoard (coins plus stated worth), 29 generations\n"
+           "  GC: mean 11.21, 10% 0, 50% 11, 90% 22\n",
+           "  BB: mean 0.00, 10% 0, 50% 0, 90% 0\n"})
     EXPECT_TRUE(holds(printed[0], line)) << line << printed[0];
   for (const char *row :
        {"portable,histogram,0,29\n", "lair,items,p90,22\n",
         "lair,histogram,25,1\n", "lair,category_share,other,1.0000\n",
         "lair,coins_per_hoard,copper coins,2.0000\n",
-        "lair,magic_share,,1.0000\n"})
+        "lair,magic_share,,1.0000\n", "hoard,total_GC,p90,22\n",
+        "hoard,total_BB,mean,0.0000\n"})
     EXPECT_TRUE(holds(printed[1], row)) << row;
-  json j = json::parse(stats_json(t));
+  json j = json::parse(stats_json(t, totals));
+  EXPECT_EQ(j["hoard_totals"]["GC"], json::parse(R"({"mean":11.206896551724139,
+      "p10":0.0,"p50":11.0,"p90":22.0})"));
   EXPECT_EQ(j["portable"], json::parse(R"({"items":{"mean":0.0,"p10":0,"p50":0,
       "p90":0,"max":0},"histogram":[29],"category_share":{},
       "coins_per_hoard":{},"magic_share":0.0})"));

@@ -42,9 +42,10 @@ assert s["used"] == {"monster": "31 Gloamkin, Rune Mender", "lair": "1 Open Grou
 assert abs(sum(lair["category_share"].values()) - 1) < 1e-9
 assert 0 < lair["magic_share"] < 1 and sum(lair["coins_per_hoard"].values()) > 0
 assert port["items"]["max"] == 0 and port["category_share"] == {}  # none
+assert [u for u, t in s["hoard_totals"].items() if 0 <= t["p10"] <= t["p50"] <= t["p90"]] == ["GC", "SC", "CC", "BB"]
 rows = {(r["section"], r["measure"], r["key"]): r["value"] for r in csv.DictReader(open(sys.argv[2]))}
 assert rows[("lair", "category_share", "other")] == "1.0000"
-assert rows[("lair", "histogram", "1")] == "500"
+assert rows[("lair", "histogram", "1")] == "500" and float(rows[("hoard", "total_SC", "mean")]) > 0
 assert rows[("used", "settings", "")] == "CDF 1, group CDF 1, jeweler's EL 0"
 PY
 
