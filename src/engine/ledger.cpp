@@ -2,11 +2,13 @@
 
 #include <algorithm>
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
+#include <nlohmann/json.hpp>
 
 #include "dice.h"
 #include "headless.h"
-#include "report_json.h"
+#include "utf8.h"
 
 const coin_kind UNITS[UNIT_COUNT] = {
     coin_kind::brass_bits, coin_kind::copper_coins, coin_kind::silver_coins,
@@ -312,40 +314,38 @@ coin_kind top_unit(const ledger_request &r) {
   return r.in == coin_kind::none ? coin_kind::gold_coins : r.in;
 }
 
-std::string amount_json(long long tenths) {
-  std::string s = tenths_text(tenths);
-  return s.find('.') == std::string::npos ? s + ".0" : s;
+using json = nlohmann::ordered_json;
+
+// An amount of tenths as a JSON number: the decimal the ledger writes, with
+// ".0" for a whole amount ("51.0", "26.5"); a double prints it back exactly.
+json amount_json(long long tenths) { return static_cast<double>(tenths) / 10; }
+
+json units_json(const unit_tenths &amounts) {
+  json out = json::object();
+  for (coin_kind u : UNITS)
+    if (amounts[u] != 0) out[coin_unit_text(u)] = amount_json(amounts[u]);
+  return out;
 }
 
-std::string units_json(const unit_tenths &amounts) {
-  std::string s = "{";
-  for (coin_kind u : UNITS) {
-    if (amounts[u] == 0) continue;
-    if (s.size() > 1) s += ',';
-    s +=
-        std::string("\"") + coin_unit_text(u) + "\":" + amount_json(amounts[u]);
-  }
-  return s + "}";
+json value_json(const item_value &v) {
+  return {{"amount", amount_json(v.tenths)},
+          {"unit", coin_unit_text(v.unit)},
+          {"kind", kind_text(v.kind)}};
 }
 
-std::string value_json(const item_value &v) {
-  return "{\"amount\":" + amount_json(v.tenths) + ",\"unit\":\"" +
-         coin_unit_text(v.unit) + "\",\"kind\":\"" + kind_text(v.kind) + "\"}";
+json listed_json(const std::vector<listed_value> &values) {
+  json out = json::array();
+  for (const listed_value &v : values)
+    out.push_back(
+        {{"item", utf8_replaced(v.item)}, {"value", value_json(v.value)}});
+  return out;
 }
 
-std::string listed_json(const std::vector<listed_value> &values) {
-  std::string s = "[";
-  for (const listed_value &v : values) {
-    // Appended piece by piece: g++ 12 sees an overlap that is not there in
-    // a chain of concatenations that starts from a literal.
-    if (s.size() > 1) s += ',';
-    s += "{\"item\":";
-    s += json_string(v.item);
-    s += ",\"value\":";
-    s += value_json(v.value);
-    s += '}';
-  }
-  return s + "]";
+// A share in per cent with one decimal, as "%.1f" writes it.
+json share_json(double p) {
+  char buf[32];
+  std::snprintf(buf, sizeof buf, "%.1f", p);
+  return std::strtod(buf, nullptr);
 }
 
 std::string percent(double p) {
@@ -415,71 +415,56 @@ std::string ledger_text(const hoard_ledger &l, const ledger_request &r,
 std::string ledger_json(const hoard_ledger &l, const ledger_request &r,
                         const ledger_rank *rank) {
   const unit_tenths total = l.total();
-  std::string s =
-      "{\"coins\":" + units_json(l.coins) +
-      ",\"worth\":" + units_json(l.worth) + ",\"total\":" + units_json(total) +
-      ",\"base\":" + listed_json(l.base) +
-      ",\"promised\":" + listed_json(l.promised) + ",\"unvalued\":{";
-  bool first = true;
+  json out = {{"coins", units_json(l.coins)},
+              {"worth", units_json(l.worth)},
+              {"total", units_json(total)},
+              {"base", listed_json(l.base)},
+              {"promised", listed_json(l.promised)}};
+  json unvalued = json::object();
   for (int c = 0; c < CATEGORY_CODES; ++c)
-    if (l.unvalued[c] > 0) {
-      s += std::string(first ? "" : ",") + "\"" + category_name(c) +
-           "\":" + std::to_string(l.unvalued[c]);
-      first = false;
-    }
-  s += "}";
-  if (l.unlisted > 0) s += ",\"unlisted\":" + std::to_string(l.unlisted);
+    if (l.unvalued[c] > 0) unvalued[category_name(c)] = l.unvalued[c];
+  out["unvalued"] = unvalued;
+  if (l.unlisted > 0) out["unlisted"] = l.unlisted;
   if (r.rates.given() && r.in != coin_kind::none) {
     long long all = in_smallest(total, r.rates);
     if (all >= 0)
-      s += std::string(",\"in\":{\"unit\":\"") + coin_unit_text(r.in) +
-           "\",\"parts\":" + units_json(in_units(all, r.in, r.rates)) + "}";
+      out["in"] = {{"unit", coin_unit_text(r.in)},
+                   {"parts", units_json(in_units(all, r.in, r.rates))}};
   }
   ledger_split split;
   if (r.split > 0 && split_ledger(l, r.split, r.rates, split)) {
-    s += ",\"split\":{\"players\":" + std::to_string(split.players) +
-         ",\"each\":" + units_json(split.share) +
-         ",\"left\":" + units_json(split.left);
-    if (split.converted)
-      s += ",\"each_in_all\":" +
-           units_json(in_units(split.share_smallest, top_unit(r), r.rates)) +
-           ",\"left_in_all\":" +
-           units_json(in_units(split.left_smallest, top_unit(r), r.rates));
-    s += ",\"to_hand_out\":[";
-    for (std::size_t i = 0; i < l.to_hand_out.size(); ++i) {
-      if (i) s += ',';
-      s += json_string(l.to_hand_out[i]);
+    json s = {{"players", split.players},
+              {"each", units_json(split.share)},
+              {"left", units_json(split.left)}};
+    if (split.converted) {
+      s["each_in_all"] =
+          units_json(in_units(split.share_smallest, top_unit(r), r.rates));
+      s["left_in_all"] =
+          units_json(in_units(split.left_smallest, top_unit(r), r.rates));
     }
-    s += "]}";
+    json hand_out = json::array();
+    for (const std::string &item : l.to_hand_out)
+      hand_out.push_back(utf8_replaced(item));
+    s["to_hand_out"] = hand_out;
+    out["split"] = s;
   }
   if (rank) {
-    s += ",\"rank\":{";
-    char buf[64];
-    for (coin_kind u : UNITS) {
-      std::snprintf(buf, sizeof buf, "%s\"%s\":%.1f",
-                    u == coin_kind::brass_bits ? "" : ",", coin_unit_text(u),
-                    rank->below[static_cast<int>(u)]);
-      s += buf;
-    }
-    if (rank->converted) {
-      std::snprintf(buf, sizeof buf, ",\"total\":%.1f", rank->total_below);
-      s += buf;
-    }
-    s += "}";
+    json below = json::object();
+    for (coin_kind u : UNITS)
+      below[coin_unit_text(u)] = share_json(rank->below[static_cast<int>(u)]);
+    if (rank->converted) below["total"] = share_json(rank->total_below);
+    out["rank"] = below;
   }
-  return s + "}";
+  return out.dump();
 }
 
 std::string item_values_json(const item_values &values) {
   if (values.count == 0) return "";
-  std::string s = ",\"value\":" + value_json(values.at[0]);
+  std::string s = ",\"value\":" + value_json(values.at[0]).dump();
   if (values.count > 1) {
-    s += ",\"values\":[";
-    for (int i = 0; i < values.count; ++i) {
-      if (i) s += ',';
-      s += value_json(values.at[i]);
-    }
-    s += "]";
+    json all = json::array();
+    for (const item_value &v : values) all.push_back(value_json(v));
+    s += ",\"values\":" + all.dump();
   }
   return s;
 }

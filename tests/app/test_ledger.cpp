@@ -116,6 +116,17 @@ TEST(LedgerRules, RatesTotalsAndSplits) {
   EXPECT_EQ(units_text(s.left), "2 GC, 1.5 CC, 0.3 BB");
   EXPECT_EQ(s.share_smallest * 3 + s.left_smallest, 58053);
   EXPECT_EQ(s.share_smallest, 19350);
+  // Amounts in JSON keep their tenth, whole ones too.
+  ledger_request asked{r, coin_kind::silver_coins, 3, false};
+  l.unvalued[CATEGORY_MAGIC] = 2;
+  EXPECT_EQ(
+      ledger_json(l, asked, nullptr),
+      R"({"coins":{"GC":2.0},"worth":{"BB":0.3,"CC":100.5},)"
+      R"("total":{"BB":0.3,"CC":100.5,"GC":2.0},"base":[],"promised":[],)"
+      R"("unvalued":{"magic":2},"in":{"unit":"SC","parts":{"BB":5.3,)"
+      R"("CC":4.0,"SC":48.0}},"split":{"players":3,"each":{"CC":33.0},)"
+      R"("left":{"BB":0.3,"CC":1.5,"GC":2.0},"each_in_all":{"BB":5.0,)"
+      R"("CC":1.0,"SC":16.0},"left_in_all":{"BB":0.3},"to_hand_out":[]}})");
 }
 
 // The rank against the reference hoards: 0% for an empty hoard, 100% past
@@ -175,8 +186,9 @@ TEST_F(Ledger, CommandLine) {
   EXPECT_EQ(all[4]["reports"], 4);
   EXPECT_EQ(as_tenths(all[4]["ledger"]["total"]), sum);
   for (const arg_list &bad :
-       {arg_list{"--split", "0"}, arg_list{"--rates", "10,10"},
-        arg_list{"--in", "GC"}, arg_list{"--in", "XP", "--rates", "1,1,1"}}) {
+       {arg_list{"--split", "0"}, arg_list{"--split", "1001"},
+        arg_list{"--rates", "10,10"}, arg_list{"--in", "GC"},
+        arg_list{"--in", "XP", "--rates", "1,1,1"}}) {
     arg_list args = {"roll"};
     args.insert(args.end(), bad.begin(), bad.end());
     ran refused = cli(args);
