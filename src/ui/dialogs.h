@@ -56,8 +56,10 @@ dialog_status ask_output_name(settings &config);
 // Lines of the report on one page of the screen.
 constexpr int REPORT_PAGE_LINES = 18;
 // Interprets the open script into the output file while the pager shows the
-// report from the cursor; then waits for a key, or shows the failure.
-void show_generation(const session &game, FILE *script);
+// report from the cursor; then waits for a key (the ledger key shows the
+// report's ledger first, ranked when the script is the automatic one of the
+// current settings), or shows the failure.
+void show_generation(const session &game, FILE *script, bool automatic = false);
 // Automatic generation for the current settings (menu key "7"): done, or
 // failed after the failure was shown.
 dialog_status generate_automatic(const session &game);

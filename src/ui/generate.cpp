@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "dialogs.h"
+#include "ledger_screen.h"
 #include "notices.h"
 #include "pager.h"
 #include "prompt_row.h"
@@ -34,23 +35,33 @@ void generation_failed(generation_status status) {
 
 namespace {
 
-// The report of a generation shown page by page, then the last key, or the
-// failure.
-void show_status(generation_status status) {
+// The report of a generation shown page by page, then the last key, which
+// may open its ledger; or the failure.
+void show_status(generation_status status, const text_report &report,
+                 const ledger_sink &ledger,
+                 const generation_input *ranked_with) {
   if (status != generation_status::done) {
     generation_failed(status);
     return;
   }
-  wait_key(HIT_ANY_KEY);
+  keep_ledger(report.text(), ledger.ledger, ranked_with);
+  show_prompt(LEDGER_CONTINUE_PROMPT);
+  text_screen &screen = scr();
+  screen.refresh();
+  if (is_ledger_key(screen.read_key())) show_ledger(report.text());
 }
 
 }  // namespace
 
-void show_generation(const session &game, FILE *script) {
+void show_generation(const session &game, FILE *script, bool automatic) {
   report_pager pager(REPORT_PAGE_LINES);
+  ledger_sink ledger;
+  both_sinks shown(pager, ledger);
   text_report report;
+  const generation_input in = game.generation();
   show_status(interpret_open_script(script, game.config.output_name,
-                                    game.tables, report, &pager));
+                                    game.tables, report, &shown),
+              report, ledger, automatic ? &in : nullptr);
 }
 
 dialog_status script_failed(script_file &script, generation_status status) {
@@ -65,7 +76,7 @@ dialog_status generate_automatic(const session &game) {
   generation_status status =
       write_automatic_script_file(script, SCRIPT_PATH, game.generation());
   if (status != generation_status::done) return script_failed(script, status);
-  show_generation(game, script.stream);
+  show_generation(game, script.stream, true);
   close_script(script);
   return dialog_status::done;
 }

@@ -38,7 +38,8 @@ constexpr help_page HELP_PAGES[] = {
    "               3: gems, jewels, jewelry   4: fine metal   5: military\n"
    "               6: magic   7: other   G: generate   M or Escape: back\n"
    "               Backspace: undo   Space: page 2   G after a report: again\n"
-   " Report        any key turns a page of the report being made\n"
+   " Report        any key turns a page of the report being made; at its end\n"
+   "               l shows its ledger: totals, split, rank; Escape: back\n"
    " Earlier       Up/Down: a line   PgUp/PgDn: a page   n/p: next/previous\n"
    "  reports (R)  report   / ?: search   q or Escape: back (all keys: page 3)\n"},
   {"HELP: SETTINGS, COINS AND FILES",
@@ -78,6 +79,8 @@ constexpr help_page HELP_PAGES[] = {
    "               any other key keeps it. The rest of the file stays byte\n"
    "               for byte, and a report another copy of the program\n"
    "               appends meanwhile is kept.\n"
+   " l             the ledger of the report at the top, when it was made in\n"
+   "               this run of the program: totals, split, rank\n"
    " q or Escape   back to the main menu\n"},
 };
 // clang-format on

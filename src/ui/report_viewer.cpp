@@ -7,6 +7,7 @@
 #include <string>
 
 #include "dialogs.h"
+#include "ledger_screen.h"
 #include "prompt_row.h"
 #include "reader_screens.h"
 #include "report_file.h"
@@ -28,7 +29,7 @@ constexpr int SEARCH_MAX = 40;  // longest search text
 // A match is shown this many lines below the top, within its report.
 constexpr int MATCH_ROWS_ABOVE = 3;
 constexpr char KEYS_HINT[] =
-    "Up/Down PgUp/PgDn Home/End  n/p: report  / ? Enter: search  d: remove  "
+    "Up/Dn PgUp/Dn Home/End  n/p: report  /?: search  d: remove  l: ledger  "
     "q: back";
 
 int body_rows() { return scr().rows() - FIRST_ROW - ROWS_BELOW; }
@@ -280,6 +281,15 @@ void view_reports(const std::string &path) {
           message = ask_remove(path, file, cursor, redraw, reopen);
           reopen_at = std::max(0LL, cursor.report_begin() - 1);
           break;
+        case LEDGER_KEY:
+        case LEDGER_KEY_SHIFTED: {
+          // Only a report as long as one kept needs its bytes read.
+          const long long begin = cursor.report_begin(),
+                          end = cursor.report_end();
+          show_ledger(ledger_kept_for_size(end - begin) ? file.bytes(begin, end)
+                                                        : std::string());
+          break;
+        }
         case 'q':
         case 'Q':
         case KEY_ESC:

@@ -12,7 +12,7 @@ row() { e2e_screen | sed -n "$(($1 + 1))p"; }
 row_has() { row "$1" | grep -qF -- "$2"; }
 wait_row() { e2e_poll 10 "row $1 has no '$2'" row_has "$1" "$2"; }
 generate() { e2e_keys 7; e2e_wait "Hit any key to"; e2e_keys x; e2e_wait "Enter your choice"; }
-hint="Up/Down PgUp/PgDn Home/End  n/p: report  / ? Enter: search  d: remove  q: back"
+hint="Up/Dn PgUp/Dn Home/End  n/p: report  /?: search  d: remove  l: ledger  q: back"
 
 e2e_start 100 36
 e2e_wait "Enter your choice :"

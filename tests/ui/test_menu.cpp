@@ -157,7 +157,7 @@ TEST_F(Menu, ViewerFillsTheWindowSearchesAndRemovesAReport) {
     return text.erase(text.find_last_not_of(' ') + 1);
   };
   const std::string hint =
-      " Up/Down PgUp/PgDn Home/End  n/p: report  / ? Enter: search  d: remove  "
+      " Up/Dn PgUp/Dn Home/End  n/p: report  /?: search  d: remove  l: ledger  "
       "q: back";
   // 80x26: 18 rows of the newest report; 120x40: 32 rows, 120 columns.
   for (auto [n, last, shown, place] : {std::tuple(0, 25, "line 17", "1 of 3"),
