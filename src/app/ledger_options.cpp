@@ -2,13 +2,6 @@
 #include "commands.h"
 #include "option_values.h"
 
-namespace {
-
-// How many players a ledger may be split between.
-constexpr number_option SPLIT_PLAYERS{"--split", "split", 1, MAX_PLAYERS};
-
-}  // namespace
-
 void add_ledger_options(CLI::App &command, ledger_options &o, bool roll) {
   command.add_flag("--ledger", o.text,
                    "after each report, its ledger (coins, stated worth, "
@@ -37,20 +30,11 @@ void add_ledger_options(CLI::App &command, ledger_options &o, bool roll) {
 
 bool ledger_request_of(const ledger_options &o, ledger_choice &choice) {
   ledger_request &r = choice.asked;
-  std::string error;
-  if (!o.rates.empty() && !read_rates(o.rates, r.rates, error)) {
-    complain("--rates: " + error);
+  if (std::string refusal = read_ledger_request(o.rates, o.in, o.split, r);
+      !refusal.empty()) {
+    complain(refusal);
     return false;
   }
-  if (!o.in.empty() && !read_unit(o.in, r.in)) {
-    complain("--in: " + o.in + " is no unit; the units are BB, CC, SC, GC");
-    return false;
-  }
-  if (!o.in.empty() && o.rates.empty()) {
-    complain("--in needs --rates: the rules convert nothing between units");
-    return false;
-  }
-  r.split = static_cast<int>(read_decimal(o.split).value_or(0));
   r.rank = o.rank;
   // A ledger after each text report, unless only the pile's is asked for.
   choice.each =

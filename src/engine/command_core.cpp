@@ -305,6 +305,8 @@ command_result roll_reports(const roll_request &r, const session &base,
                              reference_words, "Ledger");
     }
     going = hand_on(shown, text.text(), script);
+    if (r.ledger_data)
+      result.ledgers.push_back(ledger_data_json(ledger.ledger));
     pile.add(ledger.ledger);
     if (hooks.step) hooks.step();
   }
@@ -501,8 +503,58 @@ command_result manual_report(const manual_request &r, const session &base) {
   std::string script(buffer, size);
   std::free(buffer);
   text_report report;
-  interpret_text(script, s.tables, report);
+  ledger_sink ledger;
+  both_sinks report_and_ledger(report, ledger);
+  interpret_text(script, s.tables, report_and_ledger);
   result.text = report.text();
+  result.ledgers.push_back(ledger_data_json(ledger.ledger));
+  return result;
+}
+
+std::string read_ledger_request(const std::string &rates, const std::string &in,
+                                const std::string &split, ledger_request &out) {
+  ledger_request r;
+  std::string error;
+  if (!rates.empty() && !read_rates(rates, r.rates, error))
+    return "--rates: " + error;
+  if (!in.empty() && !read_unit(in, r.in))
+    return "--in: " + in + " is no unit; the units are BB, CC, SC, GC";
+  if (!in.empty() && rates.empty())
+    return "--in needs --rates: the rules convert nothing between units";
+  int64_t players = 0;
+  if (!(error = read_number(SPLIT_PLAYERS, split, 0, players)).empty())
+    return error;
+  r.split = static_cast<int>(players);
+  out = r;
+  return "";
+}
+
+command_result ledger_data_report(const ledger_data_request &r,
+                                  const session &base) {
+  ledger_request asked;
+  std::string refusal = read_ledger_request(r.rates, r.in, r.split, asked);
+  if (!refusal.empty()) return refused(command_status::bad_usage, refusal);
+  hoard_ledger all;
+  for (const std::string &data : r.ledgers) {
+    hoard_ledger one;
+    if (!read_ledger_data(data, one))
+      return refused(command_status::bad_usage, "a ledger's data is not valid");
+    all.add(one);
+  }
+  session s;
+  command_result result = choose(r.settings, base, s);
+  if (result.status != command_status::done) return result;
+  asked.rank = r.rank && r.ledgers.size() == 1;
+  const generation_input in = s.generation();
+  ledger_rank rank;
+  if (asked.rank) rank = rank_ledger(all, reference_totals(in), asked.rates);
+  const ledger_rank *ranked = asked.rank ? &rank : nullptr;
+  result.text = ledger_text(
+      all, asked, ranked, asked.rank ? reference_name(in) : "",
+      all.reports == 1
+          ? std::string("Ledger")
+          : "Ledger of " + std::to_string(all.reports) + " reports");
+  result.json = ledger_json(all, asked, ranked);
   return result;
 }
 

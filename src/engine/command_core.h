@@ -27,6 +27,8 @@ struct command_result {
   std::vector<std::string> notes;
   // The monster, lair and settings used, in three lines ("Monster: ...").
   std::string used;
+  // Each report's ledger as data (ledger_data_json), when asked for.
+  std::vector<std::string> ledgers;
   bool file_missing = false;  // monster.hxi or area.hxi is not there
   long stopped_line = 0;      // run: where reading stopped, or 0
 };
@@ -67,12 +69,20 @@ struct ledger_choice {
   bool pile = false;
 };
 
+// How many players a ledger may be split between.
+constexpr number_option SPLIT_PLAYERS{"--split", "split", 1, MAX_PLAYERS};
+// Reads the ledger's options as the command line's words give them (""
+// where one is not given): "" or the refusal naming the option.
+std::string read_ledger_request(const std::string &rates, const std::string &in,
+                                const std::string &split, ledger_request &out);
+
 struct roll_request {
   setting_choices settings;
   std::string count;  // "": 1
   std::string seed;   // "": the dice go on as they are
   bool json = false;
   ledger_choice ledger;
+  bool ledger_data = false;  // each report's ledger as data in `ledgers`
 };
 command_result roll_reports(const roll_request &r, const session &base,
                             const command_hooks &hooks = {});
@@ -103,6 +113,18 @@ struct stats_request {
 command_result stats_report(const stats_request &r, const session &base,
                             const command_hooks &hooks = {});
 
+// One ledger of reports from their ledgers as data, added up: its text and
+// JSON with the rates, unit and split asked for, and with `rank` (one
+// report alone) where it stands among the reference hoards of the settings.
+struct ledger_data_request {
+  setting_choices settings;
+  std::vector<std::string> ledgers;
+  std::string rates, in, split;
+  bool rank = false;
+};
+command_result ledger_data_report(const ledger_data_request &r,
+                                  const session &base);
+
 // The monsters and lairs with their numbers, as text and JSON.
 command_result list_report(const info_tables &tables);
 
@@ -113,6 +135,7 @@ struct manual_request {
   std::vector<std::string> picks;
   std::string seed;
 };
+// Its report's ledger as data comes in `ledgers`.
 command_result manual_report(const manual_request &r, const session &base);
 
 // setup.hxi for the settings, as the program saves it.

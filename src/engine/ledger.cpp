@@ -468,3 +468,96 @@ std::string item_values_json(const item_values &values) {
   }
   return s;
 }
+
+namespace {
+
+json tenths_array(const unit_tenths &amounts) {
+  json out = json::array();
+  for (coin_kind u : UNITS) out.push_back(amounts[u]);
+  return out;
+}
+
+json listed_data(const std::vector<listed_value> &values) {
+  json out = json::array();
+  for (const listed_value &v : values)
+    out.push_back({utf8_replaced(v.item), static_cast<int>(v.value.unit),
+                   v.value.tenths});
+  return out;
+}
+
+bool amount_in(const json &j, long long lo, long long &out) {
+  if (!j.is_number_integer()) return false;
+  out = j.get<long long>();
+  return out >= lo && out <= MAX_DATA_TENTHS;
+}
+
+bool read_tenths(const json &j, unit_tenths &out) {
+  if (!j.is_array() || j.size() != UNIT_COUNT) return false;
+  for (int u = 0; u < UNIT_COUNT; ++u)
+    if (!amount_in(j[u], -MAX_DATA_TENTHS, out.at[u + 1])) return false;
+  return true;
+}
+
+bool read_listed(const json &j, value_kind kind,
+                 std::vector<listed_value> &out) {
+  if (!j.is_array() || j.size() > MAX_LISTED) return false;
+  for (const json &e : j) {
+    long long unit = 0, tenths = 0;
+    if (!e.is_array() || e.size() != 3 || !e[0].is_string() ||
+        !amount_in(e[1], 1, unit) || unit > UNIT_COUNT ||
+        !amount_in(e[2], -MAX_DATA_TENTHS, tenths))
+      return false;
+    out.push_back({e[0].get<std::string>(),
+                   {kind, static_cast<coin_kind>(unit), tenths}});
+  }
+  return true;
+}
+
+}  // namespace
+
+std::string ledger_data_json(const hoard_ledger &l) {
+  json out = {{"reports", l.reports},
+              {"coins", tenths_array(l.coins)},
+              {"worth", tenths_array(l.worth)},
+              {"base", listed_data(l.base)},
+              {"promised", listed_data(l.promised)},
+              {"unvalued", json::array()},
+              {"to_hand_out", json::array()},
+              {"unlisted", l.unlisted}};
+  for (long count : l.unvalued) out["unvalued"].push_back(count);
+  for (const std::string &item : l.to_hand_out)
+    out["to_hand_out"].push_back(utf8_replaced(item));
+  return out.dump();
+}
+
+bool read_ledger_data(std::string_view text, hoard_ledger &l) {
+  const json j = json::parse(text.begin(), text.end(), nullptr, false);
+  if (!j.is_object()) return false;
+  for (const char *key : {"reports", "coins", "worth", "base", "promised",
+                          "unvalued", "to_hand_out", "unlisted"})
+    if (!j.contains(key)) return false;
+  hoard_ledger r;
+  long long n = 0;
+  if (!amount_in(j["reports"], 0, n)) return false;
+  r.reports = static_cast<long>(n);
+  if (!amount_in(j["unlisted"], 0, n)) return false;
+  r.unlisted = static_cast<long>(n);
+  if (!read_tenths(j["coins"], r.coins) || !read_tenths(j["worth"], r.worth) ||
+      !read_listed(j["base"], value_kind::base, r.base) ||
+      !read_listed(j["promised"], value_kind::promised, r.promised))
+    return false;
+  const json &unvalued = j["unvalued"], &hand_out = j["to_hand_out"];
+  if (!unvalued.is_array() || unvalued.size() != CATEGORY_CODES ||
+      !hand_out.is_array() || hand_out.size() > MAX_LISTED)
+    return false;
+  for (int c = 0; c < CATEGORY_CODES; ++c) {
+    if (!amount_in(unvalued[c], 0, n)) return false;
+    r.unvalued[c] = static_cast<long>(n);
+  }
+  for (const json &item : hand_out) {
+    if (!item.is_string()) return false;
+    r.to_hand_out.push_back(item.get<std::string>());
+  }
+  l = std::move(r);
+  return true;
+}

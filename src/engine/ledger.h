@@ -154,6 +154,14 @@ std::string ledger_text(const hoard_ledger &l, const ledger_request &r,
 // unvalued, and as asked "in", "split", "rank".
 std::string ledger_json(const hoard_ledger &l, const ledger_request &r,
                         const ledger_rank *rank);
+// A ledger as data for a front end to keep and give back later (the page
+// keeps it with each report): every amount in tenths, every list whole.
+std::string ledger_data_json(const hoard_ledger &l);
+// Reads such data back; false, and `l` untouched, for anything else or for
+// amounts past MAX_DATA_TENTHS.
+constexpr long long MAX_DATA_TENTHS = 1000000000000LL;
+bool read_ledger_data(std::string_view text, hoard_ledger &l);
+
 // An item's values as the JSON members that follow its lines: "" for none,
 // ,"value":{...} for one, and for more than one also ,"values":[...].
 std::string item_values_json(const item_values &values);

@@ -1,10 +1,11 @@
 // The engine for a web page: one C function, hx_call(command, request), over
 // the engine's commands. The request is a JSON object whose keys are the
 // settings table's keys and the commands' own (count, seed, n, json, picks,
-// script, name, outputName, bounded); it becomes the same request struct the
-// command line fills, and the engine's result comes back as one JSON object:
-// {status, text, json, message, notes, used, stoppedLine}. Every text goes
-// in and out through the module's heap. The information files live in the
+// script, name, outputName, bounded, and the ledger's rates, in, split, rank
+// and ledgers); it becomes the same request struct the command line fills,
+// and the engine's result comes back as one JSON object: {status, text,
+// json, message, notes, used, stoppedLine, ledgers}. Every text goes in and
+// out through the module's heap. The information files live in the
 // module's in-memory folder, so the loaders read them exactly as they read a
 // disk.
 #include <cstdio>
@@ -135,6 +136,7 @@ command_result call(const std::string &command, const json &in) {
   if (command == "roll") {
     roll_request r;
     r.json = flag(in, "json");
+    r.ledger_data = true;
     why = read_request(in, r.settings,
                        {{bounded ? &PAGE_ROLL_COUNT : &ROLL_COUNT, &r.count},
                         {&DICE_SEED, &r.seed}});
@@ -153,6 +155,18 @@ command_result call(const std::string &command, const json &in) {
                : format == "csv" ? stats_format::csv
                                  : stats_format::text;
     return why.empty() ? stats_report(r, g_base)
+                       : refusal(command_status::bad_usage, why);
+  }
+  if (command == "ledger") {
+    ledger_data_request r;
+    why = read_request(in, r.settings, {});
+    for (const auto &[key, out] :
+         {std::pair{"rates", &r.rates}, {"in", &r.in}, {"split", &r.split}})
+      if (in.contains(key)) *out = text_of(in[key]);
+    if (in.contains("ledgers") && in["ledgers"].is_array())
+      for (const json &data : in["ledgers"]) r.ledgers.push_back(text_of(data));
+    r.rank = flag(in, "rank");
+    return why.empty() ? ledger_data_report(r, g_base)
                        : refusal(command_status::bad_usage, why);
   }
   if (command == "manual") {
@@ -208,7 +222,8 @@ const char *hx_call(const char *command, const char *request) {
                     {"message", r.message},
                     {"notes", r.notes},
                     {"used", r.used},
-                    {"stoppedLine", r.stopped_line}};
+                    {"stoppedLine", r.stopped_line},
+                    {"ledgers", r.ledgers}};
   g_answer = out.dump(-1, ' ', false, json::error_handler_t::replace);
   return g_answer.c_str();
 }

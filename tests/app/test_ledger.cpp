@@ -196,3 +196,39 @@ TEST_F(Ledger, CommandLine) {
     EXPECT_EQ(refused.out, "");
   }
 }
+
+// The ledgers as data a front end keeps: read back as written; several make
+// the pile roll makes of them; the rank of one alone; other data refused.
+TEST_F(Ledger, DataOfReportsAddUpToTheirPile) {
+  loaded_session s;
+  ASSERT_EQ(load_command_session(s), 0);
+  roll_request roll;
+  roll.settings.monster = "34";
+  roll.count = "4";
+  roll.seed = "2";
+  roll.json = roll.ledger_data = roll.ledger.pile = true;
+  roll.ledger.asked.split = 3;
+  const command_result rolled = roll_reports(roll, s);
+  ASSERT_EQ(rolled.ledgers.size(), 4u);
+  hoard_ledger back;
+  ASSERT_TRUE(read_ledger_data(rolled.ledgers[1], back));
+  EXPECT_EQ(ledger_data_json(back), rolled.ledgers[1]);
+  ledger_data_request pile{{}, rolled.ledgers, "", "", "3", false};
+  command_result piled = ledger_data_report(pile, s);
+  EXPECT_EQ(json::parse(piled.json), reports(rolled.json).back()["ledger"]);
+  EXPECT_TRUE(holds(piled.text, "Ledger of 4 reports:\n"));
+  pile.ledgers.resize(1), pile.rank = true, pile.settings.monster = "34";
+  EXPECT_TRUE(json::parse(ledger_data_report(pile, s).json).contains("rank"));
+  json too_much = json::parse(rolled.ledgers[0]);
+  too_much["coins"][0] = MAX_DATA_TENTHS + 1;
+  for (const std::string &bad :
+       {std::string("{}"), std::string("[1]"), too_much.dump(),
+        std::string("{\"reports\"")}) {
+    EXPECT_FALSE(read_ledger_data(bad, back)) << bad;
+    pile.ledgers = {bad};
+    EXPECT_EQ(ledger_data_report(pile, s).status, command_status::bad_usage);
+  }
+  pile.split = "0";
+  EXPECT_EQ(ledger_data_report(pile, s).message,
+            "--split: Value 0 not in range 1 to 1000");
+}
