@@ -19,9 +19,11 @@
     monster: 'Monster', lair: 'Lair', cdf: 'CDF', 'group-cdf': "Group's highest CDF",
     'jeweler-el': "Jeweler's EL", station: 'Station', mel: 'MEL', cel: 'CEL', yes: 'Answers',
     'game-date': 'Game date', position: 'Position', comment: 'Comments', seed: 'Seed',
-    count: 'Count', n: 'Generations',
+    count: 'Count', n: 'Generations', rates: 'Exchange rates', in: 'Total in one unit',
+    split: 'Split between players',
   };
   let engine, info, files = {}, picks = [], last = null, worker = null;
+  const marked = new Set();  // the numbers of the reports marked for a combined ledger
   const setAside = [];  // stored keys that could not be read, and where they went
 
   function say(text) { $('message').textContent = text || ''; }
@@ -55,7 +57,8 @@
 
   const isText = (v) => typeof v === 'string';
   const validEntry = (h) => h !== null && typeof h === 'object' && isText(h.text) && isText(h.time) &&
-    isText(h.output) && (h.id === undefined || Number.isSafeInteger(h.id));
+    isText(h.output) && (h.id === undefined || Number.isSafeInteger(h.id)) &&
+    (h.ledger === undefined || isText(h.ledger));
   const validFiles = (f) => f !== null && typeof f === 'object' && !Array.isArray(f) &&
     Object.entries(f).every(([k, v]) => ['monster', 'area', 'setup'].includes(k) && (isText(v) || v === null));
   const validForm = (f) => f !== null && typeof f === 'object' && !Array.isArray(f) &&
@@ -268,13 +271,15 @@
   // as the browser's first write to its storage can take a while.
   function show(text, options) {
     $('report').textContent = text;
-    last = { text: text, options: options, output: $('output').value || 'default' };
+    last = { text: text, options: options, output: $('output').value || 'default', ledger: engine.ledgers[0] };
+    drawLedger();
     $('report-tools').hidden = false;
     $('report-link').hidden = true;
     $('report-seed').textContent = 'Seed ' + options.seed + (options.picked ? ', picked by the page.' : '.');
     setTimeout(() => {
       const all = kept(), id = lastId() + 1;
-      all.push({ id: id, time: new Date().toLocaleString(), output: last.output, seed: options.seed, text: text });
+      all.push({ id: id, time: new Date().toLocaleString(), output: last.output, seed: options.seed, text: text,
+        ledger: last.ledger });
       store(LAST_ID_KEY, id);
       store(HISTORY_KEY, all);
       drawHistory();
@@ -403,6 +408,64 @@
     drawHistory();
   }
 
+  // ---------------------------------------------------------- ledger
+  // The ledger's settings as the engine's options ('' for none given).
+  function ledgerOptions() {
+    return { rates: $('ledger-rates').value.trim(), in: $('ledger-in').value, split: $('ledger-split').value };
+  }
+
+  // Where the hoard stands among the reference hoards, per unit (and for the
+  // total with rates): a marker on a bar from 0 to 100%.
+  function rankChart(rank) {
+    const NS = 'http://www.w3.org/2000/svg', w = 360, row = 18;
+    const keys = Object.keys(rank).filter((k) => k !== 'total').reverse().concat('total' in rank ? ['total'] : []);
+    const svg = document.createElementNS(NS, 'svg');
+    const add = (tag, attributes, words) => {
+      const e = document.createElementNS(NS, tag);
+      Object.entries(attributes).forEach(([k, v]) => e.setAttribute(k, v));
+      if (words) e.textContent = words;
+      svg.append(e);
+    };
+    svg.setAttribute('viewBox', '0 0 ' + w + ' ' + (keys.length * row + 4));
+    svg.setAttribute('role', 'img');
+    svg.setAttribute('aria-label', 'More than this share of the reference hoards: ' +
+      keys.map((k) => k + ' ' + rank[k] + '%').join(', '));
+    keys.forEach((k, i) => {
+      const y = i * row + 2, x = 40 + (w - 90) * rank[k] / 100;
+      add('text', { x: 0, y: y + 12 }, k);
+      add('rect', { x: 40, y: y + 4, width: w - 90, height: 8 });
+      add('line', { x1: x, x2: x, y1: y, y2: y + 16 });
+      add('text', { x: w - 44, y: y + 12 }, rank[k] + '%');
+    });
+    return svg;
+  }
+
+  // The ledger of the report shown, from the data the engine gave with it;
+  // an automatic report is ranked among the hoards of its own settings.
+  function drawLedger() {
+    $('ledger-part').hidden = !(last && last.ledger);
+    if ($('ledger-part').hidden) return;
+    try {
+      const l = engine.ledger(Object.assign({}, last.options, ledgerOptions(), { rank: !last.options.manual }),
+        [last.ledger]);
+      $('ledger-text').textContent = l.text;
+      $('ledger-rank').replaceChildren(...(l.json.rank ? [rankChart(l.json.rank)] : []));
+    } catch (e) {
+      $('ledger-text').textContent = forPage(e.message);
+      $('ledger-rank').replaceChildren();
+    }
+  }
+
+  // The combined ledger of the marked reports, from the data kept with each.
+  function drawCombined() {
+    const chosen = kept().filter((h) => marked.has(h.id) && h.ledger);
+    try {
+      $('history-ledger').textContent = chosen.length ? engine.ledger(ledgerOptions(), chosen.map((h) => h.ledger)).text : '';
+    } catch (e) {
+      $('history-ledger').textContent = forPage(e.message);
+    }
+  }
+
   function drawHistory() {
     const want = $('history-search').value.toLowerCase();
     const all = kept(), items = [];
@@ -417,11 +480,20 @@
       save.addEventListener('click', () => download(h.output + '.hxo', h.text));
       const drop = Object.assign(document.createElement('button'), { type: 'button', textContent: 'Remove' });
       drop.addEventListener('click', () => remove(h.id));
+      const mark = Object.assign(document.createElement('input'),
+        { type: 'checkbox', checked: marked.has(h.id), disabled: !h.ledger, title: 'Mark for the combined ledger' });
+      mark.dataset.mark = h.id;
+      mark.setAttribute('aria-label', 'Mark report #' + h.id + ' for the combined ledger');
+      mark.addEventListener('change', () => {
+        if (mark.checked) marked.add(h.id); else marked.delete(h.id);
+        drawCombined();
+      });
       details.append(head, pre);
-      li.append(details, save, ' ', drop);
+      li.append(mark, details, save, ' ', drop);
       items.unshift(li);
     }
     $('history').replaceChildren(...items);
+    drawCombined();
     if (want && !items.length) $('history').append(Object.assign(document.createElement('li'),
       { className: 'note', textContent: all.length ? "No report holds '" + $('history-search').value + "'." : 'No reports are kept yet.' }));
   }
@@ -584,6 +656,8 @@
     $('manual-generate').addEventListener('click', manualGenerate);
     $('manual-clear').addEventListener('click', () => { picks = []; drawPicks(); });
     $('history-search').addEventListener('input', drawHistory);
+    for (const id of ['ledger-rates', 'ledger-in', 'ledger-split'])
+      $(id).addEventListener('input', () => { drawLedger(); drawCombined(); });
     window.addEventListener('storage', (e) => { if (e.key === HISTORY_KEY || e.key === null) drawHistory(); });
     $('copy').addEventListener('click', () => copy(last.text));
     $('report-save').addEventListener('click', () => download(last.output + '.hxo', last.text));

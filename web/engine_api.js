@@ -26,6 +26,7 @@
   function Engine(module) {
     this.module = module;
     this.stoppedLine = 0;  // where the last run() stopped reading, or 0
+    this.ledgers = [];  // the ledgers of the last roll() or manual() as data
   }
 
   // Passes a text to the module through its heap (a text of any size), and
@@ -71,7 +72,9 @@
   // The text reports of `count` presses of key 7 ({...settings, count, seed});
   // the count within the engine's bound for a page (info().ranges.count).
   Engine.prototype.roll = function (o) {
-    return this.call('roll', request(o, { bounded: true })).text;
+    const r = this.call('roll', request(o, { bounded: true }));
+    this.ledgers = r.ledgers;
+    return r.text;
   };
 
   // The same reports as objects, as `hoardex roll --format json` prints them.
@@ -83,7 +86,18 @@
   // The report of a manual list (key 8): picks such as ['L1_COINS',
   // 'L1_MAGIC', 'AREA 3 1'] (3 rolls on the lair's table, adding 1).
   Engine.prototype.manual = function (o, picks) {
-    return this.call('manual', request(o, { picks: (picks || []).map(String) })).text;
+    const r = this.call('manual', request(o, { picks: (picks || []).map(String) }));
+    this.ledgers = r.ledgers;
+    return r.text;
+  };
+
+  // One ledger of reports from their ledgers as data (engine.ledgers after
+  // a roll or manual list): {text, json} as `hoardex roll --ledger` and its
+  // JSON give them, with the options rates, in, split and, for one report,
+  // rank (among the hoards of the settings in `o`).
+  Engine.prototype.ledger = function (o, ledgers) {
+    const r = this.call('ledger', request(o, { ledgers: ledgers, rank: !!(o || {}).rank }));
+    return { text: r.text, json: JSON.parse(r.json) };
   };
 
   // The report of a treasure script; a script that stops making sense gives

@@ -170,6 +170,19 @@ helps = " ".join(cli("roll", "--help")[0].split())
 for field in ("cdf", "groupCdf", "jewelerEl"):
     does = text(f"{field}-does")
     check(does and "): " + does in helps, f"the {field} field says what it does: {does}")
+# The ledger under the report: hoardex roll --rank's, then with rates and a
+# split (the rank also as markers); a refused setting says why in its place.
+for extra in ((), ("--rates", "10,10,10", "--split", "3")):
+    set_field("ledger-rates", "10,10,10" if extra else "")
+    set_field("ledger-split", "3" if extra else "")
+    want = cli("roll", "--seed", "42", "--rank", *extra, *settings)[0][len(expected_one) + 1:]
+    check(text("ledger-text") == want and js("document.querySelectorAll('#ledger-rank line').length") == 4 + len(extra) // 4,
+          f"the ledger panel shows hoardex roll --rank {extra}'s ledger: {text('ledger-text')[:60]}")
+set_field("ledger-rates", "10,10")
+check(text("ledger-text") == "Exchange rates: the rates need three numbers (BB a CC, CC an SC, SC a GC), not 2",
+      f"refused rates are said in the panel: {text('ledger-text')}")
+set_field("ledger-rates", "")
+set_field("ledger-split", "")
 link = ("#roll?monster=3&lair=2&cdf=30&yes=intelligent&game-date=3%2F4%2F1021"
         "&position=By%20the%20ford&comment=Second%20visit&seed=42&count=1")
 
@@ -242,6 +255,12 @@ ids = "JSON.parse(localStorage.getItem('hoardex.history')).map(h => h.id)"
 check(js(ids) == [3] and text("history-note").startswith("Report #2 removed."), f"Remove takes #2: {js(ids)}")
 js("document.querySelector('#history-note button').click()")
 check(js(ids) == [2, 3], f"Undo puts #2 back: {js(ids)}")
+# Both marked: their combined ledger, from the ledgers kept with them.
+js("document.querySelectorAll('#history [data-mark]').forEach(b => b.click())")
+one = json.dumps({**json.loads(options), "count": 1})
+both = js(f"createHoardex().then(e => {{ e.roll({one}); return e.ledger({{}}, [e.ledgers[0], e.ledgers[0]]).text; }})")
+check(both.startswith("Ledger of 2 reports:\n") and text("history-ledger") == both,
+      f"two marked reports show their combined ledger: {text('history-ledger')[:60]}")
 
 # The page picks a seed when none is typed and keeps it; the link rebuilds
 # the report, as hoardex roll does with the link's options.
