@@ -1,7 +1,8 @@
 // Fuzz target: the command line. The input is the arguments (one a line),
 // then after NUL bytes monster.hxi, area.hxi, setup.hxi and script.hxs; an
 // empty information file takes the sample. The command ends with status 0,
-// 1 or 2, and a report in JSON is valid JSON line by line.
+// 1 or 2, and a report in JSON is valid JSON line by line. The whole input
+// is also read as a ledger's data, which must then write back the same.
 #include <fcntl.h>
 
 #include <cstdint>
@@ -11,12 +12,23 @@
 
 #include "commands.h"
 #include "fuzz_support.h"
+#include "ledger.h"
 
 extern "C" int LLVMFuzzerInitialize(int *, char ***) {
   return fuzz::start(false);
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
+  // The ledger data the page keeps and gives back: what is read is written
+  // again the same.
+  hoard_ledger kept;
+  if (read_ledger_data({reinterpret_cast<const char *>(data), size}, kept)) {
+    const std::string written = ledger_data_json(kept);
+    hoard_ledger again;
+    fuzz::check(
+        read_ledger_data(written, again) && ledger_data_json(again) == written,
+        "ledger data reads back as it was written");
+  }
   std::string parts[5];
   for (size_t i = 0, k = 0; i < size; ++i)
     if (data[i] == 0 && k < 4)
