@@ -30,13 +30,16 @@ extern "C" int LLVMFuzzerInitialize(int *, char ***) {
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-  write_file("temp.hxs", data, size);
+  write_file(SCRIPT_PATH, data, size);
   write_file("default.hxo", nullptr, 0);  // each run starts from no report
   seed_dice(1);
 
   memory_screen screen;
   set_screen(&screen);
-  show_generation(game);
+  if (FILE *script = std::fopen(SCRIPT_PATH, "r")) {
+    show_generation(game, script);
+    std::fclose(script);
+  }
   set_screen(nullptr);
 
   std::string report = read_file("default.hxo");
