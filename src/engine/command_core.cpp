@@ -169,10 +169,10 @@ class streamed_report : public report_sink {
     sink().literal(t, lines, closed);
     drain();
   }
-  // The text report hands on a long literal text as it comes.
-  bool takes_literal_pieces() const override { return !json_; }
+  // A long literal text is handed on as it comes, as text or JSON.
+  bool takes_literal_pieces() const override { return true; }
   void literal_piece(std::string_view piece) override {
-    text_.literal_piece(piece);
+    sink().literal_piece(piece);
     drain();
   }
   void item(const report_item &it) override {

@@ -115,7 +115,41 @@ void json_report_writer::section(section_kind, std::string_view text, int) {
 }
 
 void json_report_writer::literal(std::string_view text, int, bool) {
-  entry("{\"kind\":\"text\",\"text\":" + json_string(text) + "}");
+  if (!text_open_) {
+    entry("{\"kind\":\"text\",\"text\":" + json_string(text) + "}");
+    return;
+  }
+  text_part(text, true);
+  out += "\"}";
+  text_open_ = false;
+}
+
+void json_report_writer::literal_piece(std::string_view piece) {
+  if (!text_open_) entry("{\"kind\":\"text\",\"text\":\"");
+  text_open_ = true;
+  text_part(piece, false);
+}
+
+// Writes a piece of a text into the open JSON string. A UTF-8 character the
+// piece's end cuts waits for the next piece (unless this is the last), so
+// the bytes are replaced exactly as in the text read whole.
+void json_report_writer::text_part(std::string_view piece, bool last) {
+  cut_ += piece;
+  std::size_t whole = cut_.size();
+  for (std::size_t at = 0; !last && at < cut_.size();) {
+    const utf8_char c = utf8_at(cut_, at);
+    const unsigned char lead = static_cast<unsigned char>(cut_[at]);
+    if (c.length == 0 && at + c.bad == cut_.size() && lead >= 0xC2 &&
+        lead <= 0xF4) {
+      whole = at;
+      break;
+    }
+    at += c.length > 0 ? c.length : c.bad;
+  }
+  const std::string quoted =
+      json_string(std::string_view(cut_).substr(0, whole));
+  out.append(quoted, 1, quoted.size() - 2);
+  cut_.erase(0, whole);
 }
 
 // A coin item's coins as its category routine counted them, counted into

@@ -32,6 +32,9 @@ class json_report_writer : public report_sink {
   void header(const report_header &h) override;
   void section(section_kind kind, std::string_view text, int lines) override;
   void literal(std::string_view text, int lines, bool closed) override;
+  // A long text comes in pieces, each written as it comes.
+  bool takes_literal_pieces() const override { return true; }
+  void literal_piece(std::string_view piece) override;
   void item(const report_item &item) override;
   void end(const report_end &e) override;
 
@@ -47,9 +50,12 @@ class json_report_writer : public report_sink {
   void open_section(std::string_view name);
   void entry(const std::string &json_text);
   std::string coins_json(const coin_count &coins);
+  void text_part(std::string_view piece, bool last);
 
   const settings *used_;
   bool in_section_ = false, first_section_ = true, first_entry_ = true;
+  bool text_open_ = false;  // a text entry has begun with its first piece
+  std::string cut_;         // a character the last piece's end cut, waiting
   std::map<std::string, long> coins_;  // the report's coins by kind
   ledger_sink ledger_;
 };

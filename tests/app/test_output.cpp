@@ -79,7 +79,7 @@ TEST_F(Json, ScriptsCutShort) {
 
 // The engine writes JSON by hand for every front end: its strings are the
 // library's bytes, each stretch that is not UTF-8 one U+FFFD and the byte
-// that cut a sequence short read again.
+// that cut a sequence short read again, also across a long text's pieces.
 TEST_F(Json, StringsAsTheLibraryWritesThem) {
   for (const char *text :
        {"q\"b\\\b\f\n\r\t\x01\x1f\x7f",
@@ -89,10 +89,23 @@ TEST_F(Json, StringsAsTheLibraryWritesThem) {
         "\xE2\x82"
         "A",
         "\xF0\x9F\x90", "\xC0\xAF", "\xE0\x80\xAF", "\xED\xA0\x80",
-        "\xF4\x90\x80\x80", "\xF5\x80", "\x80\xBF\xFF", "\xE2\xC3\xA9"})
+        "\xF4\x90\x80\x80", "\xF5\x80", "\x80\xBF\xFF", "\xE2\xC3\xA9"}) {
     EXPECT_EQ(json_string(text),
               json(text).dump(-1, ' ', false, json::error_handler_t::replace))
         << text;
+    // A long text comes in pieces: cut anywhere, it is written the same.
+    const std::string_view s(text);
+    json_report_writer whole(nullptr);
+    whole.literal(s, 0, true);
+    for (std::size_t i = 0; i <= s.size(); ++i)
+      for (std::size_t j = i; j <= s.size(); ++j) {
+        json_report_writer cut(nullptr);
+        cut.literal_piece(s.substr(0, i));
+        cut.literal_piece(s.substr(i, j - i));
+        cut.literal(s.substr(j), 0, true);
+        EXPECT_EQ(cut.out, whole.out) << text << " cut at " << i << "," << j;
+      }
+  }
 }
 
 // Eleven hoards holding 0 to 10 items: every figure is read at its rank,
