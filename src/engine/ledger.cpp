@@ -119,7 +119,9 @@ bool read_rates(std::string_view text, exchange_rates &rates,
     long long v = 0;
     bool digits = !part.empty() && part.size() <= 4;
     for (char c : part) digits = digits && c >= '0' && c <= '9';
-    for (char c : part) v = v * 10 + (c - '0');
+    // Read only when short digits, so a long part cannot overflow.
+    if (digits)
+      for (char c : part) v = v * 10 + (c - '0');
     if (!digits || v < 1 || v > MAX_RATE) {
       error = "each rate is a whole number from 1 to " +
               std::to_string(MAX_RATE) + ", not \"" + std::string(part) + "\"";

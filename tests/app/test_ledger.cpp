@@ -80,8 +80,9 @@ TEST_F(Ledger, TotalIsCoinsPlusWorthForEveryMonster) {
 TEST(LedgerRules, RatesTotalsAndSplits) {
   exchange_rates r;
   std::string error;
-  for (const char *bad : {"10,10", "10,10,10,10", "0,10,10", "10,,10", "",
-                          "1001,1,1", "10,10,x", "-1,10,10"})
+  for (const char *bad :
+       {"10,10", "10,10,10,10", "0,10,10", "10,,10", "", "1001,1,1", "10,10,x",
+        "-1,10,10", "10,10,-99999999999999999999"})
     EXPECT_FALSE(read_rates(bad, r, error)) << bad;
   EXPECT_FALSE(r.given());
   ASSERT_TRUE(read_rates("1000,1,1", r, error) &&
