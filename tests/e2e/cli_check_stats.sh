@@ -26,11 +26,14 @@ before=$(e2e_listing)
 # Long work draws a progress line on a terminal, and nothing elsewhere.
 "$HOARDEX_BIN" stats -n 150000 --seed 1 >/dev/null 2>err && [ ! -s err ] ||
   e2e_fail "stats wrote to a standard error that is no terminal: $(cat err)"
-# SIGTERM erases it before the program ends.
-e2e_tmux new-session -d -s t -x 80 -y 26 "cd '$WORK' && { '$HOARDEX_BIN' stats -n 10000000 >/dev/null & echo \$! >pid; wait; echo ended; sleep 600; }"
-e2e_poll 20 "no progress line" eval 'e2e_screen | grep -qE "^[0-9]+ of 10000000 done \([0-9]+%\), about [0-9]+ (s|min) left"'
-kill -TERM "$(cat pid)" && e2e_wait ended && e2e_hides "done (" || e2e_fail "the progress line stayed"
-e2e_tmux kill-server
+# SIGTERM and SIGINT erase it before the program ends (job control keeps
+# SIGINT, which a shell's background job would otherwise ignore).
+for sig in TERM INT; do
+  e2e_tmux new-session -d -s t -x 80 -y 26 "cd '$WORK' && { set -m; '$HOARDEX_BIN' stats -n 10000000 >/dev/null & echo \$! >pid; wait; echo ended; sleep 600; }"
+  e2e_poll 20 "no progress line" eval 'e2e_screen | grep -qE "^[0-9]+ of 10000000 done \([0-9]+%\), about [0-9]+ (s|min) left"'
+  kill -$sig "$(cat pid)" && e2e_wait ended && e2e_hides "done (" || e2e_fail "the progress line stayed after SIG$sig"
+  e2e_tmux kill-server
+done
 grep -qxF "  items: mean 10.00, 10% 10, 50% 10, 90% 10, max 10" text &&
   [ "$(awk 'length > 80' text)" = "" ] || e2e_fail "text: $(cat text)"
 python3 - json csv <<'PY' || e2e_fail "stats JSON or CSV"
