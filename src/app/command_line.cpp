@@ -67,6 +67,29 @@ void add_format(CLI::App &command, output_format &format, bool csv) {
       ->type_name("FORMAT");
 }
 
+// The format of roll and run: text, json or an export format; of export an
+// export format alone (markdown by default).
+void add_report_format(CLI::App &command, bool &json,
+                       std::optional<export_format> &exported,
+                       bool text_and_json) {
+  std::vector<std::string> keys;
+  if (text_and_json) keys = {"text", "json"};
+  for (const export_format_name &f : EXPORT_FORMATS) keys.push_back(f.name);
+  command
+      .add_option_function<std::string>(
+          "--format",
+          [&json, &exported](const std::string &name) {
+            export_format f;
+            json = name == "json";
+            exported.reset();
+            if (export_format_named(name, f)) exported = f;
+          },
+          "output format: " + CLI::detail::join(keys, "|") + " (default " +
+              keys[0] + ")")
+      ->check(CLI::IsMember(keys))
+      ->type_name("FORMAT");
+}
+
 // A standard stream the caller closed is opened on /dev/null for reading
 // only: no file the program opens can take its number (and receive what was
 // meant for the stream), and a write to it fails and is reported.
@@ -113,8 +136,7 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
   add_number_option(*roll_cmd, ROLL_COUNT, roll.request.count,
                     "number of reports", "INT");
   add_seed(*roll_cmd, roll.request.seed);
-  output_format roll_format = output_format::text;
-  add_format(*roll_cmd, roll_format, false);
+  add_report_format(*roll_cmd, roll.request.json, roll.request.exported, true);
   roll_cmd->add_flag("--append", roll.append,
                      "also append the reports to the output file");
   roll_cmd
@@ -124,8 +146,8 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
                    "reports")
       ->check(non_empty_value());
   roll_cmd->add_flag("--verbose", roll.verbose,
-                     "say the monster, lair and settings used, on standard "
-                     "error");
+                     "say the monster, lair, settings and seed used, on "
+                     "standard error");
   add_ledger_options(*roll_cmd, roll.ledger, true);
 
   run_options &run = out.run;
@@ -137,8 +159,7 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
       ->required()
       ->check(non_empty_value());
   add_seed(*run_cmd, run.request.seed);
-  output_format run_format = output_format::text;
-  add_format(*run_cmd, run_format, false);
+  add_report_format(*run_cmd, run.request.json, run.request.exported, true);
   run_cmd->add_flag("--strict", run.request.strict,
                     "end with status 1 when anything of the script was "
                     "ignored");
@@ -185,6 +206,20 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
       app.add_subcommand("list", "the monsters and lairs with their numbers");
   add_format(*list_cmd, out.list_format, false);
 
+  export_request &exported = out.exported;
+  CLI::App *export_cmd = app.add_subcommand(
+      "export",
+      "the reports of an output file in a format for other tools, to "
+      "standard output");
+  export_cmd->add_option("FILE", exported.path, "the output file (NAME.hxo)")
+      ->required()
+      ->check(non_empty_value());
+  std::optional<export_format> export_chosen;
+  bool no_json = false;
+  add_report_format(*export_cmd, no_json, export_chosen, false);
+  add_number_option(*export_cmd, EXPORT_REPORT, exported.report,
+                    "only the K-th report, counted from the oldest", "K");
+
   CLI::App *init_cmd = app.add_subcommand(
       "init", "copy the sample information files into the current folder");
 
@@ -202,8 +237,7 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
   for (std::string *seed :
        {&roll.request.seed, &run.request.seed, &stats.seed, &manual.seed})
     if (seed->empty()) *seed = out.screen_seed;
-  roll.request.json = roll_format == output_format::json;
-  run.request.json = run_format == output_format::json;
+  exported.format = export_chosen.value_or(export_format::markdown);
   stats.format = stats_format_chosen == output_format::json ? stats_format::json
                  : stats_format_chosen == output_format::csv
                      ? stats_format::csv
@@ -215,6 +249,7 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
                : *manual_cmd ? command::manual
                : *save_cmd   ? command::save
                : *init_cmd   ? command::init
+               : *export_cmd ? command::exported
                : *list_cmd   ? command::list
                              : command::screen;
   return -1;
@@ -253,6 +288,9 @@ int run_command_line(int argc, const char *const *argv) {
         break;
       case command::list:
         status = list_command(line.list_format);
+        break;
+      case command::exported:
+        status = export_command(line.exported);
         break;
       case command::screen:
         status = screen_program(line.screen_seed);

@@ -101,6 +101,9 @@ int init_command();
 // The monsters and lairs with their numbers, as text or JSON.
 int list_command(output_format format);
 
+// hoardex export FILE: the reports of an output file in another format.
+int export_command(const export_request &r);
+
 enum class command {
   screen,
   roll,
@@ -110,7 +113,8 @@ enum class command {
   manual,
   save,
   init,
-  list
+  list,
+  exported
 };
 
 // Everything the command line says.
@@ -124,6 +128,7 @@ struct command_line {
   manual_request manual;
   settings_text_request save;
   output_format list_format = output_format::text;
+  export_request exported;
 };
 
 // Parses the arguments (argv[0] being the program). Returns -1 when a

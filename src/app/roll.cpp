@@ -65,6 +65,9 @@ int roll_command(const roll_options &o) {
   const std::string output_file = std::string(s.config.output_name) + ".hxo";
   const std::string path = output_path(s.config.output_name);
   roll_request request = o.request;
+  // Without a seed, the clock's: the engine then knows it, so every report
+  // (its JSON, an export, --verbose) says the seed that rebuilds it.
+  if (request.seed.empty()) request.seed = std::to_string(clock_seed());
   if (!ledger_request_of(o.ledger, request.ledger)) return EXIT_BAD_USAGE;
   std::string script;
   std::optional<progress_line> progress;
@@ -80,8 +83,9 @@ int roll_command(const roll_options &o) {
         return command_status::bad_usage;
       }
     }
-    if (o.request.seed.empty()) seed_dice_or_clock(std::nullopt);
-    if (o.verbose) std::fputs(r.used.c_str(), stderr);
+    if (o.verbose)
+      std::fprintf(stderr, "%sSeed: %s\n", r.used.c_str(),
+                   request.seed.c_str());
     // Reports on the terminal would scroll the progress line away.
     progress.emplace(read_decimal(o.request.count).value_or(1),
                      isatty(STDERR_FILENO) && !isatty(STDOUT_FILENO));

@@ -35,7 +35,7 @@ int run_command(const run_options &o) {
     std::fclose(script);
     return EXIT_BAD_USAGE;
   }
-  if (r.seed.empty()) seed_dice_or_clock(std::nullopt);
+  if (r.seed.empty()) r.seed = std::to_string(clock_seed());
   command_hooks hooks;
   hooks.piece = [](std::string_view shown, std::string_view, std::string_view) {
     std::fwrite(shown.data(), 1, shown.size(), stdout);

@@ -7,6 +7,7 @@
 #include <sstream>
 
 #include "dice.h"
+#include "export_formats.h"
 #include "headless.h"
 #include "hoard_stats.h"
 #include "info_check.h"
@@ -14,6 +15,7 @@
 #include "info_files.h"
 #include "interpreter.h"
 #include "ledger.h"
+#include "output_file.h"
 #include "report_json.h"
 #include "writers.h"
 
@@ -154,8 +156,9 @@ command_status begin(const command_hooks &hooks, const command_result &r) {
 // holds, keeping nothing once handed on; warnings are kept by line.
 class streamed_report : public report_sink {
  public:
-  streamed_report(bool as_json, const command_hooks &hooks, command_result &r)
-      : json_(as_json), hooks_(hooks), result_(r) {}
+  streamed_report(bool as_json, std::optional<export_format> exported,
+                  const command_hooks &hooks, command_result &r)
+      : json_(as_json), exported_(exported), hooks_(hooks), result_(r) {}
   void header(const report_header &h) override {
     ledger.header(h);
     sink().header(h);
@@ -169,8 +172,9 @@ class streamed_report : public report_sink {
     sink().literal(t, lines, closed);
     drain();
   }
-  // A long literal text is handed on as it comes, as text or JSON.
-  bool takes_literal_pieces() const override { return true; }
+  // A long literal text is handed on as it comes, as text or JSON; an
+  // export takes it whole.
+  bool takes_literal_pieces() const override { return !exported_; }
   void literal_piece(std::string_view piece) override {
     sink().literal_piece(piece);
     drain();
@@ -193,6 +197,8 @@ class streamed_report : public report_sink {
   std::vector<std::string> warnings;
   ledger_sink ledger;
   json_report_writer json_text_{nullptr};
+  // An export is written whole once the script is read.
+  export_sink export_{nullptr};
 
   // Hands on a text of its own, after the report.
   void hand_on(const std::string &t) {
@@ -204,15 +210,19 @@ class streamed_report : public report_sink {
 
  private:
   report_sink &sink() {
-    return json_ ? static_cast<report_sink &>(json_text_) : text_;
+    return exported_ ? static_cast<report_sink &>(export_)
+           : json_   ? static_cast<report_sink &>(json_text_)
+                     : text_;
   }
   void drain() {
+    if (exported_) return;
     hand_on(json_ ? json_text_.out : text_.text());
     json_text_.out.clear();
     text_.clear();
   }
 
   bool json_;
+  std::optional<export_format> exported_;
   const command_hooks &hooks_;
   command_result &result_;
   text_report text_;
@@ -267,11 +277,16 @@ command_result roll_reports(const roll_request &r, const session &base,
   seed_from(r.seed);
   text_report text;
   json_report_writer objects(&s.config);
+  export_sink exported(&s.config);
   ledger_sink ledger;
   both_sinks text_and_ledger(text, ledger);
   both_sinks all_three(text_and_ledger, objects);
-  report_sink &sink = r.json ? static_cast<report_sink &>(all_three)
-                             : static_cast<report_sink &>(text_and_ledger);
+  both_sinks text_and_export(text_and_ledger, exported);
+  report_sink &sink = r.exported ? static_cast<report_sink &>(text_and_export)
+                      : r.json   ? static_cast<report_sink &>(all_three)
+                                 : static_cast<report_sink &>(text_and_ledger);
+  const std::string seed_digits = r.seed.empty() ? "" : std::to_string(seed);
+  objects.seed = seed_digits;
   const generation_input in = s.generation();
   const ledger_request &asked = r.ledger.asked;
   // The reference hoards, run once before the first report with dice of
@@ -297,7 +312,12 @@ command_result roll_reports(const roll_request &r, const session &base,
     objects.out.clear();
     interpret_text(script, s.tables, sink);
     std::string shown = r.json ? objects.out : text.text();
-    if (!r.json && r.ledger.each) {
+    if (r.exported) {
+      exported.report.number = i + 1;
+      exported.report.seed = seed_digits;
+      shown = (i == 0 ? export_start(*r.exported) : "") +
+              export_text(*r.exported, exported.report);
+    } else if (!r.json && r.ledger.each) {
       ledger_rank rank;
       if (reference) rank = rank_ledger(ledger.ledger, *reference, asked.rates);
       shown +=
@@ -310,7 +330,7 @@ command_result roll_reports(const roll_request &r, const session &base,
     pile.add(ledger.ledger);
     if (hooks.step) hooks.step();
   }
-  if (r.ledger.pile && going) {
+  if (r.ledger.pile && going && !r.exported) {
     // The rank is a single hoard's: the pile has none.
     ledger_request of_pile = asked;
     of_pile.rank = false;
@@ -334,11 +354,17 @@ command_result run_report(const run_request &r, const info_tables &tables,
     return refused(command_status::bad_usage, refusal);
   seed_from(r.seed);
   command_result result;
-  streamed_report report(r.json, hooks, result);
+  streamed_report report(r.json, r.exported, hooks, result);
   report.json_text_.ledger_asked = r.ledger.asked;
+  const std::string seed_digits = r.seed.empty() ? "" : std::to_string(seed);
+  report.json_text_.seed = seed_digits;
   dice_record dice{};
   const bool complete = interpret_script(script, tables, dice, report);
-  if (!r.json && r.ledger.each)
+  if (r.exported) {
+    report.export_.report.seed = seed_digits;
+    report.hand_on(export_start(*r.exported) +
+                   export_text(*r.exported, report.export_.report));
+  } else if (!r.json && r.ledger.each)
     report.hand_on("\n" + ledger_text(report.ledger.ledger, r.ledger.asked,
                                       nullptr, "", "Ledger"));
   for (const std::string &w : report.warnings)
@@ -349,6 +375,51 @@ command_result run_report(const run_request &r, const info_tables &tables,
                      std::to_string(result.stopped_line);
   } else if (r.strict && !report.warnings.empty()) {
     result.status = command_status::bad_file;
+  }
+  return result;
+}
+
+command_result export_file(const export_request &r,
+                           const command_hooks &hooks) {
+  int64_t only = 0;
+  if (std::string refusal = read_number(EXPORT_REPORT, r.report, 0, only);
+      !refusal.empty())
+    return refused(command_status::bad_usage, refusal);
+  const output_file file(r.path);
+  using state = output_file::file_state;
+  if (file.state() == state::missing || file.state() == state::unreadable ||
+      file.state() == state::not_regular)
+    return refused(
+        command_status::bad_file,
+        "cannot read " + r.path +
+            (file.state() == state::missing       ? ": no such file"
+             : file.state() == state::not_regular ? ": not a regular file"
+                                                  : ": not readable"));
+  if (only > file.report_count())
+    return refused(command_status::bad_usage,
+                   "--report: " + r.path + " holds " +
+                       std::to_string(file.report_count()) + " reports");
+  command_result result;
+  std::string shown = export_start(r.format);
+  long long begin = 0;
+  for (long long number = 1; begin < file.size(); ++number) {
+    const long long end = file.report_start_after(begin);
+    if (only == 0 || only == number)
+      shown += export_text(r.format, file_report(file.bytes(begin, end),
+                                                 static_cast<long>(number)));
+    begin = end;
+    if (!hooks.piece)
+      result.text += shown;
+    else if (!hooks.piece(shown, "", ""))
+      break;
+    shown.clear();
+  }
+  if (!shown.empty()) {
+    // A file without reports still gets the format's start (CSV's header).
+    if (!hooks.piece)
+      result.text += shown;
+    else
+      hooks.piece(shown, "", "");
   }
   return result;
 }

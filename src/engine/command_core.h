@@ -6,10 +6,12 @@
 #pragma once
 
 #include <functional>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
+#include "export_formats.h"
 #include "generation.h"
 #include "ledger.h"
 #include "setting_choice.h"
@@ -76,11 +78,14 @@ constexpr number_option SPLIT_PLAYERS{"--split", "split", 1, MAX_PLAYERS};
 std::string read_ledger_request(const std::string &rates, const std::string &in,
                                 const std::string &split, ledger_request &out);
 
+// Reports in a format for other tools (export_formats.h) instead of text or
+// JSON; the ledger's text blocks and pile are then left out.
 struct roll_request {
   setting_choices settings;
   std::string count;  // "": 1
   std::string seed;   // "": the dice go on as they are
   bool json = false;
+  std::optional<export_format> exported;
   ledger_choice ledger;
   bool ledger_data = false;  // each report's ledger as data in `ledgers`
 };
@@ -92,10 +97,22 @@ struct run_request {
   std::string seed;
   bool json = false;
   bool strict = false;  // a warning gives status bad_file
+  std::optional<export_format> exported;
   ledger_choice ledger;
 };
 command_result run_report(const run_request &r, const info_tables &tables,
                           FILE *script, const command_hooks &hooks = {});
+
+// The reports of an output file (all, or the one numbered `report`) in a
+// format for other tools, each report's lines its items. The result's text
+// is the whole output unless the piece hook takes it report by report.
+struct export_request {
+  std::string path;
+  export_format format = export_format::markdown;
+  std::string report;  // "": every report
+};
+command_result export_file(const export_request &r,
+                           const command_hooks &hooks = {});
 
 // The problems of the three files of the current folder, and with `explain`
 // the monsters and lairs in words.

@@ -57,8 +57,10 @@ void dice_generator::fill(int *out, int n) {
 
 void seed_dice(unsigned seed) { g_dice.generator.reseed(seed); }
 
+unsigned clock_seed() { return static_cast<unsigned>(std::time(nullptr)); }
+
 void seed_dice_or_clock(std::optional<unsigned> seed) {
-  seed_dice(seed ? *seed : static_cast<unsigned>(std::time(nullptr)));
+  seed_dice(seed ? *seed : clock_seed());
 }
 
 void draw_values(int *out, int n) { g_dice.generator.fill(out, n); }

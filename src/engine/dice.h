@@ -54,6 +54,8 @@ extern dice_state g_dice;
 
 // Seeds the generator; the one place the program seeds it.
 void seed_dice(unsigned seed);
+// The clock's seed: the seconds since 1970, in 32 bits.
+unsigned clock_seed();
 // Seeds with the seed given, or from the clock without one.
 void seed_dice_or_clock(std::optional<unsigned> seed);
 // The next generator value, 0 to 2^31-1, for a die of `faces` faces (0: for

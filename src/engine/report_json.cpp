@@ -184,7 +184,8 @@ void json_report_writer::end(const report_end &e) {
     rank = rank_ledger(ledger_.ledger, *reference, ledger_asked.rates);
   out +=
       "],\"coins\":" + coins +
-      "},\"complete\":" + (e.complete ? "true" : "false") + ",\"ledger\":" +
+      "},\"complete\":" + (e.complete ? "true" : "false") +
+      (seed.empty() ? "" : ",\"seed\":" + seed) + ",\"ledger\":" +
       ledger_json(ledger_.ledger, ledger_asked, reference ? &rank : nullptr) +
       "}\n";
 }

@@ -43,6 +43,9 @@ class json_report_writer : public report_sink {
   // reference hoards its rank is taken against (null: no rank).
   ledger_request ledger_asked;
   const std::vector<unit_tenths> *reference = nullptr;
+  // The digits of the seed the report was rolled from, written as "seed"
+  // after "complete"; "" (a seed not known) writes none.
+  std::string seed;
   // The last report's ledger.
   const hoard_ledger &ledger() const { return ledger_.ledger; }
 

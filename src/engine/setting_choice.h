@@ -82,6 +82,8 @@ constexpr number_option PAGE_STATS_GENERATIONS{
     STATS_GENERATIONS.option, STATS_GENERATIONS.key, 1, 100000};
 // The rolls on the lair's table one pick of a manual list makes.
 constexpr value_range MANUAL_LAIR_ROLLS{1, 100};
+// The report of an output file that export writes, counted from the oldest.
+constexpr number_option EXPORT_REPORT{"--report", "report", 1, 1000000000000};
 
 // "1 to 99": a range as the messages name it.
 std::string range_text(value_range r);
