@@ -86,3 +86,6 @@ dialog_status ask_save_and_exit(const session &game);
 // `missing_file_hint` follows the message of a missing information file.
 int run_program(std::optional<unsigned> seed = std::nullopt,
                 const char *missing_file_hint = nullptr);
+// The seed the session's dice started from (given or the clock's), which
+// the help names so the session can be played again.
+unsigned session_seed();

@@ -83,6 +83,8 @@ constexpr help_page HELP_PAGES[] = {
    "               this run of the program: totals, split, rank\n"
    " q or Escape   back to the main menu\n"},
 };
+// The page that ends with the session's seed.
+constexpr int SEED_PAGE = 2;
 // clang-format on
 
 // The rows of the numbers' pages: the columns of the other pages, the
@@ -151,6 +153,14 @@ void show_help() {
     draw_heading(page.heading);
     screen.move(FIRST_ROW, 0);
     screen.write(page.text);
+    if (&page == &pages[SEED_PAGE]) {
+      const std::string seed = std::to_string(session_seed());
+      const std::string rows =
+          "\n The dice of this session started from seed " + seed +
+          ":\n \"hoardex --seed " + seed +
+          "\" and the same keys give the same reports.\n";
+      screen.write(rows.c_str());
+    }
     show_prompt(&page == &pages.back()
                     ? "Hit any key to return to the main menu."
                     : "Hit any key for the next page.");

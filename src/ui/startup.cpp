@@ -63,9 +63,16 @@ dialog_status ask_save_and_exit(const session &game) {
   return (key == 'y' || key == 'Y') ? dialog_status::done : dialog_status::left;
 }
 
+namespace {
+unsigned g_session_seed = 1;
+}
+
+unsigned session_seed() { return g_session_seed; }
+
 int run_program(std::optional<unsigned> seed, const char *missing_file_hint) {
   if (!terminal_addressable()) return 1;
-  seed_dice_or_clock(seed);
+  g_session_seed = seed ? *seed : clock_seed();
+  seed_dice(g_session_seed);
   session game;
   std::string start_note;
   if (load_info_files(game, missing_file_hint, &start_note) !=
