@@ -308,7 +308,7 @@
   function manualGenerate() {
     attempt(() => {
       const o = seeded();
-      show(engine.manual(o, picks), Object.assign(o, { manual: true }));
+      show(engine.manual(o, picks), Object.assign(o, { manual: true, picks: picks.slice() }));
       picks = [];
       drawPicks();
     });
@@ -352,9 +352,9 @@
     });
   }
 
-  function download(name, text) {
+  function download(name, text, type) {
     const a = document.createElement('a');
-    a.href = URL.createObjectURL(new Blob([text], { type: 'text/plain' }));
+    a.href = URL.createObjectURL(new Blob([text], { type: type || 'text/plain' }));
     a.download = name;
     document.body.append(a);
     a.click();
@@ -362,8 +362,22 @@
     setTimeout(() => URL.revokeObjectURL(a.href), 1000);
   }
 
-  function copy(text) {
-    const done = () => say('Copied the report.');
+  // The shown report made again in a format for other tools: the same
+  // settings, seed and picks give the same hoard, written by the engine.
+  const EXPORTS = {
+    markdown: { suffix: '.md', type: 'text/markdown' },
+    csv: { suffix: '.csv', type: 'text/csv' },
+    foundry: { suffix: '-journal.json', type: 'application/json' },
+    'foundry-table': { suffix: '-table.json', type: 'application/json' },
+  };
+  function exported(format) {
+    const o = Object.assign({}, last.options);
+    delete o.picks;
+    return engine.exported(format, o, last.options.manual ? last.options.picks : undefined);
+  }
+
+  function copy(text, what) {
+    const done = () => say('Copied the report' + (what || '') + '.');
     const fallback = () => {
       const area = Object.assign(document.createElement('textarea'), { value: text });
       document.body.append(area);
@@ -661,6 +675,15 @@
     window.addEventListener('storage', (e) => { if (e.key === HISTORY_KEY || e.key === null) drawHistory(); });
     $('copy').addEventListener('click', () => copy(last.text));
     $('report-save').addEventListener('click', () => download(last.output + '.hxo', last.text));
+    document.querySelectorAll('[data-export]').forEach((b) => b.addEventListener('click', () => attempt(() => {
+      const format = EXPORTS[b.dataset.export], text = exported(b.dataset.export);
+      // Foundry imports one document a file: several reports, several files.
+      const docs = format.type === 'application/json' ? text.split('\n').filter((l) => l) : [text];
+      docs.forEach((doc, i) => download(last.output + (docs.length > 1 ? '-' + (i + 1) : '') + format.suffix,
+        doc + (docs.length > 1 || format.type === 'application/json' ? '\n' : ''), format.type));
+    })));
+    document.querySelectorAll('[data-copy]').forEach((b) => b.addEventListener('click', () => attempt(() =>
+      copy(exported(b.dataset.copy), ' as Markdown'))));
     $('link').addEventListener('click', () => {
       if (last.options.manual) return say('A manual list has no link; its report can be downloaded.');
       const href = linkTo(last.options);

@@ -100,10 +100,20 @@
     return { text: r.text, json: JSON.parse(r.json) };
   };
 
-  // The report of a treasure script; a script that stops making sense gives
-  // what could be read, and stoppedLine names the line.
+  // The same report in a format for other tools, as `--format` gives it:
+  // 'markdown', 'csv', 'foundry' (a journal entry), 'foundry-table',
+  // 'roll20'; from a roll ({...settings, count, seed}) or, with picks, from
+  // a manual list.
+  Engine.prototype.exported = function (format, o, picks) {
+    const extra = { format: String(format) };
+    if (picks) return this.call('manual', request(o, Object.assign(extra, { picks: picks.map(String) }))).text;
+    return this.call('roll', request(checkCount(o), extra)).text;
+  };
+
+  // The report of a treasure script ({seed, format}); a script that stops
+  // making sense gives what could be read, and stoppedLine names the line.
   Engine.prototype.run = function (script, o) {
-    const seed = request({ seed: (o || {}).seed });
+    const seed = request({ seed: (o || {}).seed, format: (o || {}).format });
     const r = this.call('run', Object.assign(seed, { script: String(script) }), true);
     if (r.status === 2) throw usageError(r.message, r.status);
     this.stoppedLine = r.stoppedLine;

@@ -575,9 +575,14 @@ command_result manual_report(const manual_request &r, const session &base) {
   std::free(buffer);
   text_report report;
   ledger_sink ledger;
+  export_sink exported(&s.config);
   both_sinks report_and_ledger(report, ledger);
-  interpret_text(script, s.tables, report_and_ledger);
-  result.text = report.text();
+  both_sinks all(report_and_ledger, exported);
+  interpret_text(script, s.tables, all);
+  exported.report.seed = r.seed.empty() ? "" : std::to_string(seed);
+  result.text = r.exported ? export_start(*r.exported) +
+                                 export_text(*r.exported, exported.report)
+                           : report.text();
   result.ledgers.push_back(ledger_data_json(ledger.ledger));
   return result;
 }

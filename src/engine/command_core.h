@@ -151,6 +151,7 @@ struct manual_request {
   setting_choices settings;
   std::vector<std::string> picks;
   std::string seed;
+  std::optional<export_format> exported;  // the report in this format
 };
 // Its report's ledger as data comes in `ledgers`.
 command_result manual_report(const manual_request &r, const session &base);

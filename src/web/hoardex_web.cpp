@@ -1,9 +1,9 @@
 // The engine for a web page: one C function, hx_call(command, request), over
 // the engine's commands. The request is a JSON object whose keys are the
-// settings table's keys and the commands' own (count, seed, n, json, picks,
-// script, name, outputName, bounded, and the ledger's rates, in, split, rank
-// and ledgers); it becomes the same request struct the command line fills,
-// and the engine's result comes back as one JSON object: {status, text,
+// settings table's keys and the commands' own (count, seed, n, json, format,
+// picks, script, name, outputName, bounded, and the ledger's rates, in,
+// split, rank and ledgers); it becomes the same request struct the command line
+// fills, and the engine's result comes back as one JSON object: {status, text,
 // json, message, notes, used, stoppedLine, ledgers}. Every text goes in and
 // out through the module's heap. The information files live in the
 // module's in-memory folder, so the loaders read them exactly as they read a
@@ -70,6 +70,22 @@ std::string read_request(
 // A flag of the request: given as true.
 bool flag(const json &in, const char *key) {
   return in.contains(key) && in[key] == true;
+}
+
+// The request's "format": "text" (or none), "json" or an export format's
+// name, as --format takes them; "" or the refusal.
+std::string read_format(const json &in, bool *as_json,
+                        std::optional<export_format> &exported) {
+  if (!in.contains("format")) return "";
+  const std::string name = text_of(in["format"]);
+  export_format f;
+  if (export_format_named(name, f))
+    exported = f;
+  else if (as_json && name == "json")
+    *as_json = true;
+  else if (name != "text")
+    return "--format: " + name + " is no format";
+  return "";
 }
 
 bool write_file(const char *name, const std::string &text) {
@@ -140,6 +156,7 @@ command_result call(const std::string &command, const json &in) {
     why = read_request(in, r.settings,
                        {{bounded ? &PAGE_ROLL_COUNT : &ROLL_COUNT, &r.count},
                         {&DICE_SEED, &r.seed}});
+    if (why.empty()) why = read_format(in, &r.json, r.exported);
     return why.empty() ? roll_reports(r, g_base)
                        : refusal(command_status::bad_usage, why);
   }
@@ -172,6 +189,7 @@ command_result call(const std::string &command, const json &in) {
   if (command == "manual") {
     manual_request r;
     why = read_request(in, r.settings, {{&DICE_SEED, &r.seed}});
+    if (why.empty()) why = read_format(in, nullptr, r.exported);
     if (in.contains("picks") && in["picks"].is_array())
       for (const json &pick : in["picks"]) r.picks.push_back(text_of(pick));
     return why.empty() ? manual_report(r, g_base)
@@ -191,6 +209,7 @@ command_result call(const std::string &command, const json &in) {
     r.strict = flag(in, "strict");
     setting_choices unused;
     why = read_request(in, unused, {{&DICE_SEED, &r.seed}});
+    if (why.empty()) why = read_format(in, &r.json, r.exported);
     if (!why.empty()) return refusal(command_status::bad_usage, why);
     const std::string script =
         in.contains("script") ? text_of(in["script"]) : "";

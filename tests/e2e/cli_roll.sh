@@ -41,7 +41,8 @@ cmp rolled default.hxo || e2e_fail "roll and key 7 differ"
 hoardex: warning: --yes king: Gloamkin, Dusk Archmage does not ask for it; it changes nothing
 Monster: 32 Gloamkin, Dusk Archmage
 Lair: 11 Wizard Tower
-Settings: CDF 30, group CDF 40, jeweler's EL 12, Station 4, MEL 0, CEL 3" ] ||
+Settings: CDF 30, group CDF 40, jeweler's EL 12, Station 4, MEL 0, CEL 3
+Seed: 1" ] ||
   e2e_fail "settings and warnings: $(cat err)"
 "$HOARDEX_BIN" roll --monster 1 --station 2 --mel 1 2>&1 >/dev/null |
   grep -c "does not ask for it" | grep -qx 2 || e2e_fail "no warning for --station, --mel"
@@ -49,7 +50,7 @@ Settings: CDF 30, group CDF 40, jeweler's EL 12, Station 4, MEL 0, CEL 3" ] ||
 [ "$(cat out)" = "Monster: 3 Mirewight, Mire Hag
 Lair: 5 Ruined Keep
 Settings: CDF 30, group CDF 40, jeweler's EL 12, yes: none" ] || e2e_fail "stats does not begin with its settings: $(cat out)"
-for command in "" roll run check stats init list; do
+for command in "" roll run check stats init list export; do
   "$HOARDEX_BIN" $command --help | grep -q "^Usage:" || e2e_fail "no help for '$command'"
 done
 "$HOARDEX_BIN" stats --help | grep -q "CDF (1 to 99): the kind of coins, higher" ||

@@ -41,7 +41,7 @@ grep -q '^hoardex run hand.hxs' commands || e2e_fail "no command runs the script
 while IFS= read -r command; do
   eval "set -- ${command#hoardex}"
   case "${1:-}" in
-    roll | run | check | stats | manual | save | init | list | --help | --version) expect=0 ;;
+    roll | run | check | stats | manual | save | init | list | export | --help | --version) expect=0 ;;
     *) expect=1 ;; # the screen program
   esac
   "$HOARDEX_BIN" "$@" </dev/null >out 2>err

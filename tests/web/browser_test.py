@@ -238,12 +238,17 @@ set_field("history-search", "")
 downloads = f"{work}/downloads"
 os.makedirs(downloads)
 send("Browser.setDownloadBehavior", behavior="allow", downloadPath=downloads)
+
+
+def downloaded(name):
+    end = time.time() + 20
+    while time.time() < end and not os.path.exists(f"{downloads}/{name}"):
+        time.sleep(0.05)
+    return open(f"{downloads}/{name}", "rb").read() if os.path.exists(f"{downloads}/{name}") else b""
+
+
 js("document.querySelector('#history button').click()")
-end = time.time() + 20
-while time.time() < end and not os.path.exists(f"{downloads}/default.hxo"):
-    time.sleep(0.05)
-saved = open(f"{downloads}/default.hxo", "rb").read() if os.path.exists(f"{downloads}/default.hxo") else b""
-check(saved == report.encode(), "the download holds the report's bytes")
+check(downloaded("default.hxo") == report.encode(), "the download holds the report's bytes")
 
 # Another tab removed #1; this one, still showing it, removes #2: #2 goes,
 # by its number (not #3, now where #2 was), and Undo brings it back.
@@ -292,6 +297,13 @@ send("Emulation.setEmulatedMedia", page, media="")
 js("navigator.clipboard.writeText = t => Promise.resolve(window.copied = t)")
 js("document.getElementById('copy').click()")
 check(wait_for("window.copied") and js("window.copied") == expected_one, "Copy gives the report's text")
+# The exports are the command line's: the Markdown copied, the journal entry downloaded.
+js("window.copied = ''; document.querySelector('[data-copy=markdown]').click()")
+check(wait_for("window.copied") and js("window.copied") == cli("roll", "--seed", "42", "--format", "markdown",
+                                                              *settings)[0], "Copy as Markdown gives roll's Markdown")
+js("document.querySelector('[data-export=foundry]').click()")
+check(downloaded("default-journal.json").decode() == cli("roll", "--seed", "42", "--format", "foundry",
+                                                         *settings)[0], "the journal entry download is roll's")
 
 # The statistics: refused outside 1 to 100000; counted in a worker, as
 # hoardex stats counts them; a long count cancelled while the page answers.
