@@ -64,7 +64,7 @@ _hoardex() {
   local command="" word
   for word in "${COMP_WORDS[@]:1:COMP_CWORD-1}"; do
     case $word in
-    roll | run | check | stats | manual | save | list | init)
+    roll | run | check | stats | manual | save | list | init | export)
       command=$word && break ;;
     esac
   done
@@ -91,21 +91,23 @@ _hoardex() {
     done
     return ;;
   --format)
-    local formats="text json"
+    local formats="text json" exports="markdown csv foundry foundry-table roll20"
     [ "$command" = stats ] && formats="text csv json"
+    [ "$command" = roll ] || [ "$command" = run ] && formats="$formats $exports"
+    [ "$command" = export ] && formats=$exports
     mapfile -t COMPREPLY < <(compgen -W "$formats" -- "$cur")
     return ;;
   --script-out)
     compopt -o filenames 2>/dev/null
     mapfile -t COMPREPLY < <(compgen -f -- "$cur")
     return ;;
-  --seed | --count | -n | --output | --cdf | --group-cdf | --jeweler-el | --station | \
+  --seed | --count | -n | --output | --report | --cdf | --group-cdf | --jeweler-el | --station | \
     --mel | --cel | --game-date | --position | --comment)
     return ;;
   esac
   local words
   case $command in
-  "") words="roll run check stats manual save list init --seed --help
+  "") words="roll run check stats manual save list init export --seed --help
     --version" ;;
   roll) words="$settings --count --seed --format --append --script-out
     --verbose --help" ;;
@@ -114,6 +116,13 @@ _hoardex() {
     if [[ $cur != -* ]]; then
       compopt -o filenames 2>/dev/null
       mapfile -t COMPREPLY < <(compgen -f -X '!*.hxs' -- "$cur"; compgen -d -- "$cur")
+      return
+    fi ;;
+  export)
+    words="--format --report --help"
+    if [[ $cur != -* ]]; then
+      compopt -o filenames 2>/dev/null
+      mapfile -t COMPREPLY < <(compgen -f -X '!*.hxo' -- "$cur"; compgen -d -- "$cur")
       return
     fi ;;
   check) words="--explain --help" ;;

@@ -84,6 +84,7 @@ completes() { # WORDS... -> the offers, one line
 PATH="$STAGE/opt/hx/bin:$PATH" && cd "$WORK"
 [ "$(completes hoardex l)" = list ] && [ "$(completes hoardex stats --f)" = --format ] &&
   [ "$(completes hoardex stats --format c)" = csv ] &&
+  [ "$(completes hoardex export --format f)" = "foundry foundry-table" ] &&
   [ "$(completes hoardex roll --monster mire)" = "Mirewight,_Bog_Lurker Mirewight,_Mire_Hag Mirewight,_Marsh_Gulper" ] &&
   [ "$(completes hoardex roll --lair ru)" = "Ruined_Keep Rubbish_Heap" ] &&
   [ "$(completes hoardex roll --yes king,ma)" = "king,male king,magic-user" ] ||
