@@ -388,7 +388,6 @@ void export_sink::literal(std::string_view text, int, bool) {
 
 void export_sink::item(const report_item &it) {
   ledger_.item(it);
-  report.ledger = ledger_.ledger;
   report.items.push_back({section_, category_name(it.category),
                           without_last_line_end(it.text), it.coins, it.values});
 }

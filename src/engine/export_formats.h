@@ -63,7 +63,7 @@ class export_sink : public report_sink {
   void section(section_kind kind, std::string_view text, int lines) override;
   void literal(std::string_view text, int lines, bool closed) override;
   void item(const report_item &item) override;
-  void end(const report_end &) override {}
+  void end(const report_end &) override { report.ledger = ledger_.ledger; }
 
   export_report report;
 
