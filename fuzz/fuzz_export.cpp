@@ -37,7 +37,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   const long reports = output_file("in.hxo").report_count();
   std::string out[EXPORT_FORMAT_COUNT];
   for (int f = 0; f < EXPORT_FORMAT_COUNT; ++f) {
-    const command_result r = export_file({"in.hxo", EXPORT_FORMATS[f].format});
+    const command_result r =
+        export_file({"in.hxo", EXPORT_FORMATS[f].format, ""});
     fuzz::check(r.status == command_status::done, "an output file exports");
     fuzz::check(is_utf8(r.text), "an export is UTF-8");
     out[f] = r.text;
