@@ -92,14 +92,17 @@ TEST(Options, NumbersAreDecimalAndValuesNotEmpty) {
       EXPECT_EQ(parse({"roll", option, empty}, c), 2) << option;
   for (const std::vector<std::string> &bad :
        {std::vector<std::string>{"run", ""},
-        {"roll", "--format", "csv"},
+        {"export", "a.hxo", "--format", "json"},
         {"frobnicate"},
         {"roll", "stats"}})
     EXPECT_EQ(parse(bad, c), 2) << bad[0];
   ASSERT_EQ(parse({"stats", "--format", "csv"}, c), -1);
   EXPECT_EQ(c.stats.format, stats_format::csv);
   ASSERT_EQ(parse({"run", "a", "--format", "json"}, c), -1);
-  EXPECT_TRUE(c.run.request.json);
+  EXPECT_TRUE(c.run.request.json && !c.run.request.exported);
+  ASSERT_EQ(parse({"roll", "--format", "foundry-table"}, c), -1);
+  EXPECT_TRUE(!c.roll.request.json &&
+              c.roll.request.exported == export_format::foundry_table);
 }
 
 using Settings = AppEnv;
