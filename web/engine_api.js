@@ -107,7 +107,7 @@
   Engine.prototype.exported = function (format, o, picks) {
     const extra = { format: String(format) };
     if (picks) return this.call('manual', request(o, Object.assign(extra, { picks: picks.map(String) }))).text;
-    return this.call('roll', request(checkCount(o), extra)).text;
+    return this.call('roll', request(o, Object.assign(extra, { bounded: true }))).text;
   };
 
   // The report of a treasure script ({seed, format}); a script that stops

@@ -67,20 +67,20 @@ void add_format(CLI::App &command, output_format &format, bool csv) {
       ->type_name("FORMAT");
 }
 
-// The format of roll and run: text, json or an export format; of export an
-// export format alone (markdown by default).
-void add_report_format(CLI::App &command, bool &json,
-                       std::optional<export_format> &exported,
-                       bool text_and_json) {
+// The format of a command's reports: text (with `text`), json (with
+// `json`) or an export format; export's default is markdown.
+void add_report_format(CLI::App &command, bool *json,
+                       std::optional<export_format> &exported, bool text) {
   std::vector<std::string> keys;
-  if (text_and_json) keys = {"text", "json"};
+  if (text) keys.push_back("text");
+  if (json) keys.push_back("json");
   for (const export_format_name &f : EXPORT_FORMATS) keys.push_back(f.name);
   command
       .add_option_function<std::string>(
           "--format",
-          [&json, &exported](const std::string &name) {
+          [json, &exported](const std::string &name) {
             export_format f;
-            json = name == "json";
+            if (json) *json = name == "json";
             exported.reset();
             if (export_format_named(name, f)) exported = f;
           },
@@ -136,7 +136,7 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
   add_number_option(*roll_cmd, ROLL_COUNT, roll.request.count,
                     "number of reports", "INT");
   add_seed(*roll_cmd, roll.request.seed);
-  add_report_format(*roll_cmd, roll.request.json, roll.request.exported, true);
+  add_report_format(*roll_cmd, &roll.request.json, roll.request.exported, true);
   roll_cmd->add_flag("--append", roll.append,
                      "also append the reports to the output file");
   roll_cmd
@@ -159,7 +159,7 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
       ->required()
       ->check(non_empty_value());
   add_seed(*run_cmd, run.request.seed);
-  add_report_format(*run_cmd, run.request.json, run.request.exported, true);
+  add_report_format(*run_cmd, &run.request.json, run.request.exported, true);
   run_cmd->add_flag("--strict", run.request.strict,
                     "end with status 1 when anything of the script was "
                     "ignored");
@@ -186,6 +186,7 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
       "manual", "the report of a manual list (menu key 8), to standard output");
   add_setting_options(*manual_cmd, manual.settings);
   add_seed(*manual_cmd, manual.seed);
+  add_report_format(*manual_cmd, nullptr, manual.exported, true);
   manual_cmd
       ->add_option("PICK", manual.picks,
                    "a treasure keyword (L1_COINS) or 'AREA n add': n rolls "
@@ -215,8 +216,7 @@ int parse_command_line(int argc, const char *const *argv, command_line &out) {
       ->required()
       ->check(non_empty_value());
   std::optional<export_format> export_chosen;
-  bool no_json = false;
-  add_report_format(*export_cmd, no_json, export_chosen, false);
+  add_report_format(*export_cmd, nullptr, export_chosen, false);
   add_number_option(*export_cmd, EXPORT_REPORT, exported.report,
                     "only the K-th report, counted from the oldest", "K");
 
