@@ -1,6 +1,7 @@
 // The help pages opened with "?" or F1 on the main menu: the keys of every
 // screen, what each setting is for, the coins of the reports and the files,
 // the viewer's keys, then what each number does to the treasure.
+#include <algorithm>
 #include <iterator>
 #include <string>
 #include <vector>
@@ -154,11 +155,16 @@ void show_help() {
     screen.move(FIRST_ROW, 0);
     screen.write(page.text);
     if (&page == &pages[SEED_PAGE]) {
+      // Its two rows under the page's last, an empty row between where the
+      // page leaves room.
       const std::string seed = std::to_string(session_seed());
-      const std::string rows =
-          "\n The dice of this session started from seed " + seed +
-          ":\n \"hoardex --seed " + seed +
-          "\" and the same keys give the same reports.\n";
+      const std::string_view text = page.text;
+      const bool room =
+          std::count(text.begin(), text.end(), '\n') + 3 <= PAGE_ROWS;
+      const std::string rows = std::string(room ? "\n" : "") +
+                               " The dice of this session started from seed " +
+                               seed + ":\n \"hoardex --seed " + seed +
+                               "\" and the same keys give the same reports.\n";
       screen.write(rows.c_str());
     }
     show_prompt(&page == &pages.back()
