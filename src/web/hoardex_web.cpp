@@ -79,6 +79,8 @@ std::string read_format(const json &in, bool *as_json,
   if (!in.contains("format")) return "";
   const std::string name = text_of(in["format"]);
   export_format f;
+  if (export_format_named(name, f) && as_json && *as_json)
+    return "--format: " + name + " and json ask for two formats";
   if (export_format_named(name, f))
     exported = f;
   else if (as_json && name == "json")
