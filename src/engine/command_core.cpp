@@ -623,7 +623,8 @@ command_result ledger_data_report(const ledger_data_request &r,
   asked.rank = r.rank && r.ledgers.size() == 1;
   const generation_input in = s.generation();
   ledger_rank rank;
-  if (asked.rank) rank = rank_ledger(all, reference_totals(in), asked.rates);
+  if (asked.rank)
+    rank = rank_ledger(all, reference_totals(in), asked.rates, true);
   const ledger_rank *ranked = asked.rank ? &rank : nullptr;
   result.text = ledger_text(
       all, asked, ranked, asked.rank ? reference_name(in) : "",

@@ -132,7 +132,8 @@ command_result stats_report(const stats_request &r, const session &base,
 
 // One ledger of reports from their ledgers as data, added up: its text and
 // JSON with the rates, unit and split asked for, and with `rank` (one
-// report alone) where it stands among the reference hoards of the settings.
+// report alone) where it stands among the reference hoards of the settings,
+// with those hoards in bins for a chart.
 struct ledger_data_request {
   setting_choices settings;
   std::vector<std::string> ledgers;

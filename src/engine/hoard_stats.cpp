@@ -15,7 +15,6 @@ const char *const SECTION_NAMES[2] = {"portable", "lair"};
 namespace {
 
 constexpr int HISTOGRAM_WIDTH = 50;  // longest bar, in characters
-constexpr int HISTOGRAM_ROWS = 12;   // most rows of a histogram
 
 // Appends a formatted text to out, whatever its length.
 __attribute__((format(printf, 2, 3))) void add(std::string &out,
@@ -143,8 +142,8 @@ std::string stats_text(const section_tally *sections,
     add(out, "  items: mean %.2f, 10%% %d, 50%% %d, 90%% %d, max %d\n", s.mean,
         s.p10, s.p50, s.p90, s.max);
     // Rows of `width` item counts each from the least count, at most
-    // HISTOGRAM_ROWS of them.
-    const int width = (s.max - s.least) / HISTOGRAM_ROWS + 1;
+    // HISTOGRAM_BINS of them.
+    const int width = static_cast<int>(bin_width(s.least, s.max));
     std::vector<long> rows((s.max - s.least) / width + 1);
     for (int c = s.least; c <= s.max; ++c)
       rows[(c - s.least) / width] += t.histogram[c];

@@ -236,11 +236,27 @@ reference_key key_of(const generation_input &in) {
   return k;
 }
 
-// The share in per cent of `all` with less than `mine`.
-double share_below(std::vector<long long> &all, long long mine) {
+// The share in per cent of `all` with less than `mine`; with `bins`, also
+// `all` in bins and the bin of `mine`.
+double share_below(std::vector<long long> &all, long long mine,
+                   rank_bins *bins) {
   if (all.empty()) return 0;
   std::sort(all.begin(), all.end());
   auto below = std::lower_bound(all.begin(), all.end(), mine) - all.begin();
+  if (bins) {
+    rank_bins &b = *bins;
+    b.least = all.front(), b.most = all.back();
+    const long long top = all[static_cast<std::size_t>(
+        BINNED_SHARE * static_cast<double>(all.size() - 1) + 0.5)];
+    b.width = bin_width(b.least, top);
+    b.hoards.assign((top - b.least) / b.width + 1, 0);
+    const long long last = static_cast<long long>(b.hoards.size()) - 1;
+    auto bin_of = [&b, last](long long v) {
+      return std::min((std::max(v, b.least) - b.least) / b.width, last);
+    };
+    for (long long v : all) ++b.hoards[bin_of(v)];
+    b.bin = static_cast<int>(bin_of(mine));
+  }
   return 100.0 * static_cast<double>(below) / static_cast<double>(all.size());
 }
 
@@ -276,22 +292,26 @@ std::string reference_name(const generation_input &in) {
 
 ledger_rank rank_ledger(const hoard_ledger &l,
                         const std::vector<unit_tenths> &reference,
-                        const exchange_rates &r) {
+                        const exchange_rates &r, bool binned) {
   ledger_rank rank;
+  rank.binned = binned;
   const unit_tenths mine = l.total();
   std::vector<long long> all;
   all.reserve(reference.size());
   for (coin_kind u : UNITS) {
     all.clear();
     for (const unit_tenths &t : reference) all.push_back(t[u]);
-    rank.below[static_cast<int>(u)] = share_below(all, mine[u]);
+    const int at = static_cast<int>(u);
+    rank.below[at] =
+        share_below(all, mine[u], binned ? &rank.bins[at] : nullptr);
   }
   long long my_total = r.given() ? in_smallest(mine, r) : -1;
   if (my_total >= 0) {
     all.clear();
     for (const unit_tenths &t : reference) all.push_back(in_smallest(t, r));
     rank.converted = true;
-    rank.total_below = share_below(all, my_total);
+    rank.total_below =
+        share_below(all, my_total, binned ? &rank.total_bins : nullptr);
   }
   return rank;
 }
@@ -348,6 +368,14 @@ json share_json(double p) {
   char buf[32];
   std::snprintf(buf, sizeof buf, "%.1f", p);
   return std::strtod(buf, nullptr);
+}
+
+json bins_json(const rank_bins &b) {
+  return {{"least", amount_json(b.least)},
+          {"most", amount_json(b.most)},
+          {"width", amount_json(b.width)},
+          {"hoards", b.hoards},
+          {"bin", b.bin}};
 }
 
 std::string percent(double p) {
@@ -456,6 +484,13 @@ std::string ledger_json(const hoard_ledger &l, const ledger_request &r,
       below[coin_unit_text(u)] = share_json(rank->below[static_cast<int>(u)]);
     if (rank->converted) below["total"] = share_json(rank->total_below);
     out["rank"] = below;
+    if (rank->binned) {
+      json bins = json::object();
+      for (coin_kind u : UNITS)
+        bins[coin_unit_text(u)] = bins_json(rank->bins[static_cast<int>(u)]);
+      if (rank->converted) bins["total"] = bins_json(rank->total_bins);
+      out["rank_bins"] = bins;
+    }
   }
   return out.dump();
 }

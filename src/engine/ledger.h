@@ -117,10 +117,30 @@ bool split_ledger(const hoard_ledger &l, int players,
 // of the reference hoards with less.
 constexpr long REFERENCE_HOARDS = 2000;
 constexpr unsigned REFERENCE_SEED = 20061;
+// The most bins of a histogram (of item counts, of amounts): equal bins of
+// bin_width whole steps each from the least value to the most.
+constexpr int HISTOGRAM_BINS = 12;
+constexpr long long bin_width(long long least, long long most) {
+  return (most - least) / HISTOGRAM_BINS + 1;
+}
+// The reference hoards' amounts of one unit (or of the total) in tenths, in
+// bins, and the bin this hoard's amount falls in. Amounts have a long tail
+// of a few rich hoards, so the equal bins span the least amount to the one
+// at BINNED_SHARE of the hoards in order, and the last bin also holds every
+// amount above it (up to the most). A hoard below the least falls in the
+// first bin, one above the most in the last.
+constexpr double BINNED_SHARE = 0.95;
+struct rank_bins {
+  long long least = 0, most = 0, width = 1;
+  std::vector<long> hoards;  // per bin
+  int bin = 0;
+};
 struct ledger_rank {
   double below[UNIT_COUNT + 1] = {};  // by coin_kind
   bool converted = false;
   double total_below = 0;
+  bool binned = false;  // the bins below are filled
+  rank_bins bins[UNIT_COUNT + 1], total_bins;
 };
 // The ledgers of REFERENCE_HOARDS automatic generations of the input, run
 // with the seed REFERENCE_SEED and the dice's own state kept and put back,
@@ -131,9 +151,10 @@ const std::vector<unit_tenths> &reference_totals(const generation_input &in);
 // What the reference hoards are, for the rank's words: "2,000 hoards of
 // Orc, Grunt in Cave".
 std::string reference_name(const generation_input &in);
+// The rank, with the bins when `binned` (the page draws them).
 ledger_rank rank_ledger(const hoard_ledger &l,
                         const std::vector<unit_tenths> &reference,
-                        const exchange_rates &rates);
+                        const exchange_rates &rates, bool binned = false);
 
 // What a command asks of the ledger beside the report.
 struct ledger_request {
@@ -151,7 +172,8 @@ std::string ledger_text(const hoard_ledger &l, const ledger_request &r,
                         const ledger_rank *rank, std::string_view what,
                         std::string_view title);
 // The ledger as a JSON object: coins, worth, total, base, promised,
-// unvalued, and as asked "in", "split", "rank".
+// unvalued, and as asked "in", "split", "rank" (and "rank_bins" for a rank
+// with its bins).
 std::string ledger_json(const hoard_ledger &l, const ledger_request &r,
                         const ledger_rank *rank);
 // A ledger as data for a front end to keep and give back later (the page

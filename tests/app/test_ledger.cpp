@@ -131,7 +131,8 @@ TEST(LedgerRules, RatesTotalsAndSplits) {
 }
 
 // The rank against the reference hoards: 0% for an empty hoard, 100% past
-// the largest; the reference run leaves the reports' dice as they were.
+// the largest, each in the end bin of the reference hoards' bins; the
+// reference run leaves the reports' dice as they were.
 TEST_F(Ledger, RankBoundsAndTheDiceKept) {
   ran plain = cli({"roll", "--monster", "20", "--count", "3", "--seed", "9",
                    "--format", "json"});
@@ -156,13 +157,28 @@ TEST_F(Ledger, RankBoundsAndTheDiceKept) {
   hoard_ledger none, most;
   for (coin_kind u : UNITS) most.coins[u] = 1LL << 40;
   exchange_rates rates{{10, 10, 10}};
-  ledger_rank low = rank_ledger(none, ref, rates),
-              high = rank_ledger(most, ref, rates);
+  ledger_rank low = rank_ledger(none, ref, rates, true),
+              high = rank_ledger(most, ref, rates, true);
   for (coin_kind u : UNITS) {
     EXPECT_EQ(low.below[int(u)], 0);
     EXPECT_EQ(high.below[int(u)], 100);
   }
   EXPECT_TRUE(low.total_below == 0 && high.total_below == 100);
+  for (int u = 0; u <= UNIT_COUNT; ++u) {  // 0: the total
+    const rank_bins &lo = u ? low.bins[u] : low.total_bins,
+                    &hi = u ? high.bins[u] : high.total_bins;
+    const long n = long(lo.hoards.size());
+    long hoards = 0;
+    for (long h : lo.hoards) hoards += h;
+    EXPECT_EQ(hoards, REFERENCE_HOARDS) << u;
+    EXPECT_TRUE(n >= 1 && n <= HISTOGRAM_BINS && lo.hoards.front() > 0 &&
+                lo.hoards.back() > 0 &&
+                lo.least + lo.width * (n - 1) <= lo.most)
+        << u;
+    EXPECT_EQ(hi.hoards, lo.hoards);
+    EXPECT_EQ(lo.bin, 0);
+    EXPECT_EQ(hi.bin, n - 1);
+  }
   EXPECT_EQ(&reference_totals(in), &ref);  // kept, not run again
 }
 
@@ -219,7 +235,8 @@ TEST_F(Ledger, DataOfReportsAddUpToTheirPile) {
   EXPECT_EQ(json::parse(piled.json), reports(rolled.json).back()["ledger"]);
   EXPECT_TRUE(holds(piled.text, "Ledger of 4 reports:\n"));
   pile.ledgers.resize(1), pile.rank = true, pile.settings.monster = "34";
-  EXPECT_TRUE(json::parse(ledger_data_report(pile, s).json).contains("rank"));
+  const json ranked = json::parse(ledger_data_report(pile, s).json);
+  EXPECT_TRUE(ranked.contains("rank") && ranked["rank_bins"].size() == 4);
   json too_much = json::parse(rolled.ledgers[0]);
   too_much["coins"][0] = MAX_DATA_TENTHS + 1;
   for (const std::string &bad :
