@@ -429,29 +429,19 @@
   }
 
   // Where the hoard stands among the reference hoards, per unit (and for the
-  // total with rates): a marker on a bar from 0 to 100%.
-  function rankChart(rank) {
-    const NS = 'http://www.w3.org/2000/svg', w = 360, row = 18;
+  // total with rates): the reference hoards' amounts in bins, a marker on the
+  // bin of this hoard's.
+  function rankCharts(rank, bins) {
     const keys = Object.keys(rank).filter((k) => k !== 'total').reverse().concat('total' in rank ? ['total'] : []);
-    const svg = document.createElementNS(NS, 'svg');
-    const add = (tag, attributes, words) => {
-      const e = document.createElementNS(NS, tag);
-      Object.entries(attributes).forEach(([k, v]) => e.setAttribute(k, v));
-      if (words) e.textContent = words;
-      svg.append(e);
-    };
-    svg.setAttribute('viewBox', '0 0 ' + w + ' ' + (keys.length * row + 4));
-    svg.setAttribute('role', 'img');
-    svg.setAttribute('aria-label', 'More than this share of the reference hoards: ' +
-      keys.map((k) => k + ' ' + rank[k] + '%').join(', '));
-    keys.forEach((k, i) => {
-      const y = i * row + 2, x = 40 + (w - 90) * rank[k] / 100;
-      add('text', { x: 0, y: y + 12 }, k);
-      add('rect', { x: 40, y: y + 4, width: w - 90, height: 8 });
-      add('line', { x1: x, x2: x, y1: y, y2: y + 16 });
-      add('text', { x: w - 44, y: y + 12 }, rank[k] + '%');
+    return keys.map((k) => {
+      const b = bins[k], unit = k === 'total' ? 'total in BB' : k, step = Math.round(b.width * 10);
+      const from = (i) => (Math.round(b.least * 10) + i * step) / 10;
+      const to = (i) => (i === b.hoards.length - 1 ? b.most : from(i + 1) - 0.1);
+      const range = (i) => from(i).toFixed(1) + ' to ' + to(i).toFixed(1);
+      return chart(unit + ', ' + b.least + ' to ' + b.most + ': this hoard above ' + rank[k] + '% of them',
+        'The reference hoards by ' + unit + ', ' + b.hoards.map((n, i) => range(i) + ': ' + n).join(', ') +
+        '; this hoard in ' + range(b.bin) + ', above ' + rank[k] + '% of them', b.hoards, b.bin);
     });
-    return svg;
   }
 
   // The ledger of the report shown, from the data the engine gave with it;
@@ -463,7 +453,7 @@
       const l = engine.ledger(Object.assign({}, last.options, ledgerOptions(), { rank: !last.options.manual }),
         [last.ledger]);
       $('ledger-text').textContent = l.text;
-      $('ledger-rank').replaceChildren(...(l.json.rank ? [rankChart(l.json.rank)] : []));
+      $('ledger-rank').replaceChildren(...(l.json.rank ? rankCharts(l.json.rank, l.json.rank_bins) : []));
     } catch (e) {
       $('ledger-text').textContent = forPage(e.message);
       $('ledger-rank').replaceChildren();
@@ -518,26 +508,34 @@
   }
 
   // ---------------------------------------------------------- statistics
-  function chart(title, counts) {
+  // A histogram of `counts` under `title`, `words` saying it for a screen
+  // reader; with `marker`, a line stands on that bar.
+  function chart(title, words, counts, marker) {
     const NS = 'http://www.w3.org/2000/svg', w = 360, h = 120, most = Math.max(...counts, 1);
     const svg = document.createElementNS(NS, 'svg');
+    const add = (tag, attributes, text) => {
+      const e = document.createElementNS(NS, tag);
+      Object.entries(attributes).forEach(([k, v]) => e.setAttribute(k, v));
+      if (text) e.textContent = text;
+      svg.append(e);
+    };
     svg.setAttribute('viewBox', '0 0 ' + w + ' ' + (h + 30));
     svg.setAttribute('role', 'img');
-    svg.setAttribute('aria-label', title + ': generations by number of items, ' +
-      counts.map((c, i) => i + ': ' + c).filter((_, i) => counts[i]).join(', '));
+    svg.setAttribute('aria-label', words);
     const bar = w / counts.length;
     counts.forEach((c, i) => {
-      const r = document.createElementNS(NS, 'rect');
       const height = (c / most) * h;
-      Object.entries({ x: i * bar + 1, y: h - height + 14, width: Math.max(bar - 2, 1), height: height })
-        .forEach(([k, v]) => r.setAttribute(k, v));
-      svg.append(r);
+      add('rect', { x: i * bar + 1, y: h - height + 14, width: Math.max(bar - 2, 1), height: height });
     });
-    const label = document.createElementNS(NS, 'text');
-    label.setAttribute('x', 0); label.setAttribute('y', 10);
-    label.textContent = title + ' items per hoard, 0 to ' + (counts.length - 1);
-    svg.append(label);
+    if (marker !== undefined) add('line', { x1: (marker + 0.5) * bar, x2: (marker + 0.5) * bar, y1: 14, y2: h + 14 });
+    add('text', { x: 0, y: 10 }, title);
     return svg;
+  }
+
+  // A section's generations by number of items.
+  function itemsChart(title, counts) {
+    return chart(title + ' items per hoard, 0 to ' + (counts.length - 1), title + ': generations by number of items, ' +
+      counts.map((c, i) => i + ': ' + c).filter((_, i) => counts[i]).join(', '), counts);
   }
 
   // What runs in the statistics' worker: the engine of its own, the files
@@ -607,7 +605,7 @@
         if (e.data.error) { say(forPage(e.data.error)); return statsDone(''); }
         statsDone('');
         $('stats-text').textContent = e.data.result.text;
-        $('stats-charts').replaceChildren(chart('Portable', e.data.result.portable), chart('Lair', e.data.result.lair));
+        $('stats-charts').replaceChildren(itemsChart('Portable', e.data.result.portable), itemsChart('Lair', e.data.result.lair));
       };
       worker.postMessage({ files: files, options: options, n: total });
     });

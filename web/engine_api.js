@@ -94,7 +94,8 @@
   // One ledger of reports from their ledgers as data (engine.ledgers after
   // a roll or manual list): {text, json} as `hoardex roll --ledger` and its
   // JSON give them, with the options rates, in, split and, for one report,
-  // rank (among the hoards of the settings in `o`).
+  // rank (among the hoards of the settings in `o`; the json then also holds
+  // rank_bins, those hoards' amounts in bins and this hoard's bin).
   Engine.prototype.ledger = function (o, ledgers) {
     const r = this.call('ledger', request(o, { ledgers: ledgers, rank: !!(o || {}).rank }));
     return { text: r.text, json: JSON.parse(r.json) };

@@ -171,13 +171,24 @@ for field in ("cdf", "groupCdf", "jewelerEl"):
     does = text(f"{field}-does")
     check(does and "): " + does in helps, f"the {field} field says what it does: {does}")
 # The ledger under the report: hoardex roll --rank's, then with rates and a
-# split (the rank also as markers); a refused setting says why in its place.
+# split; the rank also as a marker on the bar (found by its place) of the
+# module's bin for this hoard, past the hoards of the bars before it that
+# have less and within those up to it.
+one = json.dumps({**json.loads(options), "count": 1})
 for extra in ((), ("--rates", "10,10,10", "--split", "3")):
     set_field("ledger-rates", "10,10,10" if extra else "")
     set_field("ledger-split", "3" if extra else "")
     want = cli("roll", "--seed", "42", "--rank", *extra, *settings)[0][len(expected_one) + 1:]
-    check(text("ledger-text") == want and js("document.querySelectorAll('#ledger-rank line').length") == 4 + len(extra) // 4,
-          f"the ledger panel shows hoardex roll --rank {extra}'s ledger: {text('ledger-text')[:60]}")
+    check(text("ledger-text") == want, f"the ledger panel shows hoardex roll --rank {extra}'s ledger: {text('ledger-text')[:60]}")
+    marked = js("""[...document.querySelectorAll('#ledger-rank svg')].map(s => { const x = +s.querySelector('line').getAttribute('x1');
+      return [...s.querySelectorAll('rect')].findIndex(r => x > +r.getAttribute('x') && x < +r.getAttribute('x') + +r.getAttribute('width')); })""")
+    ledger = js(f"""createHoardex().then(e => {{ e.roll({one});
+      return e.ledger({{...{one}, rank: true, rates: '{"10,10,10" if extra else ""}'}}, [e.ledgers[0]]).json; }})""")
+    units = [*reversed([k for k in ledger["rank"] if k != "total"]), *(["total"] if extra else [])]
+    bins = [ledger["rank_bins"][k] for k in units]
+    check(len(units) == 4 + len(extra) // 4 and marked == [b["bin"] for b in bins] and all(
+        sum(b["hoards"][:b["bin"]]) - 1 <= ledger["rank"][k] * 20 <= sum(b["hoards"][:b["bin"] + 1]) + 1
+        for k, b in zip(units, bins)), f"the rank's markers stand on the bins of the rank: {marked}, {ledger['rank']}")
 set_field("ledger-rates", "10,10")
 check(text("ledger-text") == "Exchange rates: the rates need three numbers (BB a CC, CC an SC, SC a GC), not 2",
       f"refused rates are said in the panel: {text('ledger-text')}")
@@ -262,7 +273,6 @@ js("document.querySelector('#history-note button').click()")
 check(js(ids) == [2, 3], f"Undo puts #2 back: {js(ids)}")
 # Both marked: their combined ledger, from the ledgers kept with them.
 js("document.querySelectorAll('#history [data-mark]').forEach(b => b.click())")
-one = json.dumps({**json.loads(options), "count": 1})
 both = js(f"createHoardex().then(e => {{ e.roll({one}); return e.ledger({{}}, [e.ledgers[0], e.ledgers[0]]).text; }})")
 check(both.startswith("Ledger of 2 reports:\n") and text("history-ledger") == both,
       f"two marked reports show their combined ledger: {text('history-ledger')[:60]}")
