@@ -25,6 +25,20 @@ void sync_folder(const std::string &path) {
   close(fd);
 }
 
+// The file a path names: a symbolic link is followed, so the link is kept and
+// its target replaced, as an append through the link would write there; a
+// link that leads nowhere is refused rather than replaced by a file.
+bool file_behind(const std::string &path, std::string &target) {
+  struct stat st;
+  target = path;
+  if (lstat(path.c_str(), &st) != 0 || !S_ISLNK(st.st_mode)) return true;
+  char *resolved = realpath(path.c_str(), nullptr);
+  if (!resolved) return false;
+  target = resolved;
+  std::free(resolved);
+  return true;
+}
+
 }  // namespace
 
 bool write_all(int fd, const char *data, std::size_t size) {
@@ -44,7 +58,12 @@ bool write_all(int fd, const char *data, std::size_t size) {
 bool replace_file_streamed(const std::string &path, mode_t mode,
                            const std::function<bool(int fd)> &write,
                            std::string &error) {
-  std::string name = path + ".XXXXXX";
+  std::string target;
+  if (!file_behind(path, target)) {
+    error = std::strerror(errno);
+    return false;
+  }
+  std::string name = target + ".XXXXXX";
   std::vector<char> temp(name.begin(), name.end());
   temp.push_back('\0');
   int fd = mkstemp(temp.data());
@@ -59,7 +78,7 @@ bool replace_file_streamed(const std::string &path, mode_t mode,
     ok = false;
     saved = errno;
   }
-  if (ok && std::rename(temp.data(), path.c_str()) != 0) {
+  if (ok && std::rename(temp.data(), target.c_str()) != 0) {
     ok = false;
     saved = errno;
   }
@@ -68,7 +87,7 @@ bool replace_file_streamed(const std::string &path, mode_t mode,
     error = std::strerror(saved);
     return false;
   }
-  sync_folder(path);
+  sync_folder(target);
   return true;
 }
 

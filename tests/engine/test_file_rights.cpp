@@ -8,6 +8,7 @@
 
 #include <thread>
 
+#include "atomic_file.h"
 #include "engine_env.h"
 
 namespace {
@@ -52,6 +53,24 @@ TEST_F(FileRights, CreatedFilesAreAsReadableAsTheUmaskAllows) {
       EXPECT_EQ(st.st_mode & 0777, 0666 & ~mask) << f;
     }
   }
+}
+
+// A file replaced whole through a link: the link stays and its target gets
+// the new content; a link that leads nowhere is left alone.
+TEST_F(FileRights, ReplacingThroughALinkKeepsTheLink) {
+  mkdir("shared", 0755);
+  unlink("setup.hxi");
+  ASSERT_EQ(symlink("shared/setup.hxi", "setup.hxi"), 0);
+  std::string error;
+  EXPECT_FALSE(replace_file("setup.hxi", "new\n", error));
+  struct stat st {};
+  ASSERT_EQ(lstat("setup.hxi", &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  ASSERT_EQ(close(open("shared/setup.hxi", O_WRONLY | O_CREAT, 0644)), 0);
+  EXPECT_TRUE(replace_file("setup.hxi", "new\n", error)) << error;
+  ASSERT_EQ(lstat("setup.hxi", &st), 0);
+  EXPECT_TRUE(S_ISLNK(st.st_mode));
+  EXPECT_EQ(slurp("shared/setup.hxi"), "new\n");
 }
 
 }  // namespace
