@@ -19,15 +19,14 @@ for press in 1 2; do
   e2e_wait "Enter your choice :"
   e2e_keys 7
   e2e_wait "Hit any key to continue."
-  for _ in 1 2 3 4 5 6; do
-    e2e_screen | grep -qF "MAIN MENU" && break
+  until e2e_shows "MAIN MENU"; do # a page a Space, each awaited
+    page=$(e2e_screen)
     e2e_keys Space
-    sleep 0.3
+    e2e_poll 10 "no page after Space" eval '[ "$(e2e_screen)" != "$page" ]'
   done
 done
 e2e_wait "MAIN MENU"
-e2e_keys q n y
-e2e_wait_exit
+e2e_quit
 cmp rolled default.hxo || e2e_fail "roll and key 7 differ"
 
 "$HOARDEX_BIN" roll --seed 42 --count 2 --append >/dev/null &&

@@ -23,12 +23,12 @@ e2e_tmux new-session -d -s t -x 80 -y 26 "cd '$WORK' && clear && ulimit -f 4 &&\
  TERM=screen GCOV_PREFIX='$E2E_COUNTERS' '$HOARDEX_BIN'; echo status=\$?; sleep 600"
 e2e_wait "Enter your choice :"
 # Without setup.hxi the menu says so once, below the keys, and only there.
-[ "$(e2e_screen | sed -n 25p)" = " No saved settings yet: starting with the defaults." ] ||
+e2e_row_is 24 " No saved settings yet: starting with the defaults." ||
   e2e_fail "no note of the missing settings"
 e2e_keys 7
 e2e_wait "$MSG"
-[ "$(e2e_screen | sed -n 26p)" = " $MSG" ] || e2e_fail "not on the prompt line"
-e2e_screen | sed -n 2p | grep -q "Wyrdmoor Treasure Generator" ||
+e2e_row_is 25 " $MSG" || e2e_fail "not on the prompt line"
+e2e_row_has 1 "Wyrdmoor Treasure Generator" ||
   e2e_fail "the screen scrolled under the message"
 [ "$(e2e_screen | grep -c "Cannot write output file!")" = 1 ] ||
   e2e_fail "the message is on the screen more than once"

@@ -7,8 +7,7 @@ SMALL="Please enlarge the window to at least 80x26."
 e2e_setup
 printf '2\nHoard_Keeper _ 40 0x0\nDeep_Eater Gulp 40 0x0\n' >"$WORK/monster.hxi"
 printf '1\nDeep_Cave 0 20 20 20 20\n' >"$WORK/area.hxi"
-e2e_tmux new-session -d -s t -x 70 -y 20 \
-  "cd '$WORK' && TERM=screen bash --norc --noprofile -i"
+e2e_shell 70 20
 resize() { e2e_tmux resize-window -t t -x "$1" -y "$2"; }
 # "case NAME" runs the program (pid in .pid), prints "NAME:st=<status>" and
 # "NAME:tty=same"; a plain shell, as an interactive one would mend the tty.

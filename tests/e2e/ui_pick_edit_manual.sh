@@ -38,7 +38,7 @@ e2e_keys BSpace
 e2e_wait_gone ", 3 random"
 e2e_keys BSpace G
 e2e_wait "The list is empty: add treasure with keys 1 to 7 before G."
-e2e_keys m q n y
-e2e_wait_exit
-[ "$E2E_STATUS" = 0 ] && [ ! -e "$WORK/default.hxo" ] || e2e_fail "status $E2E_STATUS or a report"
+e2e_keys m
+e2e_quit
+[ ! -e "$WORK/default.hxo" ] || e2e_fail "a report was written"
 echo PASS

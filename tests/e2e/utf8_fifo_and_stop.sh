@@ -8,18 +8,14 @@ export LANG=C.UTF-8
 unset LC_ALL LC_CTYPE
 e2e_setup
 printf '2\nÉsprit_Dragón Nébuleuse 0 0x0\nGrunt _ 0 0x0\n' >"$WORK/monster.hxi"
-e2e_tmux -u new-session -d -s t -x 80 -y 26 \
-  "cd '$WORK' && LANG=C.UTF-8 TERM=screen bash --norc --noprofile -i"
-row() { e2e_screen | sed -n "$(($1 + 1))p"; }
-row_is() { [ "$(row "$1")" = "$2" ]; }
-wait_row() { e2e_poll 10 "row $1 is not '$2'" row_is "$1" "$2"; }
+e2e_shell 80 26 LANG=C.UTF-8
 
 e2e_type "'$HOARDEX_BIN'"
 e2e_keys Enter
 e2e_wait "Enter your choice :"
-wait_row 5 "  1: Select a monster           Monster         : Nébuleuse, Ésprit Dragón"
+e2e_wait_row 5 "  1: Select a monster           Monster         : Nébuleuse, Ésprit Dragón"
 e2e_keys 1
-wait_row 5 "  1: Nébuleuse, Ésprit Dragón       2: Grunt"
+e2e_wait_row 5 "  1: Nébuleuse, Ésprit Dragón       2: Grunt"
 e2e_keys Escape
 e2e_wait "Enter your choice :"
 
@@ -36,14 +32,14 @@ e2e_keys x
 e2e_wait "Enter your choice :"
 e2e_keys R
 e2e_wait "Monster    : Nébuleuse, Ésprit Dragón"
-wait_row 5 "$(printf '%075d' 0 | tr 0 -)"
+e2e_wait_row 5 "$(printf '%075d' 0 | tr 0 -)"
 e2e_keys C-z
 e2e_wait "Stopped"
 e2e_type fg
 e2e_keys Enter
 e2e_wait "EARLIER REPORTS"
 e2e_keys Down # read as Escape, it would return to the menu
-wait_row 5 ""
+e2e_wait_row 5 ""
 e2e_wait "Date       :"
 e2e_hides "Enter your choice :" || e2e_fail "Down after fg left the viewer"
 e2e_keys q

@@ -8,9 +8,6 @@
 e2e_setup
 printf '1\nTusk_Brute Orc 1 0x0\n' >"$WORK/monster.hxi"
 printf '1\nDeep_Cave 0 20 20 20 20\n' >"$WORK/area.hxi"
-row() { e2e_screen | sed -n "$(($1 + 1))p"; }
-row_has() { row "$1" | grep -qF -- "$2"; }
-wait_row() { e2e_poll 10 "row $1 has no '$2'" row_has "$1" "$2"; }
 generate() { e2e_keys 7; e2e_wait "Hit any key to"; e2e_keys x; e2e_wait "Enter your choice"; }
 hint="Up/Dn PgUp/Dn Home/End  n/p: report  /?: search  d: remove  l: ledger  q: back"
 
@@ -20,30 +17,30 @@ generate
 cp "$WORK/default.hxo" "$WORK/first"
 generate
 e2e_keys R
-wait_row 3 "Report 1 of 2"
-wait_row 35 "$hint"
+e2e_wait_in_row 3 "Report 1 of 2"
+e2e_wait_in_row 35 "$hint"
 e2e_tmux resize-window -t t -x 120 -y 40
-wait_row 39 "$hint"
+e2e_wait_in_row 39 "$hint"
 e2e_keys / && e2e_type "deep cave" && e2e_keys Enter # in the newest report
-wait_row 3 "Report 1 of 2"
+e2e_wait_in_row 3 "Report 1 of 2"
 e2e_keys Enter # again, down: the older report
-wait_row 3 "Report 2 of 2"
+e2e_wait_in_row 3 "Report 2 of 2"
 e2e_keys Enter
-wait_row 38 "search went on from the top"
-wait_row 3 "Report 1 of 2"
+e2e_wait_in_row 38 "search went on from the top"
+e2e_wait_in_row 3 "Report 1 of 2"
 e2e_keys ? Enter # up, with the same text
-wait_row 38 "search went on from the bottom"
-wait_row 3 "Report 2 of 2"
+e2e_wait_in_row 38 "search went on from the bottom"
+e2e_wait_in_row 3 "Report 2 of 2"
 e2e_keys End # the last page: the oldest report's closing rule above the end
-e2e_poll 10 "End did not show the end" eval '[ "$(row 35)" = "-----" ]'
+e2e_poll 10 "End did not show the end" e2e_row_is 35 -----
 e2e_keys Home d
-wait_row 39 "Remove this report from default.hxo? (y/n)"
+e2e_wait_in_row 39 "Remove this report from default.hxo? (y/n)"
 e2e_keys n
-wait_row 38 "Nothing removed."
+e2e_wait_in_row 38 "Nothing removed."
 cmp -s "$WORK/default.hxo" "$WORK/first" && e2e_fail "removed after n"
 e2e_keys d y
-wait_row 38 "Report removed."
-wait_row 3 "Report 1 of 1"
+e2e_wait_in_row 38 "Report removed."
+e2e_wait_in_row 3 "Report 1 of 1"
 cmp "$WORK/default.hxo" "$WORK/first" || e2e_fail "not the file before the second report"
 [ -z "$(find "$WORK" -name 'default.hxo.*')" ] || e2e_fail "a temporary file stayed"
 e2e_keys q
