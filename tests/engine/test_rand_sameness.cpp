@@ -1,9 +1,7 @@
 // The engine's generator gives the C library's rand() sequence of glibc
-// value for value: known values everywhere, and where the C library is
-// glibc, ten million values over several seeds set against rand() itself.
+// value for value: glibc's values at both ends of the seed's range and a
+// million values on.
 #include <gtest/gtest.h>
-
-#include <cstdlib>
 
 #include "dice.h"
 
@@ -37,22 +35,6 @@ TEST(RandSameness, KnownValuesOfTheCLibrarysSequence) {
     seed_dice(k.seed);
     EXPECT_EQ(random_value(), k.first) << k.seed;
     EXPECT_EQ(d100(), static_cast<int>(int64_t{100} * k.second >> 31) + 1);
-  }
-}
-
-TEST(RandSameness, TenMillionValuesAsTheCLibrarysRand) {
-#ifndef __GLIBC__
-  GTEST_SKIP() << "rand() gives glibc's sequence only with glibc";
-#endif
-  constexpr unsigned SEEDS[] = {
-      0, 1, 2, 7, 20261206, 2147483647u, 2147483648u, 4294967295u};
-  constexpr long PER_SEED = 1250000;  // 10,000,000 in all
-  for (unsigned seed : SEEDS) {
-    std::srand(seed);
-    dice_generator g(seed);
-    long i = 0;
-    while (i < PER_SEED && g.next() == std::rand()) ++i;
-    ASSERT_EQ(i, PER_SEED) << "seed " << seed << " differs at value " << i;
   }
 }
 

@@ -1,11 +1,9 @@
-// The script writers' exact text with scripted dice; extra lair items.
+// The script writers' exact text with scripted dice.
 #include "engine_env.h"
 #include "scripted_rand.h"
 #include "writers.h"
 
-const std::string NO_PORT = "[ Monster has no portable treasure.\n]\n",
-                  BOOK = "[ See Book IV for portable treasure description\n]\n",
-                  OTHER = "< L1_OTHER >\n", COINS = "< L1_COINS >\n";
+const std::string BOOK = "[ See Book IV for portable treasure description\n]\n";
 
 class Writers : public EngineEnv {
  protected:
@@ -40,44 +38,20 @@ TEST_F(Writers, APortableTextCannotEndItsPartEarly) {
   EXPECT_EQ(written("", write), "[ Ring) < L1_MAGIC >\nBand\n]\n");
 }
 
-TEST_F(Writers, ExtraLairItemsOfKeySeven) {
+// Both codes hold 0x10: a sum would carry into 0x20 and roll Station items.
+// The portable code goes into the numbers line, the monster's text first.
+TEST_F(Writers, AFlagInBothCodesIsNoSum) {
   char tooth[] = "Gold tooth\n";
-  const std::string tooth_rows =
-      "[ Gold tooth\n]\n" + BOOK + "[ Fine Clothing, 5 times normal value\n]\n";
-  // clang-format off
-  const struct { monster_record mon; settings config; const char *rolls; int items; const char *numbers; std::string lair, portable = NO_PORT; } cases[] = {
-      // 0x4: Station + 1 extra items (with Station 0 one), MEL not added, the
-      // Station in the numbers line; 0x1 adds 1 to the rolls.
-      {{"G", "O", nullptr, 0x4 | 0x8 | 0x1, 0, 0}, {.output_name = "default", .cdf = 1, .group_cdf = 1, .mel = 5, .game_day = 1, .game_month = 1, .game_year = 1}, "d10=2", 1, "0 0 1 1 0 0 0", COINS},
-      // 0x10: on a d100 of 30 or less, d6 extra items, unless any yes is stored.
-      {{"G", "O", nullptr, 0x10, 0, 0}, {.output_name = "default", .cdf = 1, .group_cdf = 1, .game_day = 1, .game_month = 1, .game_year = 1}, "d100=30 d6=2 d10=1 d10=1", 2, "0 0 1 1 0 -1 0", OTHER + OTHER},
-      {{"G", "O", nullptr, 0x10, 0, 0}, {.output_name = "default", .cdf = 1, .group_cdf = 1, .game_day = 1, .game_month = 1, .game_year = 1}, "d100=31", 0, "0 0 1 1 0 -1 0", ""},
-      {{"G", "O", nullptr, 0x10, 0, 0}, {.output_name = "default", .cdf = 1, .group_cdf = 1, .answers = 0x800, .game_day = 1, .game_month = 1, .game_year = 1}, "", 0, "0 0 1 1 0 -1 0", ""},
-      // Both words hold 0x10: a sum would carry into 0x20 and roll Station
-      // items. The portable code goes into the numbers line, the text first.
-      {{"G", "O", tooth, 0x2 | 0x10, cls(19) | 0x1, 0}, {.output_name = "default", .cdf = 1, .group_cdf = 1, .station = 10, .answers = 0x10, .game_day = 1, .game_month = 1, .game_year = 1}, "", 0, "0 0 1 1 0 -1 1245185", "", tooth_rows},
-      // 0x8: MEL extra items and no Station, whatever was entered.
-      {{"G", "O", nullptr, 0x8, 0, 1}, {.output_name = "default", .lair_index = 1, .cdf = 12, .group_cdf = 40, .jeweler_el = 7, .station = 3, .mel = 2, .game_day = 1, .game_month = 1, .game_year = 1}, "d10=5 d10=5 d10=5", 3, "1 0 12 40 7 -1 0", OTHER + OTHER + OTHER},
-  };
-  // clang-format on
-  for (const auto &c : cases) {
-    tables.monsters[0] = c.mon, config = c.config;
-    scripted::reset(), scripted::dice(c.rolls);
-    long writer_dice = static_cast<long>(scripted::queue.size());
-    script_file script;
-    ASSERT_EQ(
-        write_automatic_script_file(script, SCRIPT_PATH, game.generation()),
-        generation_status::done);
-    close_script(script);
-    text_report report;  // one dice record for each item
-    ASSERT_EQ(interpret_file(SCRIPT_PATH, "default", tables, report),
-              generation_status::done);
-    EXPECT_EQ(scripted::draws, writer_dice + 111L * c.items) << c.rolls;
-    EXPECT_EQ(script_text(), script_head(c.numbers) + "PORTABLE\n" +
-                                 c.portable +
-                                 "END-OF-SECTION\n----------\nLAIR-TREASURE\n" +
-                                 c.lair + "END-OF-SECTION\n")
-        << c.rolls;
-    tables.monsters[0].portable_text = nullptr;  // not the loader's
-  }
+  tables.monsters[0] = {"G", "O", tooth, P | 0x10, cls(19) | 0x1, 0};
+  config.station = 10, config.answers = 0x10;
+  script_file script;
+  ASSERT_EQ(write_automatic_script_file(script, SCRIPT_PATH, game.generation()),
+            generation_status::done);
+  close_script(script);
+  EXPECT_EQ(script_text(),
+            script_head("0 0 1 1 0 -1 1245185") +
+                "PORTABLE\n[ Gold tooth\n]\n" + BOOK +
+                "[ Fine Clothing, 5 times normal value\n]\n" +
+                "END-OF-SECTION\n----------\nLAIR-TREASURE\nEND-OF-SECTION\n");
+  tables.monsters[0].portable_text = nullptr;  // not the loader's
 }

@@ -1,10 +1,5 @@
-// The report on the screen and in the file, and the lock of the output file.
-#include <fcntl.h>
-#include <sys/file.h>
-#include <unistd.h>
-
+// The report on the screen and in the file.
 #include <cstring>
-#include <thread>
 
 #include "dice.h"
 #include "ui_env.h"
@@ -76,20 +71,6 @@ TEST_F(Interp, ReportPagedAndWritten) {
                           "W1\nW2\nW3\nW4\n\n-----\n\nTreasure in lair  :\n\n" +
                           lair + CLOSING);
   EXPECT_EQ(screen.keys_left(), 0u);
-}
-
-TEST_F(Interp, ReportWaitsForTheLockOfAnotherWriter) {
-  spit("temp.hxs", head("0 0 1 1 0 -1 0"));
-  int other = open("default.hxo", O_WRONLY | O_APPEND | O_CREAT, 0644);
-  ASSERT_EQ(flock(other, LOCK_EX), 0);
-  screen.push_keys("x");
-  std::thread gen([this] { show_script(); });
-  usleep(300 * 1000);
-  EXPECT_EQ(output(), "");  // still waiting for the lock
-  ASSERT_EQ(write(other, "OTHER REPORT\n", 13), 13);
-  close(other);  // and with it the lock
-  gen.join();
-  EXPECT_EQ(output().rfind("OTHER REPORT\n" + REPORT_RULE, 0), 0u);
 }
 
 // A literal text after three lines that fits only on a new page starts one;
