@@ -64,20 +64,13 @@ e2e_wait_exit() {
   E2E_STATUS=$(cat "$WORK/.status")
 }
 # Leaves from the main menu without saving; the program ends with status 0.
-e2e_quit() {
-  e2e_keys q n y
-  e2e_wait_exit
-  [ "$E2E_STATUS" = 0 ] || e2e_fail "exit status $E2E_STATUS"
-}
+e2e_quit() { e2e_keys q n y && e2e_wait_exit && [ "$E2E_STATUS" = 0 ] || e2e_fail "status $E2E_STATUS"; }
 # Row N of the screen (from 0): waits for it to be, or to hold, a text.
 e2e_row() { e2e_screen | sed -n "$(($1 + 1))p"; }
 e2e_row_is() { [ "$(e2e_row "$1")" = "$2" ]; }
 e2e_row_has() { e2e_row "$1" | grep -qF -- "$2"; }
 e2e_wait_row() { e2e_poll 10 "row $1 is not '$2'" e2e_row_is "$1" "$2"; }
 e2e_wait_in_row() { e2e_poll 10 "row $1 has no '$2'" e2e_row_has "$1" "$2"; }
-# A plain interactive shell in the work folder (WIDTH HEIGHT [SETTINGS]),
-# for tests that start the program themselves.
-e2e_shell() {
-  e2e_tmux -u new-session -d -s t -x "$1" -y "$2" \
-    "cd '$WORK' && ${3:-} TERM=screen bash --norc --noprofile -i"
-}
+# A plain shell in the work folder (WIDTH HEIGHT [SETTINGS]), for tests
+# that start the program themselves.
+e2e_shell() { e2e_tmux -u new-session -d -s t -x "$1" -y "$2" "cd '$WORK' && ${3:-} TERM=screen bash --norc --noprofile -i"; }
