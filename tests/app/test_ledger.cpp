@@ -192,6 +192,7 @@ TEST_F(Ledger, CommandLine) {
   EXPECT_FALSE(holds(file, "Ledger"));
   EXPECT_TRUE(holds(r.out, "Ledger:\n  coins:") &&
               holds(r.out, "split 2 ways"));
+  EXPECT_TRUE(holds(cli({"roll", "--seed", "2", "--rank"}).out, "\n  rank:"));
   ran pile = cli({"roll", "--monster", "34", "--count", "4", "--seed", "2",
                   "--pile", "--format", "json"});
   std::vector<json> all = reports(pile.out);

@@ -107,12 +107,15 @@ TEST_F(Removal, ExactlyTheReportGoesAndTheRestStaysByteForByte) {
   EXPECT_EQ(remove_at(0, error), removal::failed);
   setrlimit(RLIMIT_FSIZE, &old);
   EXPECT_EQ(error, std::strerror(EFBIG));
-  ASSERT_EQ(symlink("default.hxo", "link.hxo"), 0);
-  EXPECT_EQ(remove_report("link.hxo", output_file("link.hxo"), 0, error),
-            removal::failed);
-  EXPECT_EQ(error, "it is a link");
+  for (auto make_link : {symlink, link}) {  // symbolic, then hard
+    ASSERT_EQ(make_link("default.hxo", "link.hxo"), 0);
+    EXPECT_EQ(remove_report("link.hxo", output_file("link.hxo"), 0, error),
+              removal::failed);
+    EXPECT_EQ(error, "it is a link");
+    EXPECT_EQ(files_here(), 2);
+    unlink("link.hxo");
+  }
   EXPECT_EQ(output(), text);
-  EXPECT_EQ(files_here(), 2);
 }
 
 // The file is checked against what was read when it was opened: rewritten

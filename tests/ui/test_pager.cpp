@@ -115,5 +115,6 @@ TEST_F(Interp, LongLiteralContinuesOnThePageItStarted) {
   run(head("1 0 12 40 7 -1 123") + "PORTABLE\n[ " + text +
       "]\nEND-OF-SECTION\n");
   EXPECT_EQ(screen.row(0, 7), std::string(80, 'x'));
+  EXPECT_EQ(screen.row(1, 24), "");  // the full page was blanked
   EXPECT_NE(output().find(text), std::string::npos);
 }

@@ -339,6 +339,8 @@ for raw in ('{"a":1}', '"abc"', "[null]"):
     aside = js("localStorage.getItem('hoardex.history.set-aside')")
     js("localStorage.removeItem('hoardex.history.set-aside')")
     check(aside == raw and "hoardex.history.set-aside" in text("message"), f"{raw} is set aside: {aside}")
+open_page("#roll?monster=31&mel=9&cel=4&seed=1")
+check(js("['mel', 'cel'].map(id => document.getElementById(id).value)") == ["9", "4"], "a link fills MEL and CEL")
 
 js("document.getElementById('generate').click()")
 for width, height in ((1280, 800), (390, 844)):

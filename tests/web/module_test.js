@@ -137,6 +137,11 @@ function said(r) {
     [{ seed: '4294967338' }, '--seed: Value 4294967338 not in range 0 to 4294967295']])
     assert.throws(() => engine.roll(o), (e) => e.message === message && e.status === 2);
   assert.strictEqual(raw('roll', { count: '4294967297' }).message, '--count: Value 4294967297 not in range 1 to 1000000');
+  // No settings file: setup null, as the program starts without one.
+  assert.strictEqual(engine.load({ setup: null }), 'No saved settings yet: starting with the defaults.');
+  engine.load();
+  // An empty text is an option not given.
+  assert.strictEqual(engine.roll({ seed: 1, position: '', comment: '' }), cli(['roll', '--seed', '1']).out);
   // Megabytes through the heap: a file padded to 1.5 MB loads, a script of
   // 1.3 MB runs; a file over the program's limit is refused in its words and
   // the files before still work.
