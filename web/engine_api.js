@@ -18,7 +18,8 @@
     const r = {};
     for (const [k, v] of Object.entries(o || {})) {
       if (v === undefined || v === null || v === '') continue;
-      r[k] = Array.isArray(v) ? v.join(',') : String(v);
+      // A list of answers with none in it answers every question no.
+      r[k] = Array.isArray(v) ? v.join(',') || (k === 'yes' ? 'none' : '') : String(v);
     }
     return Object.assign(r, extra || {});
   }

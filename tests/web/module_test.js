@@ -140,8 +140,9 @@ function said(r) {
   // No settings file: setup null, as the program starts without one.
   assert.strictEqual(engine.load({ setup: null }), 'No saved settings yet: starting with the defaults.');
   engine.load();
-  // An empty text is an option not given.
+  // An empty text is an option not given; no answer ticked is every answer no.
   assert.strictEqual(engine.roll({ seed: 1, position: '', comment: '' }), cli(['roll', '--seed', '1']).out);
+  assert.strictEqual(engine.roll({ monster: 31, seed: 1, yes: [] }), cli(['roll', '--monster', '31', '--seed', '1', '--yes', 'none']).out);
   // Megabytes through the heap: a file padded to 1.5 MB loads, a script of
   // 1.3 MB runs; a file over the program's limit is refused in its words and
   // the files before still work.
