@@ -94,7 +94,7 @@ BENCHMARK(BM_roll_dice);
 
 constexpr int RECORDS = 4096;
 
-const char *const CATEGORY_NAMES[] = {"",      "other", "coins", "gemjj",
+const char *const CATEGORY_NAMES[] = {"",      "other", "coins", "gems",
                                       "milit", "magic", "metal"};
 
 void BM_category(benchmark::State &state) {
@@ -117,7 +117,7 @@ void BM_category(benchmark::State &state) {
           lines = coins_main(out, 30, 60, -1, d);
           break;
         case 3:
-          lines = gemjj_main(out, 20, d);
+          lines = gems_main(out, 20, d);
           break;
         case 4:
           lines = milit_main(out, d);

@@ -20,17 +20,17 @@ std::deque<int> decode_keys(const uint8_t *data, size_t size) {
 // Every dialogue returns a documented answer; its settings are checked after.
 void (*const DIALOGUES[])(uint8_t) = {
     [](uint8_t) {
-      int got = in_yn();
+      int got = read_yes_no_key();
       fuzz::check(got >= -1 && got <= 1, "yes/no result");
     },
     [](uint8_t param) {
-      int hi = param % 2 ? 9999 : 50, got = in_int(param % 2, hi);
+      int hi = param % 2 ? 9999 : 50, got = read_number_field(param % 2, hi);
       fuzz::check((got >= param % 2 && got <= hi) || got == -1 || got == -2,
                   "number field result");
     },
     [](uint8_t) {
       char dest[POSITION_COMMENT_SIZE] = "kept";
-      int got = enter_txt(dest);
+      int got = read_text_field(dest);
       fuzz::check(got == 0 || std::strcmp(dest, "kept") == 0,
                   "an abandoned text field leaves the destination");
     },

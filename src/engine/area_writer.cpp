@@ -1,9 +1,10 @@
 // The area treasure table, which picks one category per lair item from the
 // lair's area record, and the metal or jewelry selector of the portable
 // treasure table.
+#include "area_writer.h"
+
 #include "dice.h"
 #include "keywords.h"
-#include "writers.h"
 
 namespace {
 

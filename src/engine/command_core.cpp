@@ -6,18 +6,18 @@
 #include <nlohmann/json.hpp>
 #include <sstream>
 
+#include "area_writer.h"
 #include "dice.h"
 #include "export_formats.h"
-#include "headless.h"
 #include "hoard_stats.h"
 #include "info_check.h"
 #include "info_explain.h"
 #include "info_files.h"
 #include "interpreter.h"
 #include "ledger.h"
+#include "memory_generation.h"
 #include "output_file.h"
 #include "report_json.h"
-#include "writers.h"
 
 namespace {
 

@@ -135,6 +135,6 @@ inline int three_d10() { return one_by_one{}.three_d10(); }
 constexpr int DICE_PER_RECORD = 111;
 
 // Fills every field of the record with a fresh roll, in declaration order of
-// the sub-records metal, other, milit, gemjj, magic, coins; sets in_container
+// the sub-records metal, other, milit, gems, magic, coins; sets in_container
 // to 0.
 void roll_dice(dice_record &dice);

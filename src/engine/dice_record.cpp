@@ -83,7 +83,7 @@ void roll_milit(milit_dice &m, Dice &v) {
 }
 
 template <typename Dice>
-void roll_gemjj(gemjj_dice &g, Dice &v) {
+void roll_gems(gems_dice &g, Dice &v) {
   g.d3star_kind = v.d3_star();
   g.d10_size = v.d10();
   g.d10_appearance = v.d10();
@@ -135,7 +135,7 @@ void roll_record(dice_record &dice, Dice &v) {
   roll_metal(dice.metal, v);
   roll_other(dice.other, v);
   roll_milit(dice.milit, v);
-  roll_gemjj(dice.gemjj, v);
+  roll_gems(dice.gems, v);
   roll_magic(dice.magic, v);
   roll_coins(dice.coins, v);
   dice.in_container = 0;

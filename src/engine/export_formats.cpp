@@ -3,7 +3,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "headless.h"
+#include "memory_generation.h"
 #include "output_file.h"
 #include "utf8.h"
 

@@ -13,9 +13,10 @@
 
 #include <cstdio>
 
+#include "area_writer.h"
 #include "dice.h"
 #include "interpreter.h"
-#include "writers.h"
+#include "portable_writer.h"
 
 namespace {
 

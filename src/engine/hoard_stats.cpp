@@ -7,7 +7,7 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
-#include "headless.h"
+#include "memory_generation.h"
 #include "trtables.h"
 
 const char *const SECTION_NAMES[2] = {"portable", "lair"};

@@ -4,8 +4,9 @@
 #include <algorithm>
 #include <cstdio>
 
-#include "headless.h"
-#include "writers.h"
+#include "area_writer.h"
+#include "memory_generation.h"
+#include "portable_writer.h"
 
 namespace {
 

@@ -19,10 +19,10 @@
 
 #include "atomic_file.h"
 #include "escaped_text.h"
+#include "portable_writer.h"
 #include "setting_choice.h"
 #include "trtables.h"
 #include "utf8.h"
-#include "writers.h"
 
 namespace {
 

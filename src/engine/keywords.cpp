@@ -15,8 +15,8 @@ struct forced_die {
 };
 
 int32_t *other_maintype(dice_record &d) { return &d.other.d100_maintype; }
-int32_t *gem_kind(dice_record &d) { return &d.gemjj.d3star_kind; }
-int32_t *gem_size(dice_record &d) { return &d.gemjj.d10_size; }
+int32_t *gem_kind(dice_record &d) { return &d.gems.d3star_kind; }
+int32_t *gem_size(dice_record &d) { return &d.gems.d10_size; }
 int32_t *milit_maintype(dice_record &d) { return &d.milit.d100_maintype; }
 int32_t *milit_number(dice_record &d) { return &d.milit.d10_count; }
 int32_t *magic_maintype(dice_record &d) { return &d.magic.d100_maintype; }
@@ -63,8 +63,8 @@ int category_other(const item_numbers &, dice_record &d, item_result &out) {
 int category_coins(const item_numbers &a, dice_record &d, item_result &out) {
   return coins_main(out, a.cdf, a.group_cdf, a.station, &d);
 }
-int category_gemjj(const item_numbers &a, dice_record &d, item_result &out) {
-  return gemjj_main(out, a.jeweler_el, &d);
+int category_gems(const item_numbers &a, dice_record &d, item_result &out) {
+  return gems_main(out, a.jeweler_el, &d);
 }
 int category_milit(const item_numbers &, dice_record &d, item_result &out) {
   return milit_main(out, &d);
@@ -79,7 +79,7 @@ int category_metal(const item_numbers &a, dice_record &d, item_result &out) {
 // Indexed by the category code modulo 8.
 constexpr int (*category_rows[])(const item_numbers &, dice_record &,
                                  item_result &) = {
-    category_none,  category_other, category_coins, category_gemjj,
+    category_none,  category_other, category_coins, category_gems,
     category_milit, category_magic, category_metal, category_none,
 };
 static_assert(std::size(category_rows) == CATEGORY_CODES);

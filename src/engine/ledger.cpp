@@ -7,7 +7,7 @@
 #include <nlohmann/json.hpp>
 
 #include "dice.h"
-#include "headless.h"
+#include "memory_generation.h"
 #include "utf8.h"
 
 const coin_kind UNITS[UNIT_COUNT] = {

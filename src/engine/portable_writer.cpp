@@ -3,9 +3,11 @@
 // code and text, its generation bits and the answers to its yes/no
 // questions. Every count and chance is rolled at the moment its group is
 // written, so the order of the writes fixes the order of the dice.
+#include "portable_writer.h"
+
+#include "area_writer.h"
 #include "dice.h"
-#include "trtext.h"
-#include "writers.h"
+#include "table_lookup.h"
 
 namespace {
 

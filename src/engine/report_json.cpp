@@ -4,8 +4,8 @@
 #include <cstdio>
 #include <nlohmann/json.hpp>
 
-#include "headless.h"
 #include "ledger.h"
+#include "memory_generation.h"
 #include "utf8.h"
 
 namespace {

@@ -6,7 +6,7 @@
 #include <climits>
 #include <iterator>
 
-#include "trtext.h"
+#include "table_lookup.h"
 
 namespace {
 
@@ -79,24 +79,25 @@ const char *coin_unit_text(coin_kind unit) {
   return unit_texts[static_cast<int>(unit)];
 }
 
-int coins_number(dice_record *dice, int max_cdf) {
+int coins_number(dice_record *dice, int group_cdf) {
   // A CDF far out of range cannot overflow the amount roll.
-  int roll = clamped(static_cast<long long>(max_cdf) + dice->coins.d100_amount,
-                     INT_MIN, INT_MAX);
+  int roll =
+      clamped(static_cast<long long>(group_cdf) + dice->coins.d100_amount,
+              INT_MIN, INT_MAX);
   const amount_row &row = table_row(amount_rows, roll);
   int dice_sum = dice->coins.*row.first;
   if (row.second) dice_sum += dice->coins.*row.second;
   return row.mult * dice_sum;
 }
 
-int coins_main(item_result &out, int cdf, int max_cdf, int station,
+int coins_main(item_result &out, int cdf, int group_cdf, int station,
                dice_record *dice) {
   coin_kind kind =
       station != NO_STATION
           ? table_row(kind_by_station_rows, station).kind
           : table_row(kind_by_roll_rows, cdf / 5 + dice->coins.d10_kind).kind;
   out.clear();
-  out.coins = {kind, coins_number(dice, max_cdf)};
+  out.coins = {kind, coins_number(dice, group_cdf)};
   out.appendf("%d %s\n", out.coins.count, coin_kind_name(kind));
   return 1;
 }

@@ -4,4 +4,4 @@
 #include "trtables.h"
 
 // Number of coins for the group's highest CDF, from the coin dice.
-int coins_number(dice_record *dice, int max_cdf);
+int coins_number(dice_record *dice, int group_cdf);

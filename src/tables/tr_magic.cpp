@@ -6,7 +6,7 @@
 #include <cstddef>
 #include <cstdio>
 
-#include "trtext.h"
+#include "table_lookup.h"
 
 namespace {
 

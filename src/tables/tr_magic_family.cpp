@@ -2,8 +2,8 @@
 // jeweled items, talismans, wands and staffs; magical other treasure; named
 // items; special items. Also the steps every manufactured item shares: the EL
 // cap, the MEL and EL part, the immunity entry and the curse entry.
+#include "table_lookup.h"
 #include "tr_magic.h"
-#include "trtext.h"
 
 namespace {
 

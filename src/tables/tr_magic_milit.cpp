@@ -1,7 +1,7 @@
 // Magical military items: the military item that carries the magic, its hit
 // chance and damage modifiers, its powers and its MEL and EL.
+#include "table_lookup.h"
 #include "tr_magic.h"
-#include "trtext.h"
 
 namespace {
 

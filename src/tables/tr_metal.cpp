@@ -2,7 +2,7 @@
 // in the coin unit of the metal.
 #include "tr_metal.h"
 
-#include "trtext.h"
+#include "table_lookup.h"
 
 namespace {
 

@@ -2,8 +2,8 @@
 // armor, shelter, supplies and animal gear sub-tables, and the items made by
 // non-human races. Every military item is one line: a count, a blank and the
 // item.
+#include "table_lookup.h"
 #include "trtables.h"
-#include "trtext.h"
 
 namespace {
 

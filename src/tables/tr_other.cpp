@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "trtext.h"
+#include "table_lookup.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Written treasure: books, scrolls (plain and coded) and maps, including the
 // treasure map that every treasure scroll carries.
+#include "table_lookup.h"
 #include "tr_other.h"
-#include "trtext.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 // Clothing, cloth by the yard, musical instruments and items of the referee's
 // choice.
+#include "table_lookup.h"
 #include "tr_other.h"
-#include "trtext.h"
 
 namespace {
 

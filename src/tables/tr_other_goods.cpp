@@ -3,8 +3,8 @@
 // fine coverings, glass and crystal, tools and art works.
 #include <cstdint>
 
+#include "table_lookup.h"
 #include "tr_other.h"
-#include "trtext.h"
 
 namespace {
 

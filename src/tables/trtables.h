@@ -35,7 +35,7 @@ struct metal_dice {
   int32_t d6_val3;
 };
 
-struct gemjj_dice {
+struct gems_dice {
   int32_t d3star_kind;
   int32_t d10_size;
   int32_t d10_appearance;
@@ -145,7 +145,7 @@ struct dice_record {
   metal_dice metal;
   other_dice other;
   milit_dice milit;
-  gemjj_dice gemjj;
+  gems_dice gems;
   magic_dice magic;
   coins_dice coins;
   // 0 for a stand-alone item; containers and kegs set it to 1 before the
@@ -259,9 +259,9 @@ struct item_result : fixed_text<RESULT_TEXT_SIZE> {
 // Category routines: each writes its whole text into `out` (emptied first)
 // and returns the number of screen lines it takes.
 int other_main(item_result &out, dice_record *dice);
-int coins_main(item_result &out, int cdf, int max_cdf, int station,
+int coins_main(item_result &out, int cdf, int group_cdf, int station,
                dice_record *dice);
-int gemjj_main(item_result &out, int jeweler_el, dice_record *dice);
+int gems_main(item_result &out, int jeweler_el, dice_record *dice);
 int milit_main(item_result &out, dice_record *dice);
 int magic_main(item_result &out, dice_record *dice);
 int metal_main(item_result &out, int jeweler_el, dice_record *dice);

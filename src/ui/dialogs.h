@@ -14,9 +14,9 @@
 enum class dialog_status { done, left, failed };
 
 // Field editors. -1 means Escape, -2 Enter on an empty field.
-int in_yn();
-int in_int(int min, int max);
-int enter_txt(char *text);
+int read_yes_no_key();
+int read_number_field(int min, int max);
+int read_text_field(char *text);
 
 // The heading of a full screen: the screen cleared, the title banner at
 // column 1 of `row` (row 0 keeps column 0), the title after a tab and two

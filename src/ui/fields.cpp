@@ -22,7 +22,7 @@ constexpr int TEXT_FIELD_SIZE = 256;
 
 }  // namespace
 
-int in_yn() {
+int read_yes_no_key() {
   text_screen &screen = scr();
   int row = screen.row();
   int col = screen.col();
@@ -54,8 +54,9 @@ int num_field(const num_rules &r, int start_col, long long *value) {
     int key = screen.read_key();
     if (key >= '0' && key <= '9') {
       if (key == '0') {
-        bool ok = r.zero == zero_rule::always || *value != 0 ||
-                  (r.zero == zero_rule::at_start && wherex() == start_col);
+        bool ok =
+            r.zero == zero_rule::always || *value != 0 ||
+            (r.zero == zero_rule::at_start && cursor_column() == start_col);
         if (!ok) continue;
       }
       if (*value >= r.digit_below) continue;
@@ -63,18 +64,18 @@ int num_field(const num_rules &r, int start_col, long long *value) {
       char echo[2] = {static_cast<char>(key), '\0'};
       screen.write(echo);
       *value = *value * 10 + digit;
-    } else if (r.passed && wherex() == start_col &&
+    } else if (r.passed && cursor_column() == start_col &&
                (is_erase_key(key) || is_enter(key))) {
       *r.passed = key;
       return FIELD_PASSED;
     } else if (is_erase_key(key)) {
       // Everything typed since start_col is shown, leading zeros included,
       // so the last column typed goes and its digit leaves the value.
-      if (wherex() > start_col) {
+      if (cursor_column() > start_col) {
         *value /= 10;
-        screen.move(row, wherex() - 1);
+        screen.move(row, cursor_column() - 1);
         screen.write(" ");
-        screen.move(row, wherex() - 1);
+        screen.move(row, cursor_column() - 1);
       } else if (r.bs_at_zero) {
         screen.move(row, start_col);
         screen.write(" ");
@@ -82,7 +83,7 @@ int num_field(const num_rules &r, int start_col, long long *value) {
       }
     } else if (is_enter(key)) {
       if (*value >= r.lo && *value <= r.hi) return static_cast<int>(*value);
-      if (r.empty_enter && *value < r.lo && wherex() == start_col)
+      if (r.empty_enter && *value < r.lo && cursor_column() == start_col)
         return FIELD_EMPTY;
     } else if (key == KEY_ESC) {
       return FIELD_ESCAPE;
@@ -93,10 +94,10 @@ int num_field(const num_rules &r, int start_col, long long *value) {
   }
 }
 
-int in_int(int min, int max) {
+int read_number_field(int min, int max) {
   num_rules r{zero_rule::at_start, max, min, max, true, true, 0};
   long long value = 0;
-  return num_field(r, wherex(), &value);
+  return num_field(r, cursor_column(), &value);
 }
 
 int text_field(const text_rules &r, char *dest, std::size_t size) {
@@ -163,7 +164,7 @@ int text_field(const text_rules &r, char *dest, std::size_t size) {
   }
 }
 
-int enter_txt(char *text) {
+int read_text_field(char *text) {
   text_rules r{POSITION_COMMENT_SIZE - 1, true, POSITION_COMMENT_SIZE, true};
   return text_field(r, text, POSITION_COMMENT_SIZE);
 }

@@ -159,7 +159,7 @@ void show_ledger(std::string_view report) {
       const std::string question = "Split between how many players (1-" +
                                    std::to_string(MAX_PLAYERS) + ")? ";
       show_prompt(question.c_str(), prompt_blank::row);
-      const int players = in_int(1, MAX_PLAYERS);
+      const int players = read_number_field(1, MAX_PLAYERS);
       if (players < 0) continue;  // Escape or nothing typed
       last_players = players;
       lines = ledger_lines(*k);

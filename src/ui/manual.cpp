@@ -9,13 +9,13 @@
 #include <string>
 #include <vector>
 
+#include "area_writer.h"
 #include "dialogs.h"
 #include "keywords.h"
 #include "pager.h"
 #include "prompt_row.h"
 #include "screen.h"
 #include "setting_choice.h"
-#include "writers.h"
 
 namespace {
 
@@ -246,13 +246,13 @@ dialog_status manual_generation(const session &game) {
                                 std::to_string(MANUAL_LAIR_ROLLS.lo) + "-" +
                                 std::to_string(MANUAL_LAIR_ROLLS.hi) + ") : ";
         show_prompt(ask.c_str(), prompt_blank::question);
-        int n = in_int(MANUAL_LAIR_ROLLS.lo, MANUAL_LAIR_ROLLS.hi);
+        int n = read_number_field(MANUAL_LAIR_ROLLS.lo, MANUAL_LAIR_ROLLS.hi);
         int yes = n == -1 ? -1 : 0;
         if (n != -1) {
           if (n < 1) n = 1;  // Enter on the empty field
           show_prompt("Add 1 to rolls on Area Treasure Table (y/n) : ",
                       prompt_blank::question);
-          yes = in_yn();
+          yes = read_yes_no_key();
         }
         if (yes != -1) {
           added = {before, n, "", nullptr, yes == 1 ? 1 : 0};

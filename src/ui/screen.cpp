@@ -20,7 +20,7 @@ text_screen &scr() {
 
 void set_screen(text_screen *screen) { g_screen = screen; }
 
-int wherex() { return g_screen ? g_screen->col() : -1; }
+int cursor_column() { return g_screen ? g_screen->col() : -1; }
 
 text_screen::text_screen() { set_size(SCREEN_ROWS, SCREEN_COLS); }
 

@@ -137,4 +137,4 @@ text_screen &scr();
 void set_screen(text_screen *screen);
 
 // Cursor column of the screen, or -1 when no screen is installed.
-int wherex();
+int cursor_column();

@@ -130,7 +130,7 @@ int ask_cdf(int current, cdf_kind kind) {
                   .prompt);
   num_rules r{zero_rule::after_digit, 10, CDF_MIN, CDF_MAX, false, false, 0};
   long long value = 0;
-  int got = num_field(r, wherex(), &value);
+  int got = num_field(r, cursor_column(), &value);
   return got == FIELD_ESCAPE ? current : got;
 }
 
@@ -139,7 +139,7 @@ int ask_jeweler_el(int current) {
   show_prompt(setting_row_of(&setting_choices::jeweler_el).prompt);
   num_rules r{zero_rule::always, 10, 0, JEWELER_EL_MAX, false, false, 0};
   long long value = 0;
-  int got = num_field(r, wherex(), &value);
+  int got = num_field(r, cursor_column(), &value);
   return got == FIELD_ESCAPE ? current : got;
 }
 
@@ -154,7 +154,7 @@ void ask_special_scores(session &game) {
     for (const score_row &r : score_rows) {
       show_note(explanation_of(SCORE_NUMBERS[static_cast<int>(r.which)]).line);
       show_prompt(r.question, prompt_blank::question);
-      int got = in_int(0, r.max);
+      int got = read_number_field(0, r.max);
       if (got < 0) return;  // Escape drops every answer
       scores[static_cast<int>(r.which)] = got;
     }
@@ -166,11 +166,11 @@ void ask_special_scores(session &game) {
                   : "");
     show_prompt(f.question, prompt_blank::question);
     if (f.use == flag_use::station) {
-      int got = in_int(0, STATION_MAX);
+      int got = read_number_field(0, STATION_MAX);
       if (got < 0) return;
       scores[static_cast<int>(score::station)] = got;
     } else if (f.use == flag_use::answer) {
-      int got = in_yn();
+      int got = read_yes_no_key();
       if (got < 0) return;
       answers = (answers & ~f.bit & ANSWER_BITS) | (got ? f.bit : 0);
     }
@@ -195,7 +195,7 @@ dialog_status enter_comments(session &game) {
   int32_t values[3];
   for (int i = 0; i < 3; ++i) {
     show_prompt(dates[i].text, prompt_blank::question);
-    int got = in_int(1, dates[i].max);
+    int got = read_number_field(1, dates[i].max);
     if (got == FIELD_ESCAPE) return dialog_status::left;
     values[i] = got == FIELD_EMPTY ? dates[i].current : got;
   }
@@ -205,10 +205,10 @@ dialog_status enter_comments(session &game) {
   std::snprintf(comm, sizeof comm, "%s", game.comment);
   show_prompt(setting_row_of(&setting_choices::position).prompt,
               prompt_blank::question);
-  if (enter_txt(pos) == FIELD_ESCAPE) return dialog_status::left;
+  if (read_text_field(pos) == FIELD_ESCAPE) return dialog_status::left;
   show_prompt(setting_row_of(&setting_choices::comment).prompt,
               prompt_blank::text_field);
-  if (enter_txt(comm) == FIELD_ESCAPE) return dialog_status::left;
+  if (read_text_field(comm) == FIELD_ESCAPE) return dialog_status::left;
 
   config.game_day = values[0];
   config.game_month = values[1];

@@ -3,8 +3,8 @@
 #include <nlohmann/json.hpp>
 
 #include "app_env.h"
-#include "headless.h"
 #include "hoard_stats.h"
+#include "memory_generation.h"
 #include "progress.h"
 #include "report_json.h"
 

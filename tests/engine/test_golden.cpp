@@ -22,7 +22,7 @@
 #include <string>
 #include <vector>
 
-#include "headless.h"
+#include "memory_generation.h"
 #include "scripted_rand.h"
 
 namespace {

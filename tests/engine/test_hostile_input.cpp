@@ -7,7 +7,7 @@
 #include "dice.h"
 #include "engine_env.h"
 #include "escaped_text.h"
-#include "headless.h"
+#include "memory_generation.h"
 
 namespace {
 

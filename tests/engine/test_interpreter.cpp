@@ -1,6 +1,6 @@
 // The interpreter without a screen: reports of bad scripts, and the events.
 #include "engine_env.h"
-#include "headless.h"
+#include "memory_generation.h"
 
 namespace {
 

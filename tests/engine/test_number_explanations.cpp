@@ -7,11 +7,11 @@
 #include <map>
 #include <string>
 
-#include "headless.h"
 #include "info_files.h"
+#include "memory_generation.h"
 #include "number_explanations.h"
 #include "tr_coins.h"
-#include "tr_gemjj.h"
+#include "tr_gems.h"
 #include "tr_metal.h"
 
 namespace {
@@ -84,7 +84,7 @@ TEST(NumberExplanations, TrueAtTheBoundsOfEachNumber) {
   EXPECT_EQ(kinds_at(1, 5), ALL_GOLD);
   // The EL's tens to jewels and jewelry and to fine metal, not to gems.
   item_result r;
-  auto size = [&](int kind, int el) { return gemjj_size(r, kind, el, 1); };
+  auto size = [&](int kind, int el) { return gems_size(r, kind, el, 1); };
   for (int kind : {2, 3})
     EXPECT_EQ(std::to_string(size(kind, 9) - size(kind, 0)) +
                   std::to_string(size(kind, 10) - size(kind, 0)) +

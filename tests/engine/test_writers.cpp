@@ -1,7 +1,7 @@
 // The script writers' exact text with scripted dice.
 #include "engine_env.h"
+#include "portable_writer.h"
 #include "scripted_rand.h"
-#include "writers.h"
 
 const std::string BOOK = "[ See Book IV for portable treasure description\n]\n";
 

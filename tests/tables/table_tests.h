@@ -8,8 +8,8 @@
 #include <cstring>
 #include <string>
 
+#include "table_lookup.h"
 #include "tr_other.h"
-#include "trtext.h"
 
 // The result the routines under test write into; the tables hold none.
 inline item_result out;

@@ -32,7 +32,7 @@ settings g_config;     // the settings the fields change
 
 int text() {
   char dest[POSITION_COMMENT_SIZE] = "unchanged";
-  int r = enter_txt(dest);
+  int r = read_text_field(dest);
   return g_stored = dest, r;
 }
 int file_name() {
@@ -52,16 +52,16 @@ TEST_F(Fields, KeySequences) {
   // clang-format off
   // `beeps`: the characters refused (not in the alphabet, or a full field).
   const struct { int (*field)(); std::string keys; int result; std::string shown, stored; int beeps; } cases[] = {
-      {[] { return in_yn(); }, "yn\r", 1, "y|", ""},                  // one answer, then Enter
-      {[] { return in_yn(); }, "\rY\bn\r", 0, "n|", ""},              // Enter needs an answer; Backspace drops it
-      {[] { return in_yn(); }, "N><y~", -1, "y|", ""},                // keypad Enter does nothing
-      {[] { return in_int(1, 99); }, "00\r\b\r", -2, "|", ""},        // one leading zero; Enter waits until it is removed
-      {[] { return in_int(1, 99); }, "05\r", 5, "05|", ""},
-      {[] { return in_int(1, 99); }, "a-7>", 7, "7|", ""},
-      {[] { return in_int(0, 10); }, "\r", 0, "|", ""},               // lowest 0: never empty
-      {[] { return in_int(0, 10); }, "15\r<\r", 1, "1|", ""},         // one digit more than the range, Enter waits
-      {[] { return in_int(1, 100); }, "10007\r", 100, "100|", ""},
-      {[] { return in_int(1, 100); }, "2000\r\b\r", 20, "20|", ""},
+      {[] { return read_yes_no_key(); }, "yn\r", 1, "y|", ""},                  // one answer, then Enter
+      {[] { return read_yes_no_key(); }, "\rY\bn\r", 0, "n|", ""},              // Enter needs an answer; Backspace drops it
+      {[] { return read_yes_no_key(); }, "N><y~", -1, "y|", ""},                // keypad Enter does nothing
+      {[] { return read_number_field(1, 99); }, "00\r\b\r", -2, "|", ""},        // one leading zero; Enter waits until it is removed
+      {[] { return read_number_field(1, 99); }, "05\r", 5, "05|", ""},
+      {[] { return read_number_field(1, 99); }, "a-7>", 7, "7|", ""},
+      {[] { return read_number_field(0, 10); }, "\r", 0, "|", ""},               // lowest 0: never empty
+      {[] { return read_number_field(0, 10); }, "15\r<\r", 1, "1|", ""},         // one digit more than the range, Enter waits
+      {[] { return read_number_field(1, 100); }, "10007\r", 100, "100|", ""},
+      {[] { return read_number_field(1, 100); }, "2000\r\b\r", 20, "20|", ""},
       {[] { return ask_cdf(17, cdf_kind::creature); }, "0429\r", 42, "Enter the monster CDF : 42|", ""},  // no leading zero, two digits
       {[] { return ask_cdf(17, cdf_kind::creature); }, "0\r7\b0\b\r8>", 8, "Enter the monster CDF : 8|", ""},
       {[] { return ask_cdf(17, cdf_kind::group); }, "5~", 17, "Enter the maximum CDF for the group of monsters : 5|", ""},

@@ -40,9 +40,8 @@ TEST_F(Interp, ReportPagedAndWritten) {
     return std::string(out.text());
   };
   std::string coin = item([&] { coins_main(out, 12, 40, -1, &d); });
-  std::string lair =
-      item([&] { d.gemjj.d10_size = 10, gemjj_main(out, 7, &d); });
-  lair += item([&] { d.gemjj.d10_size = 10, gemjj_main(out, 7, &d); });
+  std::string lair = item([&] { d.gems.d10_size = 10, gems_main(out, 7, &d); });
+  lair += item([&] { d.gems.d10_size = 10, gems_main(out, 7, &d); });
   roll_dice(d);  // an item without a category: rolled, nothing written
   lair += item([&] { metal_main(out, 7, &d); });
   lair += item([&] {

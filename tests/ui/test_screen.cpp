@@ -54,7 +54,7 @@ TEST(Grid, WrapsAtTheRightEdgeAndStopsAtTheBottomRow) {
     s.move(r, c);
   EXPECT_EQ(std::pair(s.row(), s.col()), std::pair(2, 3));  // outside: ignored
   set_screen(nullptr);  // no cursor without a screen
-  EXPECT_EQ(wherex(), -1);
+  EXPECT_EQ(cursor_column(), -1);
 }
 
 // Under a UTF-8 locale a cell holds a character: a letter of two bytes one

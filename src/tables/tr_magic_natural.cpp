@@ -1,8 +1,8 @@
 // Natural magic items: the plants, animal parts and metals or stones that
 // carry magic by nature, with the ounces of a plant and the pounds of the
 // few metals sold by weight.
+#include "table_lookup.h"
 #include "tr_magic.h"
-#include "trtext.h"
 
 namespace {
 

@@ -1,5 +1,5 @@
 // The one text formatter and the bounded append of a plain text.
-#include "trtext.h"
+#include "table_lookup.h"
 
 #include <algorithm>
 #include <cstring>

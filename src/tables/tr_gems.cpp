@@ -1,10 +1,10 @@
 // Gems, jewels and jewelry: one line with kind, size, appearance, clarity,
 // stone and value in SC, valued higher by an able jeweler.
-#include "tr_gemjj.h"
+#include "tr_gems.h"
 
 #include <iterator>
 
-#include "trtext.h"
+#include "table_lookup.h"
 
 namespace {
 
@@ -117,11 +117,11 @@ static_assert(std::size(column_rows) == std::size(value_rows[0].per_point));
 
 }  // namespace
 
-void gemjj_kind(item_result &out, int kind) {
+void gems_kind(item_result &out, int kind) {
   out.append(table_row(kind_rows, kind).text);
 }
 
-int gemjj_size(item_result &out, int kind, int jeweler_el, int size) {
+int gems_size(item_result &out, int kind, int jeweler_el, int size) {
   const size_row &row = table_row(size_rows, size);
   out.append(row.text);
   int factor = row.base[table_row(kind_rows, kind).col];
@@ -130,33 +130,33 @@ int gemjj_size(item_result &out, int kind, int jeweler_el, int size) {
   return factor;
 }
 
-int gemjj_appearance(item_result &out, int roll) {
+int gems_appearance(item_result &out, int roll) {
   const look_row &row = table_row(look_rows, roll);
   out.append(row.app);
   return row.mod;
 }
 
-int gemjj_clarity(item_result &out, int roll) {
+int gems_clarity(item_result &out, int roll) {
   const look_row &row = table_row(look_rows, roll);
   out.append(row.clar);
   return row.mod;
 }
 
-int gemjj_star(item_result &out, int star) {
+int gems_star(item_result &out, int star) {
   if (star != 1) return 0;
   out.append("Star ");
   return 2;
 }
 
-float gemjj_stone(item_result &out, int roll, int star_roll) {
+float gems_stone(item_result &out, int roll, int star_roll) {
   const stone_row &row = table_row(stone_rows, roll);
   float mult = row.mult;
-  if (row.star) mult = mult + static_cast<float>(gemjj_star(out, star_roll));
+  if (row.star) mult = mult + static_cast<float>(gems_star(out, star_roll));
   out.append(row.name);
   return mult;
 }
 
-void gemjj_value(item_result &out, int factor, int roll) {
+void gems_value(item_result &out, int factor, int roll) {
   if (factor <= 0) {
     out.append(", valueless");
     return;
@@ -167,17 +167,17 @@ void gemjj_value(item_result &out, int factor, int roll) {
   append_value(out, ", ", value_kind::worth, value, 1, SC);
 }
 
-int gemjj_main(item_result &out, int jeweler_el, dice_record *dice) {
-  const gemjj_dice &d = dice->gemjj;
+int gems_main(item_result &out, int jeweler_el, dice_record *dice) {
+  const gems_dice &d = dice->gems;
   out.clear();
-  gemjj_kind(out, d.d3star_kind);
-  int factor = gemjj_size(out, d.d3star_kind, jeweler_el, d.d10_size);
-  factor += gemjj_appearance(out, d.d10_appearance);
-  factor += gemjj_clarity(out, d.d10_clarity);
-  float mult = gemjj_stone(out, d.d100_name, d.d10_starform);
+  gems_kind(out, d.d3star_kind);
+  int factor = gems_size(out, d.d3star_kind, jeweler_el, d.d10_size);
+  factor += gems_appearance(out, d.d10_appearance);
+  factor += gems_clarity(out, d.d10_clarity);
+  float mult = gems_stone(out, d.d100_name, d.d10_starform);
   // The product is a whole number or a half; the 0.6 carries a half up.
   factor = static_cast<int>(static_cast<double>(mult) * factor + 0.6);
-  gemjj_value(out, factor, d.d100_value);
+  gems_value(out, factor, d.d100_value);
   out.append("\n");
   return 1;
 }

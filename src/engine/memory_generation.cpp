@@ -1,6 +1,6 @@
 // Generation in memory: the script through a memory stream, and the report
 // kept as events.
-#include "headless.h"
+#include "memory_generation.h"
 
 #include <cstdlib>
 #include <iterator>

@@ -1,7 +1,6 @@
-// The script writers: the area treasure table, the metal or jewelry
-// selector and the portable treasure table. Each writes treasure items to a
-// script and rolls its dice as it writes, so the order of the writes fixes
-// the order of the dice.
+// The area treasure table and the metal or jewelry selector: each writes
+// treasure items to a script and rolls its dice as it writes, so the order
+// of the writes fixes the order of the dice.
 #pragma once
 
 #include <cstdint>
@@ -35,26 +34,3 @@ enum class metal_or_jewelry {
 // Writes `count` items of the selector; every item rolls its d100.
 void write_metal_or_jewelry(script_writer &w, int count,
                             metal_or_jewelry select);
-
-// What the portable table reads of a monster and the settings.
-struct portable_input {
-  const area_record &area;  // the lair, for the area-table items
-  uint32_t flags;           // the generation bits and the yes answers
-  uint32_t portable_code;   // class times 0x10000, plus extra flags
-  const char *portable_text;
-  int station;
-  int mel;
-  int cel;
-};
-
-// The portable class of a portable code (its high 16 bits).
-uint32_t portable_class(uint32_t portable_code);
-// Whether the portable class of the code is one of PORTABLE_CLASSES; any
-// other gives no class items.
-bool portable_class_known(uint32_t portable_code);
-// What an extra flag of the portable code (0x1 to 0x400) adds, in words;
-// null for a bit without a meaning.
-const char *portable_extra_flag_name(uint32_t bit);
-
-// Writes the entries of the portable section.
-void write_portable_items(script_writer &w, const portable_input &in);
