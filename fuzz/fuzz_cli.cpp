@@ -14,9 +14,7 @@
 #include "fuzz_support.h"
 #include "ledger.h"
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  return fuzz::start(false);
-}
+FUZZ_START(false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   // The ledger data the page keeps and gives back: what is read is written
@@ -63,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
       std::filesystem::copy_file(HOARDEX_DATA_DIR "/" + std::string(files[k]),
                                  files[k]);
     else
-      std::ofstream(files[k], std::ios::binary) << parts[k + 1];
+      fuzz::write_file(files[k], parts[k + 1].data(), parts[k + 1].size());
 
   std::vector<const char *> argv;
   for (const std::string &a : args) argv.push_back(a.c_str());

@@ -3,7 +3,6 @@
 // of each Foundry kind (which the JSON library reads back) and one macro;
 // the CSV holds a record for every result of the roll tables.
 #include <cstdint>
-#include <fstream>
 #include <nlohmann/json.hpp>
 
 #include "command_core.h"
@@ -27,13 +26,10 @@ long count_lines(const std::string &text, bool csv) {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  return fuzz::start(false);
-}
+FUZZ_START(false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-  std::ofstream("in.hxo", std::ios::binary)
-      .write(reinterpret_cast<const char *>(data), size);
+  fuzz::write_file("in.hxo", data, size);
   const long reports = output_file("in.hxo").report_count();
   std::string out[EXPORT_FORMAT_COUNT];
   for (int f = 0; f < EXPORT_FORMAT_COUNT; ++f) {

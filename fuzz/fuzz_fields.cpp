@@ -48,9 +48,7 @@ void (*const DIALOGUES[])(uint8_t) = {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  return fuzz::start(true);
-}
+FUZZ_START(true)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   if (size < 2) return 0;

@@ -3,7 +3,6 @@
 // The same bytes as an output file: its reports are found the same going
 // down and up, and its newest report is removed exactly or refused.
 #include <cstdint>
-#include <fstream>
 #include <vector>
 
 #include "fuzz_support.h"
@@ -13,25 +12,14 @@ namespace {
 const std::string OPENING = std::string(75, '-') + "\n\n",
                   CLOSING = "\n-----\n\n";
 
-void write_file(const char *path, const uint8_t *data, size_t size) {
-  std::ofstream(path, std::ios::binary)
-      .write(reinterpret_cast<const char *>(data), size);
-}
-
-std::string read_file(const char *path) {
-  std::ifstream in(path, std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  return fuzz::start(true);
-}
+FUZZ_START(true)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
-  write_file(SCRIPT_PATH, data, size);
-  write_file("default.hxo", nullptr, 0);  // each run starts from no report
+  fuzz::write_file(SCRIPT_PATH, data, size);
+  fuzz::write_file("default.hxo", nullptr,
+                   0);  // each run starts from no report
   seed_dice(1);
 
   memory_screen screen;
@@ -42,7 +30,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   }
   set_screen(nullptr);
 
-  std::string report = read_file("default.hxo");
+  std::string report = fuzz::read_file("default.hxo");
   fuzz::check(report.size() >= OPENING.size() + CLOSING.size() &&
                   report.starts_with(OPENING) && report.ends_with(CLOSING),
               "one report appended, framed by its opening and closing lines");
@@ -50,7 +38,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
       screen.line(25).find("Hit any key to continue.") != std::string::npos,
       "the run ends at the last prompt");
 
-  write_file("other.hxo", data, size);
+  fuzz::write_file("other.hxo", data, size);
   const std::string text(reinterpret_cast<const char *>(data), size);
   removal result = removal::changed;
   long long begin = 0, end = static_cast<long long>(size);
@@ -73,7 +61,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
                                             : removal::uncertain),
                 "a whole report is removed, any other refused");
   }
-  fuzz::check(read_file("other.hxo") ==
+  fuzz::check(fuzz::read_file("other.hxo") ==
                   (result == removal::done ? text.substr(0, begin) : text),
               "the rest of the file stays byte for byte");
   return 0;

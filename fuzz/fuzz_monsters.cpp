@@ -33,9 +33,7 @@ void check_table() {
 
 }  // namespace
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  return fuzz::start(false);
-}
+FUZZ_START(false)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FILE *f = fuzz::open_bytes(data, size);

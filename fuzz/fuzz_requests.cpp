@@ -5,7 +5,6 @@
 // count asks. The module's files live in the work folder; after a load
 // the sample files are loaded again, so every input meets the same tables.
 #include <cstdint>
-#include <fstream>
 #include <nlohmann/json.hpp>
 #include <sstream>
 
@@ -22,11 +21,6 @@ const char *COMMANDS[] = {"load",   "check",     "explain", "info",
                           "list",   "roll",      "stats",   "ledger",
                           "manual", "setupText", "run",     "unknown"};
 
-std::string sample(const char *name) {
-  std::ifstream in(HOARDEX_DATA_DIR "/" + std::string(name), std::ios::binary);
-  return {std::istreambuf_iterator<char>(in), {}};
-}
-
 json answer(const char *command, const std::string &request) {
   seed_dice(1);
   const char *text = hx_call(command, request.c_str());
@@ -38,9 +32,10 @@ json answer(const char *command, const std::string &request) {
 }
 
 void load_samples() {
-  const json files = {{"monster", sample("monster.hxi")},
-                      {"area", sample("area.hxi")},
-                      {"setup", sample("setup.hxi")}};
+  json files;
+  for (const char *name : {"monster", "area", "setup"})
+    files[name] =
+        fuzz::read_file(HOARDEX_DATA_DIR "/" + std::string(name) + ".hxi");
   fuzz::check(answer("load", files.dump())["status"] == 0,
               "the sample files load");
 }

@@ -4,9 +4,7 @@
 
 #include "fuzz_support.h"
 
-extern "C" int LLVMFuzzerInitialize(int *, char ***) {
-  return fuzz::start(true);
-}
+FUZZ_START(true)
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
   FILE *f = fuzz::open_bytes(data, size);

@@ -7,6 +7,7 @@
 #include <cstdlib>
 #include <cstring>
 #include <filesystem>
+#include <fstream>
 #include <string>
 
 #include "dialogs.h"
@@ -57,6 +58,16 @@ inline int start(bool with_sample_tables) {
   return 0;
 }
 
+// A file's bytes, and a file made of bytes.
+inline std::string read_file(const std::string &path) {
+  std::ifstream in(path, std::ios::binary);
+  return {std::istreambuf_iterator<char>(in), {}};
+}
+inline void write_file(const char *path, const void *data, size_t size) {
+  std::ofstream(path, std::ios::binary)
+      .write(static_cast<const char *>(data), static_cast<long>(size));
+}
+
 // An open stream over the input bytes (an empty input: an empty file).
 inline FILE *open_bytes(const uint8_t *data, size_t size) {
   if (size == 0) return std::fopen("/dev/null", "r");
@@ -93,3 +104,9 @@ inline void check_settings() {
 }
 
 }  // namespace fuzz
+
+// A target's libFuzzer start: fuzz::start with or without the samples.
+#define FUZZ_START(with_sample_tables)                   \
+  extern "C" int LLVMFuzzerInitialize(int *, char ***) { \
+    return fuzz::start(with_sample_tables);              \
+  }
