@@ -1,12 +1,8 @@
 #!/usr/bin/env python3
-"""The browser version in headless chromium, driven over the DevTools
-protocol through a pipe: the page loads without a console error, a seeded
-roll through the page, through the module and through a link gives hoardex
-roll's bytes, the values hoardex refuses are refused in its words, a bad
-monster file shows the loader's message, the history (numbered, kept across
-reloads, removed by number) and the form survive a reload, what is stored
-unreadable is set aside, the statistics run in a worker that can be
-cancelled, and printing shows the report alone. Writes screenshots to SHOTS.
+"""The page in headless chromium, driven over the DevTools protocol through a
+pipe, against the command line: reports, ledgers, exports and statistics
+give hoardex's bytes; history, form and links survive reloads; printing
+shows the report alone; no console error. Writes screenshots to SHOTS.
 Usage: browser_test.py HOARDEX_BIN DATA_DIR BUILD_WEB_DIR ENGINE_BUILD SHOTS"""
 import base64, json, os, re, signal, subprocess, sys, tempfile, time, urllib.parse
 

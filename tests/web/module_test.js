@@ -1,9 +1,7 @@
-// The engine module in node, against the command line: the same requests
-// (roll, rollJson, run, check, stats, manual, the settings text against
-// hoardex save's setup.hxi; valid and invalid values) give the same text,
-// JSON, message and status through both;
-// texts of megabytes pass through the heap; a refused file leaves the files
-// before loaded.
+// The engine module in node, against the command line: the same requests,
+// valid and refused, give the same text, JSON, message and status through
+// both; texts of megabytes pass through the heap; a refused file leaves the
+// files before loaded.
 // Usage: node module_test.js HOARDEX_BIN DATA_DIR BUILD_WEB_DIR
 'use strict';
 const { execFileSync, spawnSync } = require('child_process');
@@ -128,6 +126,9 @@ function said(r) {
   assert.ok(compared >= 200 && statuses.every((n) => n >= 10) && kinds.every((k) => done[k] >= 5 && refusals[k] >= 5),
     `${compared} requests compared, ${statuses} by status; ${JSON.stringify({ done, refusals })}`);
 
+  // rollJson gives the reports of roll --format json as objects.
+  const jsonLines = cli(['roll', '--seed', '42', '--count', '2', '--format', 'json']).out.trim().split('\n');
+  assert.deepStrictEqual(engine.rollJson({ seed: 42, count: 2 }), jsonLines.map((l) => JSON.parse(l)));
   // The settings text comes back whole through the documented interface.
   assert.strictEqual(engine.setupText({}, 'ok'), fs.readFileSync(`${data}/setup.hxi`, 'utf8').replace(/^\w+/, 'ok'));
   // 64-bit numbers are refused as the command line refuses them, and roll()
