@@ -39,8 +39,7 @@ constexpr help_page HELP_PAGES[] = {
    "               3: gems, jewels, jewelry   4: fine metal   5: military\n"
    "               6: magic   7: other   G: generate   M or Escape: back\n"
    "               Backspace: undo   Space: page 2   G after a report: again\n"
-   " Report        any key turns a page of the report being made; at its end\n"
-   "               l shows its ledger: totals, split, rank; Escape: back\n"
+   " Report        any key turns a page; at its end l: its ledger (Escape: back)\n"
    " Earlier       Up/Down: a line   PgUp/PgDn: a page   n/p: next/previous\n"
    "  reports (R)  report   / ?: search   q or Escape: back (all keys: page 3)\n"},
   {"HELP: SETTINGS, COINS AND FILES",
@@ -93,6 +92,21 @@ constexpr int SEED_PAGE = 2;
 constexpr int NAME_CELLS = 15;
 constexpr int FIRST_ROW = 5;
 constexpr int PAGE_ROWS = NOTE_ROW - FIRST_ROW + 1;
+
+// Every page's rows fit above the prompt row, the seed page's two more too.
+constexpr int rows_of(const char *text) {
+  int rows = 0;
+  for (; *text; ++text) rows += *text == '\n';
+  return rows;
+}
+constexpr bool pages_fit() {
+  for (const help_page &page : HELP_PAGES)
+    if (rows_of(page.text) + (&page == &HELP_PAGES[SEED_PAGE] ? 2 : 0) >
+        PAGE_ROWS)
+      return false;
+  return true;
+}
+static_assert(pages_fit(), "a help page runs into the prompt row");
 
 // The words of `text` in rows of at most `width` characters, each row
 // starting with `indent` blanks.
