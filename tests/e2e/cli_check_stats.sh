@@ -29,6 +29,9 @@ before=$(e2e_listing)
 # SIGTERM and SIGINT erase it before the program ends (job control keeps
 # SIGINT, which a shell's background job would otherwise ignore).
 for sig in TERM INT; do
+  # A server of its own each time: a new session must not reach the last
+  # one's server while it is still going away.
+  E2E_SOCK="hx$$-$sig"
   e2e_tmux new-session -d -s t -x 80 -y 26 "cd '$WORK' && { set -m; '$HOARDEX_BIN' stats -n 10000000 >/dev/null & echo \$! >pid; wait; echo ended; sleep 600; }"
   e2e_poll 20 "no progress line" eval 'e2e_screen | grep -qE "^[0-9]+ of 10000000 done \([0-9]+%\), about [0-9]+ (s|min) left"'
   kill -$sig "$(cat pid)" && e2e_wait ended && e2e_hides "done (" || e2e_fail "the progress line stayed after SIG$sig"
