@@ -182,6 +182,22 @@ TEST_F(Menu, ViewerFillsTheWindowSearchesAndRemovesAReport) {
   EXPECT_EQ(screen.text_screen::rows() * 100 + screen.keys_left(), 2600u);
 }
 
+// A match deep in a report is shown with three rows of its context above.
+TEST_F(Menu, ViewerShowsAMatchBelowItsContext) {
+  std::string report = REPORT_RULE;
+  for (int i = 1; i <= 40; ++i) report += "line " + std::to_string(i) + "\n";
+  spit("default.hxo", report);
+  screen.push_keys("/line 30\rq");
+  view_reports("default.hxo");
+  const std::size_t last = screen.snaps.size() - 1;  // at the q
+  int at = -1;
+  for (int r = 0; r < 26; ++r)
+    if (screen.row(last, r) == "line 30") at = r;
+  ASSERT_GT(at, 3);
+  EXPECT_EQ(screen.row(last, at - 3), "line 27");
+  EXPECT_EQ(screen.row(last, 5), "line 27");
+}
+
 // The longest monster label with every combination of special scores: no
 // field outside the score lines changes, and every answer stays readable.
 TEST_F(Menu, EveryScoreCombinationReadableAndNoFieldOverwritten) {
