@@ -23,12 +23,6 @@ namespace {
 
 using json = nlohmann::ordered_json;
 
-// JSON text with the bytes that are not UTF-8 already replaced, so the
-// writer never meets them.
-std::string dump(const json &value) {
-  return value.dump(-1, ' ', false, json::error_handler_t::replace);
-}
-
 command_result refused(command_status status, std::string message) {
   command_result r;
   r.status = status;
@@ -491,7 +485,7 @@ command_result stats_report(const stats_request &r, const session &base,
   const json head = {{"monster", used.monster},
                      {"lair", used.lair},
                      {"settings", used.numbers}};
-  result.json = "{\"used\":" + dump(head) + "," +
+  result.json = "{\"used\":" + json_text(head) + "," +
                 stats_json(tally.sections, tally.totals).substr(1);
   if (r.format == stats_format::csv)
     result.text = stats_csv(tally.sections, tally.totals) + "used,monster,," +
@@ -528,7 +522,7 @@ command_result list_report(const info_tables &t) {
     std::snprintf(line, sizeof line, "%3d: %s\n", i + 1, t.areas[i].name);
     r.text += line;
   }
-  r.json = dump(out) + "\n";
+  r.json = json_text(out) + "\n";
   return r;
 }
 
@@ -716,6 +710,6 @@ command_result info_report(const session &base) {
                                       std::to_string(c.game_month) + "/" +
                                       std::to_string(c.game_year)}};
   command_result r;
-  r.json = dump(out);
+  r.json = json_text(out);
   return r;
 }

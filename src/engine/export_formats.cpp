@@ -5,6 +5,7 @@
 
 #include "memory_generation.h"
 #include "output_file.h"
+#include "report_json.h"
 #include "utf8.h"
 
 const export_format_name EXPORT_FORMATS[EXPORT_FORMAT_COUNT] = {
@@ -283,9 +284,7 @@ void foundry_common(json &doc, const export_report &r) {
   doc["_stats"] = {{"coreVersion", FOUNDRY_CORE_VERSION}};
 }
 
-std::string dump(const json &doc) {
-  return doc.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
-}
+std::string dump(const json &doc) { return json_text(doc) + "\n"; }
 
 std::string foundry_journal(const export_report &r) {
   json doc = {{"name", document_name(r)},

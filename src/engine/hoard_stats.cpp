@@ -8,6 +8,7 @@
 #include <nlohmann/json.hpp>
 
 #include "memory_generation.h"
+#include "report_json.h"
 #include "trtables.h"
 
 const char *const SECTION_NAMES[2] = {"portable", "lair"};
@@ -262,5 +263,5 @@ std::string stats_json(const section_tally *sections,
         {"p90", s.p90 / 10.0}};
   }
   out["hoard_totals"] = by_unit;
-  return out.dump(-1, ' ', false, json::error_handler_t::replace) + "\n";
+  return json_text(out) + "\n";
 }

@@ -64,6 +64,11 @@ std::string json_string(std::string_view text) {
   return nlohmann::json(utf8_replaced(text)).dump();
 }
 
+std::string json_text(const nlohmann::ordered_json &value) {
+  return value.dump(-1, ' ', false,
+                    nlohmann::ordered_json::error_handler_t::replace);
+}
+
 void json_report_writer::header(const report_header &p) {
   ledger_.header(p);
   const bool whole = p.read == header_part::complete;

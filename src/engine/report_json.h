@@ -4,6 +4,7 @@
 #pragma once
 
 #include <map>
+#include <nlohmann/json_fwd.hpp>
 #include <string>
 #include <string_view>
 
@@ -16,6 +17,10 @@
 // that is not UTF-8 (a stray byte, a sequence cut short, an overlong form,
 // a surrogate) one U+FFFD, so text from the files never stops the output.
 std::string json_string(std::string_view text);
+
+// A JSON document as one line of text, any bytes that are not UTF-8 in its
+// strings written as U+FFFD, so the writer never stops on them.
+std::string json_text(const nlohmann::ordered_json &value);
 
 // Builds a report as one line of JSON while the interpreter reads it: after
 // each event `out` holds what is new, so a caller may write it and empty it
