@@ -17,8 +17,15 @@ FUZZ_TARGETS = fuzz_monsters fuzz_settings fuzz_interp fuzz_fields fuzz_cli fuzz
                fuzz_export
 CHECK    ?= build-check
 CMAKE_FLAGS ?=
+# The end-to-end tests spend most of their time waiting for tmux, so CTest
+# runs more of them at once than there are cores.
+TEST_JOBS ?= $(shell echo $$(( $$(nproc) * 2 )))
 # Every build made here treats the project's warnings as errors.
 WERROR   = -DHOARDEX_WERROR=ON
+# $(call generator,FOLDER): Ninja where it is installed (scripts/deps
+# installs it), as its builds and its checks of a built tree cost less than
+# make's; a folder configured before keeps the generator it was made with.
+generator = $$([ -f $(1)/CMakeCache.txt ] || ! command -v ninja >/dev/null || echo -G Ninja)
 
 .PHONY: all deps build run test test-web sanitize bench coverage fuzz install deb format \
         clean mutants check-builds web
@@ -33,7 +40,7 @@ deps:
 	@scripts/deps
 
 build: deps
-	@cmake -S . -B $(BUILD) $(WERROR) $(CMAKE_FLAGS) >/dev/null
+	@cmake -S . -B $(BUILD) $(call generator,$(BUILD)) $(WERROR) $(CMAKE_FLAGS) >/dev/null
 	@cmake --build $(BUILD) -j $(JOBS)
 
 # The program alone, configured once and built without a word unless the
@@ -43,7 +50,7 @@ run: deps
 	@[ -x $(BUILD)/hoardex ] || \
 	  echo "Building hoardex (the first time takes about a minute)..."
 	@[ -f $(BUILD)/CMakeCache.txt ] || \
-	  $(call quietly,cmake -S . -B $(BUILD) $(WERROR) $(CMAKE_FLAGS))
+	  $(call quietly,cmake -S . -B $(BUILD) $(call generator,$(BUILD)) $(WERROR) $(CMAKE_FLAGS))
 	@$(call quietly,cmake --build $(BUILD) -j $(JOBS) --target hoardex)
 	@mkdir -p $(PLAY)
 	@for f in monster.hxi area.hxi setup.hxi; do \
@@ -54,18 +61,20 @@ run: deps
 # the label web and run in make test-web (CI runs both); where emcc or
 # chromium is missing, make test-web fails rather than test nothing.
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE '^web$$'
+	@cd $(BUILD) && ctest --output-on-failure -j $(TEST_JOBS) -LE '^web$$'
 
 test-web: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -L '^web$$' --no-tests=error
 
 sanitize: deps
-	@cmake -S . -B $(ASAN) $(WERROR) -DHOARDEX_SANITIZE=ON -DHOARDEX_BENCH=OFF \
+	@cmake -S . -B $(ASAN) $(call generator,$(ASAN)) $(WERROR) -DHOARDEX_SANITIZE=ON -DHOARDEX_BENCH=OFF \
 	  -DCMAKE_BUILD_TYPE=Debug >/dev/null
 	@cmake --build $(ASAN) -j $(JOBS)
 	@cd $(ASAN) && ctest --output-on-failure -j $(JOBS) -LE '^web$$'
 
+# The benchmark is not part of the default build; it is built here.
 bench: build
+	@cmake --build $(BUILD) -j $(JOBS) --target hoardex_bench
 	@$(BUILD)/bench/hoardex_bench
 
 # make coverage: line and branch coverage of src/ from the unit tests and the
@@ -77,7 +86,7 @@ bench: build
 # ran means counters were lost: scripts/coverage_check names it and fails.
 coverage: deps
 	@[ -f $(COV)/CMakeCache.txt ] || \
-	  $(call quietly,cmake -S . -B $(COV) $(WERROR) -DCMAKE_BUILD_TYPE=Debug \
+	  $(call quietly,cmake -S . -B $(COV) $(call generator,$(COV)) $(WERROR) -DCMAKE_BUILD_TYPE=Debug \
 	    -DHOARDEX_BENCH=OFF -DCMAKE_CXX_FLAGS="--coverage -O0" \
 	    -DCMAKE_EXE_LINKER_FLAGS=--coverage)
 	@$(call quietly,cmake --build $(COV) -j $(JOBS))
@@ -95,7 +104,7 @@ coverage: deps
 # make fuzz: every libFuzzer target in fuzz/ for FUZZ_SECONDS seconds each,
 # built with clang and the address and undefined-behaviour sanitizers.
 fuzz: deps
-	@cmake -S . -B $(FUZZ) $(WERROR) -DCMAKE_CXX_COMPILER=clang++ -DHOARDEX_FUZZ=ON \
+	@cmake -S . -B $(FUZZ) $(call generator,$(FUZZ)) $(WERROR) -DCMAKE_CXX_COMPILER=clang++ -DHOARDEX_FUZZ=ON \
 	  -DHOARDEX_BENCH=OFF >/dev/null
 	@cmake --build $(FUZZ) -j $(JOBS) --target $(FUZZ_TARGETS)
 	@scripts/fuzz_run $(FUZZ) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
