@@ -17,9 +17,6 @@ FUZZ_TARGETS = fuzz_monsters fuzz_settings fuzz_interp fuzz_fields fuzz_cli fuzz
                fuzz_export
 CHECK    ?= build-check
 CMAKE_FLAGS ?=
-# The end-to-end tests spend most of their time waiting for tmux, so CTest
-# runs more of them at once than there are cores.
-TEST_JOBS ?= $(shell echo $$(( $$(nproc) * 2 )))
 # Every build made here treats the project's warnings as errors.
 WERROR   = -DHOARDEX_WERROR=ON
 # $(call generator,FOLDER): Ninja where it is installed (scripts/deps
@@ -61,7 +58,7 @@ run: deps
 # the label web and run in make test-web (CI runs both); where emcc or
 # chromium is missing, make test-web fails rather than test nothing.
 test: build
-	@cd $(BUILD) && ctest --output-on-failure -j $(TEST_JOBS) -LE '^web$$'
+	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -LE '^web$$'
 
 test-web: build
 	@cd $(BUILD) && ctest --output-on-failure -j $(JOBS) -L '^web$$' --no-tests=error
