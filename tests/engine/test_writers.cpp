@@ -1,8 +1,7 @@
-// The automatic script's exact text. Every row of the
-// area, portable and selector tables and every extra flag is frozen by the
-// golden reports of the writers; their texts are the data file's, so here
-// the codes of monster and answers together and a text that could end its
-// part early.
+// The automatic script's exact text. Every row of the area, portable and
+// selector tables and every extra flag is frozen by the golden reports of
+// the writers; their texts are the data file's, so here the codes of
+// monster and answers together and a text that could end its part early.
 #include "engine_env.h"
 
 using Writers = EngineEnv;
