@@ -1,12 +1,11 @@
 // Scripted dice: while a scripted::source lives, the dice come up as a test
-// says and their draws are counted, with the faces each asked for; with none
-// queued they follow a fixed sequence.
+// says and their draws are counted; with none queued they follow a fixed
+// sequence.
 #pragma once
 
 #include <cstdint>
 #include <cstdio>
 #include <deque>
-#include <vector>
 
 #include "dice.h"
 
@@ -14,9 +13,8 @@ namespace scripted {
 
 inline std::deque<int> queue;
 inline long draws = 0;
-inline std::vector<int> faces;  // of each draw, 0 for a bare value
 
-inline void reset() { queue.clear(), draws = 0, faces.clear(); }
+inline void reset() { queue.clear(), draws = 0; }
 
 // The smallest generator value v with max * v / 2^31 at least face - 1.
 inline int value_for(int max, int face) {
@@ -38,9 +36,8 @@ inline void dice(const char *rolls) {
   }
 }
 
-inline int next(int die) {
+inline int next(int) {
   long n = ++draws;
-  faces.push_back(die);
   if (queue.empty()) return static_cast<int>(n * 48271 % 2147483647);
   int v = queue.front();
   return queue.pop_front(), v;

@@ -14,6 +14,7 @@
 //     --gtest_filter='Golden*'    (then: git diff --stat tests/golden)
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cctype>
 #include <cstdint>
 #include <cstdio>
@@ -29,17 +30,13 @@ namespace {
 
 const std::string GOLDEN = HOARDEX_DATA_DIR "/../tests/golden/";
 
-// The dice: draw n takes `face` when it is the swept draw, otherwise a value
-// fixed by the context and n's place in its record (or in the script).
+// A writer's dice: draw n takes `face` when it is the swept draw, otherwise a
+// value fixed by the context and n's place in the script.
 struct sweep_state {
   uint64_t context = 0;
-  long period = 0;           // draws per record, 0 for a writer's draws
-  std::vector<int> targets;  // per record: the swept draw and its face
-  std::vector<int> faces;
   long n = 0, target = -1;
   int face = 0;
-  std::vector<int> asked;                // the faces of each draw
-  int pinned[DICE_PER_RECORD + 1] = {};  // a face kept by every record
+  std::vector<int> asked;  // the faces of each draw
 } g;
 
 int context_value(uint64_t seed, long place) {
@@ -49,20 +46,26 @@ int context_value(uint64_t seed, long place) {
 }
 
 int swept(int faces) {
-  long i = g.n++, place = i;
+  long i = g.n++;
   g.asked.push_back(faces);
-  long target = g.target;
-  int face = g.face;
-  if (g.period) {
-    long record = i / g.period;
-    place = i % g.period;
-    target = record < long(g.targets.size()) ? g.targets[record] : -1;
-    face = target < 0 ? 0 : g.faces[record];
-  }
-  if (place == target && faces > 0) return scripted::value_for(faces, face);
-  if (g.period && g.pinned[place] && faces > 0)
-    return scripted::value_for(faces, g.pinned[place]);
-  return context_value(g.context, place);
+  if (i == g.target && faces > 0) return scripted::value_for(faces, g.face);
+  return context_value(g.context, i);
+}
+
+// A table sweep's dice, record by record: the context's value of each draw
+// but for the record's swept draw. Millions of draws come from here, so the
+// values are worked out once per context.
+struct record_sweep {
+  int fixed[DICE_PER_RECORD];
+  const int *target, *face;  // per record: the swept draw and its face
+  long records, n;
+} rs;
+
+int record_swept(int faces) {
+  long record = rs.n / DICE_PER_RECORD, place = rs.n++ % DICE_PER_RECORD;
+  if (record < rs.records && rs.target[record] == place)
+    return scripted::value_for(faces, rs.face[record]);
+  return rs.fixed[place];
 }
 
 // One record's draws and their faces, to know what to sweep.
@@ -84,13 +87,15 @@ struct table_form {
 // An item's values as the values golden file lists them: "worth 51.0 CC".
 std::string values_line(const item_values &values) {
   std::string s;
-  for (const item_value &v : values)
-    s += std::string(s.empty() ? "" : "; ") +
-         (v.kind == value_kind::worth  ? "worth "
-          : v.kind == value_kind::base ? "base "
-                                       : "promised ") +
-         std::to_string(v.tenths / 10) + "." + std::to_string(v.tenths % 10) +
-         " " + coin_unit_text(v.unit);
+  char one[80];
+  for (const item_value &v : values) {
+    std::snprintf(one, sizeof one, "%s%s %lld.%lld %s", s.empty() ? "" : "; ",
+                  v.kind == value_kind::worth  ? "worth"
+                  : v.kind == value_kind::base ? "base"
+                                               : "promised",
+                  v.tenths / 10, v.tenths % 10, coin_unit_text(v.unit));
+    s += one;
+  }
   return s;
 }
 
@@ -110,11 +115,11 @@ std::string values_unlike_text(const report_item &it) {
   if (units != it.values.count)
     return text + " states " + std::to_string(units);
   for (const item_value &v : it.values) {
-    std::string whole =
-        std::to_string(v.tenths / 10) + " " + coin_unit_text(v.unit);
-    std::string tenth = std::to_string(v.tenths / 10) + "." +
-                        std::to_string(v.tenths % 10) + " " +
-                        coin_unit_text(v.unit);
+    char whole[40], tenth[40];
+    std::snprintf(whole, sizeof whole, "%lld %s", v.tenths / 10,
+                  coin_unit_text(v.unit));
+    std::snprintf(tenth, sizeof tenth, "%lld.%lld %s", v.tenths / 10,
+                  v.tenths % 10, coin_unit_text(v.unit));
     std::size_t at = rest.find(tenth);
     if (at == std::string::npos && v.tenths % 10 == 0) at = rest.find(whole);
     if (at == std::string::npos ||
@@ -125,73 +130,88 @@ std::string values_unlike_text(const report_item &it) {
   return "";
 }
 
+// Each item's text after the screen lines its routine counts, and its values;
+// the first item whose values are unlike its text. An item like the one
+// before it needs no second look.
+struct item_list : report_sink {
+  std::vector<std::string> items, values;
+  std::string unlike;
+  void header(const report_header &) override {}
+  void section(section_kind, std::string_view, int) override {}
+  void literal(std::string_view, int, bool) override {}
+  void item(const report_item &it) override {
+    items.emplace_back(std::to_string(it.lines)).append("| ").append(it.text);
+    values.push_back(values_line(it.values));
+    std::size_t n = items.size();
+    if (unlike.empty() && (n == 1 || items[n - 1] != items[n - 2] ||
+                           values[n - 1] != values[n - 2]))
+      unlike = values_unlike_text(it);
+  }
+  void end(const report_end &) override {}
+};
+
 // The sweep's texts, and in `values` those of its items that state a value.
 std::string sweep_tables(const table_form &form, std::string &values,
                          std::string &unlike) {
   static const std::vector<int> faces = record_faces();
-  info_tables tables{};
-  std::string out;
+  // The records: the context itself, then every face of every draw.
+  static std::vector<int> targets{-1}, swept_faces{0};
+  if (targets.size() == 1)
+    for (int t = 0; t < DICE_PER_RECORD; ++t)
+      for (int f = 1; f <= faces[t]; ++f)
+        targets.push_back(t), swept_faces.push_back(f);
   char head[160];
   std::snprintf(head, sizeof head,
                 "1 1 2000\n1 1 1\n[POS:  \n[COM:  \n----------\n"
                 "0 0 %d %d %d %d 0\n----------\nMANUAL-GENERATION\n",
                 form.numbers[0], form.numbers[1], form.numbers[2],
                 form.numbers[3]);
+  std::string script = head, out;
+  for (std::size_t i = 0; i < targets.size(); ++i)
+    script += std::string("< ") + form.keywords + " >\n";
+  script += "END-OF-SECTION\n";
+  int pinned[DICE_PER_RECORD] = {};
+  for (int at, face, used, k = 0;
+       std::sscanf(form.pins.c_str() + k, "%d=%d%n", &at, &face, &used) == 2;
+       k += used)
+    pinned[at] = face;
   for (int c = 0; c < form.contexts; ++c) {
-    g = {}, g.context = c * 7919 + std::strlen(form.keywords) + 1,
-    g.period = DICE_PER_RECORD;
-    for (int at, face, used, k = 0;
-         std::sscanf(form.pins.c_str() + k, "%d=%d%n", &at, &face, &used) == 2;
-         k += used)
-      g.pinned[at] = face;
-    g.targets.push_back(-1), g.faces.push_back(0);  // the context itself
-    for (int t = 0; t < DICE_PER_RECORD; ++t)
-      for (int f = 1; f <= faces[t]; ++f)
-        g.targets.push_back(t), g.faces.push_back(f);
-    std::string script = head;
-    for (std::size_t i = 0; i < g.targets.size(); ++i)
-      script += std::string("< ") + form.keywords + " >\n";
-    script += "END-OF-SECTION\n";
-    // Each item's text after the screen lines its routine counts, and its
-    // values.
-    struct : report_sink {
-      std::vector<std::string> items, values;
-      std::string unlike;
-      void header(const report_header &) override {}
-      void section(section_kind, std::string_view, int) override {}
-      void literal(std::string_view, int, bool) override {}
-      void item(const report_item &it) override {
-        items.push_back(std::to_string(it.lines) + "| " + std::string(it.text));
-        values.push_back(values_line(it.values));
-        if (unlike.empty()) unlike = values_unlike_text(it);
-      }
-      void end(const report_end &) override {}
-    } r;
-    set_random_source(swept);
-    interpret_text(script, tables, r);
+    uint64_t context = c * 7919 + std::strlen(form.keywords) + 1;
+    for (int p = 0; p < DICE_PER_RECORD; ++p)
+      rs.fixed[p] = pinned[p] && faces[p] > 0
+                        ? scripted::value_for(faces[p], pinned[p])
+                        : context_value(context, p);
+    rs.target = targets.data(), rs.face = swept_faces.data();
+    rs.records = static_cast<long>(targets.size()), rs.n = 0;
+    item_list r;
+    r.items.reserve(targets.size()), r.values.reserve(targets.size());
+    set_random_source(record_swept);
+    interpret_text(script, info_tables{}, r);
     set_random_source(nullptr);
     auto &items = r.items;
-    if (items.size() != g.targets.size()) return out + "items lost\n";
+    if (items.size() != targets.size()) return out + "items lost\n";
     if (unlike.empty()) unlike = r.unlike;
     out += "@ context " + std::to_string(c) + "\n" + items[0];
     for (std::size_t i = 0; i < items.size(); ++i) {
+      std::size_t before = swept_faces[i] == 1 ? 0 : i - 1;
+      bool text = i > 0 && items[i] != items[before];
+      bool value =
+          !r.values[i].empty() && (i == 0 || r.values[i] != r.values[before]);
+      if (!text && !value) continue;
       std::string at = i == 0 ? "@ context " + std::to_string(c) + "\n"
-                              : "@ " + std::to_string(g.targets[i]) + " = " +
-                                    std::to_string(g.faces[i]) + "\n";
-      if (i > 0 && items[i] != items[g.faces[i] == 1 ? 0 : i - 1])
-        out += at + items[i];
-      if (!r.values[i].empty() &&
-          (i == 0 || r.values[i] != r.values[g.faces[i] == 1 ? 0 : i - 1]))
-        values += at + r.values[i] + " | " + items[i];
+                              : "@ " + std::to_string(targets[i]) + " = " +
+                                    std::to_string(swept_faces[i]) + "\n";
+      if (text) out += at + items[i];
+      if (value) values += at + r.values[i] + " | " + items[i];
     }
   }
   return out;
 }
 
-std::string run(const char *command, const std::string &input = {}) {
-  FILE *p = popen(command, input.empty() ? "r" : "w");
+// The output of a shell command, or the command given `input`.
+std::string run(const std::string &command, const std::string &input = {}) {
+  FILE *p = popen(command.c_str(), input.empty() ? "r" : "w");
   std::string out;
-  if (!p) return out;
   if (!input.empty()) std::fwrite(input.data(), 1, input.size(), p);
   char buf[1 << 16];
   for (std::size_t n; input.empty() && (n = fread(buf, 1, sizeof buf, p));)
@@ -199,23 +219,22 @@ std::string run(const char *command, const std::string &input = {}) {
   return pclose(p) == 0 ? out : out + "\n(" + command + " failed)";
 }
 
-// Compares `got` with the golden file `name`; a difference shows the first
-// lines of a unified diff. HOARDEX_GOLDEN_WRITE=1 writes the file instead.
+// Compares `got` with the golden file `name`; a difference shows both from
+// the line where they part. HOARDEX_GOLDEN_WRITE=1 writes the file instead.
 void expect_golden(const std::string &name, const std::string &got) {
   std::string path = GOLDEN + name + ".gz";
   if (std::getenv("HOARDEX_GOLDEN_WRITE")) {
-    run(("gzip -9n >" + path).c_str(), got);
+    run("gzip -9n >" + path, got);
     GTEST_SKIP() << "wrote " << path;
   }
-  std::string want = run(("gzip -dc " + path).c_str());
+  std::string want = run("gzip -dc " + path);
   if (want == got) return;
-  std::string a = "/tmp/hxgolden." + std::to_string(getpid());
-  FILE *f = std::fopen(a.c_str(), "w");
-  if (f) std::fwrite(got.data(), 1, got.size(), f), std::fclose(f);
+  auto part = std::mismatch(want.begin(), want.end(), got.begin(), got.end());
+  std::size_t p = part.first - want.begin(),
+              at = want.rfind('\n', p - (p > 0)) + 1;
   ADD_FAILURE() << name << " differs from its golden file:\n"
-                << run(("gzip -dc " + path + " | diff -u - " + a +
-                        " | head -40; rm -f " + a)
-                           .c_str());
+                << want.substr(at, 600) << "\n-- is now --\n"
+                << got.substr(at, 600);
 }
 
 TEST(Golden, EveryTableRowOnBothSidesOfItsBounds) {

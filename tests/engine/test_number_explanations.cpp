@@ -109,26 +109,18 @@ TEST(NumberExplanations, TrueAtTheBoundsOfEachNumber) {
 
   // What the explanations say of these bounds.
   const std::pair<number_id, const char *> said[] = {
-      {number_id::cdf,
-       "Brass Bits 3 times in 10, Copper Coins 4, Silver "
-       "Coins 2 and Gold Coins 1"},
+      // clang-format off
+      {number_id::cdf, "Brass Bits 3 times in 10, Copper Coins 4, Silver Coins 2 and Gold Coins 1"},
       {number_id::cdf, "from CDF 45 to 99 every coin item is Gold Coins"},
-      {number_id::group_cdf,
-       "At 1 an item holds 1 to 300 coins, at 99 it "
-       "holds 2 to 4000, and 200 or more for sure on "
-       "74 rolls"},
-      {number_id::station,
-       "(0 or 1 Brass Bits, 2 Copper Coins, 3 or 4 "
-       "Silver Coins, 5 and up Gold Coins) and adds "
-       "Station + 1 lair treasures"},
+      {number_id::group_cdf, "At 1 an item holds 1 to 300 coins, at 99 it holds 2 to 4000, and 200 or more for sure on 74 rolls"},
+      {number_id::station, "(0 or 1 Brass Bits, 2 Copper Coins, 3 or 4 Silver Coins, 5 and up Gold Coins) and adds Station + 1 lair treasures"},
       {number_id::station, "(twice that many with 0x8)"},
       {number_id::station, "none at 0, every time at 10"},
-      {number_id::jeweler_el,
-       "loose gems get nothing. 0 to 9 add nothing, "
-       "80 adds 8"},
+      {number_id::jeweler_el, "loose gems get nothing. 0 to 9 add nothing, 80 adds 8"},
       {number_id::mel, "adds MEL lair treasures (none at 0, 50 at 50)"},
       {number_id::mel, "With 0x4 and no portable treasure it changes nothing"},
       {number_id::cel, "without portable treasure it changes nothing"},
+      // clang-format on
   };
   for (const auto &[id, words] : said) {
     const number_explanation &e = explanation_of(id);

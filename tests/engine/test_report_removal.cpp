@@ -1,10 +1,8 @@
 // Taking a report out of the output file, and appends that race with it.
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <csignal>
 #include <cstring>
 #include <tuple>
 
@@ -101,11 +99,10 @@ TEST_F(Removal, ExactlyTheReportGoesAndTheRestStaysByteForByte) {
   // A failed write of the new file, and a link, leave the file as it was.
   const std::string text = a + report("B");
   spit("default.hxo", text);
-  rlimit old{}, small{10, (getrlimit(RLIMIT_FSIZE, &old), old.rlim_max)};
-  std::signal(SIGXFSZ, SIG_IGN);
-  ASSERT_EQ(setrlimit(RLIMIT_FSIZE, &small), 0);
-  EXPECT_EQ(remove_at(0, error), removal::failed);
-  setrlimit(RLIMIT_FSIZE, &old);
+  {
+    SizeLimit small(10);
+    EXPECT_EQ(remove_at(0, error), removal::failed);
+  }
   EXPECT_EQ(error, std::strerror(EFBIG));
   for (auto make_link : {symlink, link}) {  // symbolic, then hard
     ASSERT_EQ(make_link("default.hxo", "link.hxo"), 0);
