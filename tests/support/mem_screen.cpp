@@ -8,7 +8,6 @@ void memory_screen::push_keys(const std::string &keys) {
 }
 
 int memory_screen::read_key() {
-  ++refreshes_;
   if (keys_.empty()) {
     if (++past_end_ > 100000) std::abort();  // a dialogue that never ends
     return KEY_ESC;

@@ -29,12 +29,10 @@ class memory_screen : public text_screen {
   std::size_t keys_left() const { return keys_.size(); }
   // Number of reads made after the script ran out.
   int reads_past_end() const { return past_end_; }
-  // Every refresh made so far.
-  int refreshes() const { return refreshes_; }
   // The whole grid, rows joined by line ends, trailing blanks kept.
   std::string dump() const;
 
-  void refresh() override { ++refreshes_; }
+  void refresh() override {}
   void beep() override { ++beeps; }
   int beeps = 0;  // keys refused so far
   int read_key() override;
@@ -44,7 +42,6 @@ class memory_screen : public text_screen {
   std::deque<std::array<int, 2>> sizes_;
   std::array<int, 2> window_{SCREEN_ROWS, SCREEN_COLS};
   int past_end_ = 0;
-  int refreshes_ = 0;
 };
 
 // The character type of a UTF-8 locale while it lives, as the program takes

@@ -78,7 +78,6 @@ TEST_F(Fields, KeySequences) {
       {file_name, "abcdefghi\2\4\r", 0, out + "abcdefg|  " + hint, "abcdefg", 1},
       {text, "\b\r", -2, "|", "unchanged"},
       {text, "abc\b~", -1, "ab|", "unchanged"},
-      {text, "xy\b\b\bq\r", 0, "q|", "q"},
       {file_name, "\rmy hoard_{1}\r", 0, out + "myhoard_| " + hint, "myhoard_", 4},  // 8, no blank
       {file_name, "ab\b~", 1, out + "a|        " + hint, "default"},
       // clang-format on

@@ -95,14 +95,12 @@ TEST_F(Interp, TextThatFitsOnlyOnANewPageStartsOne) {
 // After a pause the count starts again (2 + 16, a pause, 17 more end it), or
 // at the lines of a text still to come (12 of 30, then 7 more: a pause).
 TEST_F(Interp, LineCounterStartsAgainAfterAPause) {
-  const std::string start = head("1 0 12 40 7 -1 123") + "PORTABLE\n";
-  run(start + "[ " + std::string(16, '\n') + "]\n[ " + std::string(17, '\n') +
-      "]\nEND-OF-SECTION\n");
-  EXPECT_EQ(screen.snaps.size(), 2u);
-  screen.snaps.clear();
-  run(start + "[ " + std::string(30, '\n') + "]\n[ " + std::string(7, '\n') +
-      "]\nEND-OF-SECTION\n");
-  EXPECT_EQ(screen.snaps.size(), 3u);
+  for (auto [first, second, keys] : {std::tuple(16, 17, 2u), {30, 7, 3u}}) {
+    screen.snaps.clear();
+    run(head("1 0 12 40 7 -1 123") + "PORTABLE\n[ " + std::string(first, '\n') +
+        "]\n[ " + std::string(second, '\n') + "]\nEND-OF-SECTION\n");
+    EXPECT_EQ(screen.snaps.size(), keys) << first;
+  }
 }
 
 // A literal text longer than one read part (1024 characters) is echoed in

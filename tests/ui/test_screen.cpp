@@ -4,57 +4,52 @@
 
 #include "mem_screen.h"
 
-TEST(Grid, TabsLineEndsAndTheLengthGiven) {
+TEST(Grid, TheLengthGivenAndNoCursorOutside) {
   memory_screen s;
   // Three bytes, no terminator: the sanitizer build reports reading a fourth.
   char *text = new char[3]{'a', 'b', 'c'};
   s.write(text, 3);
   delete[] text;
   s.write("defgh", 2);
-  s.write("\x1f\tMAIN MENU\t\t\tCURRENT SETTINGS");  // "?" for a control
-  EXPECT_EQ(s.line(0).substr(0, 56),
-            "abcde?  MAIN MENU" + std::string(23, ' ') + "CURRENT SETTINGS");
-  // Seven tabs from column 1 blank columns 1 to 55 of a full row.
-  s.move(25, 0);
-  s.write(std::string(80, 'x').c_str());
-  s.move(25, 1);
-  s.write("\t\t\t\t\t\t\t");
-  EXPECT_EQ(s.line(25), "x" + std::string(55, ' ') + std::string(24, 'x'));
-  EXPECT_EQ(s.col(), 56);
-  // A tab from column 73 clears the rest of its row; writing goes on below.
-  s.move(24, 0);
-  s.write(std::string(80, 'x').c_str());
-  s.move(24, 73);
-  s.write("\tz");
-  EXPECT_EQ(s.line(24), std::string(73, 'x') + std::string(7, ' '));
-  EXPECT_EQ(s.line(25)[0], 'z');
-  // A line end clears the rest of its row.
-  s.move(4, 0);
-  s.write("abcdef");
-  s.move(4, 2);
-  s.write("X\nnext");
-  EXPECT_EQ(s.line(4).substr(0, 6) + s.line(5).substr(0, 5), "abX   next ");
-}
-
-TEST(Grid, WrapsAtTheRightEdgeAndStopsAtTheBottomRow) {
-  memory_screen s;
-  s.move(1, 75);
-  s.write("0123456789");  // a run wraps like single characters do
-  EXPECT_EQ(s.line(1).substr(75) + s.line(2).substr(0, 6), "0123456789 ");
-  s.move(5, 1);
-  s.write(std::string(20 * 80, ' ').c_str());
-  EXPECT_EQ(std::pair(s.row(), s.col()), std::pair(25, 1));
-  s.move(25, 70);
-  s.write("0123456789ABCDEF");  // past the last cell the rest is dropped
-  EXPECT_EQ(s.line(25).substr(70), "0123456789");
-  s.move(25, 0);
-  s.write("a\nb\nc");  // no scrolling: the row stays
-  EXPECT_EQ(s.line(25).substr(0, 4), "abc ");
+  EXPECT_EQ(s.line(0).substr(0, 6), "abcde ");
   for (auto [r, c] : {std::pair(2, 3), {26, 0}, {0, 80}, {-1, -1}})
     s.move(r, c);
   EXPECT_EQ(std::pair(s.row(), s.col()), std::pair(2, 3));  // outside: ignored
   set_screen(nullptr);  // no cursor without a screen
   EXPECT_EQ(cursor_column(), -1);
+}
+
+// A text written at (row, col) of a blank grid whose row held `before`: that
+// row and the next without their end blanks, and the cursor after it.
+TEST(Grid, TabsLineEndsWrappingAndTheBottomRow) {
+  const std::string x80(80, 'x'), sp(80, ' ');
+  // clang-format off
+  const struct { int row, col; std::string before, text, shown; int at_row, at_col; } cases[] = {
+      {0, 0, "", "\x1f\tMAIN MENU\t\t\tCURRENT SETTINGS", "?" + sp.substr(0, 7) + "MAIN MENU" + sp.substr(0, 23) + "CURRENT SETTINGS||", 0, 56},  // "?" for a control
+      {25, 1, x80, "\t\t\t\t\t\t\t", "x" + sp.substr(0, 55) + x80.substr(0, 24) + "|", 25, 56},  // tabs blank columns 1 to 55
+      {24, 73, x80, "\tz", x80.substr(0, 73) + "|z|", 25, 1},  // a tab from 73 clears the rest; on below
+      {4, 2, "abcdef", "X\nnext", "abX|next|", 5, 4},  // a line end clears the rest of its row
+      {1, 75, "", "0123456789", sp.substr(0, 75) + "01234|56789|", 2, 5},  // a run wraps as characters do
+      {5, 1, "", std::string(20 * 80, ' '), "||", 25, 1},
+      {25, 70, "", "0123456789ABCDEF", sp.substr(0, 70) + "0123456789|", 25, 79},  // the rest dropped
+      {25, 0, "", "a\nb\nc", "abc|", 25, 3},  // no scrolling: the row stays
+      // clang-format on
+  };
+  for (const auto &c : cases) {
+    memory_screen s;
+    s.move(c.row, 0);
+    s.write(c.before.c_str());
+    s.move(c.row, c.col);
+    s.write(c.text.c_str());
+    std::string shown;  // the row and the next, each ended by '|'
+    for (int r = c.row; r <= std::min(c.row + 1, 25); ++r) {
+      std::string line = s.line(r);
+      shown += line.erase(line.find_last_not_of(' ') + 1) + "|";
+    }
+    EXPECT_EQ(shown, c.shown) << c.text;
+    EXPECT_EQ(std::pair(s.row(), s.col()), std::pair(c.at_row, c.at_col))
+        << c.text;
+  }
 }
 
 // Under a UTF-8 locale a cell holds a character: a letter of two bytes one

@@ -17,6 +17,11 @@ class Screens : public UiEnv {
     }
     tables.monster_count = n;
   }
+  // The monster picked after `keys`.
+  int pick(const std::string &keys) {
+    screen.push_keys(keys);
+    return select_monster(game);
+  }
 };
 
 TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
@@ -26,27 +31,23 @@ TEST_F(Screens, MonsterListPagesThirtySevenMonsters) {
       " Or type letters of a name, or Up/Down, to mark one; Enter picks it.\n"
       " Spacebar for next page of monster list. Select a monster (1-37) :\n";
   for (const char *k : {"\x1b", "  \x1b"}) {  // Space twice wraps to page one
-    screen.push_keys(k);
-    EXPECT_EQ(select_monster(game), 5);  // Escape keeps the current monster
+    EXPECT_EQ(pick(k), 5);  // Escape keeps the current monster
     EXPECT_EQ(screen.rows(3, 5) + screen.rows(22, 25),
               "        SELECT MONSTER\n\n  1: Clan, Monster 1" +
                   std::string(15, ' ') +
                   "19: Clan, Monster 19\n 18: Monster 18" +
                   std::string(20, ' ') + "36: Monster 36\n\n" + prompt);
   }
-  screen.push_keys(" \x1b");
-  select_monster(game);
+  pick(" \x1b");
   EXPECT_EQ(screen.rows(5, 25),
             " 37: Clan, Monster 37\n" + std::string(18, '\n') + prompt);
   // 0 and 38 cannot be chosen; typing goes on across a page change.
-  screen.push_keys("038\r\b7\r1 2\r");
-  EXPECT_EQ(select_monster(game), 36);
+  EXPECT_EQ(pick("038\r\b7\r1 2\r"), 36);
   EXPECT_EQ(select_monster(game), 11);
   EXPECT_EQ(screen.line(25).substr(67, 3), "12 ");
   EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
   monsters(36);  // one full page: Space shows it again
-  screen.push_keys(" \x1b");
-  select_monster(game);
+  pick(" \x1b");
   EXPECT_EQ(screen.rows(22, 22),
             " 18: Monster 18" + std::string(20, ' ') + "36: Monster 36\n");
 }
@@ -74,20 +75,17 @@ TEST_F(Screens, PickByLettersAndTheMark) {
   EXPECT_EQ(screen.keys_left() + screen.reads_past_end(), 0u);
   screen.push_keys("clan");
   screen.push_key(down);
-  screen.push_key(KEY_ESC);
-  select_monster(game);
+  pick("\033");
   EXPECT_EQ(screen.rows(5, 6) + screen.rows(17, 18) + screen.rows(23, 24),
             "    1: Clan, Monster 1\n >  4: Clan, Monster 4\n"
             "   37: Clan, Monster 37\n\n Names holding: clan\n Up/Down, "
             "PgUp/PgDn: move the mark  Enter: pick it  Backspace: a letter\n");
-  screen.push_keys("zz\033");
-  select_monster(game);
+  pick("zz\033");
   EXPECT_EQ(screen.rows(5, 6), "   No name holds 'zz'.\n\n");
   // A digit while a name is marked: the page view, the digit typed in it.
   screen.push_keys("mon");
   screen.push_key(down);
-  screen.push_keys("5\033");
-  select_monster(game);
+  pick("5\033");
   EXPECT_EQ(screen.rows(5, 5).substr(0, 24) + screen.rows(23, 25),
             "  1: Clan, Monster 1    \n Or type letters of a name, or "
             "Up/Down, to mark one; Enter picks it.\n Spacebar for next page "

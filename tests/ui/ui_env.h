@@ -18,8 +18,9 @@ struct snap_screen : memory_screen {
     std::string s;
     if (n < 0) {
       for (int c = col; c < SCREEN_COLS; ++c) s += cell(r, c);
-    } else {  // a picture of plain text: a byte a cell
-      s = snaps.at(n).substr(r * 81, 80);
+    } else {  // a picture of plain text: a byte a cell, rows of one width
+      const std::size_t width = snaps.at(n).find('\n');
+      s = snaps.at(n).substr(r * (width + 1), width);
       s = s.substr(std::min(s.size(), std::size_t(col)));
     }
     s.erase(s.find_last_not_of(' ') + 1);
