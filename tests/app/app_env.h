@@ -15,6 +15,11 @@ struct ran {
 };
 using arg_list = std::vector<std::string>;
 
+// The head of a script of a manual list, down to its section word.
+inline const std::string MANUAL_HEAD =
+    "1 2 2020\n3 4 5\n[POS: Mill\n[COM: Note\n----------\n4 89 20 30 0 -1\n"
+    "----------\nMANUAL-GENERATION\n";
+
 inline bool holds(const std::string &text, const std::string &part) {
   return text.find(part) != std::string::npos;
 }
