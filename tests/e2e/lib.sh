@@ -107,18 +107,17 @@ e2e_steps() {
 }
 
 # e2e_cli: a case a line of standard input, "STATUS | COMMAND | TEXT": the
-# COMMAND (shell words, hx the program) run in the current folder without
+# COMMAND (shell code, hx the program) run in the current folder without
 # input ends with STATUS, and a failure writes nothing on standard output;
 # "=TEXT" is all it wrote (standard output, then error; "\n" a line end),
 # another TEXT a part of its standard error.
 e2e_cli() {
-  local line status command want
+  local line command want got
   while IFS= read -r line; do
-    IFS='|' read -r status command want <<<"$line"
-    status=${status// /} command=${command# } want=${want# }
+    want=${line##* | } command=${line#* | } && command=${command% | *}
     eval "$command" </dev/null >out 2>err
-    local got=$?
-    [ "$got" = "$status" ] || e2e_fail "'$command' ended with $got: $(cat out err)"
+    got=$?
+    [ "$got" = "${line%% | *}" ] || e2e_fail "'$command' ended with $got: $(cat out err)"
     [ "$got" = 0 ] || [ ! -s out ] || e2e_fail "'$command' failed with an output: $(cat out)"
     if [[ $want == =* ]]; then
       [ "$(cat out err)" = "$(printf '%b' "${want#=}")" ] || e2e_fail "'$command' wrote: $(cat out err)"
