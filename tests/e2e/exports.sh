@@ -7,7 +7,6 @@
 
 checker="$(cd "$(dirname "$0")" && pwd)/export_check.py"
 e2e_setup
-cd "$WORK" || exit 1
 exports() { python3 "$checker" "$HOARDEX_BIN" "$@" || e2e_fail "exports of $*"; }
 
 sed -i '3s/^Bog_Lurker      /B|*<",\xff\&_x    /' monster.hxi
@@ -20,13 +19,12 @@ exports roll --monster 3 --seed 42
 exports roll --monster 2 --seed 7 --count 3
 exports run odd.hxs --seed 5
 printf 'kept | *before* <b>\377\n' >default.hxo
-"$HOARDEX_BIN" roll --monster 2 --seed 3 --count 2 --append >/dev/null || e2e_fail "--append"
+hx roll --monster 2 --seed 3 --count 2 --append >/dev/null || e2e_fail "--append"
 EXPECTED_LINES_FILE=default.hxo exports export default.hxo
 EXPECTED_LINES_FILE=default.hxo exports export default.hxo --report 3
 
-"$HOARDEX_BIN" roll --format json | grep -q '"seed":[0-9]' || e2e_fail "a roll without --seed has no seed"
-"$HOARDEX_BIN" export default.hxo --report 4 2>err
-[ $? = 2 ] && [ "$(cat err)" = "hoardex: --report: default.hxo holds 3 reports" ] || e2e_fail "--report 4: $(cat err)"
-"$HOARDEX_BIN" export none.hxo 2>err
-[ $? = 1 ] && [ "$(cat err)" = "hoardex: cannot read none.hxo: no such file" ] || e2e_fail "none.hxo: $(cat err)"
-echo PASS
+hx roll --format json | grep -q '"seed":[0-9]' || e2e_fail "a roll without --seed has no seed"
+e2e_cli <<'CASES'
+2 | hx export default.hxo --report 4 | =hoardex: --report: default.hxo holds 3 reports
+1 | hx export none.hxo | =hoardex: cannot read none.hxo: no such file
+CASES

@@ -7,41 +7,29 @@
 export LANG=C.UTF-8
 unset LC_ALL LC_CTYPE
 e2e_setup
-printf '2\nÉsprit_Dragón Nébuleuse 0 0x0\nGrunt _ 0 0x0\n' >"$WORK/monster.hxi"
+printf '2\nÉsprit_Dragón Nébuleuse 0 0x0\nGrunt _ 0 0x0\n' >monster.hxi
+mkfifo default.hxo
 e2e_shell 80 26 LANG=C.UTF-8
-
 e2e_type "'$HOARDEX_BIN'"
-e2e_keys Enter
-e2e_wait "Enter your choice :"
-e2e_wait_row 5 "  1: Select a monster           Monster         : Nébuleuse, Ésprit Dragón"
-e2e_keys 1
-e2e_wait_row 5 "  1: Nébuleuse, Ésprit Dragón       2: Grunt"
-e2e_keys Escape
-e2e_wait "Enter your choice :"
-
-mkfifo "$WORK/default.hxo"
-e2e_keys R
-e2e_wait "Cannot read default.hxo: not a regular file."
-e2e_keys x
-e2e_wait "Enter your choice :"
-rm "$WORK/default.hxo"
-
-e2e_keys 7
-e2e_wait "Hit any key to continue."
-e2e_keys x
-e2e_wait "Enter your choice :"
-e2e_keys R
-e2e_wait "Monster    : Nébuleuse, Ésprit Dragón"
-e2e_wait_row 5 "$(printf '%075d' 0 | tr 0 -)"
-e2e_keys C-z
-e2e_wait "Stopped"
-e2e_type fg
-e2e_keys Enter
-e2e_wait "EARLIER REPORTS"
-e2e_keys Down # read as Escape, it would return to the menu
-e2e_wait_row 5 ""
-e2e_wait "Date       :"
+# A Down read as Escape after fg would return to the menu.
+e2e_steps <<'STEPS'
+Enter -> Enter your choice :
+-> @5=  1: Select a monster           Monster         : Nébuleuse, Ésprit Dragón
+1 -> @5=  1: Nébuleuse, Ésprit Dragón       2: Grunt
+Escape -> Enter your choice :
+R -> Cannot read default.hxo: not a regular file.
+x -> Enter your choice :
+STEPS
+rm default.hxo
+e2e_steps <<'STEPS'
+7 -> Hit any key to continue.
+x -> Enter your choice :
+R -> Monster    : Nébuleuse, Ésprit Dragón
+-> @5=---------------------------------------------------------------------------
+C-z -> Stopped
+=fg Enter -> EARLIER REPORTS
+Down -> @5=
+-> Date       :
+STEPS
 e2e_hides "Enter your choice :" || e2e_fail "Down after fg left the viewer"
-e2e_keys q
-e2e_wait "Enter your choice :"
-echo PASS
+e2e_steps <<<'q -> Enter your choice :'
