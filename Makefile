@@ -13,7 +13,8 @@ PLAY     ?= play
 JOBS     ?= $(shell nproc)
 FUZZ     ?= build-fuzz
 FUZZ_SECONDS ?= 60
-FUZZ_TARGETS = fuzz_info fuzz_interp fuzz_fields fuzz_cli fuzz_requests fuzz_escaped
+FUZZ_TARGETS = fuzz_monsters fuzz_settings fuzz_interp fuzz_fields fuzz_cli fuzz_requests fuzz_escaped \
+               fuzz_export
 CHECK    ?= build-check
 CMAKE_FLAGS ?=
 # Every build made here treats the project's warnings as errors.

@@ -44,11 +44,17 @@ inline int start(bool with_sample_tables) {
     std::filesystem::remove_all(g_work_dir, ec);
   });
   default_settings(config);
-  if (!with_sample_tables) return 0;
-  std::string err;
-  for (const char *name : {"monster.hxi", "area.hxi"})
-    std::filesystem::copy_file(HOARDEX_DATA_DIR "/" + std::string(name), name);
-  if (load_tables(tables, err) != 0) fail("a sample file does not load");
+  char err[256];
+  for (const char *name : {"monster.hxi", "area.hxi"}) {
+    if (!with_sample_tables) break;
+    FILE *f =
+        std::fopen((HOARDEX_DATA_DIR "/" + std::string(name)).c_str(), "r");
+    bool monsters = name[0] == 'm';
+    if (!f || (monsters ? load_monsters(f, name, tables, err, sizeof err)
+                        : load_areas(f, name, tables, err, sizeof err)) != 0)
+      fail("a sample file does not load");
+    std::fclose(f);
+  }
   return 0;
 }
 
