@@ -19,10 +19,9 @@ CHECK    ?= build-check
 CMAKE_FLAGS ?=
 # Every build made here treats the project's warnings as errors.
 WERROR   = -DHOARDEX_WERROR=ON
-# $(call generator,FOLDER): Ninja where it is installed (scripts/deps
-# installs it), as its builds and its checks of a built tree cost less than
-# make's; a folder configured before keeps the generator it was made with.
-generator = $$([ -f $(1)/CMakeCache.txt ] || ! command -v ninja >/dev/null || echo -G Ninja)
+# $(call generator,FOLDER): Ninja for a new build folder where it is
+# installed (scripts/deps installs it).
+generator = $$(scripts/cmake_generator $(1))
 
 .PHONY: all deps build run test test-web sanitize bench coverage fuzz install deb format \
         clean mutants check-builds web
