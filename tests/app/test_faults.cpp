@@ -1,6 +1,6 @@
-// The command line against hostile files and a hostile machine: bytes that
-// are not UTF-8, a full disk, an output that cannot be written, special
-// files where the program's files belong.
+// The command line against hostile files: bytes that are not UTF-8, init's
+// copies whole or none, the program's own files refused as a script's output,
+// and a refused setup file.
 #include <sys/stat.h>
 
 #include <nlohmann/json.hpp>
@@ -114,23 +114,6 @@ TEST_F(Faults, ScriptOutRefusesTheProgramsFiles) {
     EXPECT_FALSE(holds(e.path(), "kept.hxs.")) << e.path();
 }
 
-// Standard output that cannot be written: every command says so and ends
-// with status 1.
-TEST_F(Faults, FailedStandardOutputIsAnError) {
-  spit("hand.hxs", HAND + "END-OF-SECTION\n");
-  // One check of the output at the end of every command: each command once.
-  for (const char *line : {"roll --format json", "run hand.hxs", "check",
-                           "stats -n 5 --format csv", "init", "--help"}) {
-    std::istringstream words(line);
-    ran r = cli({std::istream_iterator<std::string>(words), {}}, "/dev/full");
-    EXPECT_TRUE(r.status == 1 && holds(r.err,
-                                       "hoardex: cannot write the "
-                                       "standard output: No space left "
-                                       "on device\n"))
-        << line << ": " << r.err;
-  }
-}
-
 // A setup.hxi that start-up refuses is refused by every command (they load
 // it alike), and --append then writes nothing.
 TEST_F(Faults, RefusedSetupFileStopsEveryCommand) {
@@ -144,66 +127,6 @@ TEST_F(Faults, RefusedSetupFileStopsEveryCommand) {
     EXPECT_EQ(r.err, kind == 2 ? "setup.hxi: larger than 4 MiB\n"
                                : "setup.hxi: not a regular file\n");
     EXPECT_FALSE(fs::exists("default.hxo"));
-  }
-}
-
-// What a command says of a file it cannot use: the program's message, the
-// hint for a missing file, the reason on its own line; check names a
-// portable class outside the classes, which loads as before.
-TEST_F(Faults, MessagesOfFilesThatCannotBeUsed) {
-  fs::create_directory("folder.hxs");
-  ran folder = cli({"run", "folder.hxs"});
-  EXPECT_EQ(folder.status, 1);
-  EXPECT_EQ(folder.out + folder.err,
-            "hoardex: cannot read the script folder.hxs\n"
-            "folder.hxs: not a regular file\n");
-  EXPECT_TRUE(
-      holds(cli({"run", "no.hxs"}).err, "no.hxs: No such file or directory\n"));
-  spit("cut.hxs", HAND);
-  ran cut = cli({"run", "cut.hxs"});
-  EXPECT_EQ(cut.err,
-            "hoardex: cut.hxs:11: warning: unknown word '\xE9' in an item is "
-            "ignored\nhoardex: cut.hxs: reading stopped at line 12\n");
-  EXPECT_TRUE(cut.status == 1 && holds(cut.out, "caf\xE9\n"));
-  spit("cut.hxs", HAND + "< L1_COINS \x1B]0;PWNED\a\x1B[2J >\n");
-  EXPECT_TRUE(holds(cli({"run", "cut.hxs"}).err,
-                    "unknown word '\\x1B]0;PWNED\\x07\\x1B[2J' in an item"));
-  EXPECT_TRUE(holds(cli({"roll", "--monster",
-                         "\x9B"
-                         "2J"})
-                        .err,
-                    "'\\x9B2J'"));
-
-  replace_line("monster.hxi", 3,
-               "\xC3\x89sprit\xC3\xA9\xC3\xA9\xC3\xA9"
-               "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9 Mirewight 3 0x1");
-  EXPECT_TRUE(holds(cli({"check"}).out,
-                    "the name '\xC3\x89sprit\xC3\xA9"
-                    "\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9\xC3\xA9' is longer"));
-  replace_line("monster.hxi", 3, "Bog_Lurker Mirewight 3 0x2 0xFFFFFFFF _");
-  ran r = cli({"check", "--explain"});
-  EXPECT_EQ(r.status, 1);
-  EXPECT_TRUE(holds(r.out,
-                    "monster.hxi:3: monster 2 (Bog_Lurker): the portable "
-                    "class 65535 is outside 0 to 26\n"));
-  EXPECT_TRUE(
-      holds(r.out, "portable class 65535 (not a class: no class items)"));
-  EXPECT_EQ(cli({"roll"}).status, 0);
-
-  const std::string cannot = "Cannot open monster information file!\n";
-  fs::remove("monster.hxi");
-  fs::create_symlink("monster.hxi", "monster.hxi");  // cannot be opened
-  const std::string loop = "monster.hxi: Too many levels of symbolic links\n";
-  EXPECT_EQ(cli({"roll"}).err + cli({"check"}).out, cannot + loop + loop);
-  fs::remove("monster.hxi");
-  for (const arg_list &a : {arg_list{"roll"}, arg_list{"check"}}) {
-    ran missing = cli(a);
-    EXPECT_EQ(missing.status, 1);
-    const std::string hint = missing_file_hint();
-    EXPECT_EQ(missing.err,
-              cannot + "Make sure 'monster.hxi' is in current directory.\n" +
-                  (hint.empty() ? "" : hint + "\n"))
-        << a[0];
   }
 }
 

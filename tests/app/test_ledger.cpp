@@ -1,6 +1,6 @@
 // The hoard's ledger: its totals against the reports' own coins and values,
-// the rates, the total in one unit, the split, the pile and the rank, on
-// both sides of their bounds.
+// the rates, the total in one unit and the split on both sides of their
+// bounds, and the command line's ledger, pile and rank.
 #include <cmath>
 #include <nlohmann/json.hpp>
 #include <sstream>
@@ -130,57 +130,6 @@ TEST(LedgerRules, RatesTotalsAndSplits) {
       R"("CC":1.0,"SC":16.0},"left_in_all":{"BB":0.3},"to_hand_out":[]}})");
 }
 
-// The rank against the reference hoards: 0% for an empty hoard, 100% past
-// the largest, each in the end bin of the reference hoards' bins; the
-// reference run leaves the reports' dice as they were.
-TEST_F(Ledger, RankBoundsAndTheDiceKept) {
-  ran plain = cli({"roll", "--monster", "20", "--count", "3", "--seed", "9",
-                   "--format", "json"});
-  ran ranked = cli({"roll", "--monster", "20", "--count", "3", "--seed", "9",
-                    "--format", "json", "--rank", "--rates", "10,10,10"});
-  std::vector<json> a = reports(plain.out), b = reports(ranked.out);
-  ASSERT_EQ(a.size(), 3u);
-  ASSERT_EQ(b.size(), 3u);
-  for (int i = 0; i < 3; ++i) {
-    EXPECT_TRUE(b[i]["ledger"]["rank"].contains("total"));
-    b[i]["ledger"].erase("rank");
-    EXPECT_EQ(a[i], b[i]);
-  }
-  loaded_session s;
-  ASSERT_EQ(load_command_session(s, false), 0);
-  const info_tables &t = s.tables;
-  settings chosen{};
-  chosen.monster_index = 19;
-  generation_input in{t, chosen, "", "", {1, 1, 2000}};
-  const std::vector<unit_tenths> &ref = reference_totals(in);
-  ASSERT_EQ(ref.size(), std::size_t(REFERENCE_HOARDS));
-  hoard_ledger none, most;
-  for (coin_kind u : UNITS) most.coins[u] = 1LL << 40;
-  exchange_rates rates{{10, 10, 10}};
-  ledger_rank low = rank_ledger(none, ref, rates, true),
-              high = rank_ledger(most, ref, rates, true);
-  for (coin_kind u : UNITS) {
-    EXPECT_EQ(low.below[int(u)], 0);
-    EXPECT_EQ(high.below[int(u)], 100);
-  }
-  EXPECT_TRUE(low.total_below == 0 && high.total_below == 100);
-  for (int u = 0; u <= UNIT_COUNT; ++u) {  // 0: the total
-    const rank_bins &lo = u ? low.bins[u] : low.total_bins,
-                    &hi = u ? high.bins[u] : high.total_bins;
-    const long n = long(lo.hoards.size());
-    long hoards = 0;
-    for (long h : lo.hoards) hoards += h;
-    EXPECT_EQ(hoards, REFERENCE_HOARDS) << u;
-    EXPECT_TRUE(n >= 1 && n <= HISTOGRAM_BINS && lo.hoards.front() > 0 &&
-                lo.hoards.back() > 0 &&
-                lo.least + lo.width * (n - 1) <= lo.most)
-        << u;
-    EXPECT_EQ(hi.hoards, lo.hoards);
-    EXPECT_EQ(lo.bin, 0);
-    EXPECT_EQ(hi.bin, n - 1);
-  }
-}
-
 // The ledger goes to standard output only; --pile adds one ledger of all
 // the reports; the options refuse what they cannot use.
 TEST_F(Ledger, CommandLine) {
@@ -203,49 +152,4 @@ TEST_F(Ledger, CommandLine) {
     EXPECT_EQ(refused.status, EXIT_BAD_USAGE) << bad[1];
     EXPECT_EQ(refused.out, "");
   }
-}
-
-// The pile adds up its reports' totals; the ledgers as data a front end
-// keeps: read back as written; several make the pile roll makes of them; the
-// rank of one alone; other data refused.
-TEST_F(Ledger, DataOfReportsAddUpToTheirPile) {
-  loaded_session s;
-  ASSERT_EQ(load_command_session(s), 0);
-  roll_request roll;
-  roll.settings.monster = "34";
-  roll.count = "4";
-  roll.seed = "2";
-  roll.json = roll.ledger_data = roll.ledger.pile = true;
-  roll.ledger.asked.split = 3;
-  const command_result rolled = roll_reports(roll, s);
-  ASSERT_EQ(rolled.ledgers.size(), 4u);
-  const std::vector<json> all = reports(rolled.json);
-  ASSERT_EQ(all.size(), 5u);
-  std::map<std::string, long long> sum;
-  for (int i = 0; i < 4; ++i)
-    for (const auto &[u, v] : as_tenths(all[i]["ledger"]["total"])) sum[u] += v;
-  EXPECT_TRUE(all[4]["pile"] == true && all[4]["reports"] == 4);
-  EXPECT_EQ(as_tenths(all[4]["ledger"]["total"]), sum);
-  hoard_ledger back;
-  ASSERT_TRUE(read_ledger_data(rolled.ledgers[1], back));
-  EXPECT_EQ(ledger_data_json(back), rolled.ledgers[1]);
-  ledger_data_request pile{{}, rolled.ledgers, "", "", "3", false};
-  command_result piled = ledger_data_report(pile, s);
-  EXPECT_EQ(json::parse(piled.json), all[4]["ledger"]);
-  EXPECT_TRUE(holds(piled.text, "Ledger of 4 reports:\n"));
-  pile.ledgers.resize(1), pile.rank = true, pile.settings.monster = "34";
-  const json ranked = json::parse(ledger_data_report(pile, s).json);
-  EXPECT_TRUE(ranked.contains("rank") && ranked["rank_bins"].size() == 4);
-  json too_much = json::parse(rolled.ledgers[0]);
-  too_much["coins"][0] = MAX_DATA_TENTHS + 1;
-  for (const std::string &bad :
-       {std::string("{}"), std::string("[1]"), too_much.dump(),
-        std::string("{\"reports\"")}) {
-    EXPECT_FALSE(read_ledger_data(bad, back)) << bad;
-    pile.ledgers = {bad};
-    EXPECT_EQ(ledger_data_report(pile, s).status, command_status::bad_usage);
-  }
-  pile.split = "0";
-  EXPECT_EQ(ledger_data_report(pile, s).message,
-            "--split: Value 0 not in range 1 to 1000");
 }

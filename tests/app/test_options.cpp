@@ -1,5 +1,5 @@
-// The command line's options: defaults, both sides of every range, decimal
-// numbers only, empty values, and the settings they give.
+// The command line's options: defaults, both sides of every range, and the
+// settings they give.
 #include "app_env.h"
 
 namespace {
@@ -61,42 +61,6 @@ TEST(Options, DefaultsAndBothSidesOfEveryRange) {
       EXPECT_EQ(parse({r.command, r.option, std::to_string(v)}, c), 2)
           << r.option << " " << v;
   }
-}
-
-// Numbers are decimal whatever they look like, blanks around any value are
-// dropped alike, and an empty value is refused.
-TEST(Options, NumbersAreDecimalAndValuesNotEmpty) {
-  command_line c;
-  const std::pair<const char *, long> cdfs[] = {
-      {"010", 10}, {"099", 99}, {" 8 ", 8}, {"8\t", 8},  {"0x10", -1},
-      {"+5", -1},  {"5e1", -1}, {"", -1},   {"0100", -1}};
-  for (auto [given, want] : cdfs) {
-    EXPECT_EQ(parse({"roll", "--cdf", given}, c), want < 0 ? 2 : -1) << given;
-    EXPECT_EQ(numbers(c)["--cdf"], want < 0 ? -1 : want) << given;
-  }
-  ASSERT_EQ(parse({"roll", "--count", "0010", "--seed", "010"}, c), -1);
-  EXPECT_EQ(numbers(c)["--count"], 10);
-  EXPECT_EQ(numbers(c)["--seed"], 10);
-  ASSERT_EQ(parse({"roll", "--seed", "4294967295"}, c), -1);
-  for (const char *seed : {"", "0x8", "-1", "4294967296"})
-    EXPECT_EQ(parse({"roll", "--seed", seed}, c), 2) << seed;
-  for (const char *option : {"--monster", "--lair", "--yes", "--game-date",
-                             "--position", "--comment", "--script-out"})
-    for (const char *empty : {"", "  "})
-      EXPECT_EQ(parse({"roll", option, empty}, c), 2) << option;
-  for (const std::vector<std::string> &bad :
-       {std::vector<std::string>{"run", ""},
-        {"export", "a.hxo", "--format", "json"},
-        {"frobnicate"},
-        {"roll", "stats"}})
-    EXPECT_EQ(parse(bad, c), 2) << bad[0];
-  ASSERT_EQ(parse({"stats", "--format", "csv"}, c), -1);
-  EXPECT_EQ(c.stats.format, stats_format::csv);
-  ASSERT_EQ(parse({"run", "a", "--format", "json"}, c), -1);
-  EXPECT_TRUE(c.run.request.json && !c.run.request.exported);
-  ASSERT_EQ(parse({"roll", "--format", "foundry-table"}, c), -1);
-  EXPECT_TRUE(!c.roll.request.json &&
-              c.roll.request.exported == export_format::foundry_table);
 }
 
 using Settings = AppEnv;

@@ -66,17 +66,6 @@ TEST_F(Json, EveryFieldOfAReport) {
       {"kind":"text","text":"note\n"}]})"));
 }
 
-// A script read from a file or cut short: what is unknown is null.
-TEST_F(Json, ScriptsCutShort) {
-  json r = report_of(HEAD + "PORTABLE\n< L1_COINS >\n", nullptr, tables);
-  EXPECT_EQ(r["settings"]["station"], 4);
-  EXPECT_TRUE(r["settings"]["mel"].is_null() &&
-              r["settings"]["answers"].is_null() && r["complete"] == false);
-  json cut = report_of("1 2 2020\n3 4", nullptr, tables);
-  EXPECT_TRUE(cut["real_date"] == "1/2/2020" && cut["game_date"].is_null() &&
-              cut["lair"].is_null() && cut["settings"]["station"].is_null());
-}
-
 // The engine writes JSON by hand for every front end: its strings are the
 // library's bytes, each stretch that is not UTF-8 one U+FFFD and the byte
 // that cut a sequence short read again, also across a long text's pieces.
@@ -106,27 +95,6 @@ TEST_F(Json, StringsAsTheLibraryWritesThem) {
         EXPECT_EQ(cut.out, whole.out) << text << " cut at " << i << "," << j;
       }
   }
-}
-
-// One hoard's total is its coins plus its stated worth, never a base value;
-// over one generation every percentile is that total.
-TEST(Stats, TotalOfOneHoard) {
-  tally_sink sink;
-  report_item coins{}, gem{};
-  coins.category = CATEGORY_COINS, gem.category = CATEGORY_GEMJJ;
-  coins.coins = {coin_kind::gold_coins, 3};
-  gem.values.add(value_kind::worth, coin_kind::gold_coins, 25);
-  gem.values.add(value_kind::base, coin_kind::copper_coins, 40);
-  sink.header({});
-  sink.item(coins);
-  sink.item(gem);
-  sink.end({});
-  const total_summary gc = summarize_totals(sink.totals, coin_kind::gold_coins),
-                      cc = summarize_totals(sink.totals,
-                                            coin_kind::copper_coins);
-  EXPECT_EQ(std::vector<double>({gc.mean, double(gc.p10), double(gc.p50),
-                                 double(gc.p90), cc.mean, double(cc.p90)}),
-            std::vector<double>({5.5, 55, 55, 55, 0, 0}));
 }
 
 // The three formats print the same figures: every one read at its rank of

@@ -1,8 +1,5 @@
-// Hostile files and scripts: special files, runaway numbers, a manual script
-// naming a loaded monster's slot.
-#include <fcntl.h>
-#include <sys/stat.h>
-#include <unistd.h>
+// Hostile files and scripts: control bytes escaped, runaway numbers, a manual
+// script naming a loaded monster's slot.
 
 #include "dice.h"
 #include "engine_env.h"
@@ -41,22 +38,6 @@ TEST(Escaped, ControlBytesAndNothingElse) {
       {std::string("\0", 1), "\\x00"}};
   for (const auto &[text, shown] : cases) EXPECT_EQ(escaped_text(text), shown);
   EXPECT_EQ(escaped_text("a\nb\r", true), "a\nb\\x0D");
-}
-
-// A FIFO as the output file fails at once, a device is written (a FIFO as
-// the settings file: Faults.RefusedSetupFileStopsEveryCommand).
-TEST_F(Hostile, SpecialFilesAreRefusedWithoutWaiting) {
-  alarm(20);  // a blocked open ends the test
-  ASSERT_EQ(mkfifo("fifo.hxo", 0644), 0);
-  EXPECT_EQ(open_output_path("fifo.hxo"), -1);  // no reader
-  int reader = open("fifo.hxo", O_RDONLY | O_NONBLOCK);
-  EXPECT_EQ(open_output_path("fifo.hxo"), -1);  // a reader
-  close(reader);
-  std::filesystem::create_symlink("/dev/null", "null.hxo");
-  int device = open_output_path("null.hxo");
-  EXPECT_GE(device, 0);
-  close(device);
-  alarm(0);
 }
 
 // Numbers beyond the settings' ranges act as the nearest bound everywhere.

@@ -1,8 +1,4 @@
 // The checker reports exactly what the loader refuses or would change.
-#include <sys/stat.h>
-
-#include <filesystem>
-
 #include "engine_env.h"
 #include "info_check.h"
 
@@ -57,53 +53,6 @@ TEST_F(InfoRules, LoaderRefusesWhatTheCheckerReportsInTheSameWords) {
   }
   spit("monster.hxi", "2\nImp _ x 0x0\nOrc _ 1 0xZZ\n");
   EXPECT_EQ(check("monster.hxi", tables).size(), 2u) << "reads on";
-}
-
-TEST_F(InfoRules, FilesTheLoaderTakesButChangesAreReported) {
-  spit("monster.hxi", "1\nTwentyCharactersName _ 1 0x0\n");
-  spit("area.hxi", "1\nCave 2 4 6 8 10\nPit 1 1 1 1 1\n");
-  std::string err;
-  ASSERT_EQ(load_tables(tables, err), 0) << err;
-  EXPECT_STREQ(tables.monsters[0].name, "TwentyCharactersNam");
-  EXPECT_EQ(check("monster.hxi", tables).size(), 1u);
-  ASSERT_EQ(check("area.hxi", tables).size(), 1u);
-  EXPECT_EQ(check("area.hxi", tables)[0].line, 3);
-
-  // Settings: reported exactly when a save of them changes the file.
-  const char *setups[] = {
-      "loot\n0 0 5 9 80\n10 50 0 4096\n31 12 9999\n",      // taken as it is
-      "loot\n0 0 0 9 80\n10 50 0 4096\n31 12 9999\n",      // CDF 0
-      "loot.txt\n0 0 5 9 80\n10 50 0 4096\n31 12 9999\n",  // output name
-      "loot\n0 0 5 9 80\n10 x 0 4096\n31 12 9999\n",       // MEL not read
-      "loot\n0 0 5 9 80\n10 50 0 4096\n31 12\n",           // no year
-  };
-  for (const char *text : setups) {
-    spit("setup.hxi", text);
-    settings loaded;
-    ASSERT_EQ(load_settings_file(tables, loaded, err), 0);
-    ASSERT_EQ(save_settings("again.hxi", loaded), 0);
-    bool kept = text == setups[0];
-    EXPECT_EQ(slurp("again.hxi") == text, kept) << text;
-    EXPECT_EQ(check("setup.hxi", tables).size(), kept ? 0u : 1u) << text;
-  }
-}
-
-TEST_F(InfoRules, FilesRefusedBeforeReadingAreReportedWithoutBlocking) {
-  ASSERT_EQ(mkfifo("monster.hxi", 0600), 0);
-  spit("area.hxi", GOOD_AREAS);
-  std::filesystem::resize_file("area.hxi", INFO_FILE_MAX_BYTES + 1);
-  std::vector<info_problem> found = check("monster.hxi", tables);
-  std::vector<info_problem> big = check("area.hxi", tables);
-  ASSERT_EQ(found.size(), 1u);
-  ASSERT_EQ(big.size(), 1u);
-  EXPECT_EQ(found[0].what + " " + big[0].what,
-            "not a regular file larger than 4 MiB");
-  EXPECT_EQ(found[0].line + big[0].line, 0);
-  std::vector<info_problem> none;
-  EXPECT_FALSE(check_info_file("setup.hxi", tables, none));
-  std::string err;  // the loader takes the same open
-  EXPECT_EQ(load_tables(tables, err), 2);
-  EXPECT_EQ(err, "monster.hxi: not a regular file\n");
 }
 
 }  // namespace

@@ -1,10 +1,9 @@
-// The loaders: good files, bad input and its message, settings into range.
+// The loaders: good files, and bad input refused with its message.
 #include "engine_env.h"
 
 namespace {
 
 info_tables tables;  // what the loaders fill
-settings config;
 
 // An open stream over the text.
 FILE *over(const std::string &text) {
@@ -102,41 +101,6 @@ TEST(InfoFiles, BadInputIsRefusedWithOneLineNamingTheFileAndEntry) {
     EXPECT_EQ(c.kind == 'm' ? tables.monster_count : tables.area_count, 0)
         << c.text;
     EXPECT_EQ(tables.monsters[0].portable_text, nullptr) << "still loaded";
-  }
-}
-
-TEST(InfoFiles, SettingsAreReadThenBroughtIntoRange) {
-  const std::string max = "2147483647 ", min = "-2147483648 ";
-  // clang-format off
-  const struct { std::string text, now; } cases[] = {
-      // Of the answers only 0x10 and 0x100 to 0x8000 are kept.
-      {"mytreas\n4 2 12 15 40\n3 20 30 -1\n7 11 1234\n", "mytreas|4 2 12 15 40|3 20 30 65296|7 11 1234"},
-      {"a\n0 0 " + max + max + max + "\n" + max + max + max + "0\n" + max + "99999999999999999999 " + max, "a|0 0 99 99 80|10 50 50 0|99 99 9999"},
-      {"a\n" + min + min + min + min + min + "\n" + min + min + min + "0\n" + min + "-99999999999999999999 0", "a|0 0 1 1 0|0 0 0 0|1 1 1"},
-      {"a\n5 3 1 1 0", "a|0 0 1 1 0|0 0 0 0|1 1 1"},
-      {"short\n3 1 40\n", "short|3 1 40 1 0|0 0 0 0|1 1 1"},
-      {"x\n2 1 7 oops 9\n1 1 1 1\n5 5 5\n", "x|2 1 7 1 0|0 0 0 0|1 1 1"},
-      {"", "default|0 0 1 1 0|0 0 0 0|1 1 1"},
-      {"abcdefgh/../../x\n0 0 2 2 0", "default|0 0 2 2 0|0 0 0 0|1 1 1"},
-      {"../etc\n", "default|0 0 1 1 0|0 0 0 0|1 1 1"},
-      {"{Ab_9}\n", "{Ab_9}|0 0 1 1 0|0 0 0 0|1 1 1"},
-      {"abcdefgh\n4 2", "abcdefgh|4 2 1 1 0|0 0 0 0|1 1 1"},
-      {"abcdefghi\n", "default|0 0 1 1 0|0 0 0 0|1 1 1"},
-      // clang-format on
-  };
-  for (const auto &c : cases) {
-    tables.monster_count = 5, tables.area_count = 3;
-    FILE *f = over(c.text);
-    load_settings(f, tables, config);
-    std::fclose(f);
-    char now[256];  // the settings in the four-line form of the file
-    std::snprintf(now, sizeof now, "%s|%d %d %d %d %d|%d %d %d %d|%d %d %d",
-                  config.output_name, config.monster_index, config.lair_index,
-                  config.cdf, config.group_cdf, config.jeweler_el,
-                  config.station, config.mel, config.cel,
-                  static_cast<int32_t>(config.answers), config.game_day,
-                  config.game_month, config.game_year);
-    EXPECT_EQ(now, c.now) << c.text;
   }
 }
 

@@ -56,13 +56,4 @@ TEST(TextFormat, FixedDecimalsAsTheCLibrary) {
   }
 }
 
-TEST(TextFormat, WholeNumbersTextsAndOtherConversions) {
-  for (int v : {0, 7, -7, 10, -1000, INT_MAX, INT_MIN})
-    expect_same(64, "%d Keg(s), %s%%, EL %d", v, "ale", v / -3);
-  expect_same(64, "%5d|%x|%.3f|%-4s|%c", 42, 255, 1.0005, "ab", 'z');
-  // The cut at the end of the buffer, in a text, a number and a decimal.
-  for (std::size_t size : {1, 2, 5, 9, 12})
-    expect_same(size, "ab%dcd %s %.1f", 12345, "plenty", 2.25);
-}
-
 }  // namespace

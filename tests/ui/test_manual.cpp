@@ -88,35 +88,3 @@ TEST_F(Manual, RandomItemsFromTheAreaTable) {
   EXPECT_EQ(screen.row(e + 2, 25), " Enter your choice :");
   EXPECT_EQ(scripted::draws, 0);
 }
-
-TEST_F(Manual, SecondPageWordsAndTheSameListRolledAgain) {
-  // Space turns to the second page, whose keys pick the other category
-  // words; after G the list stays and G rolls it again, the random
-  // treasure anew; keys the screen does not know are ignored.
-  scripted::dice("d10=5");
-  const std::string fixed =
-      "< L2_GEM >\n< L2_JEWEL >\n< L2_JEWELRY >\n< L2_CLOTHING >\n"
-      "< L2_WEAPON >\n< L3_MAGICWEAPON >\n< L2_JEWEL LARGE >\n"
-      "< L1_METAL GOLD >\n< L1_MAGIC ELDER >\n< L1_COINS >\n";
-  const std::string pager(30, 'x');
-  EXPECT_EQ(run("1\rn\r 123456789 2G" + pager + "G" + pager + "M"),
-            dialog_status::done);
-  const std::string again = script_text(), out = output();
-  EXPECT_EQ(again.substr(again.size() - fixed.size() - 15),
-            fixed + "END-OF-SECTION\n");
-  EXPECT_EQ(again.find("MANUAL-GENERATION\n< L1_"),
-            again.size() - fixed.size() - 46);
-  const std::string heading = "Manual Treasure Generation :";
-  EXPECT_NE(out.find(heading, out.find(heading) + 1), std::string::npos);
-  // The note after each report, until the next key.
-  int noted = 0;
-  for (int n = 0; n < static_cast<int>(screen.snaps.size()); ++n)
-    noted += screen.row(n, 24, 1) ==
-             "G: roll this list again   1-7, Space, Backspace: change it   "
-             "M: menu";
-  EXPECT_EQ(noted, 2);
-  const int last = static_cast<int>(screen.snaps.size()) - 1;
-  EXPECT_EQ(screen.row(last, 16),
-            "   1 random, gem, jewel, jewelry, clothing, "
-            "weapon, magic weapon, large jewel,");
-}

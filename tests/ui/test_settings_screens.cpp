@@ -1,5 +1,5 @@
-// The settings dialogues: monster list paging, the area list, the
-// special-score questions, the game date with position and comments.
+// The settings dialogues: monster list paging, picking by letters and the
+// mark, the special-score questions.
 #include <cstring>
 
 #include "number_explanations.h"
@@ -92,18 +92,6 @@ TEST_F(Screens, PickByLettersAndTheMark) {
             "of monster list. Select a monster (1-37) : 5\n");
 }
 
-TEST_F(Screens, AreaListOfFiveAreas) {
-  tables.area_count = 5, config.lair_index = 2;
-  screen.push_keys("60\r\b\0335\r");
-  EXPECT_EQ(select_area(game),
-            2);  // 6 is refused; Escape keeps the current area
-  EXPECT_EQ(screen.rows(25, 25), " Select an area (1-5) : 6\n");
-  EXPECT_EQ(select_area(game), 4);
-  std::snprintf(tables.areas[3].name, NAME_SIZE, "Wizard Tower");
-  screen.push_keys("WIZ\r");  // one page, by letters too
-  EXPECT_EQ(select_area(game), 3);
-}
-
 TEST_F(Screens, SpecialScoreQuestions) {
   // Each case goes on from the answers the one before stored.
   // clang-format off
@@ -143,27 +131,4 @@ TEST_F(Screens, SpecialScoreQuestions) {
                        {3, number_id::station}})
     EXPECT_EQ(screen.row(2 * n, 24, 1), explanation_of(id).line) << n;
   EXPECT_EQ(screen.row(8, 24), "");
-}
-
-TEST_F(Screens, CommentsScreenStoresAllOrNothing) {
-  screen.move(25, 0);
-  screen.write(std::string(80, 'x').c_str());
-  screen.push_keys("5\r6\r2024\rAt the ford\rGreat battle\r");
-  EXPECT_EQ(enter_comments(game), dialog_status::done);
-  // The comments question blanks columns up to 76.
-  EXPECT_EQ(screen.line(25),
-            "xComments   : Great battle" + std::string(51, ' ') + "xxx");
-  screen.push_keys("\r\r\r\r\r");  // empty Enters keep every value
-  EXPECT_EQ(enter_comments(game), dialog_status::done);
-  // Escape at the last question drops every answer.
-  screen.push_keys("9\r9\r9\rElsewhere\r\x1b");
-  EXPECT_EQ(enter_comments(game), dialog_status::left);
-  EXPECT_EQ(std::to_string(config.game_day) + "/" +
-                std::to_string(config.game_month) + "/" +
-                std::to_string(config.game_year) + game.position + game.comment,
-            "5/6/2024At the fordGreat battle");
-  screen.push_keys("99\r99\r9999\r\r\r");  // the largest date
-  EXPECT_EQ(enter_comments(game), dialog_status::done);
-  EXPECT_EQ(config.game_day * 100 + config.game_month, 9999);
-  EXPECT_EQ(config.game_year, 9999);
 }
