@@ -12,6 +12,10 @@ if(NOT IS_ABSOLUTE "${HOARDEX_DATADIR}")
   set(HOARDEX_DATA_DIR "${prefix}/${HOARDEX_DATADIR}")
 endif()
 include("${HOARDEX_SOURCE_DIR}/scripts/number_explanations.cmake")
+# A folder of this install's own: installs run at once (the package and the
+# tests' installs) must not write or compress each other's files.
+string(RANDOM LENGTH 12 run)
+set(HOARDEX_STAGE "${HOARDEX_STAGE}/${run}")
 configure_file("${HOARDEX_SOURCE_DIR}/doc/hoardex.6.in"
                "${HOARDEX_STAGE}/hoardex.6" @ONLY)
 configure_file("${HOARDEX_SOURCE_DIR}/doc/changelog"
@@ -33,3 +37,4 @@ foreach(file_dir hoardex.6.gz:MANDIR changelog.gz:DOCDIR)
   endif()
   file(INSTALL "${HOARDEX_STAGE}/${file}" DESTINATION "${dir}")
 endforeach()
+file(REMOVE_RECURSE "${HOARDEX_STAGE}")

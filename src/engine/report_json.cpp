@@ -18,7 +18,7 @@ std::string date_json(const int *date) {
 }
 
 // The words of a header text, which each carry one blank after them.
-std::string_view words(std::string_view text) {
+std::string_view header_words(std::string_view text) {
   return text.empty() ? text : text.substr(0, text.size() - 1);
 }
 
@@ -77,8 +77,8 @@ void json_report_writer::header(const report_header &p) {
          p.read >= header_part::real_date ? date_json(p.real_date) : JSON_NULL);
   member(head, "game_date",
          p.read >= header_part::game_date ? date_json(p.game_date) : JSON_NULL);
-  member(head, "position", json_string(words(p.position)));
-  member(head, "comments", json_string(words(p.comment)));
+  member(head, "position", json_string(header_words(p.position)));
+  member(head, "comments", json_string(header_words(p.comment)));
   member(head, "lair", whole ? json_string(p.area_label) : JSON_NULL);
   member(head, "monster", whole ? json_string(p.monster_label) : JSON_NULL);
   std::string set = "{";

@@ -25,7 +25,7 @@ hx stats --monster rune_mender --lair 1 --mel 9 -n 3000 --seed 3 >text &&
 [ "$(e2e_listing)" = "$before" ] || e2e_fail "stats changed the folder"
 # Long work draws a progress line on a terminal, and nothing elsewhere:
 # past the time of the first drawing the work is ended without a word.
-timeout -s TERM 1.5 "$HOARDEX_BIN" stats -n 10000000 >/dev/null 2>err
+timeout -s TERM 1 "$HOARDEX_BIN" stats -n 10000000 >/dev/null 2>err
 [ $? = 124 ] && [ ! -s err ] || e2e_fail "stats wrote to a standard error that is no terminal: $(cat err)"
 # SIGTERM and SIGINT erase it before the program ends (job control keeps
 # SIGINT, which a shell's background job would otherwise ignore).

@@ -10,6 +10,8 @@ E2E_SOCK="hx$$-$RANDOM"
 WORK="" STAGE="" E2E_COUNTERS=""
 
 e2e_tmux() { tmux -L "$E2E_SOCK" -f /dev/null "$@"; }
+# python3 is the interpreter CMake chose, where it chose one.
+[ -z "${HOARDEX_PYTHON:-}" ] || python3() { "$HOARDEX_PYTHON" "$@"; }
 hx() { "$HOARDEX_BIN" "$@"; }
 
 e2e_cleanup() {
